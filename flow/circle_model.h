@@ -1,0 +1,40 @@
+#pragma once
+
+#include "parameters.h"
+#include "point_arrays.h"
+
+namespace fluvenna {
+
+// The flow model in the circle plane: a circle of radius A in a uniform
+// stream of speed U0 with circulation Circ. In the flow frame the circle is
+// centred at the origin and the stream runs along +x; turned by the angle of
+// attack and shifted by (xc, yc) it passes through (cJ, 0), which the profile
+// map carries to the trailing edge (nC, 0).
+struct CircleModel {
+  double AlfaRad = 0.0;
+  double CosAlfa = 0.0;
+  double SinAlfa = 0.0;
+  double cJ = 0.0;        // map constant
+  double A = 0.0;         // circle radius
+  double Beta = 0.0;      // angle of the trailing-edge point below the x axis
+  double nC = 0.0;        // nExp * cJ, abscissa of the trailing edge
+  double xc = 0.0;        // circle centre in the profile frame
+  double yc = 0.0;
+  double AlfaBeta = 0.0;  // AlfaRad + Beta
+  double Circ = 0.0;      // circulation
+  double Gm = 0.0;        // Circ / (2 Pi U0)
+};
+
+// Computes the circle, the angle of attack and the circulation:
+//   cJ = (Chord / (2 nExp)) (1 - (Eps / (1 + Eps))^nExp)
+//   A = cJ ((1 + Eps)^2 + Mu^2)^0.5,  Beta = arctan(Mu / (1 + Eps))
+//   Circ = 4 Pi A U0 sin(AlfaRad + Beta) iKutta,  Gm = Circ / (2 Pi U0)
+// Requires Eps != -1 (the table loader refuses such rows).
+CircleModel ComputeCircleModel(const FlowParameters& p);
+
+// Curve 0, the circle contour: PSI(0) = 0, NP(0) = 51, point j at the polar
+// angle (j - 1) 2 Pi / 50 - AlfaBeta, counter-clockwise from the
+// trailing-edge point; point 51 closes the contour.
+void FillBodyContour(const FlowParameters& p, const CircleModel& c, PointArrays& arrays);
+
+}  // namespace fluvenna

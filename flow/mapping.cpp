@@ -1,0 +1,78 @@
+#include "flow/mapping.h"
+
+#include <cmath>
+#include <string>
+
+namespace fluvenna {
+
+void TurnAndShift(const CircleModel& c, int lastCurve, PointArrays& arrays) {
+  for (int k = 0; k <= lastCurve; ++k) {
+    for (int j = 1; j <= arrays.NP[k]; ++j) {
+      const double x = arrays.XA(k, j);
+      const double y = arrays.YA(k, j);
+      arrays.XP(k, j) = (c.xc + x * c.CosAlfa) - y * c.SinAlfa;
+      arrays.YP(k, j) = (c.yc + y * c.CosAlfa) + x * c.SinAlfa;
+    }
+  }
+}
+
+std::optional<std::pair<double, double>> MapPoint(double x, double y, double cJ, double nC,
+                                                  int nExp) {
+  const double Pi = 4.0 * std::atan(1.0);
+  const double Rho = std::sqrt(x * x + y * y) / cJ;
+  if (!(Rho != 0.0) || !std::isfinite(Rho)) return std::nullopt;  // z = 0 has no image
+  const double CosFi = (x / Rho) / cJ;
+  const double SinFi = (y / Rho) / cJ;
+  const double Vp = std::sqrt((1.0 + Rho * Rho) + (2.0 * Rho) * CosFi);
+  double s = (1.0 + Rho * Rho) - (2.0 * Rho) * CosFi;
+  if (s < 0.0) s = 0.0;
+  const double Vm = std::sqrt(s);
+  const double Q = Vm / Vp;
+  const double Q2n = std::pow(Q, 2 * nExp);
+  // At z = -cJ (and so near it that Q^(2 nExp) overflows) W is infinite and
+  // the map tends to -nC.
+  if (Vp == 0.0 || std::isinf(Q2n)) return std::make_pair(-nC, 0.0);
+
+  double Fi = 0.0;
+  if (Rho == 1.0) {
+    Fi = Pi / 2.0;
+  } else {
+    Fi = std::atan((2.0 * SinFi) / (Rho - 1.0 / Rho));
+    if (Rho < 1.0) Fi = Fi - Pi;
+  }
+  const double Qn = std::pow(Q, nExp);
+  const double Den = (1.0 + Q2n) - (2.0 * Qn) * std::cos(nExp * Fi);
+  const double xi = nC * (1.0 - Q2n) / Den;
+  const double eta = ((2.0 * nC) * Qn) * std::sin(nExp * Fi) / Den;
+  if (!std::isfinite(xi) || !std::isfinite(eta)) return std::nullopt;
+  return std::make_pair(xi, eta);
+}
+
+void MapToAirfoil(const CircleModel& c, int nExp, int lastCurve, PointArrays& arrays,
+                  std::vector<std::string>& notes) {
+  const double cJ = arrays.XP(0, 1);  // the turned trailing-edge point, read before it is mapped
+  const double nC = c.nC;
+  for (int k = 0; k <= lastCurve; ++k) {
+    int kept = 0;
+    for (int j = 1; j <= arrays.NP[k]; ++j) {
+      const auto image = MapPoint(arrays.XP(k, j), arrays.YP(k, j), cJ, nC, nExp);
+      if (!image) continue;
+      ++kept;
+      arrays.XP(k, kept) = image->first;
+      arrays.YP(k, kept) = image->second;
+    }
+    const int dropped = arrays.NP[k] - kept;
+    if (dropped == 0) continue;
+    const std::string curve = "curve " + std::to_string(k);
+    if (kept < 2) {
+      arrays.NP[k] = 0;
+      notes.push_back(curve + " is left out of the airfoil plot: the map has no image of it");
+    } else {
+      arrays.NP[k] = kept;
+      notes.push_back(curve + ": " + std::to_string(dropped) +
+                      " point(s) at the centre of the map left out of the airfoil plot");
+    }
+  }
+}
+
+}  // namespace fluvenna

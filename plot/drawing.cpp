@@ -1,0 +1,61 @@
+#include "plot/drawing.h"
+
+namespace fluvenna {
+namespace {
+
+bool DrawAxes(PlotSurface& surface, double XMax) {
+  const float x = static_cast<float>(XMax);
+  return surface.Line(-x, 0.0f, x, 0.0f, kAxisColour) &&
+         surface.Line(0.0f, -x, 0.0f, x, kAxisColour);
+}
+
+bool ScaleToOlcek(PlotSurface& surface, double Olcek) {
+  const double top = Olcek * (2.0 / 3.0);
+  const double bottom = Olcek * (-2.0 / 3.0);
+  return surface.Scale(-Olcek, top, Olcek, bottom);
+}
+
+}  // namespace
+
+bool PreparePicture1(PlotSurface& surface, double Olcek, double XMax) {
+  return ScaleToOlcek(surface, Olcek) && surface.Cls() && DrawAxes(surface, XMax);
+}
+
+bool PreparePicture2(PlotSurface& surface, double Olcek, double XMax) {
+  return surface.Cls() && ScaleToOlcek(surface, Olcek) && DrawAxes(surface, XMax);
+}
+
+bool DrawCurves(PlotSurface& surface, const PointArrays& arrays, int lastCurve) {
+  for (int k = 0; k <= lastCurve; ++k) {
+    const Colour colour = (k == 0) ? kBodyColour : kStreamlineColour;
+    for (int j = 2; j <= arrays.NP[k]; ++j) {
+      if (!surface.Line(static_cast<float>(arrays.XP(k, j - 1)),
+                        static_cast<float>(arrays.YP(k, j - 1)), static_cast<float>(arrays.XP(k, j)),
+                        static_cast<float>(arrays.YP(k, j)), colour)) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+PassResult DrawPass(const ParameterTexts& texts, const ProfileTable& table, PointArrays& arrays,
+                    PlotSurface& picture1, PlotSurface& picture2) {
+  PassResult result = RunCirclePlane(texts, table, arrays);
+  if (!result.ok()) return result;
+  const FlowParameters& p = result.params;
+
+  if (!PreparePicture1(picture1, p.Olcek, p.XMax) ||
+      !DrawCurves(picture1, arrays, result.lastCurve)) {
+    result.error = "the circle-plane plot could not be drawn (its scale or a coordinate is not usable)";
+    return result;
+  }
+  RunAirfoilPlane(result, arrays);
+  if (!PreparePicture2(picture2, p.Olcek, p.XMax) ||
+      !DrawCurves(picture2, arrays, result.lastCurve)) {
+    result.error = "the airfoil plot could not be drawn (its scale or a coordinate is not usable)";
+  }
+  return result;
+}
+
+}  // namespace fluvenna

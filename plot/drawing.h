@@ -1,0 +1,26 @@
+#pragma once
+
+#include "flow/pass.h"
+#include "flow/point_arrays.h"
+#include "plot/surface.h"
+
+namespace fluvenna {
+
+// Upper plot: Scale(-Olcek, Olcek 2/3, Olcek, Olcek (-2/3)), Cls, then the
+// grey axes from (-XMax, 0) to (XMax, 0) and (0, -XMax) to (0, XMax).
+bool PreparePicture1(PlotSurface& surface, double Olcek, double XMax);
+
+// Lower plot: the same with Cls before Scale.
+bool PreparePicture2(PlotSurface& surface, double Olcek, double XMax);
+
+// Curves 0..lastCurve as chains of segments from point 1 to NP(k) of XP/YP:
+// curve 0 red, the streamlines blue; coordinates handed over as floats.
+bool DrawCurves(PlotSurface& surface, const PointArrays& arrays, int lastCurve);
+
+// A whole pass: the circle-plane stages, Picture1 prepared and drawn, the
+// map, Picture2 prepared and drawn. A failed surface operation ends the pass
+// with `error` naming the plot.
+PassResult DrawPass(const ParameterTexts& texts, const ProfileTable& table, PointArrays& arrays,
+                    PlotSurface& picture1, PlotSurface& picture2);
+
+}  // namespace fluvenna

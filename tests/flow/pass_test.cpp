@@ -1,0 +1,151 @@
+#include "flow/pass.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+namespace fluvenna {
+namespace {
+
+ProfileTable Table() {
+  ProfileTable t;
+  t.NTab = 3;
+  const double rows[3][4] = {{0.01, 0, 0.01, 0}, {0.1, 0.05, 0.1, 0.05}, {0.1, 0.05, 0.2, 0.07}};
+  for (int i = 1; i <= 3; ++i) {
+    t.TabDelta[i] = rows[i - 1][0];
+    t.TabGama[i] = rows[i - 1][1];
+    t.TabEps[i] = rows[i - 1][2];
+    t.TabMu[i] = rows[i - 1][3];
+  }
+  return t;
+}
+
+bool AllFinite(const PointArrays& a, int lastCurve) {
+  for (int k = 0; k <= lastCurve; ++k) {
+    for (int j = 1; j <= a.NP[k]; ++j) {
+      if (!std::isfinite(a.XP(k, j)) || !std::isfinite(a.YP(k, j))) return false;
+    }
+  }
+  return true;
+}
+
+TEST(Pass, ReadsTextsAndSelectsTheLastMatchingRow) {
+  const ProfileTable t = Table();
+  ParameterTexts texts;
+  FlowParameters p = ReadParameters(texts, t);
+  EXPECT_EQ(p.profileRow, 1);
+  EXPECT_EQ(p.Eps, 0.01);
+  EXPECT_EQ(p.XMax, p.Olcek);
+  EXPECT_EQ(p.U0, 1);
+  EXPECT_EQ(p.nExp, 2);
+
+  texts.DELTA = "0.10";
+  texts.GAMA = "5e-2";
+  p = ReadParameters(texts, t);
+  EXPECT_EQ(p.profileRow, 3);
+  EXPECT_EQ(p.Eps, 0.2);
+
+  texts.DELTA = "0.105";  // no such row: the flat plate
+  p = ReadParameters(texts, t);
+  EXPECT_EQ(p.profileRow, 0);
+  EXPECT_EQ(p.Eps, 0.0);
+  EXPECT_EQ(p.Mu, 0.0);
+}
+
+TEST(Pass, ScanStopsAtTheRowsHeld) {
+  ProfileTable t;
+  t.NTab = 501;  // as a failed load of a 501-row file leaves it
+  t.TabDelta[500] = 0.3;
+  t.TabGama[500] = 0.14;
+  t.TabEps[500] = 0.25;
+  double Eps = 0, Mu = 0;
+  EXPECT_EQ(SelectProfile(t, 0.3, 0.14, Eps, Mu), 500);
+  EXPECT_EQ(Eps, 0.25);
+}
+
+TEST(Pass, RefusesParametersItCannotTraceWith) {
+  const ProfileTable t = Table();
+  auto a = std::make_unique<PointArrays>();
+  a->NP[1] = 7;
+  const std::pair<std::string ParameterTexts::*, const char*> cases[] = {
+      {&ParameterTexts::Alfa, "1e999"}, {&ParameterTexts::dR, "0"},
+      {&ParameterTexts::dR, "abc"},     {&ParameterTexts::dR, "-0.01"},
+      {&ParameterTexts::Olcek, "0"},    {&ParameterTexts::dPsi, "-1e400"}};
+  for (const auto& [field, text] : cases) {
+    ParameterTexts texts;
+    texts.*field = text;
+    const PassResult r = RunWholePass(texts, t, *a);
+    ASSERT_FALSE(r.ok()) << text;
+    EXPECT_EQ(a->NP[1], 7) << "the arrays stay as they were";
+  }
+  ParameterTexts texts;
+  texts.dR = "0";
+  EXPECT_NE(RunWholePass(texts, t, *a).error->find("dR"), std::string::npos);
+  texts = ParameterTexts{};
+  texts.Olcek = "0";
+  EXPECT_NE(RunWholePass(texts, t, *a).error->find("Scale"), std::string::npos);
+}
+
+TEST(Pass, LimitsCurvesToTheArrays) {
+  EXPECT_EQ(LastCurve(2.5), 2);
+  EXPECT_EQ(LastCurve(-0.5), -1);
+  EXPECT_EQ(LastCurve(25), 20);
+  const ProfileTable t = Table();
+  auto a = std::make_unique<PointArrays>();
+  ParameterTexts texts;
+  texts.kMax = "25";
+  const PassResult r = RunWholePass(texts, t, *a);
+  ASSERT_TRUE(r.ok());
+  EXPECT_EQ(r.lastCurve, 20);
+  EXPECT_GT(a->NP[20], 0);
+  EXPECT_FALSE(r.notes.empty());
+  EXPECT_TRUE(AllFinite(*a, 20));
+}
+
+TEST(Pass, FlatPlateLeadingEdgeMapsToItsLimit) {
+  ProfileTable empty;
+  auto a = std::make_unique<PointArrays>();
+  ParameterTexts texts;
+  texts.kMax = "10";
+  for (const char* alfa : {"0", "7", "-10", "30"}) {
+    texts.Alfa = alfa;
+    const PassResult r = RunWholePass(texts, empty, *a);
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(a->NP[0], 51) << alfa;
+    EXPECT_TRUE(AllFinite(*a, r.lastCurve));
+    for (int j = 1; j <= 51; ++j) {
+      EXPECT_NEAR(a->YP(0, j), 0.0, 1e-9);  // the flat plate lies on the chord
+      EXPECT_LE(std::fabs(a->XP(0, j)), 0.5 + 1e-9);
+    }
+  }
+}
+
+TEST(Pass, EveryScrollBarCornerGivesAFinitePassWithoutError) {
+  ProfileTable t;
+  auto a = std::make_unique<PointArrays>();
+  ParameterTexts texts;
+  int passes = 0;
+  for (const char* alfa : {"-10", "30"}) {
+    for (const char* kutta : {"0", "1"}) {
+      for (const char* dpsi : {"0.01", "0.1"}) {
+        for (const char* scale : {"0.5", "3"}) {
+          texts.Alfa = alfa;
+          texts.iKutta = kutta;
+          texts.dPsi = dpsi;
+          texts.Olcek = scale;
+          texts.kMax = "10";
+          const PassResult r = RunWholePass(texts, t, *a);
+          ASSERT_TRUE(r.ok()) << *r.error;
+          EXPECT_TRUE(r.notes.empty()) << r.notes.front();
+          EXPECT_TRUE(AllFinite(*a, r.lastCurve));
+          ++passes;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(passes, 16);
+}
+
+}  // namespace
+}  // namespace fluvenna
