@@ -40,7 +40,8 @@ bool DrawCurves(PlotSurface& surface, const PointArrays& arrays, int lastCurve) 
 }
 
 PassResult DrawPass(const ParameterTexts& texts, const ProfileTable& table, PointArrays& arrays,
-                    PlotSurface& picture1, PlotSurface& picture2) {
+                    PlotSurface& picture1, PlotSurface& picture2,
+                    const CirclePlaneObserver& onCirclePlane) {
   PassResult result = RunCirclePlane(texts, table, arrays);
   if (!result.ok()) return result;
   const FlowParameters& p = result.params;
@@ -50,6 +51,7 @@ PassResult DrawPass(const ParameterTexts& texts, const ProfileTable& table, Poin
     result.error = "the circle-plane plot could not be drawn (its scale or a coordinate is not usable)";
     return result;
   }
+  if (onCirclePlane) onCirclePlane(result, arrays);
   RunAirfoilPlane(result, arrays);
   if (!PreparePicture2(picture2, p.Olcek, p.XMax) ||
       !DrawCurves(picture2, arrays, result.lastCurve)) {

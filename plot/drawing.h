@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "flow/pass.h"
 #include "flow/point_arrays.h"
 #include "plot/surface.h"
@@ -17,10 +19,15 @@ bool PreparePicture2(PlotSurface& surface, double Olcek, double XMax);
 // curve 0 red, the streamlines blue; coordinates handed over as floats.
 bool DrawCurves(PlotSurface& surface, const PointArrays& arrays, int lastCurve);
 
+// Called once the circle-plane picture is drawn and before the map replaces
+// it, for callers that keep the circle-plane coordinates (XP/YP) too.
+using CirclePlaneObserver = std::function<void(const PassResult&, const PointArrays&)>;
+
 // A whole pass: the circle-plane stages, Picture1 prepared and drawn, the
 // map, Picture2 prepared and drawn. A failed surface operation ends the pass
 // with `error` naming the plot.
 PassResult DrawPass(const ParameterTexts& texts, const ProfileTable& table, PointArrays& arrays,
-                    PlotSurface& picture1, PlotSurface& picture2);
+                    PlotSurface& picture1, PlotSurface& picture2,
+                    const CirclePlaneObserver& onCirclePlane = {});
 
 }  // namespace fluvenna
