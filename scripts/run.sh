@@ -1,19 +1,26 @@
 #!/usr/bin/env bash
 # Starts Fluvenna from the folder that holds the profile table. Without a
 # display it renders the default pass to image files instead.
+# Usage: scripts/run.sh [BUILD_DIR]   (default: build; relative to the repository)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="$root/${1:-build}"
+build="${1:-build}"
+case "$build" in
+  /*) ;;
+  *) build="$root/$build" ;;
+esac
+
+# The programs read KATJO-D20G15.txt from the working directory. Without the
+# data folder they say that the table is missing and draw the flat plate.
+cd "$root/data" 2>/dev/null || cd "$root"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): rendering the default pass to files instead."
-  mkdir -p "$root/out"
-  cd "$root/data"
-  QT_QPA_PLATFORM=offscreen "$build/cli/fluvenna-render" \
-    --png "$root/out/fluvenna" --svg "$root/out/fluvenna"
-  echo "Pictures written to $root/out/ (fluvenna-circle.png/.svg, fluvenna-airfoil.png/.svg)"
+  echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): rendering the default pass with fluvenna-render instead."
+  out="$root/out"
+  mkdir -p "$out"
+  "$build/cli/fluvenna-render" --png "$out/fluvenna" --svg "$out/fluvenna"
+  echo "Pictures written to $out/: fluvenna-circle.png, fluvenna-airfoil.png, fluvenna-circle.svg, fluvenna-airfoil.svg"
   exit 0
 fi
 
-cd "$root/data"
 exec "$build/ui/fluvenna"

@@ -1,0 +1,23 @@
+#include "cli/fan_out_surface.h"
+
+namespace fluvenna {
+
+bool FanOutSurface::Scale(double x1, double y1, double x2, double y2) {
+  bool ok = true;
+  for (PlotSurface* surface : surfaces_) ok = surface->Scale(x1, y1, x2, y2) && ok;
+  return ok;
+}
+
+bool FanOutSurface::Cls() {
+  bool ok = true;
+  for (PlotSurface* surface : surfaces_) ok = surface->Cls() && ok;
+  return ok;
+}
+
+bool FanOutSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
+  bool ok = true;
+  for (PlotSurface* surface : surfaces_) ok = surface->Line(x1, y1, x2, y2, colour) && ok;
+  return ok;
+}
+
+}  // namespace fluvenna

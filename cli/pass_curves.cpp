@@ -1,0 +1,34 @@
+#include "cli/pass_curves.h"
+
+namespace fluvenna {
+namespace {
+
+using Coordinate = double (PointArrays::*)(int, int) const;
+
+std::vector<PlaneCurve> Copy(const PointArrays& arrays, int lastCurve, Coordinate x, Coordinate y) {
+  std::vector<PlaneCurve> curves;
+  for (int k = 0; k <= lastCurve && k <= PointArrays::kMaxCurve; ++k) {
+    PlaneCurve curve;
+    curve.k = k;
+    curve.PSI = arrays.PSI[k];
+    for (int j = 1; j <= arrays.NP[k]; ++j) {
+      curve.x.push_back((arrays.*x)(k, j));
+      curve.y.push_back((arrays.*y)(k, j));
+    }
+    curves.push_back(std::move(curve));
+  }
+  return curves;
+}
+
+}  // namespace
+
+void PassCurves::TakeCirclePlane(const PointArrays& arrays, int lastCurve) {
+  flow_ = Copy(arrays, lastCurve, &PointArrays::XA, &PointArrays::YA);
+  circle_ = Copy(arrays, lastCurve, &PointArrays::XP, &PointArrays::YP);
+}
+
+void PassCurves::TakeAirfoilPlane(const PointArrays& arrays, int lastCurve) {
+  airfoil_ = Copy(arrays, lastCurve, &PointArrays::XP, &PointArrays::YP);
+}
+
+}  // namespace fluvenna

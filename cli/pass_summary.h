@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/pass_curves.h"
+#include "flow/pass.h"
+
+namespace fluvenna {
+
+// The numbers of a pass that the renderer reports. A value the pass did not
+// get to (it ended with an error first) is empty, so nothing but finite
+// numbers is ever printed.
+struct PassSummary {
+  int profileRow = 0;  // 0: no row matched, the flat plate is drawn
+  std::optional<double> DELTA, GAMA, Eps, Mu;
+  std::optional<double> cJ, A, Beta, Circ, Gm;
+  std::optional<double> chord;  // of the drawn profile, as measured
+  std::optional<double> CL;     // lift coefficient 2 Circ / (U0 chord), as the window has it
+  std::string notComputed;      // why chord or C_L is missing
+
+  struct Curve {
+    int k = 0;
+    int NP = 0;
+    std::optional<double> PSI;
+  };
+  std::vector<Curve> curves;  // as traced, in the circle plane
+};
+
+PassSummary SummarisePass(const PassResult& result, const PassCurves& curves);
+
+// A few aligned lines of text; C_L with three decimals, as the window's
+// status line shows it.
+std::string SummaryText(const PassSummary& summary);
+
+// The same as one JSON object, every number to its last digit; missing
+// values are null.
+std::string SummaryJson(const PassSummary& summary);
+
+}  // namespace fluvenna

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <ostream>
+
+#include "cli/render_options.h"
+
+namespace fluvenna {
+
+// Exit statuses of fluvenna-render.
+inline constexpr int kExitPassOk = 0;
+inline constexpr int kExitPassError = 1;  // the pass ended with an error: no file is written
+inline constexpr int kExitUsage = 2;      // a bad command line or a file that cannot be written
+
+// Runs one pass with the options and writes what they ask for: the pictures,
+// the CSV, and the summary on `out` (on `err` when the CSV goes to `out`).
+// The table warning, the notes and errors of the pass and every failure go
+// to `err` as single lines. Returns the exit status.
+int Render(const RenderOptions& options, std::ostream& out, std::ostream& err);
+
+}  // namespace fluvenna

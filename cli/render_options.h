@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include "flow/parameters.h"
+
+namespace fluvenna {
+
+// What one run of fluvenna-render is asked to do.
+struct RenderOptions {
+  // The eight parameter texts, exactly as given: the pass reads them with the
+  // text boxes' leading-number rule.
+  ParameterTexts texts;
+  QString tablePath;  // the profile table; by default the bare file name
+  QString pngPrefix;  // PREFIX-circle.png and PREFIX-airfoil.png, when set
+  QString svgPrefix;  // PREFIX-circle.svg and PREFIX-airfoil.svg, when set
+  QString csvPath;    // every point of the pass; "-" for standard output
+  QSize size;         // picture size in pixels
+  bool json = false;  // the summary as one JSON object
+};
+
+// The size of the window's drawing area: the smallest picture size.
+inline constexpr int kPictureWidth = 396;
+inline constexpr int kPictureHeight = 263;
+// The largest picture side accepted.
+inline constexpr int kLargestPictureSide = 8192;
+
+// The outcome of reading the command line: run a pass, print the help or the
+// version (`text`), or refuse the command line (`text` is a one-line message).
+struct ParsedCommandLine {
+  enum class Action { kRun, kHelp, kVersion, kUsageError };
+  Action action = Action::kRun;
+  RenderOptions options;
+  QString text;
+};
+
+// Reads the arguments (the program name first, as QCoreApplication::arguments
+// gives them).
+ParsedCommandLine ParseCommandLine(const QStringList& arguments);
+
+}  // namespace fluvenna

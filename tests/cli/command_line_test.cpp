@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include "cli_test_support.h"
+
+namespace fluvenna {
+namespace {
+
+using Action = ParsedCommandLine::Action;
+
+ParsedCommandLine Parse(const QStringList& arguments) {
+  return ParseCommandLine(QStringList{QStringLiteral("fluvenna-render")} + arguments);
+}
+
+TEST(CommandLine, DefaultsAreTheWindowsPass) {
+  const RenderOptions o = testing::Options({});
+  EXPECT_EQ(o.texts.kMax, ParameterTexts{}.kMax);
+  EXPECT_EQ(o.tablePath, QString::fromLatin1(kProfileTableFileName));
+  EXPECT_EQ(o.size, QSize(396, 263));
+  EXPECT_TRUE(o.pngPrefix.isEmpty() && o.svgPrefix.isEmpty() && o.csvPath.isEmpty());
+  EXPECT_FALSE(o.json);
+}
+
+TEST(CommandLine, ParameterTextsReachThePassAsTyped) {
+  // The leading-number rule is the pass's business: the texts are not read here.
+  const RenderOptions o = testing::Options(
+      {"--delta", "0.10",  "--gamma", "5e-2",    "--alpha=-5", "--kutta", "0,5", "--dpsi",
+       ".05",     "--nsl", "6x",      "--scale", "1.5",        "--dr",    "abc", "--size",
+       "792x526", "--csv", "-",       "--png",   "p",          "--svg",   "s",   "--json"});
+  EXPECT_EQ(o.texts.DELTA, "0.10");
+  EXPECT_EQ(o.texts.GAMA, "5e-2");
+  EXPECT_EQ(o.texts.Alfa, "-5");
+  EXPECT_EQ(o.texts.iKutta, "0,5");
+  EXPECT_EQ(o.texts.dPsi, ".05");
+  EXPECT_EQ(o.texts.kMax, "6x");
+  EXPECT_EQ(o.texts.Olcek, "1.5");
+  EXPECT_EQ(o.texts.dR, "abc");
+  EXPECT_EQ(o.size, QSize(792, 526));
+  EXPECT_EQ(o.csvPath, "-");
+  EXPECT_EQ(o.pngPrefix, "p");
+  EXPECT_EQ(o.svgPrefix, "s");
+  EXPECT_TRUE(o.json);
+}
+
+TEST(CommandLine, RefusesWhatItCannotDoInOneLine) {
+  const QStringList cases[] = {{"--bogus"},
+                               {"out.png"},
+                               {"--alpha"},
+                               {"--size", "395x263"},
+                               {"--size", "800"},
+                               {"--size", "9000x600"},
+                               {"--size", "-400x300"},
+                               {"--png", ""},
+                               {"--table", ""}};
+  for (const QStringList& arguments : cases) {
+    const ParsedCommandLine parsed = Parse(arguments);
+    EXPECT_EQ(parsed.action, Action::kUsageError) << arguments.join(' ').toStdString();
+    EXPECT_FALSE(parsed.text.isEmpty());
+    EXPECT_FALSE(parsed.text.contains('\n')) << parsed.text.toStdString();
+  }
+}
+
+TEST(CommandLine, HelpListsTheOptionsAndVersionNamesTheRelease) {
+  const ParsedCommandLine help = Parse({"--help"});
+  ASSERT_EQ(help.action, Action::kHelp);
+  for (const char* option :
+       {"--delta", "--gamma", "--alpha", "--kutta", "--dpsi", "--nsl", "--scale", "--dr", "--table",
+        "--png", "--svg", "--size", "--csv", "--json"}) {
+    EXPECT_TRUE(help.text.contains(QLatin1String(option))) << option;
+  }
+  const ParsedCommandLine version = Parse({"--version"});
+  ASSERT_EQ(version.action, Action::kVersion);
+  EXPECT_EQ(version.text, QStringLiteral("fluvenna-render " FLUVENNA_VERSION "\n"));
+}
+
+}  // namespace
+}  // namespace fluvenna

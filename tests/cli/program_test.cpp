@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+
+#include "cli_test_support.h"
+
+namespace fluvenna {
+namespace {
+
+struct Finished {
+  int status = -1;
+  QString out, err;
+};
+
+// Runs fluvenna-render in `folder` as its working directory.
+Finished RunProgram(const QString& folder, const QStringList& arguments) {
+  QProcess process;
+  process.setWorkingDirectory(folder);
+  process.start(QStringLiteral(FLUVENNA_RENDER_PROGRAM), arguments);
+  EXPECT_TRUE(process.waitForFinished(120000));
+  EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+  return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+          QString::fromUtf8(process.readAllStandardError())};
+}
+
+TEST(Program, RendersThePicturesWithTheTableOfTheWorkingDirectory) {
+  const testing::TableFolder folder;
+  const Finished run =
+      RunProgram(folder.Path("."), {"--nsl", "10", "--alpha", "8", "--png", "out"});
+  EXPECT_EQ(run.status, 0) << run.err.toStdString();
+  EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+  EXPECT_TRUE(run.out.startsWith("profile row 1 ")) << run.out.toStdString();
+  EXPECT_TRUE(run.out.contains("\n   10  ")) << "curve 10 is listed";
+  EXPECT_EQ(QImage(folder.Path("out-circle.png")).size(), QSize(396, 263));
+  EXPECT_EQ(QImage(folder.Path("out-airfoil.png")).size(), QSize(396, 263));
+}
+
+TEST(Program, ExitStatusSaysWhatWentWrongInOneLine) {
+  const testing::TableFolder folder;
+  const struct {
+    QStringList arguments;
+    int status;
+  } cases[] = {
+      {{"--bogus"}, 2},
+      {{"--size", "100x100"}, 2},
+      {{"--png", folder.Path("no/such/folder/out")}, 2},
+      {{"--csv", folder.Path(".")}, 2},  // a folder is not a file
+      {{"--dr", "0"}, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.arguments.join(' ').toStdString());
+    const Finished run = RunProgram(folder.Path("."), c.arguments);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.startsWith("fluvenna-render: ")) << run.err.toStdString();
+    if (c.status == 2) {
+      EXPECT_TRUE(run.out.isEmpty());
+    }
+  }
+  const Finished version = RunProgram(folder.Path("."), {"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, QStringLiteral("fluvenna-render " FLUVENNA_VERSION "\n"));
+}
+
+}  // namespace
+}  // namespace fluvenna

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cmath>
+#include <memory>
+
+#include "cli_test_support.h"
+#include "flow/pass.h"
+
+namespace fluvenna {
+namespace {
+
+QJsonObject JsonSummary(const testing::Run& run) {
+  QJsonParseError error{};
+  const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error);
+  EXPECT_EQ(error.error, QJsonParseError::NoError) << run.out;
+  return doc.object();
+}
+
+// The value after `name` on its line of the text summary.
+std::string SummaryLine(const std::string& text, const std::string& name) {
+  const std::size_t at = text.find("\n" + name + " ");
+  if (at == std::string::npos) return {};
+  const std::size_t from = text.find_first_not_of(' ', at + 1 + name.size());
+  return text.substr(from, text.find('\n', from) - from);
+}
+
+TEST(Summary, LiftCoefficientOfTheSymmetricProfileIsTwiceTheCirculation) {
+  const testing::TableFolder folder;  // row 1: Eps = 0.1, Mu = 0 for the initial delta and gamma
+  const QJsonObject s = JsonSummary(testing::RenderWith(folder, {"--alpha", "5", "--json"}));
+  EXPECT_EQ(s["profileRow"].toInt(), 1);
+  EXPECT_EQ(s["Eps"].toDouble(), 0.1);
+  EXPECT_EQ(s["Mu"].toDouble(), 0.0);
+  // The circle of the symmetric profile: cJ = (1 + 2 Eps) / (4 (1 + Eps)^2), A = cJ (1 + Eps),
+  // Circ = 4 Pi A sin(Alfa) with the Kutta factor 1.
+  const double Pi = 4.0 * std::atan(1.0);
+  const double cJ = (1.0 + 2.0 * 0.1) / (4.0 * 1.1 * 1.1);
+  const double Circ = 4.0 * Pi * cJ * 1.1 * std::sin(5.0 * Pi / 180.0);
+  EXPECT_NEAR(s["cJ"].toDouble(), cJ, 1e-15);
+  EXPECT_NEAR(s["Circ"].toDouble(), Circ, 1e-14);
+  EXPECT_NEAR(s["chord"].toDouble(), 1.0, 1e-9);
+  EXPECT_NEAR(s["C_L"].toDouble(), 2.0 * Circ, 1e-9);
+
+  const testing::Run text = testing::RenderWith(folder, {"--alpha", "5"});
+  EXPECT_EQ(SummaryLine(text.out, "C_L"), QString::number(2.0 * Circ, 'f', 3).toStdString());
+  EXPECT_EQ(text.out.rfind("profile row 1 ", 0), 0u) << text.out;
+}
+
+TEST(Summary, ListsNPAndPSIOfEveryCurveAsTraced) {
+  const testing::TableFolder folder;
+  const QStringList pass{"--delta", "0.1", "--gamma", "0.05", "--alpha", "10", "--nsl", "5"};
+  const QJsonObject s = JsonSummary(testing::RenderWith(folder, pass + QStringList{"--json"}));
+  ProfileTable table;
+  ASSERT_FALSE(LoadProfileTableFile(table, folder.TablePath().toStdString()));
+  auto a = std::make_unique<PointArrays>();
+  ASSERT_TRUE(RunCirclePlane(testing::Options(pass).texts, table, *a).ok());
+  const QJsonArray curves = s["curves"].toArray();
+  ASSERT_EQ(curves.size(), 6);
+  for (int k = 0; k <= 5; ++k) {
+    const QJsonObject curve = curves[k].toObject();
+    EXPECT_EQ(curve["curve"].toInt(), k);
+    EXPECT_EQ(curve["NP"].toInt(), a->NP[k]);
+    EXPECT_EQ(curve["PSI"].toDouble(), a->PSI[k]);
+  }
+  EXPECT_EQ(curves[5].toObject()["PSI"].toDouble(), 0.2);  // an upper streamline without partner
+}
+
+TEST(Summary, SaysWhenNoRowMatchesAndTheFlatPlateIsDrawn) {
+  const testing::TableFolder folder;
+  const testing::Run text = testing::RenderWith(folder, {"--delta", "0.02"});
+  EXPECT_NE(text.out.find("none matches delta 0.02, gamma 0; the flat plate is drawn"),
+            std::string::npos)
+      << text.out;
+  const QJsonObject s = JsonSummary(testing::RenderWith(folder, {"--delta", "0.02", "--json"}));
+  EXPECT_TRUE(s["profileRow"].isNull());
+  EXPECT_TRUE(s["flatPlate"].toBool());
+  EXPECT_EQ(s["Eps"].toDouble(), 0.0);
+  EXPECT_NEAR(s["chord"].toDouble(), 1.0, 1e-9);
+}
+
+TEST(Summary, MissingTableIsTheWindowsWarningAndThePassGoesOn) {
+  testing::TableFolder folder;
+  std::ostringstream out, err;
+  RenderOptions options = testing::Options({});
+  options.tablePath = folder.Path("no-such-table.txt");
+  EXPECT_EQ(Render(options, out, err), kExitPassOk);
+  EXPECT_NE(err.str().find(kProfileTableMessage), std::string::npos) << err.str();
+  EXPECT_NE(out.str().find("flat plate"), std::string::npos);
+}
+
+TEST(Summary, APassWithAnErrorPrintsNoGarbageAndWritesNoFile) {
+  const testing::TableFolder folder;
+  const QString prefix = folder.Path("x");
+  // Refused before the circle is made, and a circulation beyond the doubles after it.
+  const QStringList cases[] = {{"--dr", "0"}, {"--kutta", "1.7e308", "--alpha", "90"}};
+  for (QStringList arguments : cases) {
+    arguments << "--png" << prefix << "--csv" << prefix + ".csv";
+    const testing::Run run = testing::RenderWith(folder, arguments);
+    EXPECT_EQ(run.status, kExitPassError);
+    EXPECT_NE(run.err.find("error: "), std::string::npos);
+    EXPECT_EQ(run.out.find("nan"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("inf"), std::string::npos) << run.out;
+    EXPECT_EQ(SummaryLine(run.out, "C_L").rfind("not computed", 0), 0u) << run.out;
+    EXPECT_FALSE(QFileInfo::exists(prefix + "-circle.png"));
+    EXPECT_FALSE(QFileInfo::exists(prefix + ".csv"));
+    const QJsonObject s = JsonSummary(testing::RenderWith(folder, arguments << "--json"));
+    EXPECT_TRUE(s["C_L"].isNull());
+  }
+}
+
+}  // namespace
+}  // namespace fluvenna
