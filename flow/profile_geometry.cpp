@@ -2,129 +2,310 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
+#include <complex>
+#include <limits>
+#include <utility>
+#include <vector>
 
+#include "flow/circle_model.h"
 #include "flow/mapping.h"
+#include "flow/parameters.h"
 
 namespace fluvenna {
 namespace {
 
-constexpr int kExp = 2;
 constexpr double kTwoPi = 6.283185307179586476925286766559;
+constexpr int kMinSamples = 64;
+// Golden-section search stops when its bracket of angles is this narrow: the
+// value at the maximum is then exact to about (1e-9)^2.
+constexpr double kAngleTolerance = 1e-9;
 
 struct Point {
   double x = 0.0, y = 0.0;
 };
 
-// The drawn profile as a function of the polar angle about the circle centre.
+// The drawn profile as a function of the polar angle about the circle centre,
+// built from the core's circle model and map exactly as a pass with Alfa = 0.
 class Contour {
  public:
   Contour(double Eps, double Mu) {
-    cJ_ = (1.0 / (2.0 * kExp)) * (1.0 - std::pow(Eps / (1.0 + Eps), kExp));
-    nC_ = kExp * cJ_;
-    xc_ = -cJ_ * Eps;
-    yc_ = cJ_ * Mu;
-    A_ = cJ_ * std::sqrt((1.0 + Eps) * (1.0 + Eps) + Mu * Mu);
-    thetaTE_ = -std::atan(Mu / (1.0 + Eps));
+    FlowParameters p = ReadParameters(ParameterTexts{}, ProfileTable{});
+    p.Alfa = 0.0;
+    p.Eps = Eps;
+    p.Mu = Mu;
+    nExp_ = p.nExp;
+    circle_ = ComputeCircleModel(p);
+    trailing_ = Map(circle_.cJ, 0.0);
   }
 
-  double thetaTE() const { return thetaTE_; }
-  Point trailingEdge() const { return {nC_, 0.0}; }
+  // The trailing-edge point (cJ, 0) sits at this angle below the centre.
+  double thetaTE() const { return -circle_.Beta; }
+  Point trailingEdge() const { return trailing_; }
 
   Point At(double theta) const {
-    const auto image =
-        MapPoint(xc_ + A_ * std::cos(theta), yc_ + A_ * std::sin(theta), cJ_, nC_, kExp);
-    return image ? Point{image->first, image->second} : Point{-nC_, 0.0};
+    return Map(circle_.xc + circle_.A * std::cos(theta), circle_.yc + circle_.A * std::sin(theta));
+  }
+
+  // dP/dtheta = (dzeta/dz) (dz/dtheta), with zeta = z + cJ^2 / z (the map for nExp = 2).
+  Point Tangent(double theta) const {
+    const std::complex<double> z(circle_.xc + circle_.A * std::cos(theta),
+                                 circle_.yc + circle_.A * std::sin(theta));
+    const std::complex<double> dz(-circle_.A * std::sin(theta), circle_.A * std::cos(theta));
+    const std::complex<double> d = (1.0 - circle_.cJ * circle_.cJ / (z * z)) * dz;
+    return {d.real(), d.imag()};
   }
 
  private:
-  double cJ_, nC_, xc_, yc_, A_, thetaTE_;
+  Point Map(double x, double y) const {
+    const auto image = MapPoint(x, y, circle_.cJ, circle_.nC, nExp_);
+    if (!image) return {std::nan(""), std::nan("")};  // only at z = 0, inside the circle
+    return {image->first, image->second};
+  }
+
+  CircleModel circle_;
+  int nExp_ = 2;
+  Point trailing_;
 };
 
-// Maximum of a unimodal-near-the-top function on [lo, hi]: a coarse scan,
-// then golden-section search around the best sample.
-double Maximise(const std::function<double(double)>& f, double lo, double hi, int coarse,
-                double* argmax = nullptr) {
-  double best = lo, fbest = -HUGE_VAL;
-  for (int i = 0; i <= coarse; ++i) {
-    const double t = lo + (hi - lo) * i / coarse;
-    const double ft = f(t);
-    if (ft > fbest) fbest = ft, best = t;
+// Coordinates along (s) and across (h) the chord, from the leading edge, in
+// units of the chord; h > 0 lies to the left of the leading-to-trailing edge.
+class ChordFrame {
+ public:
+  ChordFrame(Point le, Point te) : le_(le), chord_(std::hypot(te.x - le.x, te.y - le.y)) {
+    ux_ = (te.x - le.x) / chord_;
+    uy_ = (te.y - le.y) / chord_;
   }
-  const double step = (hi - lo) / coarse;
-  double a = std::max(lo, best - step), b = std::min(hi, best + step);
+  double chord() const { return chord_; }
+  Point Local(Point p) const {
+    const double dx = p.x - le_.x, dy = p.y - le_.y;
+    return {(dx * ux_ + dy * uy_) / chord_, (dy * ux_ - dx * uy_) / chord_};
+  }
+
+ private:
+  Point le_;
+  double chord_, ux_ = 0.0, uy_ = 0.0;
+};
+
+// Root of f in [a, b] with f(a) = fa and f(b) = fb of opposite signs (or one
+// of them zero), to rounding: Brent's method (inverse quadratic and secant
+// steps, bisection whenever they do not shrink the bracket fast enough).
+template <typename F>
+double FindRoot(const F& f, double a, double b, double fa, double fb) {
+  if (fa == 0.0) return a;
+  if (fb == 0.0) return b;
+  constexpr double kEps = std::numeric_limits<double>::epsilon();
+  double c = a, fc = fa, d = b - a, e = d;
+  for (int iteration = 0; iteration < 200; ++iteration) {
+    if ((fb > 0.0) == (fc > 0.0)) c = a, fc = fa, d = e = b - a;
+    if (std::fabs(fc) < std::fabs(fb)) a = b, b = c, c = a, fa = fb, fb = fc, fc = fa;
+    const double tol = 2.0 * kEps * std::fabs(b) + kEps * kEps;
+    const double m = 0.5 * (c - b);
+    if (std::fabs(m) <= tol || fb == 0.0) return b;
+    if (std::fabs(e) < tol || std::fabs(fa) <= std::fabs(fb)) {
+      d = e = m;
+    } else {
+      double p, q;
+      const double s = fb / fa;
+      if (a == c) {
+        p = 2.0 * m * s, q = 1.0 - s;
+      } else {
+        const double r = fb / fc, t = fa / fc;
+        p = s * (2.0 * m * t * (t - r) - (b - a) * (r - 1.0));
+        q = (t - 1.0) * (r - 1.0) * (s - 1.0);
+      }
+      if (p > 0.0) {
+        q = -q;
+      } else {
+        p = -p;
+      }
+      if (2.0 * p < std::min(3.0 * m * q - std::fabs(tol * q), std::fabs(e * q))) {
+        e = d, d = p / q;
+      } else {
+        d = e = m;
+      }
+    }
+    a = b, fa = fb;
+    b += (std::fabs(d) > tol) ? d : (m > 0.0 ? tol : -tol);
+    fb = f(b);
+  }
+  return b;
+}
+
+// Largest value of f met by a golden-section search on [a, b], and where.
+template <typename F>
+std::pair<double, double> GoldenMaximum(const F& f, double a, double b) {
   const double g = 0.5 * (std::sqrt(5.0) - 1.0);
   double c = b - g * (b - a), d = a + g * (b - a);
   double fc = f(c), fd = f(d);
-  for (int i = 0; i < 100 && b - a > 1e-15 * (1.0 + std::fabs(a)); ++i) {
+  std::pair<double, double> best = fc > fd ? std::pair{fc, c} : std::pair{fd, d};
+  while (std::fabs(b - a) > kAngleTolerance) {
     if (fc > fd) {
       b = d, d = c, fd = fc, c = b - g * (b - a), fc = f(c);
+      if (fc > best.first) best = {fc, c};
     } else {
       a = c, c = d, fc = fd, d = a + g * (b - a), fd = f(d);
+      if (fd > best.first) best = {fd, d};
     }
   }
-  const double t = 0.5 * (a + b);
-  const double ft = f(t);
-  if (argmax) *argmax = (ft >= fbest) ? t : best;
-  return std::max(ft, fbest);
+  return best;
+}
+
+// One surface, from one end of the chord to the other: contour angles and
+// their chord-frame points, in the order of increasing angle.
+struct Surface {
+  std::vector<double> theta;
+  std::vector<Point> local;
+};
+
+// The surface points between the angles `from` and `to` (exclusive) among
+// the samples, with the exact end points added.
+Surface CollectSurface(const Contour& contour, const ChordFrame& frame,
+                       const std::vector<double>& samples, double from, double to) {
+  Surface s;
+  const auto add = [&](double theta) {
+    s.theta.push_back(theta);
+    s.local.push_back(frame.Local(contour.At(theta)));
+  };
+  add(from);
+  for (double theta : samples) {
+    if (theta > from && theta < to) add(theta);
+  }
+  add(to);
+  return s;
+}
+
+// True when s runs strictly one way along the surface (decreasing when
+// `decreasing`), i.e. the surface meets each station once.
+bool Monotone(const Surface& surface, bool decreasing) {
+  for (std::size_t i = 1; i < surface.local.size(); ++i) {
+    const double step = surface.local[i].x - surface.local[i - 1].x;
+    if (decreasing ? !(step < 0.0) : !(step > 0.0)) return false;
+  }
+  return true;
+}
+
+// Index k of the lower-surface samples with s between points k and k + 1
+// (s increases along the lower surface).
+std::size_t LowerBracket(const Surface& lower, double s) {
+  const auto& pts = lower.local;
+  const auto it = std::upper_bound(pts.begin(), pts.end(), s,
+                                   [](double value, const Point& p) { return value < p.x; });
+  const std::ptrdiff_t k = std::max<std::ptrdiff_t>(it - pts.begin() - 1, 0);
+  return std::min(static_cast<std::size_t>(k), pts.size() - 2);
+}
+
+// The lower surface's height at station s by linear interpolation of the samples.
+double LowerHeightSampled(const Surface& lower, double s) {
+  const std::size_t k = LowerBracket(lower, s);
+  const Point a = lower.local[k], b = lower.local[k + 1];
+  return a.y + (s - a.x) / (b.x - a.x) * (b.y - a.y);
+}
+
+// The lower surface's height at station s on the exact contour: the angle
+// where s(theta) = s, solved inside the sample bracket.
+double LowerHeight(const Contour& contour, const ChordFrame& frame, const Surface& lower,
+                   double s) {
+  const std::size_t k = LowerBracket(lower, s);
+  const auto station = [&](double theta) { return frame.Local(contour.At(theta)).x - s; };
+  const double theta = FindRoot(station, lower.theta[k], lower.theta[k + 1], lower.local[k].x - s,
+                                lower.local[k + 1].x - s);
+  return frame.Local(contour.At(theta)).y;
+}
+
+struct Extreme {
+  double value = 0.0;
+  double station = 0.0;
+};
+
+// Largest value over the chord of combine(h_upper(s), h_lower(s)): first
+// over the upper surface's samples, the lower surface interpolated; then by
+// golden-section search over the upper surface's angle between the best
+// sample's neighbours, the lower surface taken exactly.
+template <typename Combine>
+Extreme LargestOverChord(const Contour& contour, const ChordFrame& frame, const Surface& upper,
+                         const Surface& lower, const Combine& combine) {
+  std::size_t best = 0;
+  double bestValue = -HUGE_VAL;
+  for (std::size_t i = 1; i + 1 < upper.local.size(); ++i) {
+    const Point p = upper.local[i];
+    const double v = combine(p.y, LowerHeightSampled(lower, p.x));
+    if (v > bestValue) bestValue = v, best = i;
+  }
+  if (best == 0) return {};
+  const auto exact = [&](double theta) {
+    const Point p = frame.Local(contour.At(theta));
+    return combine(p.y, LowerHeight(contour, frame, lower, p.x));
+  };
+  const auto [value, theta] = GoldenMaximum(exact, upper.theta[best - 1], upper.theta[best + 1]);
+  return {value, frame.Local(contour.At(theta)).x};
+}
+
+// Angle of the leading edge: the sample farthest from the trailing edge,
+// refined to the root of D'(theta) = 2 (P - TE) . P' between its neighbours.
+double LeadingEdgeAngle(const Contour& contour, const std::vector<double>& samples) {
+  const Point te = contour.trailingEdge();
+  const auto distance2 = [&](double theta) {
+    const Point p = contour.At(theta);
+    return (p.x - te.x) * (p.x - te.x) + (p.y - te.y) * (p.y - te.y);
+  };
+  const auto slope = [&](double theta) {
+    const Point p = contour.At(theta), t = contour.Tangent(theta);
+    return 2.0 * ((p.x - te.x) * t.x + (p.y - te.y) * t.y);
+  };
+  std::size_t best = 1;
+  double farthest = -1.0;
+  for (std::size_t j = 1; j + 1 < samples.size(); ++j) {
+    const double d = distance2(samples[j]);
+    if (d > farthest) farthest = d, best = j;
+  }
+  const double a = samples[best - 1], b = samples[best + 1];
+  const double fa = slope(a), fb = slope(b);
+  if (!(fa >= 0.0 && fb <= 0.0)) return samples[best];  // no bracket: keep the sample
+  return FindRoot(slope, a, b, fa, fb);
 }
 
 }  // namespace
 
 ProfileMeasure MeasureProfile(double Eps, double Mu, const ProfileMeasureOptions& options) {
   const Contour contour(Eps, Mu);
-  const Point te = contour.trailingEdge();
   const double t0 = contour.thetaTE();
-  const auto distance = [&](double theta) {
-    const Point p = contour.At(theta);
-    return std::hypot(p.x - te.x, p.y - te.y);
-  };
+  const int n = std::max(options.samples, kMinSamples);
+  std::vector<double> samples(n + 1);
+  for (int j = 0; j <= n; ++j) samples[j] = t0 + kTwoPi * j / n;
+
+  const double thetaLE = LeadingEdgeAngle(contour, samples);
+  const Point te = contour.trailingEdge();
+  const Point le = contour.At(thetaLE);
+  const ChordFrame frame(le, te);
 
   ProfileMeasure m;
-  double thetaLE = 0.0;
-  const int samples = std::max(options.samples, 64);
-  m.chord = Maximise(distance, t0 + 1e-9, t0 + kTwoPi - 1e-9, samples, &thetaLE);
-  const Point le = contour.At(thetaLE);
+  m.chord = frame.chord();
   m.leadingX = le.x, m.leadingY = le.y;
   m.trailingX = te.x, m.trailingY = te.y;
   if (!(m.chord > 0.0)) return m;
 
-  // Chord frame: s along the chord from the leading edge (0..1), h across it.
-  const double ux = (te.x - le.x) / m.chord, uy = (te.y - le.y) / m.chord;
-  const auto station = [&](double theta) {
-    const Point p = contour.At(theta);
-    return Point{((p.x - le.x) * ux + (p.y - le.y) * uy) / m.chord,
-                 (-(p.x - le.x) * uy + (p.y - le.y) * ux) / m.chord};
-  };
-  // The surface height at station s on the branch between two angles, found
-  // by bisection on the angle (s runs monotonically along each branch).
-  const auto height = [&](double s, double from, double to) {
-    double a = from, b = to;
-    const double sa = station(a).x;
-    for (int i = 0; i < 80; ++i) {
-      const double mid = 0.5 * (a + b);
-      if ((station(mid).x - s) * (sa - s) > 0.0) {
-        a = mid;
-      } else {
-        b = mid;
-      }
-    }
-    return station(0.5 * (a + b)).y;
-  };
-  // Upper branch: counter-clockwise from the trailing edge to the leading edge.
-  const auto upper = [&](double s) { return height(s, t0, thetaLE); };
-  const auto lower = [&](double s) { return height(s, thetaLE, t0 + kTwoPi); };
+  // Upper surface: counter-clockwise from the trailing edge to the leading
+  // edge (s falls from 1 to 0); lower surface: on to the trailing edge again.
+  const Surface upper = CollectSurface(contour, frame, samples, t0, thetaLE);
+  const Surface lower = CollectSurface(contour, frame, samples, thetaLE, t0 + kTwoPi);
+  m.singleValued = Monotone(upper, true) && Monotone(lower, false);
 
-  const int stations = std::max(samples / 20, 50);
-  m.thickness = Maximise([&](double s) { return upper(s) - lower(s); }, 0.0, 1.0, stations);
-  const double camberUp =
-      Maximise([&](double s) { return 0.5 * (upper(s) + lower(s)); }, 0.0, 1.0, stations);
-  const double camberDown =
-      Maximise([&](double s) { return -0.5 * (upper(s) + lower(s)); }, 0.0, 1.0, stations);
-  m.camber = std::max(camberUp, camberDown);
+  const Extreme thickness =
+      LargestOverChord(contour, frame, upper, lower, [](double hu, double hl) { return hu - hl; });
+  const Extreme above = LargestOverChord(contour, frame, upper, lower,
+                                         [](double hu, double hl) { return 0.5 * (hu + hl); });
+  const Extreme below = LargestOverChord(contour, frame, upper, lower,
+                                         [](double hu, double hl) { return -0.5 * (hu + hl); });
+  m.thickness = thickness.value;
+  m.thicknessAt = thickness.station;
+  const Extreme& camber = (above.value >= below.value) ? above : below;
+  m.camber = std::max(camber.value, 0.0);
+  m.camberAt = camber.station;
   return m;
 }
 
-double LiftCoefficient(double Circ, double U0, double chord) { return 2.0 * Circ / (U0 * chord); }
+double LiftCoefficient(double Circ, double U0, double chord) {
+  return 2.0 * Circ / (U0 * chord);
+}
 
 }  // namespace fluvenna
