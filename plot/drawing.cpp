@@ -1,10 +1,23 @@
 #include "plot/drawing.h"
 
+#include <cmath>
+#include <limits>
+
 namespace fluvenna {
+
+float ToSurfaceFloat(double value) {
+  using Float = std::numeric_limits<float>;
+  if (std::isnan(value)) return Float::quiet_NaN();
+  if (std::isinf(value)) return value > 0.0 ? Float::infinity() : -Float::infinity();
+  if (value > Float::max()) return Float::max();
+  if (value < -Float::max()) return -Float::max();
+  return static_cast<float>(value);
+}
+
 namespace {
 
 bool DrawAxes(PlotSurface& surface, double XMax) {
-  const float x = static_cast<float>(XMax);
+  const float x = ToSurfaceFloat(XMax);
   return surface.Line(-x, 0.0f, x, 0.0f, kAxisColour) &&
          surface.Line(0.0f, -x, 0.0f, x, kAxisColour);
 }
@@ -29,9 +42,8 @@ bool DrawCurves(PlotSurface& surface, const PointArrays& arrays, int lastCurve) 
   for (int k = 0; k <= lastCurve; ++k) {
     const Colour colour = (k == 0) ? kBodyColour : kStreamlineColour;
     for (int j = 2; j <= arrays.NP[k]; ++j) {
-      if (!surface.Line(static_cast<float>(arrays.XP(k, j - 1)),
-                        static_cast<float>(arrays.YP(k, j - 1)), static_cast<float>(arrays.XP(k, j)),
-                        static_cast<float>(arrays.YP(k, j)), colour)) {
+      if (!surface.Line(ToSurfaceFloat(arrays.XP(k, j - 1)), ToSurfaceFloat(arrays.YP(k, j - 1)),
+                        ToSurfaceFloat(arrays.XP(k, j)), ToSurfaceFloat(arrays.YP(k, j)), colour)) {
         return false;
       }
     }
@@ -48,7 +60,8 @@ PassResult DrawPass(const ParameterTexts& texts, const ProfileTable& table, Poin
 
   if (!PreparePicture1(picture1, p.Olcek, p.XMax) ||
       !DrawCurves(picture1, arrays, result.lastCurve)) {
-    result.error = "the circle-plane plot could not be drawn (its scale or a coordinate is not usable)";
+    result.error =
+        "the circle-plane plot could not be drawn (its scale or a coordinate is not usable)";
     return result;
   }
   if (onCirclePlane) onCirclePlane(result, arrays);

@@ -8,6 +8,12 @@
 
 namespace fluvenna {
 
+// A coordinate as the surfaces take it: a double beyond the float range
+// becomes the largest float of its sign (a plain conversion would be
+// undefined there); infinities and NaN stay what they are, and the surface
+// refuses them.
+float ToSurfaceFloat(double value);
+
 // Upper plot: Scale(-Olcek, Olcek 2/3, Olcek, Olcek (-2/3)), Cls, then the
 // grey axes from (-XMax, 0) to (XMax, 0) and (0, -XMax) to (0, XMax).
 bool PreparePicture1(PlotSurface& surface, double Olcek, double XMax);

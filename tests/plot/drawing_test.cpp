@@ -1,0 +1,175 @@
+#include "plot/drawing.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <vector>
+
+namespace fluvenna {
+namespace {
+
+// A surface that records every operation; it can be told to fail the n-th.
+class RecordingSurface : public PlotSurface {
+ public:
+  enum Kind { kScale, kCls, kLine };
+  struct Op {
+    Kind kind;
+    double a[4];
+    Colour colour;
+  };
+  std::vector<Op> ops;
+  int failAt = -1;
+
+  bool Scale(double x1, double y1, double x2, double y2) override {
+    return Record({kScale, {x1, y1, x2, y2}, 0});
+  }
+  bool Cls() override { return Record({kCls, {}, 0}); }
+  bool Line(float x1, float y1, float x2, float y2, Colour colour) override {
+    return Record({kLine, {x1, y1, x2, y2}, colour});
+  }
+  std::vector<Op> Lines(Colour colour) const {
+    std::vector<Op> lines;
+    for (const Op& op : ops) {
+      if (op.kind == kLine && op.colour == colour) lines.push_back(op);
+    }
+    return lines;
+  }
+
+ private:
+  bool Record(const Op& op) {
+    if (static_cast<int>(ops.size()) == failAt) return false;
+    ops.push_back(op);
+    return true;
+  }
+};
+
+TEST(Drawing, PicturesArePreparedInTheirOwnOrder) {
+  RecordingSurface one, two;
+  ASSERT_TRUE(PreparePicture1(one, 1.5, 1.5));
+  ASSERT_TRUE(PreparePicture2(two, 1.5, 1.5));
+  ASSERT_EQ(one.ops.size(), 4u);
+  ASSERT_EQ(two.ops.size(), 4u);
+  EXPECT_EQ(one.ops[0].kind, RecordingSurface::kScale);  // Picture1: scale, then clear
+  EXPECT_EQ(one.ops[1].kind, RecordingSurface::kCls);
+  EXPECT_EQ(two.ops[0].kind, RecordingSurface::kCls);  // Picture2: clear, then scale
+  EXPECT_EQ(two.ops[1].kind, RecordingSurface::kScale);
+  for (const auto& scale : {one.ops[0], two.ops[1]}) {
+    EXPECT_EQ(scale.a[0], -1.5);
+    EXPECT_DOUBLE_EQ(scale.a[1], 1.0);
+    EXPECT_EQ(scale.a[2], 1.5);
+    EXPECT_DOUBLE_EQ(scale.a[3], -1.0);
+  }
+  // The axes reach +-XMax along both directions, past the top and bottom.
+  const auto axes = one.Lines(kAxisColour);
+  ASSERT_EQ(axes.size(), 2u);
+  EXPECT_EQ(axes[0].a[0], -1.5);
+  EXPECT_EQ(axes[0].a[2], 1.5);
+  EXPECT_EQ(axes[0].a[1], 0.0);
+  EXPECT_EQ(axes[1].a[1], -1.5);
+  EXPECT_EQ(axes[1].a[3], 1.5);
+  EXPECT_EQ(axes[1].a[0], 0.0);
+}
+
+TEST(Drawing, CurveLoopDrawsPointsOneToNpOfCurvesUpToTheLast) {
+  auto arrays = std::make_unique<PointArrays>();
+  arrays->NP = {};
+  arrays->NP[0] = 3;
+  arrays->NP[1] = 2;
+  arrays->NP[2] = 0;  // left out by the core: no segment
+  arrays->NP[3] = 5;  // beyond the last curve: not drawn
+  for (int k = 0; k <= 3; ++k) {
+    arrays->XP(k, 0) = arrays->YP(k, 0) = 999.0;  // point 0 is never drawn
+    for (int j = 1; j <= 5; ++j) {
+      arrays->XP(k, j) = k + 0.1 * j;
+      arrays->YP(k, j) = -0.1 * j;
+    }
+  }
+  RecordingSurface surface;
+  ASSERT_TRUE(DrawCurves(surface, *arrays, 2));
+  const auto red = surface.Lines(kBodyColour);
+  const auto blue = surface.Lines(kStreamlineColour);
+  ASSERT_EQ(red.size(), 2u);
+  ASSERT_EQ(blue.size(), 1u);
+  EXPECT_EQ(surface.ops.size(), 3u);
+  EXPECT_FLOAT_EQ(red[0].a[0], 0.1f);
+  EXPECT_FLOAT_EQ(red[1].a[2], 0.3f);
+  EXPECT_FLOAT_EQ(red[1].a[3], -0.3f);
+  EXPECT_FLOAT_EQ(blue[0].a[0], 1.1f);
+  EXPECT_FLOAT_EQ(blue[0].a[2], 1.2f);
+
+  RecordingSurface none;
+  ASSERT_TRUE(DrawCurves(none, *arrays, -1));
+  EXPECT_TRUE(none.ops.empty());
+
+  // A failed segment ends the loop at once.
+  RecordingSurface failing;
+  failing.failAt = 1;
+  EXPECT_FALSE(DrawCurves(failing, *arrays, 2));
+  EXPECT_EQ(failing.ops.size(), 1u);
+}
+
+TEST(Drawing, CoordinatesBeyondTheFloatRangeSaturate) {
+  using Float = std::numeric_limits<float>;
+  EXPECT_EQ(ToSurfaceFloat(1e300), Float::max());
+  EXPECT_EQ(ToSurfaceFloat(-1e39), -Float::max());
+  EXPECT_EQ(ToSurfaceFloat(0.25), 0.25f);
+  EXPECT_EQ(ToSurfaceFloat(-Float::max()), -Float::max());
+  EXPECT_EQ(ToSurfaceFloat(HUGE_VAL), Float::infinity());
+  EXPECT_EQ(ToSurfaceFloat(-HUGE_VAL), -Float::infinity());
+  EXPECT_TRUE(std::isnan(ToSurfaceFloat(std::nan(""))));
+
+  auto arrays = std::make_unique<PointArrays>();
+  arrays->NP = {};
+  arrays->NP[0] = 2;
+  arrays->XP(0, 1) = -1e300;
+  arrays->XP(0, 2) = 1e300;
+  RecordingSurface surface;
+  ASSERT_TRUE(DrawCurves(surface, *arrays, 0));
+  ASSERT_EQ(surface.ops.size(), 1u);
+  EXPECT_EQ(surface.ops[0].a[0], -Float::max());
+  EXPECT_EQ(surface.ops[0].a[2], Float::max());
+}
+
+TEST(Drawing, PassDrawsCirclePlaneThenAirfoilAndStopsAtAFailure) {
+  auto arrays = std::make_unique<PointArrays>();
+  ProfileTable table;  // the initial texts select row 1: cJ = 0.247934, nC = 0.495868
+  table.NTab = 1;
+  table.TabDelta[1] = 0.01;
+  table.TabEps[1] = 0.1;
+  table.TabMu[1] = 0.05;
+  ParameterTexts texts;
+  texts.Alfa = "10";
+  RecordingSurface one, two;
+  std::size_t drawnBeforeMap = 0;
+  const PassResult result =
+      DrawPass(texts, table, *arrays, one, two, [&](const PassResult&, const PointArrays&) {
+        drawnBeforeMap = one.ops.size() + two.ops.size();
+      });
+  ASSERT_TRUE(result.ok());
+  EXPECT_EQ(drawnBeforeMap, one.ops.size());  // Picture1 complete, Picture2 untouched
+  const auto body1 = one.Lines(kBodyColour), body2 = two.Lines(kBodyColour);
+  ASSERT_EQ(body1.size(), 50u);
+  ASSERT_EQ(body2.size(), 50u);
+  // Curve 0 starts at the turned trailing-edge point (cJ, 0) on the circle
+  // plane and at its image, the trailing edge (nC, 0), on the airfoil.
+  EXPECT_NEAR(body1[0].a[0], 0.247934, 1e-6);
+  EXPECT_NEAR(body1[0].a[1], 0.0, 1e-6);
+  EXPECT_NEAR(body2[0].a[0], 0.495868, 1e-6);
+  EXPECT_EQ(one.Lines(kStreamlineColour).size(), two.Lines(kStreamlineColour).size());
+
+  RecordingSurface brokenOne, untouched;
+  brokenOne.failAt = 0;  // Picture1's Scale
+  const PassResult failed = DrawPass(texts, table, *arrays, brokenOne, untouched);
+  ASSERT_FALSE(failed.ok());
+  EXPECT_TRUE(untouched.ops.empty());
+
+  RecordingSurface fine, brokenTwo;
+  brokenTwo.failAt = 10;
+  EXPECT_FALSE(DrawPass(texts, table, *arrays, fine, brokenTwo).ok());
+  EXPECT_EQ(brokenTwo.ops.size(), 10u);
+}
+
+}  // namespace
+}  // namespace fluvenna

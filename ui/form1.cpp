@@ -1,0 +1,324 @@
+#include "ui/form1.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <cmath>
+
+#include "flow/profile_geometry.h"
+#include "plot/drawing.h"
+#include "plot/qt/painter_surface.h"
+#include "ui/form_about.h"
+#include "ui/number_text.h"
+#include "ui/plot_picture.h"
+#include "ui/twips.h"
+
+namespace fluvenna {
+namespace {
+
+// The controls stand in boxes measured in twips for a small system font;
+// this size keeps every caption and number inside its box.
+constexpr int kControlFontPixels = 9;
+
+QFont ControlFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("DejaVu Sans")});
+  font.setPixelSize(kControlFontPixels);
+  return font;
+}
+
+QLabel* Caption(QWidget* parent, const char* name, const QString& text, const QRect& box) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QLatin1String(name));
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  label->setGeometry(box);
+  return label;
+}
+
+QLineEdit* TextBox(QWidget* parent, const char* name, const QString& text, const QRect& box) {
+  auto* edit = new QLineEdit(text, parent);
+  edit->setObjectName(QLatin1String(name));
+  edit->setGeometry(box);
+  return edit;
+}
+
+// A scroll bar that acts on arrow clicks, track clicks and keys at once, and
+// on the release of a dragged thumb.
+QScrollBar* ScrollBar(QWidget* parent, const char* name, const QRect& box, int minimum, int maximum,
+                      int start, int arrowStep, int trackStep) {
+  auto* bar = new QScrollBar(Qt::Horizontal, parent);
+  bar->setObjectName(QLatin1String(name));
+  bar->setGeometry(box);
+  bar->setRange(minimum, maximum);
+  bar->setSingleStep(arrowStep);
+  bar->setPageStep(trackStep);
+  bar->setValue(start);
+  bar->setTracking(false);
+  bar->setFocusPolicy(Qt::StrongFocus);
+  return bar;
+}
+
+// A note or error of the core as a sentence of the status line. A leading
+// parameter name ("dR", "nSL") keeps its spelling.
+QString Sentence(const std::string& text) {
+  QString sentence = QString::fromStdString(text).trimmed();
+  if (sentence.isEmpty()) return sentence;
+  const QString firstWord = sentence.section(QLatin1Char(' '), 0, 0);
+  if (firstWord == firstWord.toLower()) sentence[0] = sentence[0].toUpper();
+  if (!sentence.endsWith(QLatin1Char('.'))) sentence += QLatin1Char('.');
+  return sentence;
+}
+
+}  // namespace
+
+Form1::Form1(const QString& tablePath, QWidget* parent)
+    : QMainWindow(parent), pointArrays(std::make_unique<PointArrays>()) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Joukowsky profili etrafında akım çizgileri"));
+
+  Mn_About = menuBar()->addAction(QStringLiteral("About"));
+  Mn_About->setObjectName(QStringLiteral("Mn_About"));
+  connect(Mn_About, &QAction::triggered, this, &Form1::Mn_About_Click);
+
+  CreateControls();
+  SetTabOrder();
+
+  Label_Status = new QLabel;
+  Label_Status->setObjectName(QStringLiteral("Label_Status"));
+  Label_Status->setTextFormat(Qt::PlainText);
+  Label_Status->setWordWrap(true);
+  Label_Status->setFixedHeight(2 * Label_Status->fontMetrics().lineSpacing() + 4);
+  Label_Status->setText(tr("Move a scroll bar or click a plot to draw the flow."));
+  statusBar()->setSizeGripEnabled(false);
+  statusBar()->addWidget(Label_Status, 1);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+  Text_DELTA->setFocus();
+  Form_Load(tablePath);
+}
+
+Form1::~Form1() {
+  delete aboutWindow;
+}
+
+void Form1::CreateControls() {
+  auto* client = new QWidget;
+  client->setObjectName(QStringLiteral("Client"));
+  client->setFixedSize(Twips(9390), Twips(8235));
+  client->setFont(ControlFont());
+  setCentralWidget(client);
+
+  Frame1 = new QGroupBox(client);
+  Frame1->setObjectName(QStringLiteral("Frame1"));
+  Frame1->setGeometry(TwipRect(120, 120, 2895, 1935));
+  Picture1 = new PlotPicture(client);
+  Picture1->setObjectName(QStringLiteral("Picture1"));
+  Picture1->setGeometry(TwipRect(3240, 0, 6000, 4000));
+  Picture2 = new PlotPicture(client);
+  Picture2->setObjectName(QStringLiteral("Picture2"));
+  Picture2->setGeometry(TwipRect(3240, 4080, 6000, 4000));
+  Frame2 = new QGroupBox(client);
+  Frame2->setObjectName(QStringLiteral("Frame2"));
+  Frame2->setGeometry(TwipRect(120, 2640, 2895, 1935));
+
+  // Profile and flow parameters.
+  Label1 = Caption(Frame1, "Label1", QStringLiteral("δ = "), TwipRect(600, 360, 375, 255));
+  Text_DELTA = TextBox(Frame1, "Text_DELTA", QStringLiteral("0.01"), TwipRect(960, 360, 495, 285));
+  HScroll_Delta =
+      ScrollBar(Frame1, "HScroll_Delta", TwipRect(1440, 360, 1215, 255), 1, 30, 1, 1, 1);
+  Label2 = Caption(Frame1, "Label2", QStringLiteral("γ ="), TwipRect(600, 720, 375, 255));
+  Text_GAMA = TextBox(Frame1, "Text_GAMA", QStringLiteral("0"), TwipRect(960, 720, 495, 285));
+  HScroll_Gama = ScrollBar(Frame1, "HScroll_Gama", TwipRect(1440, 720, 1215, 255), 0, 14, 0, 1, 1);
+  Label5 = Caption(Frame1, "Label5", QStringLiteral("α ="), TwipRect(600, 1080, 255, 255));
+  Text_Alfa = TextBox(Frame1, "Text_Alfa", QStringLiteral("0"), TwipRect(960, 1080, 495, 285));
+  HScroll_Alfa =
+      ScrollBar(Frame1, "HScroll_Alfa", TwipRect(1440, 1080, 1215, 255), -10, 30, 0, 1, 5);
+  Label6 = Caption(Frame1, "Label6", QStringLiteral("Kutta şartı"), TwipRect(120, 1440, 735, 255));
+  Text_iKutta = TextBox(Frame1, "Text_iKutta", QStringLiteral("1"), TwipRect(960, 1440, 495, 285));
+  HScroll_iKutta =
+      ScrollBar(Frame1, "HScroll_iKutta", TwipRect(1440, 1440, 1215, 255), 0, 10, 10, 1, 1);
+
+  // Streamline and drawing parameters.
+  Label7 = Caption(Frame2, "Label7", QStringLiteral("Δψ ="), TwipRect(360, 360, 375, 255));
+  Text_dPsi = TextBox(Frame2, "Text_dPsi", QStringLiteral("0.1"), TwipRect(840, 360, 495, 285));
+  HScroll_dPsi = ScrollBar(Frame2, "HScroll_dPsi", TwipRect(1320, 360, 1455, 255), 1, 10, 10, 1, 1);
+  Label9 = Caption(Frame2, "Label9", QStringLiteral("nSL ="), TwipRect(240, 720, 495, 255));
+  Text_kMax = TextBox(Frame2, "Text_kMax", QStringLiteral("2"), TwipRect(840, 720, 495, 285));
+  HScroll_kMax = ScrollBar(Frame2, "HScroll_kMax", TwipRect(1320, 720, 1455, 255), 2, 10, 2, 2, 2);
+  Label4 = Caption(Frame2, "Label4", QStringLiteral("Scale ="), TwipRect(120, 1080, 615, 255));
+  Text_Olcek = TextBox(Frame2, "Text_Olcek", QStringLiteral("1"), TwipRect(840, 1080, 495, 285));
+  HScroll_Olcek =
+      ScrollBar(Frame2, "HScroll_Olcek", TwipRect(1320, 1080, 1455, 255), 5, 30, 10, 1, 5);
+  Label10 = Caption(Frame2, "Label10", QStringLiteral("dR ="), TwipRect(360, 1440, 375, 255));
+  Text_dR = TextBox(Frame2, "Text_dR", QStringLiteral("0.01"), TwipRect(840, 1440, 495, 285));
+
+  for (QScrollBar* bar : {HScroll_Delta, HScroll_Gama, HScroll_Alfa, HScroll_iKutta, HScroll_dPsi,
+                          HScroll_kMax, HScroll_Olcek}) {
+    bar->installEventFilter(this);
+  }
+  connect(HScroll_Delta, &QScrollBar::valueChanged, this, &Form1::HScroll_Delta_Change);
+  connect(HScroll_Gama, &QScrollBar::valueChanged, this, &Form1::HScroll_Gama_Change);
+  connect(HScroll_Alfa, &QScrollBar::valueChanged, this, &Form1::HScroll_Alfa_Change);
+  connect(HScroll_iKutta, &QScrollBar::valueChanged, this, &Form1::HScroll_iKutta_Change);
+  connect(HScroll_dPsi, &QScrollBar::valueChanged, this, &Form1::HScroll_dPsi_Change);
+  connect(HScroll_kMax, &QScrollBar::valueChanged, this, &Form1::HScroll_kMax_Change);
+  connect(HScroll_Olcek, &QScrollBar::valueChanged, this, &Form1::HScroll_Olcek_Change);
+  connect(Picture1, &PlotPicture::clicked, this, &Form1::Picture1_Click);
+  connect(Picture2, &PlotPicture::clicked, this, &Form1::Picture2_Click);
+}
+
+void Form1::SetTabOrder() {
+  QWidget* const order[] = {Text_DELTA,   Text_GAMA,      Text_Alfa,     Text_iKutta,  Picture1,
+                            Picture2,     Text_kMax,      Text_dPsi,     Text_Olcek,   Text_dR,
+                            HScroll_Alfa, HScroll_iKutta, HScroll_Delta, HScroll_Gama, HScroll_kMax,
+                            HScroll_dPsi, HScroll_Olcek};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+// Qt's scroll bars turn the arrow keys round (made for the wheel on vertical
+// bars); here the Right key moves a bar right like its right arrow.
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  auto* bar = qobject_cast<QScrollBar*>(watched);
+  if (bar && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Right || key == Qt::Key_Left) {
+      bar->triggerAction(key == Qt::Key_Right ? QAbstractSlider::SliderSingleStepAdd
+                                              : QAbstractSlider::SliderSingleStepSub);
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::Form_Load(const QString& tablePath) {
+  const auto failure =
+      LoadProfileTableFile(profileTable, QFile::encodeName(tablePath).toStdString());
+  if (!failure) return;
+  QMessageBox message(QMessageBox::NoIcon, QStringLiteral("Fluvenna"),
+                      QString::fromStdString(*failure), QMessageBox::Ok);
+  message.exec();
+}
+
+void Form1::hesapla() {
+  ParameterTexts texts;
+  texts.DELTA = Text_DELTA->text().toStdString();
+  texts.GAMA = Text_GAMA->text().toStdString();
+  texts.Alfa = Text_Alfa->text().toStdString();
+  texts.iKutta = Text_iKutta->text().toStdString();
+  texts.dPsi = Text_dPsi->text().toStdString();
+  texts.kMax = Text_kMax->text().toStdString();
+  texts.Olcek = Text_Olcek->text().toStdString();
+  texts.dR = Text_dR->text().toStdString();
+
+  // Draw into fresh images; the plots change only when the whole pass worked.
+  QImage image1 = Picture1->NewImage();
+  QImage image2 = Picture2->NewImage();
+  PassResult result;
+  {
+    QPainter painter1(&image1);
+    QPainter painter2(&image2);
+    PainterSurface surface1(painter1, Picture1->Interior());
+    PainterSurface surface2(painter2, Picture2->Interior());
+    result = DrawPass(texts, profileTable, *pointArrays, surface1, surface2);
+  }
+  Alfa = result.params.Alfa;
+  if (result.ok()) {
+    Picture1->ShowImage(image1);
+    Picture2->ShowImage(image2);
+  }
+  ShowPassReport(result);
+  lastPass = std::move(result);
+}
+
+// The chord as the table generator measures it on the profile; measured
+// again only when the profile changes.
+double Form1::ChordOf(double Eps, double Mu) {
+  if (!measuredChord || measuredChord->Eps != Eps || measuredChord->Mu != Mu) {
+    measuredChord = MeasuredChord{Eps, Mu, MeasureProfile(Eps, Mu).chord};
+  }
+  return measuredChord->chord;
+}
+
+void Form1::ShowPassReport(const PassResult& result) {
+  QStringList sentences;
+  if (result.ok()) {
+    const FlowParameters& p = result.params;
+    double lift = LiftCoefficient(result.circle.Circ, p.U0, ChordOf(p.Eps, p.Mu));
+    if (std::isfinite(lift)) {
+      if (std::abs(lift) < 0.0005) lift = 0.0;  // no "-0.000"
+      sentences << tr("Lift coefficient C_L = %1.").arg(QString::number(lift, 'f', 3));
+    }
+  } else {
+    sentences << tr("The plots were not redrawn: %1").arg(Sentence(*result.error));
+  }
+  for (const std::string& note : result.notes) sentences << Sentence(note);
+
+  QPalette palette = Label_Status->palette();
+  palette.setColor(QPalette::WindowText,
+                   result.ok() ? QPalette().color(QPalette::WindowText) : QColor(160, 0, 0));
+  Label_Status->setPalette(palette);
+  Label_Status->setText(sentences.join(QLatin1Char(' ')));
+  Label_Status->setToolTip(Label_Status->text());
+}
+
+void Form1::HScroll_Delta_Change() {
+  Text_DELTA->setText(NumberText(HScroll_Delta->value() / 100.0));
+  hesapla();
+}
+
+void Form1::HScroll_Gama_Change() {
+  Text_GAMA->setText(NumberText(HScroll_Gama->value() / 100.0));
+  hesapla();
+}
+
+void Form1::HScroll_Alfa_Change() {
+  Alfa = HScroll_Alfa->value();
+  Text_Alfa->setText(NumberText(Alfa));
+  hesapla();
+}
+
+void Form1::HScroll_iKutta_Change() {
+  Text_iKutta->setText(NumberText(HScroll_iKutta->value() / 10.0));
+  hesapla();
+}
+
+void Form1::HScroll_dPsi_Change() {
+  Text_dPsi->setText(NumberText(HScroll_dPsi->value() / 100.0));
+  hesapla();
+}
+
+void Form1::HScroll_kMax_Change() {
+  Text_kMax->setText(NumberText(HScroll_kMax->value()));
+  hesapla();
+}
+
+void Form1::HScroll_Olcek_Change() {
+  Text_Olcek->setText(NumberText(HScroll_Olcek->value() / 10.0));
+  hesapla();
+}
+
+void Form1::Picture1_Click() {
+  hesapla();
+}
+
+void Form1::Picture2_Click() {
+  hesapla();
+}
+
+void Form1::Mn_About_Click() {
+  if (!aboutWindow) aboutWindow = new Form_About;
+  aboutWindow->show();
+  aboutWindow->raise();
+  aboutWindow->activateWindow();
+}
+
+}  // namespace fluvenna

@@ -1,0 +1,40 @@
+#include "ui/number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace fluvenna {
+
+QString NumberText(double value) {
+  if (value == 0.0 || !std::isfinite(value)) return QStringLiteral("0");
+
+  // Round to 15 significant digits in the locale-free scientific form
+  // "d.dddddddddddddde±x", then place the point by the exponent.
+  char buffer[64];
+  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                       std::chars_format::scientific, 14);
+  if (ec != std::errc()) return QStringLiteral("0");
+  const std::string scientific(buffer, end);
+  const std::size_t e = scientific.find('e');
+  std::string digits = scientific.substr(0, 1) + scientific.substr(2, e - 2);
+  const int exponent = std::atoi(scientific.c_str() + e + 1);
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+  std::string text;
+  if (exponent < 0) {
+    text = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+  } else {
+    const std::size_t whole = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= whole) {
+      text = digits + std::string(whole - digits.size(), '0');
+    } else {
+      text = digits.substr(0, whole) + "." + digits.substr(whole);
+    }
+  }
+  if (value < 0.0) text.insert(0, 1, '-');
+  return QString::fromStdString(text);
+}
+
+}  // namespace fluvenna

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace fluvenna {
+
+// A value as the scroll bars write it into a text box: plain decimal text
+// with up to 15 significant digits, no exponent, no trailing zeros, no point
+// for whole values, "0." before values below 1, and always "." as the
+// decimal point whatever the regional settings ("0.07", "1.5", "3", "-10").
+QString NumberText(double value);
+
+}  // namespace fluvenna
