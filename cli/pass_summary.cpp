@@ -20,12 +20,6 @@ std::string Text(const std::optional<double>& value, const std::string& missing)
   return value ? ShortestText(*value) : missing;
 }
 
-// C_L as the window's status line shows it: three decimals, and no "-0.000".
-std::string LiftText(double CL) {
-  if (std::abs(CL) < 0.0005) CL = 0.0;
-  return QString::number(CL, 'f', 3).toStdString();
-}
-
 QJsonValue Json(const std::optional<double>& value) {
   return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
 }
@@ -88,7 +82,7 @@ std::string SummaryText(const PassSummary& s) {
       {"Circ", Text(s.Circ, missing)},
       {"Gm", Text(s.Gm, missing)},
       {"chord", Text(s.chord, missing)},
-      {"C_L", s.CL ? LiftText(*s.CL) : missing + ": " + s.notComputed},
+      {"C_L", s.CL ? LiftCoefficientText(*s.CL) : missing + ": " + s.notComputed},
   };
   for (const auto& [name, value] : lines) {
     out << name << std::string(7 - std::string(name).size(), ' ') << value << '\n';

@@ -1,6 +1,7 @@
 #include "flow/profile_geometry.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <complex>
 #include <limits>
@@ -306,6 +307,14 @@ ProfileMeasure MeasureProfile(double Eps, double Mu, const ProfileMeasureOptions
 
 double LiftCoefficient(double Circ, double U0, double chord) {
   return 2.0 * Circ / (U0 * chord);
+}
+
+std::string LiftCoefficientText(double CL) {
+  if (std::fabs(CL) < 0.0005) CL = 0.0;
+  char buffer[64];
+  const auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, CL, std::chars_format::fixed, 3);
+  return ec == std::errc() ? std::string(buffer, end) : std::string("?");
 }
 
 }  // namespace fluvenna

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace fluvenna {
 
 // Thickness, camber and chord of the profile the program draws for the
@@ -60,5 +62,9 @@ ProfileMeasure MeasureProfile(double Eps, double Mu, const ProfileMeasureOptions
 // Lift coefficient of the drawn flow from the Kutta-Joukowski lift
 // L = rho U0 Circ: C_L = L / (rho U0^2 chord / 2) = 2 Circ / (U0 chord).
 double LiftCoefficient(double Circ, double U0, double chord);
+
+// C_L as the program shows it: three decimals, "." as the point whatever the
+// locale, and no "-0.000" for a value that rounds to zero.
+std::string LiftCoefficientText(double CL);
 
 }  // namespace fluvenna

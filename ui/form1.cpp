@@ -252,10 +252,10 @@ void Form1::ShowPassReport(const PassResult& result) {
   QStringList sentences;
   if (result.ok()) {
     const FlowParameters& p = result.params;
-    double lift = LiftCoefficient(result.circle.Circ, p.U0, ChordOf(p.Eps, p.Mu));
+    const double lift = LiftCoefficient(result.circle.Circ, p.U0, ChordOf(p.Eps, p.Mu));
     if (std::isfinite(lift)) {
-      if (std::abs(lift) < 0.0005) lift = 0.0;  // no "-0.000"
-      sentences << tr("Lift coefficient C_L = %1.").arg(QString::number(lift, 'f', 3));
+      sentences << tr("Lift coefficient C_L = %1.")
+                       .arg(QString::fromStdString(LiftCoefficientText(lift)));
     }
   } else {
     sentences << tr("The plots were not redrawn: %1").arg(Sentence(*result.error));

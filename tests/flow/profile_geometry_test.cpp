@@ -141,3 +141,16 @@ TEST(ProfileGeometry, CamberBelowTheChordIsMeasuredToo) {
 
 }  // namespace
 }  // namespace fluvenna
+
+namespace fluvenna {
+namespace {
+
+TEST(LiftCoefficientText, ThreeDecimalsWithAPointAndNoNegativeZero) {
+  EXPECT_EQ(LiftCoefficientText(1.50849), "1.508");
+  EXPECT_EQ(LiftCoefficientText(-0.25), "-0.250");
+  EXPECT_EQ(LiftCoefficientText(-0.0004), "0.000");
+  EXPECT_EQ(LiftCoefficientText(2.0 * 0.5 / 1.0), "1.000");
+}
+
+}  // namespace
+}  // namespace fluvenna
