@@ -5,6 +5,14 @@
 
 #include "flow/pass.h"
 
+#ifdef FLUVENNA_BENCH_DRAWING
+#include <QImage>
+#include <QPainter>
+
+#include "plot/drawing.h"
+#include "plot/qt/painter_surface.h"
+#endif
+
 namespace {
 
 using namespace fluvenna;
@@ -19,6 +27,19 @@ ProfileTable OneRowTable() {
   return t;
 }
 
+// The heaviest scroll-bar setting: ten curves, the finest step, the widest
+// plot, the steepest angle.
+ParameterTexts HeaviestScrollBarTexts() {
+  ParameterTexts texts;
+  texts.DELTA = "0.1";
+  texts.GAMA = "0.05";
+  texts.Alfa = "30";
+  texts.kMax = "10";
+  texts.dPsi = "0.01";
+  texts.Olcek = "3";
+  return texts;
+}
+
 void BM_PassDefault(benchmark::State& state) {
   const ProfileTable table = OneRowTable();
   auto arrays = std::make_unique<PointArrays>();
@@ -27,17 +48,10 @@ void BM_PassDefault(benchmark::State& state) {
 }
 BENCHMARK(BM_PassDefault)->Unit(benchmark::kMicrosecond);
 
-// The heaviest scroll-bar setting: ten curves, the finest step, the widest plot.
 void BM_PassTenCurvesWide(benchmark::State& state) {
   const ProfileTable table = OneRowTable();
   auto arrays = std::make_unique<PointArrays>();
-  ParameterTexts texts;
-  texts.DELTA = "0.1";
-  texts.GAMA = "0.05";
-  texts.Alfa = "30";
-  texts.kMax = "10";
-  texts.dPsi = "0.01";
-  texts.Olcek = "3";
+  const ParameterTexts texts = HeaviestScrollBarTexts();
   for (auto _ : state) benchmark::DoNotOptimize(RunWholePass(texts, table, *arrays));
 }
 BENCHMARK(BM_PassTenCurvesWide)->Unit(benchmark::kMicrosecond);
@@ -55,3 +69,25 @@ void BM_PassTwentyCurvesFineStep(benchmark::State& state) {
 BENCHMARK(BM_PassTwentyCurvesFineStep)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+#ifdef FLUVENNA_BENCH_DRAWING
+namespace {
+
+// A whole redraw as the window makes it: the pass and both pictures painted
+// into images of the drawing area, at the heaviest scroll-bar setting.
+void BM_RedrawBothPictures(benchmark::State& state) {
+  const ProfileTable table = OneRowTable();
+  auto arrays = std::make_unique<PointArrays>();
+  const ParameterTexts texts = HeaviestScrollBarTexts();
+  QImage image1(396, 263, QImage::Format_RGB32), image2(396, 263, QImage::Format_RGB32);
+  const QRectF interior(0, 0, 396, 263);
+  for (auto _ : state) {
+    QPainter painter1(&image1), painter2(&image2);
+    PainterSurface surface1(painter1, interior), surface2(painter2, interior);
+    benchmark::DoNotOptimize(DrawPass(texts, table, *arrays, surface1, surface2));
+  }
+}
+BENCHMARK(BM_RedrawBothPictures)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+#endif  // FLUVENNA_BENCH_DRAWING
