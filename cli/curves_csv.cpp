@@ -1,6 +1,6 @@
 #include "cli/curves_csv.h"
 
-#include "cli/number_text.h"
+#include "flow/exact_number_text.h"
 
 namespace fluvenna {
 namespace {

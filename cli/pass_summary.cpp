@@ -6,7 +6,7 @@
 #include <cmath>
 #include <sstream>
 
-#include "cli/number_text.h"
+#include "flow/exact_number_text.h"
 #include "flow/profile_geometry.h"
 
 namespace fluvenna {

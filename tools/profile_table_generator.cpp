@@ -6,6 +6,7 @@
 #include <string>
 
 #include "flow/circle_model.h"
+#include "flow/exact_number_text.h"
 #include "flow/parameters.h"
 
 namespace fluvenna {
@@ -138,11 +139,7 @@ ProfileTableRow MakeProfileTableRow(int deltaHundredths, int gamaHundredths,
 std::string FormatProfileTableRow(const ProfileTableRow& row) {
   std::string line = row.deltaKey + "," + row.gamaKey;
   for (double value : {row.Eps, row.Mu, row.zeroLiftDegrees}) {
-    char buffer[32];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17).ptr;
-    line += ",";
-    line.append(buffer, end);
+    line += "," + SeventeenDigitText(value);
   }
   return line;
 }
