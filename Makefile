@@ -1,9 +1,16 @@
 # Newcomer's entry points. `make run` and `make test` set up the machine,
 # configure, build, and then start the program or run every test.
+# `make check` is the full gate that continuous integration runs: `make test`,
+# then the sweep, the window stress test, the sanitizer build with every test,
+# and the fuzzers (scripts/check.sh times each step).
 BUILD_DIR := build
+SANITIZE_DIR := build-sanitize
 CMAKE_CONFIGURE := cmake --preset default
+# Labels of the slow gates that `make test` leaves to `make check`.
+SLOW_LABELS := ^(sweep|stress)$$
+FUZZ_SECONDS := 30
 
-.PHONY: setup configure build test run bench table format clean
+.PHONY: setup configure build test run check sweep stress sanitize sanitize-build fuzz bench table format clean
 
 setup:
 	@bash scripts/setup.sh
@@ -15,10 +22,34 @@ build: configure
 	@cmake --build $(BUILD_DIR)
 
 test: build
-	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300
+	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -LE '$(SLOW_LABELS)'
 
 run: build
 	@bash scripts/run.sh $(BUILD_DIR)
+
+check:
+	@bash scripts/check.sh
+
+# Every scroll-bar setting of the four profile and flow bars, twice.
+sweep: build
+	@cd $(BUILD_DIR) && ctest -V -L '^sweep$$'
+
+# 10,000 random events on the window.
+stress: build
+	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -L '^stress$$'
+
+# Every test built with ASan + UBSan (clang-14) and run; the sweep on a
+# reduced grid. Install and browser tests run no sanitized code of ours.
+sanitize: sanitize-build
+	@ctest --preset sanitize
+
+sanitize-build: setup
+	@[ -f $(SANITIZE_DIR)/build.ninja ] || cmake --preset sanitize >/dev/null
+	@cmake --build $(SANITIZE_DIR)
+
+# Each libFuzzer target for FUZZ_SECONDS from its corpus (sanitizer build).
+fuzz: sanitize-build
+	@bash scripts/fuzz.sh $(SANITIZE_DIR) $(FUZZ_SECONDS)
 
 bench: build
 	@$(BUILD_DIR)/bench/fluvenna-bench
@@ -30,4 +61,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD_DIR)
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   std::string_view input(reinterpret_cast<const char*>(data), size);
   ParameterTexts texts;
-  std::string* fields[] = {&texts.DELTA, &texts.GAMA,  &texts.Alfa,  &texts.iKutta,
+  std::string* fields[] = {&texts.DELTA, &texts.GAMA, &texts.Alfa,  &texts.iKutta,
                            &texts.dPsi,  &texts.kMax, &texts.Olcek, &texts.dR};
   for (std::string* field : fields) {
     if (input.empty()) break;

@@ -237,6 +237,7 @@ void Form1::hesapla() {
   }
   ShowPassReport(result);
   lastPass = std::move(result);
+  ++passesEnded;
 }
 
 // The chord as the table generator measures it on the profile; measured

@@ -36,6 +36,8 @@ class Form1 : public QMainWindow {
 
   // What the last pass computed (empty before the first one).
   const std::optional<PassResult>& LastPass() const { return lastPass; }
+  // How many passes have run to their end since the window opened.
+  int PassesEnded() const { return passesEnded; }
 
  private slots:
   void HScroll_Delta_Change();
@@ -66,6 +68,7 @@ class Form1 : public QMainWindow {
   double Alfa = 0.0;
   std::unique_ptr<PointArrays> pointArrays;
   std::optional<PassResult> lastPass;
+  int passesEnded = 0;
   struct MeasuredChord {
     double Eps, Mu, chord;
   };
