@@ -16,7 +16,9 @@ TEST(LeadingNumber, ReadsTheLongestDecimalPrefix) {
   EXPECT_EQ(LeadingNumber(".5"), 0.5);
   EXPECT_EQ(LeadingNumber("5."), 5.0);
   EXPECT_EQ(LeadingNumber("0.07abc"), 0.07);
-  EXPECT_EQ(LeadingNumber("1e"), 1.0);      // an exponent needs digits
+  EXPECT_EQ(LeadingNumber("1e"), 1.0);  // an exponent needs digits
+  EXPECT_EQ(LeadingNumber("1ex"), 1.0);
+  EXPECT_EQ(LeadingNumber("2.5e+x"), 2.5);
   EXPECT_EQ(LeadingNumber("2E+1x"), 20.0);
   EXPECT_EQ(LeadingNumber("1.5.3"), 1.5);
   EXPECT_EQ(LeadingNumber("\t0.3"), 0.3);

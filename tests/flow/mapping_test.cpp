@@ -29,6 +29,19 @@ TEST(Mapping, EqualsJoukowskiMapForExponentTwo) {
 TEST(Mapping, SingularPointsHaveTheirLimitOrNoImage) {
   ExpectMaps(-0.25, 0, -0.5, 0);  // z = -cJ: the leading edge of the flat plate
   EXPECT_FALSE(MapPoint(0, 0, 0.25, 0.5, 2));
+
+  // Thirteen units in the last place beside the trailing edge, rounding
+  // leaves the squared distance from +cJ below 0; the point still maps to
+  // the trailing edge.
+  const double cJ = 0.2600390625, x = 0.2600390625000007;
+  const double Rho = x / cJ, CosFi = (x / Rho) / cJ;
+  ASSERT_LT((1.0 + Rho * Rho) - (2.0 * Rho) * CosFi, 0.0);
+  for (const double y : {0.0, 1e-12}) {
+    const auto image = MapPoint(x, y, cJ, 2.0 * cJ, 2);
+    ASSERT_TRUE(image) << y;
+    EXPECT_NEAR(image->first, 2.0 * cJ, 1e-9);
+    EXPECT_NEAR(image->second, 0.0, 1e-9);
+  }
 }
 
 TEST(Mapping, TurnIsCounterClockwiseThenShift) {

@@ -87,6 +87,24 @@ TEST(Pass, RefusesParametersItCannotTraceWith) {
   EXPECT_NE(RunWholePass(texts, t, *a).error->find("Scale"), std::string::npos);
 }
 
+TEST(Pass, RowWhoseCircleHasNoPositiveRadiusStopsThePass) {
+  // Eps = -0.5 gives cJ = 0, Eps = -0.75 a negative cJ: no circle to trace round.
+  ProfileTable t;
+  t.NTab = 2;
+  t.TabDelta[1] = 0.01, t.TabGama[1] = 0, t.TabEps[1] = -0.5, t.TabMu[1] = 0;
+  t.TabDelta[2] = 0.02, t.TabGama[2] = 0, t.TabEps[2] = -0.75, t.TabMu[2] = 0.1;
+  auto a = std::make_unique<PointArrays>();
+  a->NP[0] = 7;
+  for (const char* delta : {"0.01", "0.02"}) {
+    ParameterTexts texts;
+    texts.DELTA = delta;
+    const PassResult r = RunWholePass(texts, t, *a);
+    ASSERT_FALSE(r.ok()) << delta;
+    EXPECT_EQ(*r.error, "the selected profile row gives no usable circle");
+    EXPECT_EQ(a->NP[0], 7) << "the arrays stay as they were";
+  }
+}
+
 TEST(Pass, LimitsCurvesToTheArrays) {
   EXPECT_EQ(LastCurve(2.5), 2);
   EXPECT_EQ(LastCurve(-0.5), -1);
@@ -101,6 +119,12 @@ TEST(Pass, LimitsCurvesToTheArrays) {
   EXPECT_GT(a->NP[20], 0);
   EXPECT_FALSE(r.notes.empty());
   EXPECT_TRUE(AllFinite(*a, 20));
+
+  texts.kMax = "20.5";  // curves up to 20 exist: nothing is limited
+  const PassResult fraction = RunWholePass(texts, t, *a);
+  ASSERT_TRUE(fraction.ok());
+  EXPECT_EQ(fraction.lastCurve, 20);
+  EXPECT_TRUE(fraction.notes.empty()) << fraction.notes.front();
 }
 
 TEST(Pass, FlatPlateLeadingEdgeMapsToItsLimit) {

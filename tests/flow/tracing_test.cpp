@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -50,7 +51,9 @@ Tracer WithCirculation(double iKutta) {
 }
 
 // The polar angle of a point in whole degrees.
-double Degrees(double x, double y) { return std::atan2(y, x) * 180.0 / (4.0 * std::atan(1.0)); }
+double Degrees(double x, double y) {
+  return std::atan2(y, x) * 180.0 / (4.0 * std::atan(1.0));
+}
 
 TEST(Tracing, DividingStreamlineWithoutCirculationLiesOnTheAxis) {
   Tracer s = ZeroCirculation(0.2625, 0.1, 0.01, 1, 2);
@@ -126,6 +129,41 @@ TEST(Tracing, CirculationMovesTheSwitchPoints) {
   EXPECT_EQ(noKutta.a->NP[1], 74);
 }
 
+// Largest |psi(XA, YA) - PSI(k)| over the points of curves 1..last.
+double LargestPsiError(const Tracer& s, int last) {
+  double worst = 0.0;
+  for (int k = 1; k <= last; ++k) {
+    for (int j = 1; j <= s.a->NP[k]; ++j) {
+      const double x = s.a->XA(k, j), y = s.a->YA(k, j), r = std::hypot(x, y);
+      const double psi = (r - s.c.A * s.c.A / r) * (y / r) + s.c.Gm * std::log(r / s.c.A);
+      worst = std::max(worst, std::fabs(psi - s.a->PSI[k]));
+    }
+  }
+  return worst;
+}
+
+TEST(Tracing, FailedSearchDuringAngleSteppingSwitchesToRadiusStepping) {
+  Tracer s = WithCirculation(1);
+  s.p.dPsi = 0.01;
+  s.p.kMax = 10;
+  s.Trace();
+  // Curve 3 leaves angle stepping where ROOT1 finds no root one degree on,
+  // not because the radius would jump.
+  int j = 2;
+  while (std::fabs(Degrees(s.HalfX(3, j), s.HalfY(3, j)) - (91.0 - j)) < 1e-9) ++j;
+  ASSERT_LT(j, 90);
+  std::int16_t iKok = 1;
+  double Kok = 0.0;
+  const double Rprev = s.HalfR(3, j - 1);
+  ROOT1(s.c.A, Rprev, s.a->PSI[3], s.c.Gm, 1.0, std::sin((91.0 - j) * 4.0 * std::atan(1.0) / 180),
+        iKok, Kok);
+  EXPECT_EQ(iKok, 0);
+  EXPECT_NEAR(s.HalfR(3, j) - Rprev, 0.01, 1e-12);
+  // Every point stays on its streamline.
+  EXPECT_LE(LargestPsiError(s, 10), 1e-6);
+  EXPECT_TRUE(s.notes.empty());
+}
+
 TEST(Tracing, FailedApexSearchFallsBackToBisectionOnTheRay) {
   // ROOT1 oscillates for these values (Gm = 2 on the unit circle).
   Tracer s = ZeroCirculation(1, 0.5, 0.05, 3, 3);
@@ -182,6 +220,13 @@ TEST(Tracing, EndTestFollowsTheStoringOfAPoint) {
   EXPECT_EQ(s.a->NP[1], 2);
   EXPECT_EQ(s.a->NP[3], 3);
   EXPECT_EQ(s.a->NP[4], 3);
+
+  // The flat plate with dR 0.25: the dividing streamline reaches x = XMax = 1
+  // exactly at point 4, and a point on XMax ends the curve.
+  Tracer exact = ZeroCirculation(0.25, 0.1, 0.25, 1, 2);
+  exact.Trace();
+  ASSERT_EQ(exact.a->NP[1], 4);
+  EXPECT_EQ(exact.a->XA(1, 4), 1.0);
 }
 
 }  // namespace

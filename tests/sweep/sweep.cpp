@@ -28,7 +28,7 @@
 #include <vector>
 
 #include "flow/pass.h"
-#include "ui/number_text.h"
+#include "report/number_text.h"
 
 namespace {
 
@@ -46,9 +46,7 @@ struct Extreme {
 };
 constexpr Extreme kExtremes[] = {{"dPsi 0.1, Scale 1", 10, 10}, {"dPsi 0.01, Scale 3", 1, 30}};
 
-std::string Text(double value) {
-  return NumberText(value).toStdString();
-}
+std::string Text(double value) { return NumberText(value); }
 
 // The texts of setting `index` as the scroll bars write them.
 ParameterTexts SettingTexts(int index, const Extreme& extreme) {

@@ -23,7 +23,7 @@
 
 #include "ui/form1.h"
 #include "ui/form_about.h"
-#include "ui/number_text.h"
+#include "report/number_text.h"
 #include "ui/plot_picture.h"
 
 using namespace fluvenna;
@@ -187,7 +187,8 @@ class Form1StressTest : public QObject {
         auto* bar = w.findChild<QScrollBar*>(kBars[b].bar);
         if (bar->value() == valuesBefore[b]) continue;
         ++moved;
-        const QString written = NumberText(bar->value() / kBars[b].divisor);
+        const QString written =
+            QString::fromStdString(NumberText(bar->value() / kBars[b].divisor));
         QVERIFY2(w.findChild<QLineEdit*>(kBars[b].box)->text() == written,
                  qPrintable(where + QStringLiteral(": box does not hold ") + written));
       }

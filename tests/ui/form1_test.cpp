@@ -17,18 +17,20 @@
 #include <vector>
 
 #include "flow/pass.h"
+#include "report/number_text.h"
 #include "ui/form1.h"
 #include "ui/form_about.h"
-#include "report/number_text.h"
 #include "ui/plot_picture.h"
 
 using namespace fluvenna;
 
 namespace {
 
-// Rows for delta 0.01, 0.02, 0.05 with gamma 0, and 0.05 with gamma 0.01.
+// Rows for delta 0.01, 0.02, 0.05 with gamma 0, 0.05 with gamma 0.01, and a
+// strongly cambered one (chord 1.0018) for delta 0.06 with gamma 0.01.
 const char kTable[] =
-    "test table\n4\n0.01,0,0.1,0,0\n0.02,0,0.12,0,0\n0.05,0,0.2,0,0\n0.05,0.01,0.2,0.02,0\n";
+    "test table\n5\n0.01,0,0.1,0,0\n0.02,0,0.12,0,0\n0.05,0,0.2,0,0\n0.05,0.01,0.2,0.02,0\n"
+    "0.06,0.01,0.2,0.3,0\n";
 
 // Centre of a part of a scroll bar; the thumb as it stands at `position`.
 QPoint PartOf(QScrollBar* bar, QStyle::SubControl part, std::optional<int> position = {}) {
@@ -285,6 +287,13 @@ class Form1Test : public QObject {
     QVERIFY(w->LastPass()->ok());
     QCOMPARE(Params().Alfa, 5.0);
     QVERIFY2(Status().contains("C_L = 0.548"), qPrintable(Status()));
+    // A cambered profile's chord is not 1: C_L = 2 Circ / chord = 3.072 (3.078 with chord 1).
+    Type("Text_DELTA", "0.06");
+    Type("Text_GAMA", "0.01");
+    Type("Text_Alfa", "10");
+    QTest::mouseClick(Picture("Picture2"), Qt::LeftButton);
+    QCOMPARE(Params().profileRow, 5);
+    QVERIFY2(Status().contains("C_L = 3.072"), qPrintable(Status()));
   }
 
   void drawnPixelsAreWhereTheCorePutsItsPoints() {

@@ -1,0 +1,171 @@
+#!/usr/bin/env python3
+"""A mutation round: plants single-point faults one at a time in flow/, plot/
+and ui/, builds, runs the test suite against each and restores the file with
+`git checkout` (also when interrupted). Prints which faults the suite caught.
+
+The suite here is every test of the plain build (`make test`), the sweep on
+every 97th setting and the window stress test with 1,000 events, so that one
+fault takes about a minute. Planted faults are never committed.
+
+Usage: scripts/mutation_round.py [BUILD_DIR] [--only SUBSTRING] [--issue]
+  --issue  plants the kinds of fault an earlier round found uncaught instead
+Run from a clean work tree after `make test`.
+"""
+import os
+import subprocess
+import sys
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+
+# (file, original text, faulty text, what the fault does). Each original
+# occurs exactly once in its file.
+MUTANTS = [
+    ("flow/leading_number.cpp", "(text[i] == ' ' || text[i] == '\\t')) ++i;",
+     "text[i] == ' ') ++i;", "tabs before a number are no longer skipped"),
+    ("flow/leading_number.cpp", "negative = (text[i] == '-');",
+     "negative = (text[i] == '+');", "the sign is read the wrong way round"),
+    ("flow/leading_number.cpp", "LeadingDigitExponent(mantissa) + exponent > 0;",
+     "LeadingDigitExponent(mantissa) + exponent >= 0;", "overflow test off by one"),
+    ("flow/root1.cpp", "R1 = (R1 + R2) / 2.0;", "R1 = R2;", "no damping"),
+    ("flow/root1.cpp", "std::fabs(R2 - R1) > kRoot1Tolerance", "std::fabs(R2 - R1) > 10 * kRoot1Tolerance",
+     "ten times the tolerance"),
+    ("flow/root1.cpp", "Kok = R2;", "Kok = R1;", "returns the averaged iterate"),
+    ("flow/tracing.cpp", "-Sgn * p.Pi / 180.0;", "-Sgn * p.Pi / 90.0;", "two-degree angle steps"),
+    ("flow/tracing.cpp", "if (n == PointArrays::kMaxHalfPoints) {",
+     "if (n == PointArrays::kMaxHalfPoints + 1) {", "half-streamline limit one too high"),
+    ("flow/tracing.cpp", "a.XA(k, n - j + 1) = -a.Xs(j);", "a.XA(k, n - j + 1) = a.Xs(j);",
+     "upstream half not mirrored"),
+    ("flow/tracing.cpp", "SinTeta = -c.Gm * std::log(R / A) / (R - A * A / R);",
+     "SinTeta = c.Gm * std::log(R / A) / (R - A * A / R);", "dividing streamline on the wrong side"),
+    ("flow/mapping.cpp", "arrays.YP(k, j) = (c.yc + y * c.CosAlfa) + x * c.SinAlfa;",
+     "arrays.YP(k, j) = (c.yc + y * c.CosAlfa) - x * c.SinAlfa;", "turn is not a rotation"),
+    ("flow/mapping.cpp", "const double cJ = arrays.XP(0, 1);", "const double cJ = c.cJ;",
+     "cJ not re-read from the turned trailing-edge point"),
+    ("flow/mapping.cpp", "(1.0 + Q2n) - (2.0 * Qn) * std::cos(nExp * Fi);",
+     "(1.0 + Q2n) + (2.0 * Qn) * std::cos(nExp * Fi);", "wrong sign in Den"),
+    ("flow/circle_model.cpp", "std::atan(p.Mu / (1.0 + p.Eps));", "std::atan(p.Mu / (1.0 - p.Eps));",
+     "Beta from the wrong offset"),
+    ("flow/circle_model.cpp", "(j - 1) * dTeta - c.AlfaBeta;", "(j - 1) * dTeta + c.AlfaBeta;",
+     "contour starts at the wrong point"),
+    ("flow/circle_model.cpp", "c.Gm = c.Circ / ((2.0 * p.Pi) * p.U0);", "c.Gm = c.Circ / ((4.0 * p.Pi) * p.U0);",
+     "Gm half its size"),
+    ("flow/parameters.cpp", "if (p.dR <= 0.0)", "if (p.dR < 0.0)", "dR = 0 accepted"),
+    ("flow/parameters.cpp", "selected = i;\n", "selected = i;\n      break;\n", "first matching row taken"),
+    ("flow/parameters.cpp", "std::min(table.NTab, static_cast<double>(ProfileTable::kCapacity));",
+     "table.NTab;", "scan runs past row 500"),
+    ("flow/pass.cpp", "if (!(kMax >= 0.0)) return -1;", "if (!(kMax > 0.0)) return -1;",
+     "nSL 0 draws nothing"),
+    ("flow/pass.cpp", "!(c.A > 0.0)", "!(c.A >= 0.0)", "a circle of radius 0 is traced"),
+    ("plot/drawing.cpp", "if (value > Float::max()) return Float::max();", "",
+     "large coordinates converted unchecked"),
+    ("plot/drawing.cpp", "const double top = Olcek * (2.0 / 3.0);", "const double top = Olcek * (3.0 / 4.0);",
+     "wrong plot height"),
+    ("plot/drawing.cpp", "for (int j = 2; j <= arrays.NP[k]; ++j) {", "for (int j = 3; j <= arrays.NP[k]; ++j) {",
+     "first segment of every curve missing"),
+    ("plot/drawing.cpp", "return surface.Cls() && ScaleToOlcek(surface, Olcek) && DrawAxes(surface, XMax);",
+     "return ScaleToOlcek(surface, Olcek) && DrawAxes(surface, XMax);", "Picture2 not cleared"),
+    ("plot/drawing.cpp", "(k == 0) ? kBodyColour : kStreamlineColour;", "(k <= 1) ? kBodyColour : kStreamlineColour;",
+     "curve 1 drawn in the body colour"),
+    ("ui/form1.cpp", "Text_GAMA->setText(NumberText(HScroll_Gama->value() / 100.0));",
+     "Text_GAMA->setText(NumberText(HScroll_Gama->value() / 10.0));", "gamma bar writes ten times its value"),
+    ("ui/form1.cpp", "  if (result.ok()) {\n    Picture1->ShowImage(image1);", "  {\n    Picture1->ShowImage(image1);",
+     "failed pass replaces the pictures"),
+    ("ui/form1.cpp", "texts.dR = Text_dR->text().toStdString();", "texts.dR = Text_dPsi->text().toStdString();",
+     "dR read from the dPsi box"),
+    ("ui/form1.cpp", "bar->setTracking(false);", "bar->setTracking(true);", "dragging runs passes"),
+    ("ui/form1.cpp", "bar->triggerAction(key == Qt::Key_Right ? QAbstractSlider::SliderSingleStepAdd",
+     "bar->triggerAction(key == Qt::Key_Left ? QAbstractSlider::SliderSingleStepAdd", "arrow keys swapped"),
+    ("ui/form1.cpp", "if (!aboutWindow) aboutWindow = new Form_About;", "aboutWindow = new Form_About;",
+     "a new About window each time"),
+    ("ui/plot_picture.cpp", "pressed && event->button() == Qt::LeftButton && rect().contains",
+     "event->button() == Qt::LeftButton && rect().contains", "a release without a press clicks"),
+    ("ui/plot_picture.cpp", "if (shown.isNull()) {", "if (!shown.isNull()) {", "kept picture not painted"),
+]
+
+# The kinds of fault that an earlier round found the suite missing; each now
+# has its assertion. Run with --issue to check them again.
+EARLIER_SURVIVORS = [
+    ("flow/tracing.cpp", "if (iKok == 0 || std::fabs(R - Rprev) > p.dR) {",
+     "if (std::fabs(R - Rprev) > p.dR) {", "a failed root search no longer switches to radius stepping"),
+    ("flow/tracing.cpp", "if (!(x < p.XMax)) break;", "if (!(x <= p.XMax)) break;",
+     "a point on XMax does not end the dividing streamline"),
+    ("flow/profile_geometry.cpp", "return 2.0 * Circ / (U0 * chord);", "return 2.0 * Circ / U0;",
+     "C_L ignores the chord"),
+    ("flow/profile_geometry.cpp", "if (std::fabs(CL) < 0.0005) CL = 0.0;", "if (std::fabs(CL) < 0.005) CL = 0.0;",
+     "C_L below 0.005 shown as 0"),
+    ("flow/leading_number.cpp", "if (e < text.size() && IsDigit(text[e])) {", "if (e < text.size()) {",
+     "an exponent letter without digits spoils the number"),
+    ("flow/pass.cpp", "!(c.A > 0.0)", "(c.A == 0.0)", "a circle of negative radius is traced"),
+    ("flow/pass.cpp", "if (p.kMax >= PointArrays::kMaxCurve + 1) {", "if (p.kMax > PointArrays::kMaxCurve) {",
+     "a fractional nSL between 20 and 21 gives the limit note"),
+    ("flow/mapping.cpp", "if (s < 0.0) s = 0.0;", "", "no clamp of the squared distance at the trailing edge"),
+]
+
+
+def run(cmd, timeout=None, env=None):
+    return subprocess.run(cmd, cwd=ROOT, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                          text=True, timeout=timeout, env=env)
+
+
+def suite(build):
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen", FLUVENNA_STRESS_EVENTS="1000")
+    quick = run(["ctest", "--test-dir", build, "--timeout", "120", "-LE", "^sweep$"], env=env)
+    if quick.returncode != 0:
+        lines = quick.stdout.splitlines()
+        at = next((i for i, l in enumerate(lines) if "The following tests FAILED" in l), len(lines))
+        failed = [l.strip() for l in lines[at + 1:at + 4]]
+        return False, "failed: " + "; ".join(failed)
+    sweep = run([os.path.join(build, "tests/sweep/fluvenna-sweep"),
+                 os.path.join(ROOT, "data/KATJO-D20G15.txt"), "--every", "97"], timeout=600)
+    if sweep.returncode != 0:
+        return False, "sweep failed"
+    return True, "survived"
+
+
+def main():
+    args = sys.argv[1:]
+    only = None
+    if "--only" in args:
+        only = args[args.index("--only") + 1]
+        del args[args.index("--only"):args.index("--only") + 2]
+    issue = "--issue" in args
+    if issue:
+        args.remove("--issue")
+    build = os.path.join(ROOT, args[0] if args else "build")
+    if run(["git", "diff", "--quiet", "--", "flow", "plot", "ui"]).returncode != 0:
+        sys.exit("mutation_round: flow/, plot/ or ui/ has uncommitted changes; commit them first")
+    caught = total = 0
+    survivors = []
+    for path, original, faulty, what in (EARLIER_SURVIVORS if issue else MUTANTS):
+        if only and only not in path and only not in what:
+            continue
+        full = os.path.join(ROOT, path)
+        text = open(full).read()
+        if text.count(original) != 1:
+            print(f"?? {path}: '{original[:50]}' not found exactly once; skipped", flush=True)
+            continue
+        start = time.time()
+        try:
+            open(full, "w").write(text.replace(original, faulty))
+            build_run = run(["cmake", "--build", build])
+            if build_run.returncode != 0:
+                print(f"!! {path}: {what}: does not build; skipped", flush=True)
+                continue
+            total += 1
+            survived, how = suite(build)
+        finally:
+            run(["git", "checkout", "--", path])
+        caught += not survived
+        if survived:
+            survivors.append(f"{path}: {what}")
+        print(f"{'SURVIVED' if survived else 'caught  '} {path}: {what} ({how}, {time.time() - start:.0f} s)",
+              flush=True)
+    run(["cmake", "--build", build])  # back to the real code
+    print(f"mutation round: {caught} of {total} planted faults caught")
+    for s in survivors:
+        print(f"  survived: {s}")
+
+
+if __name__ == "__main__":
+    main()
