@@ -46,7 +46,9 @@ struct Extreme {
 };
 constexpr Extreme kExtremes[] = {{"dPsi 0.1, Scale 1", 10, 10}, {"dPsi 0.01, Scale 3", 1, 30}};
 
-std::string Text(double value) { return NumberText(value); }
+std::string Text(double value) {
+  return NumberText(value);
+}
 
 // The texts of setting `index` as the scroll bars write them.
 ParameterTexts SettingTexts(int index, const Extreme& extreme) {
@@ -120,8 +122,10 @@ void CheckPass(const ParameterTexts& texts, const ProfileTable& table, PointArra
         break;
       }
       if (k == 0) continue;
-      const double rad = std::hypot(x, y);
-      const double psi = U0 * (rad - A * A / rad) * (y / rad) + Gm * std::log(rad / A);
+      // psi in terms of r^2: (r - A^2 / r) sin(theta) = y (1 - A^2 / r^2),
+      // ln(r / A) = ln(r^2 / A^2) / 2.
+      const double r2 = x * x + y * y;
+      const double psi = U0 * y * (1.0 - A * A / r2) + 0.5 * Gm * std::log(r2 / (A * A));
       worst = std::max(worst, std::fabs(psi - a.PSI[k]));
       ++tally.points;
     }
