@@ -67,8 +67,8 @@ MUTANTS = [
      "return ScaleToOlcek(surface, Olcek) && DrawAxes(surface, XMax);", "Picture2 not cleared"),
     ("plot/drawing.cpp", "(k == 0) ? kBodyColour : kStreamlineColour;", "(k <= 1) ? kBodyColour : kStreamlineColour;",
      "curve 1 drawn in the body colour"),
-    ("ui/form1.cpp", "Text_GAMA->setText(NumberText(HScroll_Gama->value() / 100.0));",
-     "Text_GAMA->setText(NumberText(HScroll_Gama->value() / 10.0));", "gamma bar writes ten times its value"),
+    ("ui/form1.cpp", "Text_GAMA->setText(BarText(HScroll_Gama->value() / 100.0));",
+     "Text_GAMA->setText(BarText(HScroll_Gama->value() / 10.0));", "gamma bar writes ten times its value"),
     ("ui/form1.cpp", "  if (result.ok()) {\n    Picture1->ShowImage(image1);", "  {\n    Picture1->ShowImage(image1);",
      "failed pass replaces the pictures"),
     ("ui/form1.cpp", "texts.dR = Text_dR->text().toStdString();", "texts.dR = Text_dPsi->text().toStdString();",
@@ -114,7 +114,7 @@ def suite(build):
     if quick.returncode != 0:
         lines = quick.stdout.splitlines()
         at = next((i for i, l in enumerate(lines) if "The following tests FAILED" in l), len(lines))
-        failed = [l.strip() for l in lines[at + 1:at + 4]]
+        failed = [l.strip() for l in lines[at + 1:at + 4] if l.strip()[:1].isdigit()]
         return False, "failed: " + "; ".join(failed)
     sweep = run([os.path.join(build, "tests/sweep/fluvenna-sweep"),
                  os.path.join(ROOT, "data/KATJO-D20G15.txt"), "--every", "97"], timeout=600)

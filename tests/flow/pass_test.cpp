@@ -62,6 +62,9 @@ TEST(Pass, ScanStopsAtTheRowsHeld) {
   double Eps = 0, Mu = 0;
   EXPECT_EQ(SelectProfile(t, 0.3, 0.14, Eps, Mu), 500);
   EXPECT_EQ(Eps, 0.25);
+  // Rows 1..499 hold zeros; nothing past row 500 is looked at, not even
+  // where the memory behind the table happens to hold zeros too.
+  EXPECT_EQ(SelectProfile(t, 0.0, 0.0, Eps, Mu), 499);
 }
 
 TEST(Pass, RefusesParametersItCannotTraceWith) {
@@ -107,6 +110,7 @@ TEST(Pass, RowWhoseCircleHasNoPositiveRadiusStopsThePass) {
 
 TEST(Pass, LimitsCurvesToTheArrays) {
   EXPECT_EQ(LastCurve(2.5), 2);
+  EXPECT_EQ(LastCurve(0.0), 0);  // nSL 0 still draws the body
   EXPECT_EQ(LastCurve(-0.5), -1);
   EXPECT_EQ(LastCurve(25), 20);
   const ProfileTable t = Table();

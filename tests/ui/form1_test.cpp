@@ -202,6 +202,8 @@ class Form1Test : public QObject {
   void typedTextLastsUntilItsOwnBarChanges() {
     Type("Text_DELTA", "0.05");
     QVERIFY(!w->LastPass());  // typing runs no pass
+    QTest::mouseRelease(Picture("Picture2"), Qt::LeftButton);
+    QVERIFY(!w->LastPass());  // nor does a release without its press
     QTest::mouseClick(Picture("Picture2"), Qt::LeftButton);
     QCOMPARE(Params().DELTA, 0.05);
     QCOMPARE(Params().profileRow, 3);
