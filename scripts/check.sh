@@ -21,16 +21,25 @@ report() {
 }
 trap report EXIT
 
+# Wall-clock and processor time of a step (the machine may be shared).
+exec 3>&2
+TIMEFORMAT='%R %U %S'
+timing="$(mktemp)"
 total_start=$SECONDS
 for step in "${steps[@]}"; do
   target="${step%%:*}"
   title="${step#*:}"
   echo "=== make check: $title"
-  start=$SECONDS
-  if ! make --no-print-directory "$target"; then
-    summary+=("$(printf '%-48s FAILED after %4d s' "$title" $((SECONDS - start)))")
+  if { time make --no-print-directory "$target" 2>&3; } 2>"$timing"; then
+    read -r wall user sys <"$timing"
+    summary+=("$(awk -v t="$title" -v w="$wall" -v u="$user" -v s="$sys" \
+      'BEGIN { printf "%-48s %6.0f s  (processor %4.0f s)", t, w, u + s }')")
+  else
+    read -r wall user sys <"$timing" || true
+    summary+=("$(printf '%-48s FAILED after %.0f s' "$title" "${wall:-0}")")
+    rm -f "$timing"
     exit 1
   fi
-  summary+=("$(printf '%-48s %4d s' "$title" $((SECONDS - start)))")
 done
-summary+=("$(printf '%-48s %4d s' "all steps" $((SECONDS - total_start)))")
+rm -f "$timing"
+summary+=("$(printf '%-48s %6d s' "all steps" $((SECONDS - total_start)))")
