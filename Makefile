@@ -3,7 +3,7 @@
 BUILD_DIR := build
 CMAKE_CONFIGURE := cmake --preset default
 
-.PHONY: setup configure build test run bench table format clean
+.PHONY: setup configure build test run web serve bench table format clean
 
 setup:
 	@bash scripts/setup.sh
@@ -14,14 +14,25 @@ configure: setup
 build: configure
 	@cmake --build $(BUILD_DIR)
 
-test: build
+# The browser tests drive the site in build-web/site, so it is built first.
+test: build web
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300
 
 run: build
 	@bash scripts/run.sh $(BUILD_DIR)
 
-bench: build
+# The browser edition: a static site in build-web/site/, and a local server for it.
+web: setup
+	@bash scripts/build-web.sh
+
+serve: web
+	@echo "Fluvenna in the browser: http://127.0.0.1:8000/ (Ctrl-C stops the server)"
+	@cd build-web/site && python3 -m http.server 8000 --bind 127.0.0.1
+
+bench: build web
 	@$(BUILD_DIR)/bench/fluvenna-bench
+	@node bench/web_pass_bench.js build-web/site
+	@/usr/bin/python3 bench/web_site_bench.py build-web/site
 
 table: build
 	@cmake --build $(BUILD_DIR) --target regenerate-table
@@ -30,4 +41,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD_DIR)
+	@rm -rf $(BUILD_DIR) build-web
