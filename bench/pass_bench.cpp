@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "flow/pass.h"
+#include "web/page_session.h"
 
 #ifdef FLUVENNA_BENCH_DRAWING
 #include <QImage>
@@ -67,6 +68,18 @@ void BM_PassTwentyCurvesFineStep(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(RunWholePass(texts, table, *arrays));
 }
 BENCHMARK(BM_PassTwentyCurvesFineStep)->Unit(benchmark::kMicrosecond);
+
+// The browser page's pass (the pass, DrawPass on the two canvas surfaces,
+// the status line, the points kept for the CSV) built natively, at the
+// heaviest setting and with the same one-row table: bench/web_pass_bench.js
+// times the same in WebAssembly.
+void BM_PagePassHeaviest(benchmark::State& state) {
+  PageSession session;
+  session.LoadTable("table\n1\n0.1,0.05,0.1,0.05,0\n");
+  const ParameterTexts texts = HeaviestScrollBarTexts();
+  for (auto _ : state) benchmark::DoNotOptimize(session.Pass(texts));
+}
+BENCHMARK(BM_PagePassHeaviest)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
