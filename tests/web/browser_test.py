@@ -25,6 +25,7 @@ from selenium import webdriver
 from selenium.common.exceptions import NoAlertPresentException
 from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
@@ -268,6 +269,17 @@ class BrowserTest(unittest.TestCase):
         self.assertEqual(self.passes(), before)
         self.click_arrow("HScroll_kMax")
         self.assertEqual(self.value("Text_kMax"), "4")
+
+        # A dragged thumb acts once, on release, with whatever position it reached.
+        bar = self.driver.find_element(By.ID, "HScroll_kMax")
+        before = self.passes()
+        drag = ActionChains(self.driver).click_and_hold(bar).move_by_offset(-bar.size["width"] // 2 + 2, 0)
+        drag.perform()
+        self.assertEqual(self.passes(), before, "a pass ran while the thumb was held")
+        ActionChains(self.driver).release().perform()
+        self.wait("the pass on release", lambda: self.passes() == before + 1)
+        self.assertIn(self.value("HScroll_kMax"), ("2", "3"))
+        self.assertEqual(self.value("Text_kMax"), self.value("HScroll_kMax"))
 
         # A plot click redraws with the texts as they stand.
         before = self.passes()
