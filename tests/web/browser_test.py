@@ -286,6 +286,16 @@ class BrowserTest(unittest.TestCase):
         self.driver.find_element(By.ID, "Picture2").click()
         self.assertEqual(self.passes(), before + 1)
 
+        # A refused parameter says why and leaves the plots as they were.
+        drawn = [self.kinds(c) for c in ("Picture1", "Picture2")]
+        box = self.driver.find_element(By.ID, "Text_dR")
+        box.clear()
+        box.send_keys("0")
+        self.driver.find_element(By.ID, "Picture1").click()
+        self.assertIn("dR", self.driver.find_element(By.ID, "Label_Status").text)
+        self.assertEqual(self.js("return document.getElementById('Label_Status').className"), "failed")
+        self.assertEqual([self.kinds(c) for c in ("Picture1", "Picture2")], drawn)
+
         # About opens one dialog, however often it is chosen.
         for _ in range(3):
             self.driver.find_element(By.ID, "Mn_About").click()
