@@ -1,10 +1,13 @@
 #include "cli/render.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <memory>
 #include <sstream>
 #include <vector>
 
+#include "app/table_search.h"
 #include "cli/curves_csv.h"
 #include "cli/fan_out_surface.h"
 #include "cli/pass_curves.h"
@@ -51,6 +54,17 @@ struct PicturePair {
   std::unique_ptr<PassPicture> circle, airfoil;
 };
 
+// The table the pass uses: exactly the file given by --table, else the first
+// one found in the working directory or the installed data folders.
+ProfileTableSource LoadTable(const QString& tablePath, ProfileTable& table) {
+  if (tablePath.isEmpty()) return LoadProfileTableFromUsualFolders(table);
+  ProfileTableSource source;
+  source.failure = LoadProfileTableFile(table, QFile::encodeName(tablePath).toStdString());
+  const QFileInfo file(tablePath);
+  if (file.isFile()) source.path = QFile::encodeName(file.absoluteFilePath()).toStdString();
+  return source;
+}
+
 }  // namespace
 
 int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
@@ -73,9 +87,8 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
   if (!options.csvPath.isEmpty() && !csvToOut && !Open(csvFile, err)) return kExitUsage;
 
   ProfileTable table;
-  if (auto message = LoadProfileTableFile(table, options.tablePath.toStdString())) {
-    err << kProgram << "warning: " << *message << '\n';
-  }
+  const ProfileTableSource tableSource = LoadTable(options.tablePath, table);
+  if (tableSource.failure) err << kProgram << "warning: " << *tableSource.failure << '\n';
 
   // The plots are always painted, written or not, so that a pass fails on
   // the same surface operations whichever files are asked for.
