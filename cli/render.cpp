@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "app/table_search.h"
-#include "cli/curves_csv.h"
 #include "cli/fan_out_surface.h"
-#include "cli/pass_curves.h"
 #include "cli/pass_picture.h"
-#include "cli/pass_summary.h"
 #include "flow/profile_table.h"
 #include "plot/drawing.h"
+#include "report/curves_csv.h"
+#include "report/pass_curves.h"
+#include "report/pass_summary.h"
 
 namespace fluvenna {
 namespace {
@@ -61,7 +61,8 @@ ProfileTableSource LoadTable(const QString& tablePath, ProfileTable& table) {
   ProfileTableSource source;
   source.failure = LoadProfileTableFile(table, QFile::encodeName(tablePath).toStdString());
   const QFileInfo file(tablePath);
-  if (file.isFile()) source.path = QFile::encodeName(file.absoluteFilePath()).toStdString();
+  if (file.isFile() && file.isReadable())
+    source.path = QFile::encodeName(file.absoluteFilePath()).toStdString();
   return source;
 }
 
@@ -122,7 +123,9 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
   }
 
   for (const std::string& note : result.notes) err << kProgram << "note: " << note << '\n';
-  const PassSummary summary = SummarisePass(result, curves);
+  PassSummary summary = SummarisePass(result, curves);
+  summary.table = tableSource.path.string();
+  if (!summary.table.empty()) summary.tableFailure = tableSource.failure;
   std::ostream& summaryOut = csvToOut ? err : out;
   summaryOut << (options.json ? SummaryJson(summary) : SummaryText(summary));
   if (!result.ok()) {

@@ -1,5 +1,6 @@
 #include "flow/table_location.h"
 
+#include <fstream>
 #include <system_error>
 
 namespace fluvenna {
@@ -10,7 +11,7 @@ std::optional<std::filesystem::path> FindProfileTable(
     if (folder.empty()) continue;
     std::error_code error;
     const std::filesystem::path file = folder / kProfileTableFileName;
-    if (!std::filesystem::is_regular_file(file, error)) continue;
+    if (!std::filesystem::is_regular_file(file, error) || !std::ifstream(file).is_open()) continue;
     const std::filesystem::path absolute = std::filesystem::absolute(file, error);
     return (error ? file : absolute).lexically_normal();
   }

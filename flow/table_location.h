@@ -10,8 +10,9 @@
 namespace fluvenna {
 
 // Finds the profile table: the first of `folders` that holds a regular file
-// named kProfileTableFileName (a folder of that name does not count), in the
-// order given. The programs pass the working directory first, so that a
+// named kProfileTableFileName that can be opened for reading (a folder of
+// that name, or a file the user may not read, does not count), in the order
+// given. The programs pass the working directory first, so that a
 // table there always wins, then the folders the table is installed in.
 // Returns the file's absolute path, or std::nullopt when no folder holds one.
 std::optional<std::filesystem::path> FindProfileTable(
