@@ -1,17 +1,20 @@
 #include "cli/render.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <memory>
 #include <sstream>
 #include <vector>
 
-#include "report/curves_csv.h"
+#include "app/table_search.h"
 #include "cli/fan_out_surface.h"
-#include "report/pass_curves.h"
 #include "cli/pass_picture.h"
-#include "report/pass_summary.h"
 #include "flow/profile_table.h"
 #include "plot/drawing.h"
+#include "report/curves_csv.h"
+#include "report/pass_curves.h"
+#include "report/pass_summary.h"
 
 namespace fluvenna {
 namespace {
@@ -51,6 +54,18 @@ struct PicturePair {
   std::unique_ptr<PassPicture> circle, airfoil;
 };
 
+// The table the pass uses: exactly the file given by --table, else the first
+// one found in the working directory or the installed data folders.
+ProfileTableSource LoadTable(const QString& tablePath, ProfileTable& table) {
+  if (tablePath.isEmpty()) return LoadProfileTableFromUsualFolders(table);
+  ProfileTableSource source;
+  source.failure = LoadProfileTableFile(table, QFile::encodeName(tablePath).toStdString());
+  const QFileInfo file(tablePath);
+  if (file.isFile() && file.isReadable())
+    source.path = QFile::encodeName(file.absoluteFilePath()).toStdString();
+  return source;
+}
+
 }  // namespace
 
 int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
@@ -73,9 +88,8 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
   if (!options.csvPath.isEmpty() && !csvToOut && !Open(csvFile, err)) return kExitUsage;
 
   ProfileTable table;
-  if (auto message = LoadProfileTableFile(table, options.tablePath.toStdString())) {
-    err << kProgram << "warning: " << *message << '\n';
-  }
+  const ProfileTableSource tableSource = LoadTable(options.tablePath, table);
+  if (tableSource.failure) err << kProgram << "warning: " << *tableSource.failure << '\n';
 
   // The plots are always painted, written or not, so that a pass fails on
   // the same surface operations whichever files are asked for.
@@ -109,7 +123,9 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
   }
 
   for (const std::string& note : result.notes) err << kProgram << "note: " << note << '\n';
-  const PassSummary summary = SummarisePass(result, curves);
+  PassSummary summary = SummarisePass(result, curves);
+  summary.table = tableSource.path.string();
+  if (!summary.table.empty()) summary.tableFailure = tableSource.failure;
   std::ostream& summaryOut = csvToOut ? err : out;
   summaryOut << (options.json ? SummaryJson(summary) : SummaryText(summary));
   if (!result.ok()) {
