@@ -5,11 +5,11 @@
 #include <sstream>
 #include <vector>
 
-#include "cli/curves_csv.h"
+#include "report/curves_csv.h"
 #include "cli/fan_out_surface.h"
-#include "cli/pass_curves.h"
+#include "report/pass_curves.h"
 #include "cli/pass_picture.h"
-#include "cli/pass_summary.h"
+#include "report/pass_summary.h"
 #include "flow/profile_table.h"
 #include "plot/drawing.h"
 

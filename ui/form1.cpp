@@ -16,13 +16,19 @@
 #include "flow/profile_geometry.h"
 #include "plot/drawing.h"
 #include "plot/qt/painter_surface.h"
+#include "report/number_text.h"
+#include "report/status_line.h"
 #include "ui/form_about.h"
-#include "ui/number_text.h"
 #include "ui/plot_picture.h"
 #include "ui/twips.h"
 
 namespace fluvenna {
 namespace {
+
+// A scroll bar's value as it writes it into its text box.
+QString BarText(double value) {
+  return QString::fromStdString(NumberText(value));
+}
 
 // The controls stand in boxes measured in twips for a small system font;
 // this size keeps every caption and number inside its box.
@@ -65,17 +71,6 @@ QScrollBar* ScrollBar(QWidget* parent, const char* name, const QRect& box, int m
   bar->setTracking(false);
   bar->setFocusPolicy(Qt::StrongFocus);
   return bar;
-}
-
-// A note or error of the core as a sentence of the status line. A leading
-// parameter name ("dR", "nSL") keeps its spelling.
-QString Sentence(const std::string& text) {
-  QString sentence = QString::fromStdString(text).trimmed();
-  if (sentence.isEmpty()) return sentence;
-  const QString firstWord = sentence.section(QLatin1Char(' '), 0, 0);
-  if (firstWord == firstWord.toLower()) sentence[0] = sentence[0].toUpper();
-  if (!sentence.endsWith(QLatin1Char('.'))) sentence += QLatin1Char('.');
-  return sentence;
 }
 
 }  // namespace
@@ -249,60 +244,49 @@ double Form1::ChordOf(double Eps, double Mu) {
 }
 
 void Form1::ShowPassReport(const PassResult& result) {
-  QStringList sentences;
-  if (result.ok()) {
-    const FlowParameters& p = result.params;
-    const double lift = LiftCoefficient(result.circle.Circ, p.U0, ChordOf(p.Eps, p.Mu));
-    if (std::isfinite(lift)) {
-      sentences << tr("Lift coefficient C_L = %1.")
-                       .arg(QString::fromStdString(LiftCoefficientText(lift)));
-    }
-  } else {
-    sentences << tr("The plots were not redrawn: %1").arg(Sentence(*result.error));
-  }
-  for (const std::string& note : result.notes) sentences << Sentence(note);
-
+  const FlowParameters& p = result.params;
+  const StatusLine line = PassStatusLine(result, result.ok() ? ChordOf(p.Eps, p.Mu) : 0.0);
   QPalette palette = Label_Status->palette();
   palette.setColor(QPalette::WindowText,
-                   result.ok() ? QPalette().color(QPalette::WindowText) : QColor(160, 0, 0));
+                   line.failed ? QColor(160, 0, 0) : QPalette().color(QPalette::WindowText));
   Label_Status->setPalette(palette);
-  Label_Status->setText(sentences.join(QLatin1Char(' ')));
+  Label_Status->setText(QString::fromStdString(line.text));
   Label_Status->setToolTip(Label_Status->text());
 }
 
 void Form1::HScroll_Delta_Change() {
-  Text_DELTA->setText(NumberText(HScroll_Delta->value() / 100.0));
+  Text_DELTA->setText(BarText(HScroll_Delta->value() / 100.0));
   hesapla();
 }
 
 void Form1::HScroll_Gama_Change() {
-  Text_GAMA->setText(NumberText(HScroll_Gama->value() / 100.0));
+  Text_GAMA->setText(BarText(HScroll_Gama->value() / 100.0));
   hesapla();
 }
 
 void Form1::HScroll_Alfa_Change() {
   Alfa = HScroll_Alfa->value();
-  Text_Alfa->setText(NumberText(Alfa));
+  Text_Alfa->setText(BarText(Alfa));
   hesapla();
 }
 
 void Form1::HScroll_iKutta_Change() {
-  Text_iKutta->setText(NumberText(HScroll_iKutta->value() / 10.0));
+  Text_iKutta->setText(BarText(HScroll_iKutta->value() / 10.0));
   hesapla();
 }
 
 void Form1::HScroll_dPsi_Change() {
-  Text_dPsi->setText(NumberText(HScroll_dPsi->value() / 100.0));
+  Text_dPsi->setText(BarText(HScroll_dPsi->value() / 100.0));
   hesapla();
 }
 
 void Form1::HScroll_kMax_Change() {
-  Text_kMax->setText(NumberText(HScroll_kMax->value()));
+  Text_kMax->setText(BarText(HScroll_kMax->value()));
   hesapla();
 }
 
 void Form1::HScroll_Olcek_Change() {
-  Text_Olcek->setText(NumberText(HScroll_Olcek->value() / 10.0));
+  Text_Olcek->setText(BarText(HScroll_Olcek->value() / 10.0));
   hesapla();
 }
 

@@ -19,7 +19,7 @@
 #include "flow/pass.h"
 #include "ui/form1.h"
 #include "ui/form_about.h"
-#include "ui/number_text.h"
+#include "report/number_text.h"
 #include "ui/plot_picture.h"
 
 using namespace fluvenna;
@@ -158,7 +158,7 @@ class Form1Test : public QObject {
       QStringList texts{edit->text()};
       for (int p = pair.bar ? Bar(pair.bar)->minimum() : 1;
            pair.bar && p <= Bar(pair.bar)->maximum(); ++p) {
-        texts << NumberText(p / pair.divisor);
+        texts << QString::fromStdString(NumberText(p / pair.divisor));
       }
       QStyleOptionFrame option;
       option.initFrom(edit);

@@ -1,8 +1,5 @@
-#include "cli/pass_summary.h"
+#include "report/pass_summary.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <cmath>
 #include <sstream>
 
@@ -20,8 +17,30 @@ std::string Text(const std::optional<double>& value, const std::string& missing)
   return value ? ShortestText(*value) : missing;
 }
 
-QJsonValue Json(const std::optional<double>& value) {
-  return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
+// A JSON number, or null for a missing value. ShortestText writes only
+// finite numbers in a form JSON reads ("0.1", "-2", "1e-05").
+std::string Json(const std::optional<double>& value) {
+  return value ? ShortestText(*value) : "null";
+}
+
+// A JSON string; the texts here are plain words, but quotes, backslashes and
+// control characters are escaped all the same.
+std::string JsonString(const std::string& text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      static const char* const hex = "0123456789abcdef";
+      out += "\\u00";
+      out += hex[(c >> 4) & 0xF];
+      out += hex[c & 0xF];
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
 }
 
 }  // namespace
@@ -102,30 +121,23 @@ std::string SummaryText(const PassSummary& s) {
 }
 
 std::string SummaryJson(const PassSummary& s) {
-  QJsonObject o;
-  o.insert(QStringLiteral("profileRow"),
-           s.profileRow > 0 ? QJsonValue(s.profileRow) : QJsonValue(QJsonValue::Null));
-  o.insert(QStringLiteral("flatPlate"), s.profileRow == 0);
-  o.insert(QStringLiteral("delta"), Json(s.DELTA));
-  o.insert(QStringLiteral("gamma"), Json(s.GAMA));
-  o.insert(QStringLiteral("Eps"), Json(s.Eps));
-  o.insert(QStringLiteral("Mu"), Json(s.Mu));
-  o.insert(QStringLiteral("cJ"), Json(s.cJ));
-  o.insert(QStringLiteral("A"), Json(s.A));
-  o.insert(QStringLiteral("Beta"), Json(s.Beta));
-  o.insert(QStringLiteral("Circ"), Json(s.Circ));
-  o.insert(QStringLiteral("Gm"), Json(s.Gm));
-  o.insert(QStringLiteral("chord"), Json(s.chord));
-  o.insert(QStringLiteral("C_L"), Json(s.CL));
-  if (!s.CL) o.insert(QStringLiteral("C_L_missing"), QString::fromStdString(s.notComputed));
-  QJsonArray curves;
-  for (const PassSummary::Curve& curve : s.curves) {
-    curves.append(QJsonObject{{QStringLiteral("curve"), curve.k},
-                              {QStringLiteral("NP"), curve.NP},
-                              {QStringLiteral("PSI"), Json(curve.PSI)}});
+  std::ostringstream o;
+  o << "{\"profileRow\":" << (s.profileRow > 0 ? std::to_string(s.profileRow) : "null")
+    << ",\"flatPlate\":" << (s.profileRow == 0 ? "true" : "false");
+  const std::pair<const char*, const std::optional<double>&> numbers[] = {
+      {"delta", s.DELTA}, {"gamma", s.GAMA},  {"Eps", s.Eps},   {"Mu", s.Mu},
+      {"cJ", s.cJ},       {"A", s.A},         {"Beta", s.Beta}, {"Circ", s.Circ},
+      {"Gm", s.Gm},       {"chord", s.chord}, {"C_L", s.CL}};
+  for (const auto& [name, value] : numbers) o << ",\"" << name << "\":" << Json(value);
+  if (!s.CL) o << ",\"C_L_missing\":" << JsonString(s.notComputed);
+  o << ",\"curves\":[";
+  for (std::size_t i = 0; i < s.curves.size(); ++i) {
+    const PassSummary::Curve& curve = s.curves[i];
+    o << (i ? "," : "") << "{\"curve\":" << curve.k << ",\"NP\":" << curve.NP
+      << ",\"PSI\":" << Json(curve.PSI) << "}";
   }
-  o.insert(QStringLiteral("curves"), curves);
-  return QJsonDocument(o).toJson(QJsonDocument::Compact).toStdString() + "\n";
+  o << "]}\n";
+  return o.str();
 }
 
 }  // namespace fluvenna

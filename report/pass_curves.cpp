@@ -1,4 +1,4 @@
-#include "cli/pass_curves.h"
+#include "report/pass_curves.h"
 
 namespace fluvenna {
 namespace {

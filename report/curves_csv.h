@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "cli/pass_curves.h"
+#include "report/pass_curves.h"
 
 namespace fluvenna {
 

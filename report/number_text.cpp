@@ -1,21 +1,20 @@
-#include "ui/number_text.h"
+#include "report/number_text.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <string>
 
 namespace fluvenna {
 
-QString NumberText(double value) {
-  if (value == 0.0 || !std::isfinite(value)) return QStringLiteral("0");
+std::string NumberText(double value) {
+  if (value == 0.0 || !std::isfinite(value)) return "0";
 
   // Round to 15 significant digits in the locale-free scientific form
   // "d.dddddddddddddde±x", then place the point by the exponent.
   char buffer[64];
   const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
                                        std::chars_format::scientific, 14);
-  if (ec != std::errc()) return QStringLiteral("0");
+  if (ec != std::errc()) return "0";
   const std::string scientific(buffer, end);
   const std::size_t e = scientific.find('e');
   std::string digits = scientific.substr(0, 1) + scientific.substr(2, e - 2);
@@ -34,7 +33,7 @@ QString NumberText(double value) {
     }
   }
   if (value < 0.0) text.insert(0, 1, '-');
-  return QString::fromStdString(text);
+  return text;
 }
 
 }  // namespace fluvenna

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 namespace fluvenna {
 
@@ -8,6 +8,6 @@ namespace fluvenna {
 // with up to 15 significant digits, no exponent, no trailing zeros, no point
 // for whole values, "0." before values below 1, and always "." as the
 // decimal point whatever the regional settings ("0.07", "1.5", "3", "-10").
-QString NumberText(double value);
+std::string NumberText(double value);
 
 }  // namespace fluvenna

@@ -1,4 +1,4 @@
-#include "cli/curves_csv.h"
+#include "report/curves_csv.h"
 
 #include "flow/exact_number_text.h"
 

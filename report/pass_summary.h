@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/pass_curves.h"
 #include "flow/pass.h"
+#include "report/pass_curves.h"
 
 namespace fluvenna {
 

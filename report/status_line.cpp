@@ -1,0 +1,53 @@
+#include "report/status_line.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+#include "flow/profile_geometry.h"
+
+namespace fluvenna {
+namespace {
+
+std::string Trimmed(const std::string& text) {
+  const auto isBlank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+  std::size_t first = 0, last = text.size();
+  while (first < last && isBlank(text[first])) ++first;
+  while (last > first && isBlank(text[last - 1])) --last;
+  return text.substr(first, last - first);
+}
+
+}  // namespace
+
+std::string Sentence(const std::string& text) {
+  std::string sentence = Trimmed(text);
+  if (sentence.empty()) return sentence;
+  const std::string firstWord = sentence.substr(0, sentence.find(' '));
+  const bool allLower = std::none_of(firstWord.begin(), firstWord.end(), [](char c) {
+    return std::isupper(static_cast<unsigned char>(c)) != 0;
+  });
+  if (allLower)
+    sentence[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence[0])));
+  if (sentence.back() != '.') sentence += '.';
+  return sentence;
+}
+
+StatusLine PassStatusLine(const PassResult& result, double chord) {
+  StatusLine line;
+  const auto add = [&line](const std::string& sentence) {
+    if (sentence.empty()) return;
+    if (!line.text.empty()) line.text += ' ';
+    line.text += sentence;
+  };
+  if (result.ok()) {
+    const double lift = LiftCoefficient(result.circle.Circ, result.params.U0, chord);
+    if (std::isfinite(lift)) add("Lift coefficient C_L = " + LiftCoefficientText(lift) + ".");
+  } else {
+    line.failed = true;
+    add("The plots were not redrawn: " + Sentence(*result.error));
+  }
+  for (const std::string& note : result.notes) add(Sentence(note));
+  return line;
+}
+
+}  // namespace fluvenna
