@@ -131,7 +131,7 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
   }
 
   for (const std::string& note : result.notes) err << kProgram << "note: " << note << '\n';
-  if (pressure && !options.cpPath.isEmpty()) {
+  if (pressure) {
     for (const std::string& note : pressure->notes) err << kProgram << "note: " << note << '\n';
   }
   const PassSummary summary = SummarisePass(result, curves, pressure ? &*pressure : nullptr);

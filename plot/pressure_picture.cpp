@@ -40,13 +40,15 @@ bool DrawAxes(PlotSurface& surface, const PressureFrame& f) {
 }  // namespace
 
 PressureFrame PressurePictureFrame(const SurfacePressure& pressure) {
-  double lowest = 0.0, highest = 1.0;
+  double lowest = 0.0, highest = 1.0, midChord = 0.0;
   for (const SurfacePoint& point : pressure.points) {
     if (!std::isfinite(point.Cp)) continue;
     lowest = std::min(lowest, -point.Cp);
     highest = std::max(highest, -point.Cp);
+    if (point.xc >= kMidChordFrom && point.xc <= kMidChordTo)
+      midChord = std::max(midChord, -point.Cp);
   }
-  highest = std::min(highest, kTallestMinusCp);
+  highest = std::max(1.0, std::min(highest, kPeakHeadroom * midChord));
   const double margin = kPressureFrameYMargin * (highest - lowest);
   return {-kPressureFrameXMargin, highest + margin, 1.0 + kPressureFrameXMargin, lowest - margin};
 }

@@ -21,16 +21,21 @@ struct PressureFrame {
 inline constexpr double kPressureFrameXMargin = 0.05;
 // Above and below the curves: this share of the -Cp range.
 inline constexpr double kPressureFrameYMargin = 0.05;
-// The top of the frame is at least -Cp = 1 (the stagnation point's Cp = 1
-// then has its mirror height) and at most this: beyond it the suction peak
-// of a sharp edge (a thin profile at a large angle, or the trailing edge
-// with a Kutta factor other than 1, where -Cp is unbounded) runs off the top
-// and the rest of the curves keep a readable height.
-inline constexpr double kTallestMinusCp = 20.0;
+// The top of the frame is at least -Cp = 1 (so that the stagnation point's
+// Cp = 1 has its mirror height) and at most kPeakHeadroom times the highest
+// -Cp between x/c = kMidChordFrom and kMidChordTo: a suction peak at a sharp
+// edge (the nose of a thin profile at a large angle, or the trailing edge
+// with a Kutta factor other than 1, where -Cp is unbounded) then runs off
+// the top while the rest of the curves keep a readable height; a rounded
+// nose's peak stays inside.
+inline constexpr double kPeakHeadroom = 4.0;
+inline constexpr double kMidChordFrom = 0.1;
+inline constexpr double kMidChordTo = 0.9;
 
-// x from -0.05 to 1.05; y from the lowest -Cp to max(1, min(highest -Cp,
-// kTallestMinusCp)), each end moved out by kPressureFrameYMargin of the
-// range. Points with a Cp that is not finite are not looked at.
+// x from -0.05 to 1.05; y from the lowest -Cp to
+// max(1, min(highest -Cp, kPeakHeadroom * highest mid-chord -Cp)), each end
+// moved out by kPressureFrameYMargin of the range. Points with a Cp that is
+// not finite are not looked at.
 PressureFrame PressurePictureFrame(const SurfacePressure& pressure);
 
 // The picture: Scale to PressurePictureFrame, Cls, the axes in kAxisColour

@@ -201,19 +201,22 @@ TEST(PressurePicture, SurfacesAreChainsThroughTheirPointsInsideTheFrame) {
     EXPECT_EQ(surface.ops[1].kind, RecordingSurface::kCls);
     EXPECT_EQ(f.left, -0.05);
     EXPECT_EQ(f.right, 1.05);
-    double highest = 1.0, lowest = 0.0;
+    double highest = 1.0, lowest = 0.0, midChord = 0.0;
     for (const SurfacePoint& point : s.points) {
       highest = std::max(highest, -point.Cp);
       lowest = std::min(lowest, -point.Cp);
+      if (point.xc > 0.1 && point.xc < 0.9) midChord = std::max(midChord, -point.Cp);
     }
+    EXPECT_GT(f.top, midChord);  // the curves along the chord are always inside
     EXPECT_LT(f.bottom, lowest);
     EXPECT_GT(f.bottom, -1.0 - 0.1 * (f.top - f.bottom));
     if (kutta == 1.0) {
       EXPECT_GT(f.top, highest);  // the whole suction peak is shown
     } else {
-      EXPECT_GT(highest, 1e3);  // unbounded at the trailing edge: the frame stops at the cap
-      EXPECT_NEAR(f.top, kTallestMinusCp + kPressureFrameYMargin * (kTallestMinusCp - lowest),
-                  1e-12);
+      // Unbounded at the trailing edge: the spike runs off the top, and the
+      // curves along the chord fill at least a fifth of the height.
+      EXPECT_GT(highest, 1e3);
+      EXPECT_LT(f.top, 5.0 * std::max(midChord, 1.0));
     }
     const auto grey = surface.Lines(kAxisColour);
     ASSERT_GE(grey.size(), 12u);   // the two axes and ten x/c ticks at least
