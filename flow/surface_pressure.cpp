@@ -95,8 +95,12 @@ const char* SurfaceSideName(SurfaceSide side) {
 SurfacePressure ComputeSurfacePressure(const FlowParameters& p, const CircleModel& c,
                                        const ProfileMeasure& profile,
                                        const SurfacePressureOptions& options) {
-  const SurfaceFlow flow(p, c, profile);
   SurfacePressure result;
+  if (!(profile.chord > 0.0) || !std::isfinite(profile.chord)) {
+    result.notes.push_back("the surface is not computed: the chord of the profile is not usable");
+    return result;
+  }
+  const SurfaceFlow flow(p, c, profile);
   result.chord = profile.chord;
   result.leadingX = profile.leadingX, result.leadingY = profile.leadingY;
   result.trailingX = profile.trailingX, result.trailingY = profile.trailingY;

@@ -106,7 +106,8 @@ struct SurfacePressureOptions {
 // on its surface.
 //
 // Requires: `p` and `c` of a pass that made its circle (A > 0, finite Circ),
-// nExp = 2, and `profile` = MeasureProfile(p.Eps, p.Mu) with chord > 0.
+// nExp = 2, and `profile` = MeasureProfile(p.Eps, p.Mu). A chord that is not
+// a positive number gives no points, only a note.
 SurfacePressure ComputeSurfacePressure(const FlowParameters& p, const CircleModel& c,
                                        const ProfileMeasure& profile,
                                        const SurfacePressureOptions& options = {});
