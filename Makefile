@@ -1,9 +1,10 @@
-# Newcomer's entry points. `make run` and `make test` set up the machine,
-# configure, build, and then start the program or run every test.
+# Newcomer's entry points. `make run`, `make test` and `make package` set up
+# the machine, configure, build, and then start the program, run every test
+# or write the Debian package.
 BUILD_DIR := build
 CMAKE_CONFIGURE := cmake --preset default
 
-.PHONY: setup configure build test run bench table format clean
+.PHONY: setup configure build test run package bench table format clean
 
 setup:
 	@bash scripts/setup.sh
@@ -19,6 +20,10 @@ test: build
 
 run: build
 	@bash scripts/run.sh $(BUILD_DIR)
+
+# The Debian package: $(BUILD_DIR)/fluvenna_<version>_<arch>.deb
+package: build
+	@cmake --build $(BUILD_DIR) --target package
 
 bench: build
 	@$(BUILD_DIR)/bench/fluvenna-bench

@@ -1,11 +1,14 @@
 #include "cli/render.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <memory>
 #include <optional>
 #include <sstream>
 #include <vector>
 
+#include "app/table_search.h"
 #include "cli/fan_out_surface.h"
 #include "flow/profile_table.h"
 #include "plot/drawing.h"
@@ -55,6 +58,18 @@ struct PictureSet {
   std::unique_ptr<PassPicture> circle, airfoil, pressure;
 };
 
+// The table the pass uses: exactly the file given by --table, else the first
+// one found in the working directory or the installed data folders.
+ProfileTableSource LoadTable(const QString& tablePath, ProfileTable& table) {
+  if (tablePath.isEmpty()) return LoadProfileTableFromUsualFolders(table);
+  ProfileTableSource source;
+  source.failure = LoadProfileTableFile(table, QFile::encodeName(tablePath).toStdString());
+  const QFileInfo file(tablePath);
+  if (file.isFile() && file.isReadable())
+    source.path = QFile::encodeName(file.absoluteFilePath()).toStdString();
+  return source;
+}
+
 }  // namespace
 
 int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
@@ -83,9 +98,8 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
   if (!options.cpPath.isEmpty() && !cpToOut && !Open(cpFile, err)) return kExitUsage;
 
   ProfileTable table;
-  if (auto message = LoadProfileTableFile(table, options.tablePath.toStdString())) {
-    err << kProgram << "warning: " << *message << '\n';
-  }
+  const ProfileTableSource tableSource = LoadTable(options.tablePath, table);
+  if (tableSource.failure) err << kProgram << "warning: " << *tableSource.failure << '\n';
 
   // The plots are always painted, written or not, so that a pass fails on
   // the same surface operations whichever files are asked for.
@@ -134,7 +148,9 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
   if (pressure) {
     for (const std::string& note : pressure->notes) err << kProgram << "note: " << note << '\n';
   }
-  const PassSummary summary = SummarisePass(result, curves, pressure ? &*pressure : nullptr);
+  PassSummary summary = SummarisePass(result, curves, pressure ? &*pressure : nullptr);
+  summary.table = tableSource.path.string();
+  if (!summary.table.empty()) summary.tableFailure = tableSource.failure;
   std::ostream& summaryOut = (csvToOut || cpToOut) ? err : out;
   summaryOut << (options.json ? SummaryJson(summary) : SummaryText(summary));
   if (!result.ok()) {

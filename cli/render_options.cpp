@@ -72,9 +72,10 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   }
   const QCommandLineOption table(
       QStringLiteral("table"),
-      QStringLiteral("Profile table file (default: %1 in the working directory).")
+      QStringLiteral("Profile table file (default: %1 from the working directory, else the "
+                     "installed one).")
           .arg(QString::fromLatin1(kProfileTableFileName)),
-      QStringLiteral("path"), QString::fromLatin1(kProfileTableFileName));
+      QStringLiteral("path"));
   const QCommandLineOption png(
       QStringLiteral("png"),
       QStringLiteral("Write the pictures to PREFIX-circle.png, PREFIX-airfoil.png and "
@@ -131,7 +132,9 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     o.texts.*option.text = parser.value(QString::fromLatin1(option.name)).toStdString();
   }
   o.tablePath = parser.value(table);
-  if (o.tablePath.isEmpty()) return UsageError(QStringLiteral("--table needs a file name"));
+  if (parser.isSet(table) && o.tablePath.isEmpty()) {
+    return UsageError(QStringLiteral("--table needs a file name"));
+  }
   o.pngPrefix = parser.value(png);
   o.svgPrefix = parser.value(svg);
   o.csvPath = parser.value(csv);

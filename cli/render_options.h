@@ -13,7 +13,7 @@ struct RenderOptions {
   // The eight parameter texts, exactly as given: the pass reads them with the
   // text boxes' leading-number rule.
   ParameterTexts texts;
-  QString tablePath;  // the profile table; by default the bare file name
+  QString tablePath;  // the profile table file; empty: search the usual folders
   QString pngPrefix;  // PREFIX-circle.png, PREFIX-airfoil.png, PREFIX-pressure.png, when set
   QString svgPrefix;  // the same as .svg, when set
   QString csvPath;    // every point of the pass; "-" for standard output

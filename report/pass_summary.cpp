@@ -137,6 +137,13 @@ std::string SummaryText(const PassSummary& s) {
           << '\n';
     }
   }
+  if (s.table.empty()) {
+    out << "table  none loaded; every pair draws the flat plate\n";
+  } else {
+    out << "table  " << s.table;
+    if (s.tableFailure) out << " (read only in part: " << *s.tableFailure << ')';
+    out << '\n';
+  }
   return out.str();
 }
 
@@ -159,7 +166,9 @@ std::string SummaryJson(const PassSummary& s) {
     o << (i ? "," : "") << "{\"curve\":" << curve.k << ",\"NP\":" << curve.NP
       << ",\"PSI\":" << Json(curve.PSI) << "}";
   }
-  o << "]}\n";
+  o << "],\"table\":" << (s.table.empty() ? "null" : JsonString(s.table));
+  if (!s.table.empty() && s.tableFailure) o << ",\"tableFailure\":" << JsonString(*s.tableFailure);
+  o << "}\n";
   return o.str();
 }
 

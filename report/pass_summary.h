@@ -28,6 +28,12 @@ struct PassSummary {
   std::string CpMinSurface;   // "upper" or "lower"
   std::string notIntegrated;  // why CLPressure is missing
 
+  // The profile table file the pass used, as an absolute path; empty when
+  // none was loaded (every pair then draws the flat plate). The caller fills
+  // these in: a pass does not know where its table came from.
+  std::string table;
+  std::optional<std::string> tableFailure;  // the load stopped early: rows as far as read
+
   struct Curve {
     int k = 0;
     int NP = 0;
@@ -42,12 +48,12 @@ struct PassSummary {
 PassSummary SummarisePass(const PassResult& result, const PassCurves& curves,
                           const SurfacePressure* pressure = nullptr);
 
-// A few aligned lines of text; C_L with three decimals, as the window's
-// status line shows it.
+// A few aligned lines of text, the table file last; C_L with three
+// decimals, as the window's status line shows it.
 std::string SummaryText(const PassSummary& summary);
 
 // The same as one JSON object, every number to its last digit; missing
-// values are null.
+// values are null, as is "table" when none was loaded.
 std::string SummaryJson(const PassSummary& summary);
 
 }  // namespace fluvenna

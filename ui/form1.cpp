@@ -21,6 +21,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "app/table_search.h"
 #include "flow/profile_geometry.h"
 #include "plot/drawing.h"
 #include "plot/qt/painter_surface.h"
@@ -232,8 +233,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::Form_Load(const QString& tablePath) {
-  const auto failure =
-      LoadProfileTableFile(profileTable, QFile::encodeName(tablePath).toStdString());
+  const std::optional<std::string> failure =
+      tablePath.isEmpty()
+          ? LoadProfileTableFromUsualFolders(profileTable).failure
+          : LoadProfileTableFile(profileTable, QFile::encodeName(tablePath).toStdString());
   if (!failure) return;
   QMessageBox message(QMessageBox::NoIcon, QStringLiteral("Fluvenna"),
                       QString::fromStdString(*failure), QMessageBox::Ok);

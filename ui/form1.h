@@ -37,10 +37,10 @@ class Form1 : public QMainWindow {
   Q_OBJECT
 
  public:
-  // Loads the profile table from `tablePath` (the bare file name, that is the
-  // working directory, unless told otherwise) before the window is shown.
-  explicit Form1(const QString& tablePath = QString::fromUtf8(kProfileTableFileName),
-                 QWidget* parent = nullptr);
+  // Loads the profile table before the window is shown: from `tablePath`
+  // when one is given, else from the first of the usual folders that holds
+  // one (the working directory, then the installed data folders).
+  explicit Form1(const QString& tablePath = QString(), QWidget* parent = nullptr);
   ~Form1() override;
 
   // What the last pass computed (empty before the first one).
