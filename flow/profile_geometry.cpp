@@ -283,6 +283,7 @@ ProfileMeasure MeasureProfile(double Eps, double Mu, const ProfileMeasureOptions
   m.chord = frame.chord();
   m.leadingX = le.x, m.leadingY = le.y;
   m.trailingX = te.x, m.trailingY = te.y;
+  m.leadingAngle = thetaLE;
   if (!(m.chord > 0.0)) return m;
 
   // Upper surface: counter-clockwise from the trailing edge to the leading

@@ -50,6 +50,31 @@ TEST(Summary, LiftCoefficientOfTheSymmetricProfileIsTwiceTheCirculation) {
   EXPECT_EQ(text.out.rfind("profile row 1 ", 0), 0u) << text.out;
 }
 
+// The summary adds the lift integrated from the surface pressure, equal to
+// C_L with the Kutta factor 1, and the lowest Cp with its place.
+TEST(Summary, AddsTheLiftFromThePressureAndTheLowestCp) {
+  const testing::TableFolder folder;
+  const QStringList pass{"--delta", "0.1", "--gamma", "0.05", "--alpha", "10"};
+  const QJsonObject s = JsonSummary(testing::RenderWith(folder, pass + QStringList{"--json"}));
+  const double CL = s["C_L"].toDouble();
+  EXPECT_NEAR(s["C_L_pressure"].toDouble(), CL, 0.005 * CL);
+  EXPECT_LT(s["Cp_min"].toDouble(), -1.0);
+  EXPECT_GE(s["Cp_min_xc"].toDouble(), 0.0);
+  EXPECT_LE(s["Cp_min_xc"].toDouble(), 1.0);
+  EXPECT_EQ(s["Cp_min_surface"].toString(), "upper");
+
+  const testing::Run text = testing::RenderWith(folder, pass);
+  EXPECT_EQ(SummaryLine(text.out, "C_L Cp"),
+            SummaryLine(text.out, "C_L") + " (integrated from Cp)");
+  EXPECT_EQ(SummaryLine(text.out, "Cp min").rfind("-", 0), 0u) << text.out;
+  EXPECT_NE(SummaryLine(text.out, "Cp min").find(", upper surface"), std::string::npos);
+
+  // The flat plate's nose is a second sharp edge: no integral is claimed.
+  const QJsonObject plate = JsonSummary(testing::RenderWith(folder, {"--delta", "0.02", "--json"}));
+  EXPECT_TRUE(plate["C_L_pressure"].isNull());
+  EXPECT_FALSE(plate["Cp_min"].isNull());
+}
+
 TEST(Summary, ListsNPAndPSIOfEveryCurveAsTraced) {
   const testing::TableFolder folder;
   const QStringList pass{"--delta", "0.1", "--gamma", "0.05", "--alpha", "10", "--nsl", "5"};
