@@ -41,7 +41,9 @@ EMSCRIPTEN_BINDINGS(fluvenna) {
       .function("segments", &fluvenna::SegmentsView)
       .function("statusText", &PageSession::StatusText)
       .function("statusFailed", &PageSession::StatusFailed)
+      .function("pressureText", &PageSession::PressureText)
       .function("csv", &PageSession::Csv)
+      .function("surfaceCsv", &PageSession::SurfaceCsv)
       .function("fileStem", &PageSession::FileStem);
 
   function("barText", &fluvenna::BarText);

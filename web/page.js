@@ -23,12 +23,12 @@
 
   const byId = (id) => document.getElementById(id);
   const bars = Array.from(document.querySelectorAll('.bar input[type="range"]'));
-  const pictures = [byId("Picture1"), byId("Picture2")];
+  const pictures = [byId("Picture1"), byId("Picture2"), byId("Picture_Pressure")];
   const status = byId("Label_Status");
 
   let core = null;
   let session = null;
-  let shown = [new Float32Array(0), new Float32Array(0)]; // segments on the plots
+  let shown = pictures.map(() => new Float32Array(0)); // segments on the plots
   let pendingNote = "";
   let passes = 0;
 
@@ -113,9 +113,11 @@
       // Copy each view at once: the next call into the module may move its memory.
       const first = session.segments(1).slice();
       const second = session.segments(2).slice();
-      shown = [first, second];
+      const pressure = session.segments(3).slice();
+      shown = [first, second, pressure];
       repaint();
-      for (const id of ["Save_Picture1", "Save_Picture2", "Save_Csv"]) byId(id).disabled = false;
+      byId("Label_Pressure").textContent = session.pressureText();
+      for (const button of document.querySelectorAll(".save button")) button.disabled = false;
     }
     status.textContent = [session.statusText(), pendingNote].filter(Boolean).join(" ");
     status.classList.toggle("failed", session.statusFailed());
@@ -201,7 +203,7 @@
   }
 
   function wireSaving() {
-    const names = ["circle", "airfoil"];
+    const names = ["circle", "airfoil", "pressure"];
     pictures.forEach((canvas, i) => {
       byId(`Save_${canvas.id}`).addEventListener("click", () => {
         canvas.toBlob((blob) => save(blob, `fluvenna-${names[i]}-${session.fileStem()}.png`));
@@ -209,6 +211,10 @@
     });
     byId("Save_Csv").addEventListener("click", () => {
       save(new Blob([session.csv()], { type: "text/csv" }), `fluvenna-${session.fileStem()}.csv`);
+    });
+    byId("Save_Surface_Csv").addEventListener("click", () => {
+      save(new Blob([session.surfaceCsv()], { type: "text/csv" }),
+           `fluvenna-surface-${session.fileStem()}.csv`);
     });
   }
 
@@ -262,8 +268,8 @@
     bars.forEach(wireBar);
     wireAbout();
     wireSaving();
-    pictures.forEach((canvas) => {
-      clearPicture(canvas);
+    pictures.forEach((canvas) => clearPicture(canvas));
+    pictures.slice(0, 2).forEach((canvas) => {
       canvas.addEventListener("click", hesapla);
       canvas.addEventListener("keydown", (event) => {
         if (event.key === "Enter" || event.key === " ") {

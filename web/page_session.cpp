@@ -3,11 +3,12 @@
 #include <sstream>
 
 #include "flow/leading_number.h"
-#include "flow/profile_geometry.h"
 #include "plot/drawing.h"
+#include "plot/pressure_picture.h"
 #include "report/curves_csv.h"
 #include "report/number_text.h"
 #include "report/status_line.h"
+#include "report/surface_csv.h"
 
 namespace fluvenna {
 
@@ -26,8 +27,9 @@ bool PageSession::Pass(const ParameterTexts& texts) {
                [&curves](const PassResult& circlePlane, const PointArrays& arrays) {
                  curves.TakeCirclePlane(arrays, circlePlane.lastCurve);
                });
-  const double chord = result.ok() ? ChordOf(result.params.Eps, result.params.Mu) : 0.0;
-  const StatusLine status = PassStatusLine(result, chord);
+  const FlowParameters& p = result.params;
+  const StatusLine status =
+      PassStatusLine(result, result.ok() ? ProfileOf(p.Eps, p.Mu).chord : 0.0);
   statusText_ = status.text;
   statusFailed_ = status.failed;
   if (!result.ok()) return false;
@@ -35,17 +37,29 @@ bool PageSession::Pass(const ParameterTexts& texts) {
   curves_ = std::move(curves);
   drawn1_ = picture1_.Segments();
   drawn2_ = picture2_.Segments();
-  drawnParams_ = result.params;
+  drawnParams_ = p;
+
+  // The surface pressure of the drawn flow, as the window's pressure window
+  // shows it: a picture that could not be drawn keeps the last one.
+  pressure_ = ComputeSurfacePressure(p, result.circle, ProfileOf(p.Eps, p.Mu));
+  if (DrawPressurePicture(picture3_, pressure_)) drawn3_ = picture3_.Segments();
+  pressureText_ = PressureStatusLine(pressure_);
   return true;
 }
 
 const std::vector<float>& PageSession::Segments(int picture) const {
-  return picture == 1 ? drawn1_ : drawn2_;
+  return picture == 1 ? drawn1_ : picture == 2 ? drawn2_ : drawn3_;
 }
 
 std::string PageSession::Csv() const {
   std::ostringstream out;
   WriteCurvesCsv(curves_, out);
+  return out.str();
+}
+
+std::string PageSession::SurfaceCsv() const {
+  std::ostringstream out;
+  WriteSurfaceCsv(pressure_, out);
   return out.str();
 }
 
@@ -55,13 +69,13 @@ std::string PageSession::FileStem() const {
          NumberText(drawnParams_->Alfa);
 }
 
-// The chord as the table generator measures it on the profile; measured
-// again only when the profile changes.
-double PageSession::ChordOf(double Eps, double Mu) {
-  if (!measuredChord_ || measuredChord_->Eps != Eps || measuredChord_->Mu != Mu) {
-    measuredChord_ = MeasuredChord{Eps, Mu, MeasureProfile(Eps, Mu).chord};
+// The profile as the table generator measures it (its chord, its edges);
+// measured again only when the profile changes.
+const ProfileMeasure& PageSession::ProfileOf(double Eps, double Mu) {
+  if (!measuredProfile_ || measuredProfile_->Eps != Eps || measuredProfile_->Mu != Mu) {
+    measuredProfile_ = MeasuredProfile{Eps, Mu, MeasureProfile(Eps, Mu)};
   }
-  return measuredChord_->chord;
+  return measuredProfile_->measure;
 }
 
 std::string BarText(int position, double divisor) {

@@ -7,7 +7,9 @@
 #include "flow/parameters.h"
 #include "flow/pass.h"
 #include "flow/point_arrays.h"
+#include "flow/profile_geometry.h"
 #include "flow/profile_table.h"
+#include "flow/surface_pressure.h"
 #include "report/pass_curves.h"
 #include "web/canvas_surface.h"
 
@@ -27,14 +29,19 @@ class PageSession {
   // before the failure stay, and profiles without a row are the flat plate.
   std::string LoadTable(const std::string& text);
 
-  // One pass with the eight texts: DrawPass on the two canvas surfaces.
-  // Returns true when the pass was drawn; after false the plots keep their
-  // pictures and only the status line changes.
+  // One pass with the eight texts: DrawPass on the two canvas surfaces, then
+  // the surface pressure of its flow and its picture on a third. Returns true
+  // when the pass was drawn; after false the plots keep their pictures and
+  // only the status line changes.
   bool Pass(const ParameterTexts& texts);
 
-  // The segments of the last drawn pass on Picture1 (picture 1) or Picture2
-  // (any other number), CanvasSurface::kFloatsPerSegment floats each.
+  // The segments of the last drawn pass on Picture1 (picture 1), Picture2
+  // (picture 2) or the surface-pressure picture (picture 3),
+  // CanvasSurface::kFloatsPerSegment floats each.
   const std::vector<float>& Segments(int picture) const;
+
+  // The line under the surface-pressure picture of the last drawn pass.
+  const std::string& PressureText() const { return pressureText_; }
 
   // The status line after the last pass, and whether that pass failed.
   const std::string& StatusText() const { return statusText_; }
@@ -43,25 +50,32 @@ class PageSession {
   // Every point of the last drawn pass, as fluvenna-render --csv writes it.
   std::string Csv() const;
 
+  // The airfoil surface of the last drawn pass with its speed and pressure,
+  // as fluvenna-render --cp writes it.
+  std::string SurfaceCsv() const;
+
   // What the saved files of the last drawn pass are called after:
   // "d0.12-g0.04-a8" for delta 0.12, gamma 0.04 and alpha 8.
   std::string FileStem() const;
 
  private:
-  double ChordOf(double Eps, double Mu);
+  const ProfileMeasure& ProfileOf(double Eps, double Mu);
 
   ProfileTable table_;
   std::unique_ptr<PointArrays> arrays_;
-  CanvasSurface picture1_, picture2_;
-  std::vector<float> drawn1_, drawn2_;  // what the plots show
+  CanvasSurface picture1_, picture2_, picture3_;
+  std::vector<float> drawn1_, drawn2_, drawn3_;  // what the plots show
   PassCurves curves_;
+  SurfacePressure pressure_;
+  std::string pressureText_;
   std::optional<FlowParameters> drawnParams_;
   std::string statusText_;
   bool statusFailed_ = false;
-  struct MeasuredChord {
-    double Eps, Mu, chord;
+  struct MeasuredProfile {
+    double Eps, Mu;
+    ProfileMeasure measure;
   };
-  std::optional<MeasuredChord> measuredChord_;  // of the profile measured last
+  std::optional<MeasuredProfile> measuredProfile_;  // the profile measured last
 };
 
 // The text a scroll bar writes into its box: position / divisor (divisor 1

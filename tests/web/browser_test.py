@@ -100,14 +100,15 @@ def native(*options, cwd=DATA):
                           text=True).stdout
 
 
-def compare_csv(expected, actual):
+def compare_csv(expected, actual, key_columns, tolerance):
     """Runs the module test's comparison on two CSV texts (Node)."""
     script = ("const {compareCsv} = require(%r);"
               "const fs = require('fs');"
               "const r = compareCsv(fs.readFileSync(process.argv[1], 'utf8'),"
-              " fs.readFileSync(process.argv[2], 'utf8'), 1e-12);"
+              " fs.readFileSync(process.argv[2], 'utf8'), %r, %d);"
               "console.log(JSON.stringify(r));"
-              % os.path.join(os.path.dirname(os.path.abspath(__file__)), "compare_csv.js"))
+              % (os.path.join(os.path.dirname(os.path.abspath(__file__)), "compare_csv.js"), tolerance,
+                 key_columns))
     with tempfile.TemporaryDirectory() as folder:
         paths = [os.path.join(folder, n) for n in ("native.csv", "page.csv")]
         for p, text in zip(paths, (expected, actual)):
@@ -321,7 +322,8 @@ class BrowserTest(unittest.TestCase):
         # The two pictures are the renderer's: the same ink on the same pixels.
         with tempfile.TemporaryDirectory() as folder:
             native(*README_OPTIONS, "--png", os.path.join(folder, "out"))
-            for canvas, plane in (("Picture1", "circle"), ("Picture2", "airfoil")):
+            for canvas, plane in (("Picture1", "circle"), ("Picture2", "airfoil"),
+                                  ("Picture_Pressure", "pressure")):
                 png = png_pixels(os.path.join(folder, "out-%s.png" % plane))
                 page = bytes(self.js(
                     "return Array.from(document.getElementById(arguments[0]).getContext('2d')"
@@ -331,11 +333,17 @@ class BrowserTest(unittest.TestCase):
         # The CSV button saves the renderer's CSV; file names say what they hold.
         self.capture_downloads()
         self.driver.find_element(By.ID, "Save_Csv").click()
+        self.driver.find_element(By.ID, "Save_Surface_Csv").click()
         self.driver.find_element(By.ID, "Save_Picture2").click()
-        csv = self.saved(0)
+        csv, surface = self.saved(0), self.saved(1)
         self.assertEqual(csv["name"], "fluvenna-d0.12-g0.04-a8.csv")
-        print("page CSV against the renderer:", compare_csv(native(*README_OPTIONS, "--csv", "-"), csv["text"]))
-        self.assertEqual(self.saved(1)["name"], "fluvenna-airfoil-d0.12-g0.04-a8.png")
+        self.assertEqual(surface["name"], "fluvenna-surface-d0.12-g0.04-a8.csv")
+        print("page CSV against the renderer:",
+              compare_csv(native(*README_OPTIONS, "--csv", "-"), csv["text"], 4, 1e-12))
+        print("page surface CSV against the renderer:",
+              compare_csv(native(*README_OPTIONS, "--cp", "-"), surface["text"], 2, 1e-10))
+        self.assertEqual(self.saved(2)["name"], "fluvenna-airfoil-d0.12-g0.04-a8.png")
+        self.assertIn("C_L", self.driver.find_element(By.ID, "Label_Pressure").text)
 
         # Markup in the address is only ever text.
         script = "<img src=x onerror=alert(1)>"

@@ -1,6 +1,7 @@
 // The WebAssembly module under Node against the native renderer: for the
 // worked examples and a dozen random settings the CSV of a pass must have the
-// renderer's rows, NP and PSI, and coordinates within 1e-12 relative.
+// renderer's rows, NP and PSI, and coordinates within 1e-12 relative; the
+// surface CSV the renderer's points, with every number within 1e-10.
 // Usage: node module_test.js SITE_DIR FLUVENNA_RENDER DATA_DIR
 "use strict";
 
@@ -12,6 +13,11 @@ const { compareCsv } = require("./compare_csv.js");
 
 const [site, render, data] = process.argv.slice(2);
 const TOLERANCE = 1e-12;
+// Next to the trailing edge the surface speed is a quotient of two vanishing
+// quantities (the circle flow and the map's derivative), so the last bit in
+// which the two maths libraries' sines and cosines may differ grows by the
+// inverse distance to the edge, some 1e4 for the nearest points.
+const SURFACE_TOLERANCE = 1e-10;
 
 // Texts as the renderer's options take them.
 const KEYS = { DELTA: "delta", GAMA: "gamma", Alfa: "alpha", iKutta: "kutta", dPsi: "dpsi", kMax: "nsl", Olcek: "scale", dR: "dr" };
@@ -53,10 +59,10 @@ function randomSettings(count) {
   return settings;
 }
 
-function nativeCsv(texts) {
+function nativeCsv(texts, option = "--csv") {
   const args = [];
   for (const [field, key] of Object.entries(KEYS)) args.push(`--${key}`, texts[field]);
-  return execFileSync(render, [...args, "--csv", "-"], { cwd: data, encoding: "utf8", maxBuffer: 1 << 28, stdio: ["ignore", "pipe", "ignore"] });
+  return execFileSync(render, [...args, option, "-"], { cwd: data, encoding: "utf8", maxBuffer: 1 << 28, stdio: ["ignore", "pipe", "ignore"] });
 }
 
 async function main() {
@@ -66,18 +72,21 @@ async function main() {
   const session = new core.PageSession();
   assert.strictEqual(session.loadTable(fs.readFileSync(path.join(data, "KATJO-D20G15.txt"), "utf8")), "");
 
-  let rows = 0;
-  let differing = 0;
-  let largest = 0;
+  const totals = { points: { rows: 0, numbers: 0, differing: 0, largest: 0 },
+                   surface: { rows: 0, numbers: 0, differing: 0, largest: 0 } };
+  const add = (total, result) => {
+    total.rows += result.rows;
+    total.numbers += result.numbers;
+    total.differing += result.differing;
+    total.largest = Math.max(total.largest, result.largest);
+  };
   const settings = [...WORKED.map((w) => ({ ...START, ...w })), ...randomSettings(12)];
   for (const texts of settings) {
     const label = JSON.stringify(texts);
     assert.ok(session.pass(texts), `the pass of ${label} was refused: ${session.statusText()}`);
     try {
-      const result = compareCsv(nativeCsv(texts), session.csv(), TOLERANCE);
-      rows += result.rows;
-      differing += result.differing;
-      largest = Math.max(largest, result.largest);
+      add(totals.points, compareCsv(nativeCsv(texts), session.csv(), TOLERANCE));
+      add(totals.surface, compareCsv(nativeCsv(texts, "--cp"), session.surfaceCsv(), SURFACE_TOLERANCE, 2));
     } catch (error) {
       throw new Error(`${label}: ${error.message}`);
     }
@@ -90,8 +99,10 @@ async function main() {
   // A table that is not one: the window's message.
   assert.strictEqual(session.loadTable("no table"), "KATJO-D20G15.txt dosyası bulunamadı");
 
-  console.log(`${settings.length} passes, ${rows} rows equal to the renderer's; ` +
-              `${differing} of ${2 * rows} coordinates differ at all, by at most ${largest.toExponential(2)} relative`);
+  for (const [name, t] of Object.entries(totals)) {
+    console.log(`${settings.length} passes, ${name}: ${t.rows} rows as the renderer's; ${t.differing} of ` +
+                `${t.numbers} numbers differ at all, by at most ${t.largest.toExponential(2)} relative`);
+  }
 }
 
 main().catch((error) => {
