@@ -1,5 +1,6 @@
-# Newcomer's entry points. `make run` and `make test` set up the machine,
-# configure, build, and then start the program or run every test.
+# Newcomer's entry points. `make run`, `make test` and `make package` set up
+# the machine, configure, build, and then start the program, run every test
+# or write the Debian package.
 # `make check` is the full gate that continuous integration runs: `make test`,
 # then the sweep, the window stress test, the sanitizer build with every test,
 # and the fuzzers (scripts/check.sh times each step).
@@ -10,7 +11,7 @@ CMAKE_CONFIGURE := cmake --preset default
 SLOW_LABELS := ^(sweep|stress)$$
 FUZZ_SECONDS := 30
 
-.PHONY: setup configure build test run check sweep stress sanitize sanitize-build fuzz bench table format clean
+.PHONY: setup configure build test run check sweep stress sanitize sanitize-build fuzz web serve package bench table format clean
 
 setup:
 	@bash scripts/setup.sh
@@ -21,7 +22,8 @@ configure: setup
 build: configure
 	@cmake --build $(BUILD_DIR)
 
-test: build
+# The browser tests drive the site in build-web/site, so it is built first.
+test: build web
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -LE '$(SLOW_LABELS)'
 
 run: build
@@ -51,8 +53,22 @@ sanitize-build: setup
 fuzz: sanitize-build
 	@bash scripts/fuzz.sh $(SANITIZE_DIR) $(FUZZ_SECONDS)
 
-bench: build
+# The Debian package: $(BUILD_DIR)/fluvenna_<version>_<arch>.deb
+package: build
+	@cmake --build $(BUILD_DIR) --target package
+
+# The browser edition: a static site in build-web/site/, and a local server for it.
+web: setup
+	@bash scripts/build-web.sh
+
+serve: web
+	@echo "Fluvenna in the browser: http://127.0.0.1:8000/ (Ctrl-C stops the server)"
+	@cd build-web/site && python3 -m http.server 8000 --bind 127.0.0.1
+
+bench: build web
 	@$(BUILD_DIR)/bench/fluvenna-bench
+	@node bench/web_pass_bench.js build-web/site
+	@/usr/bin/python3 bench/web_site_bench.py build-web/site
 
 table: build
 	@cmake --build $(BUILD_DIR) --target regenerate-table
@@ -61,4 +77,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) build-web

@@ -4,6 +4,8 @@
 #include <memory>
 
 #include "flow/pass.h"
+#include "flow/surface_pressure.h"
+#include "web/page_session.h"
 
 #ifdef FLUVENNA_BENCH_DRAWING
 #include <QImage>
@@ -67,6 +69,43 @@ void BM_PassTwentyCurvesFineStep(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(RunWholePass(texts, table, *arrays));
 }
 BENCHMARK(BM_PassTwentyCurvesFineStep)->Unit(benchmark::kMicrosecond);
+
+// The surface pressure that every pass adds while its window is open: the
+// profile measured once per profile (as the window keeps it), the surface
+// computed anew.
+void BM_SurfacePressure(benchmark::State& state) {
+  const ProfileTable table = OneRowTable();
+  auto arrays = std::make_unique<PointArrays>();
+  const PassResult pass = RunWholePass(HeaviestScrollBarTexts(), table, *arrays);
+  const ProfileMeasure profile = MeasureProfile(pass.params.Eps, pass.params.Mu);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ComputeSurfacePressure(pass.params, pass.circle, profile));
+  }
+}
+BENCHMARK(BM_SurfacePressure)->Unit(benchmark::kMicrosecond);
+
+// The same with the profile measured too, as the renderer and a new profile need it.
+void BM_SurfacePressureWithProfile(benchmark::State& state) {
+  const ProfileTable table = OneRowTable();
+  auto arrays = std::make_unique<PointArrays>();
+  const PassResult pass = RunWholePass(HeaviestScrollBarTexts(), table, *arrays);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ComputeSurfacePressure(pass.params, pass.circle));
+  }
+}
+BENCHMARK(BM_SurfacePressureWithProfile)->Unit(benchmark::kMicrosecond);
+
+// The browser page's pass (the pass, DrawPass on the two canvas surfaces,
+// the status line, the points kept for the CSV) built natively, at the
+// heaviest setting and with the same one-row table: bench/web_pass_bench.js
+// times the same in WebAssembly.
+void BM_PagePassHeaviest(benchmark::State& state) {
+  PageSession session;
+  session.LoadTable("table\n1\n0.1,0.05,0.1,0.05,0\n");
+  const ParameterTexts texts = HeaviestScrollBarTexts();
+  for (auto _ : state) benchmark::DoNotOptimize(session.Pass(texts));
+}
+BENCHMARK(BM_PagePassHeaviest)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -57,8 +57,9 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   const ParameterTexts defaults;
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral(
-      "Runs one pass of Fluvenna and writes its two pictures (the flow past the circle and "
-      "the flow around the airfoil) and its numbers.\nThe parameters take the same texts as "
+      "Runs one pass of Fluvenna and writes its pictures (the flow past the circle, the flow "
+      "around the airfoil and the surface pressure) and its numbers.\nThe parameters take the same "
+      "texts as "
       "the window's text boxes; their defaults are the window's initial texts."));
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
@@ -71,16 +72,19 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   }
   const QCommandLineOption table(
       QStringLiteral("table"),
-      QStringLiteral("Profile table file (default: %1 in the working directory).")
+      QStringLiteral("Profile table file (default: %1 from the working directory, else the "
+                     "installed one).")
           .arg(QString::fromLatin1(kProfileTableFileName)),
-      QStringLiteral("path"), QString::fromLatin1(kProfileTableFileName));
+      QStringLiteral("path"));
   const QCommandLineOption png(
       QStringLiteral("png"),
-      QStringLiteral("Write the pictures to PREFIX-circle.png and PREFIX-airfoil.png."),
+      QStringLiteral("Write the pictures to PREFIX-circle.png, PREFIX-airfoil.png and "
+                     "PREFIX-pressure.png."),
       QStringLiteral("prefix"));
   const QCommandLineOption svg(
       QStringLiteral("svg"),
-      QStringLiteral("Write the pictures to PREFIX-circle.svg and PREFIX-airfoil.svg."),
+      QStringLiteral("Write the pictures to PREFIX-circle.svg, PREFIX-airfoil.svg and "
+                     "PREFIX-pressure.svg."),
       QStringLiteral("prefix"));
   const QCommandLineOption size(
       QStringLiteral("size"),
@@ -94,9 +98,15 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
       QStringLiteral("Write every point of every curve to FILE ('-' for standard output; the "
                      "summary then goes to standard error)."),
       QStringLiteral("file"));
+  const QCommandLineOption cp(
+      QStringLiteral("cp"),
+      QStringLiteral("Write the airfoil surface with its speed and pressure coefficient to FILE "
+                     "(surface,point,x,y,xc,q,cp; '-' for standard output; the summary then "
+                     "goes to standard error)."),
+      QStringLiteral("file"));
   const QCommandLineOption json(QStringLiteral("json"),
                                 QStringLiteral("Print the summary as one JSON object."));
-  for (const QCommandLineOption* option : {&table, &png, &svg, &size, &csv, &json}) {
+  for (const QCommandLineOption* option : {&table, &png, &svg, &size, &csv, &cp, &json}) {
     parser.addOption(*option);
   }
 
@@ -122,13 +132,20 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     o.texts.*option.text = parser.value(QString::fromLatin1(option.name)).toStdString();
   }
   o.tablePath = parser.value(table);
-  if (o.tablePath.isEmpty()) return UsageError(QStringLiteral("--table needs a file name"));
+  if (parser.isSet(table) && o.tablePath.isEmpty()) {
+    return UsageError(QStringLiteral("--table needs a file name"));
+  }
   o.pngPrefix = parser.value(png);
   o.svgPrefix = parser.value(svg);
   o.csvPath = parser.value(csv);
+  o.cpPath = parser.value(cp);
   if ((parser.isSet(png) && o.pngPrefix.isEmpty()) ||
-      (parser.isSet(svg) && o.svgPrefix.isEmpty()) || (parser.isSet(csv) && o.csvPath.isEmpty())) {
-    return UsageError(QStringLiteral("--png, --svg and --csv need a file name"));
+      (parser.isSet(svg) && o.svgPrefix.isEmpty()) || (parser.isSet(csv) && o.csvPath.isEmpty()) ||
+      (parser.isSet(cp) && o.cpPath.isEmpty())) {
+    return UsageError(QStringLiteral("--png, --svg, --csv and --cp need a file name"));
+  }
+  if (o.csvPath == QStringLiteral("-") && o.cpPath == QStringLiteral("-")) {
+    return UsageError(QStringLiteral("--csv and --cp cannot both go to standard output"));
   }
   o.size = QSize(kPictureWidth, kPictureHeight);
   if (parser.isSet(size) && !ReadSize(parser.value(size), o.size)) {

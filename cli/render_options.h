@@ -13,10 +13,11 @@ struct RenderOptions {
   // The eight parameter texts, exactly as given: the pass reads them with the
   // text boxes' leading-number rule.
   ParameterTexts texts;
-  QString tablePath;  // the profile table; by default the bare file name
-  QString pngPrefix;  // PREFIX-circle.png and PREFIX-airfoil.png, when set
-  QString svgPrefix;  // PREFIX-circle.svg and PREFIX-airfoil.svg, when set
+  QString tablePath;  // the profile table file; empty: search the usual folders
+  QString pngPrefix;  // PREFIX-circle.png, PREFIX-airfoil.png, PREFIX-pressure.png, when set
+  QString svgPrefix;  // the same as .svg, when set
   QString csvPath;    // every point of the pass; "-" for standard output
+  QString cpPath;     // the surface speed and pressure; "-" for standard output
   QSize size;         // picture size in pixels
   bool json = false;  // the summary as one JSON object
 };

@@ -1,14 +1,17 @@
 #include "flow/leading_number.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
 
+#include "flow/decimal_text.h"
+
 namespace fluvenna {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Decimal exponent of the leading digit of a mantissa such as "0012.5" or
 // ".003", i.e. floor(log10(|value|)), ignoring the exponent part. Only used to
@@ -67,8 +70,7 @@ double LeadingNumber(std::string_view text) {
 
   const std::string_view number = text.substr(mantissaBegin, end - mantissaBegin);
   double value = 0.0;
-  const auto [ptr, ec] =
-      std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::general);
+  const auto [ptr, ec] = ReadDecimal(number.data(), number.data() + number.size(), value);
   if (ec == std::errc::result_out_of_range) {
     const std::string_view mantissa = text.substr(mantissaBegin, mantissaEnd - mantissaBegin);
     const bool overflow = LeadingDigitExponent(mantissa) + exponent > 0;

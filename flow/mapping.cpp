@@ -5,13 +5,16 @@
 
 namespace fluvenna {
 
+std::pair<double, double> TurnAndShiftPoint(const CircleModel& c, double x, double y) {
+  return {(c.xc + x * c.CosAlfa) - y * c.SinAlfa, (c.yc + y * c.CosAlfa) + x * c.SinAlfa};
+}
+
 void TurnAndShift(const CircleModel& c, int lastCurve, PointArrays& arrays) {
   for (int k = 0; k <= lastCurve; ++k) {
     for (int j = 1; j <= arrays.NP[k]; ++j) {
-      const double x = arrays.XA(k, j);
-      const double y = arrays.YA(k, j);
-      arrays.XP(k, j) = (c.xc + x * c.CosAlfa) - y * c.SinAlfa;
-      arrays.YP(k, j) = (c.yc + y * c.CosAlfa) + x * c.SinAlfa;
+      const auto [x, y] = TurnAndShiftPoint(c, arrays.XA(k, j), arrays.YA(k, j));
+      arrays.XP(k, j) = x;
+      arrays.YP(k, j) = y;
     }
   }
 }

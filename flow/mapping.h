@@ -10,6 +10,10 @@
 
 namespace fluvenna {
 
+// One point of the first stage: the flow-frame point (x, y) turned
+// counter-clockwise by the angle of attack and shifted by the circle centre.
+std::pair<double, double> TurnAndShiftPoint(const CircleModel& c, double x, double y);
+
 // First stage: turns every point of curves 0..lastCurve counter-clockwise by
 // the angle of attack and shifts it by the circle centre:
 //   XP = (xc + XA CosAlfa) - YA SinAlfa,  YP = (yc + YA CosAlfa) + XA SinAlfa.

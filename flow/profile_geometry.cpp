@@ -1,7 +1,6 @@
 #include "flow/profile_geometry.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <complex>
 #include <limits>
@@ -9,6 +8,7 @@
 #include <vector>
 
 #include "flow/circle_model.h"
+#include "flow/decimal_text.h"
 #include "flow/mapping.h"
 #include "flow/parameters.h"
 
@@ -283,6 +283,7 @@ ProfileMeasure MeasureProfile(double Eps, double Mu, const ProfileMeasureOptions
   m.chord = frame.chord();
   m.leadingX = le.x, m.leadingY = le.y;
   m.trailingX = te.x, m.trailingY = te.y;
+  m.leadingAngle = thetaLE;
   if (!(m.chord > 0.0)) return m;
 
   // Upper surface: counter-clockwise from the trailing edge to the leading
@@ -311,10 +312,8 @@ double LiftCoefficient(double Circ, double U0, double chord) {
 
 std::string LiftCoefficientText(double CL) {
   if (std::fabs(CL) < 0.0005) CL = 0.0;
-  char buffer[64];
-  const auto [end, ec] =
-      std::to_chars(buffer, buffer + sizeof buffer, CL, std::chars_format::fixed, 3);
-  return ec == std::errc() ? std::string(buffer, end) : std::string("?");
+  const std::string text = DecimalText(CL, std::chars_format::fixed, 3);
+  return text.empty() ? std::string("?") : text;
 }
 
 }  // namespace fluvenna

@@ -26,6 +26,10 @@ struct ProfileMeasure {
   double leadingY = 0.0;
   double trailingX = 0.0;  // trailing edge in the airfoil plane
   double trailingY = 0.0;
+  // Polar angle about the circle centre, in the profile frame (chord along
+  // x), of the circle point the map carries to the leading edge; it lies
+  // between the trailing-edge point's angle -Beta and -Beta + 2 Pi.
+  double leadingAngle = 0.0;
   // Each surface meets every station perpendicular to the chord once, so
   // thickness and mean line are defined as above. False means the contour
   // folds back along the chord and the ratios are not meaningful.

@@ -1,8 +1,9 @@
 #include "flow/profile_table.h"
 
-#include <charconv>
 #include <fstream>
 #include <string_view>
+
+#include "flow/decimal_text.h"
 
 namespace fluvenna {
 namespace {
@@ -57,7 +58,7 @@ bool ParseNumber(const std::string& field, double& value) {
     return false;
   }
   double v = 0.0;
-  const auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), v, std::chars_format::general);
+  const auto [ptr, ec] = ReadDecimal(s.data(), s.data() + s.size(), v);
   if (ec != std::errc() || ptr != s.data() + s.size()) return false;
   value = v;
   return true;

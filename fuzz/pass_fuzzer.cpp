@@ -1,13 +1,16 @@
 // Whatever a student types into the eight boxes, a pass must finish and hand
-// over only finite coordinates. Input: up to eight texts separated by '\n'.
+// over only finite coordinates, and its surface pressure only finite points
+// with Cp <= 1. Input: up to eight texts separated by '\n'.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
 
 #include "flow/pass.h"
+#include "flow/surface_pressure.h"
 
 namespace {
 
@@ -45,6 +48,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int j = 1; j <= arrays->NP[k]; ++j) {
       if (!std::isfinite(arrays->XP(k, j)) || !std::isfinite(arrays->YP(k, j))) std::abort();
     }
+  }
+
+  // The table holds two profiles and the flat plate: each is measured once.
+  static std::map<std::pair<double, double>, ProfileMeasure> profiles;
+  const auto key = std::pair{r.params.Eps, r.params.Mu};
+  if (!profiles.count(key)) profiles[key] = MeasureProfile(key.first, key.second);
+  const SurfacePressure s = ComputeSurfacePressure(r.params, r.circle, profiles[key]);
+  for (const SurfacePoint& p : s.points) {
+    if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.xc)) std::abort();
+    if (!std::isfinite(p.Cp) || !(p.q >= 0.0) || p.Cp > 1.0) std::abort();
   }
   return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace fluvenna {
 
@@ -41,12 +42,8 @@ bool PreparePicture2(PlotSurface& surface, double Olcek, double XMax) {
 bool DrawCurves(PlotSurface& surface, const PointArrays& arrays, int lastCurve) {
   for (int k = 0; k <= lastCurve; ++k) {
     const Colour colour = (k == 0) ? kBodyColour : kStreamlineColour;
-    for (int j = 2; j <= arrays.NP[k]; ++j) {
-      if (!surface.Line(ToSurfaceFloat(arrays.XP(k, j - 1)), ToSurfaceFloat(arrays.YP(k, j - 1)),
-                        ToSurfaceFloat(arrays.XP(k, j)), ToSurfaceFloat(arrays.YP(k, j)), colour)) {
-        return false;
-      }
-    }
+    const auto point = [&](int j) { return std::pair{arrays.XP(k, j), arrays.YP(k, j)}; };
+    if (!DrawChain(surface, 1, arrays.NP[k], colour, point)) return false;
   }
   return true;
 }

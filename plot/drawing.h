@@ -14,6 +14,24 @@ namespace fluvenna {
 // refuses them.
 float ToSurfaceFloat(double value);
 
+// One curve as a chain of segments: from point j - 1 to point j for
+// j = first + 1 .. last, where pointAt(j) gives the pair {x, y} in user
+// coordinates, all in one colour; coordinates handed over as floats (see
+// ToSurfaceFloat). A chain of fewer than two points draws nothing. Stops at
+// the first failed Line and returns false.
+template <typename PointAt>
+bool DrawChain(PlotSurface& surface, int first, int last, Colour colour, const PointAt& pointAt) {
+  for (int j = first + 1; j <= last; ++j) {
+    const auto [x1, y1] = pointAt(j - 1);
+    const auto [x2, y2] = pointAt(j);
+    if (!surface.Line(ToSurfaceFloat(x1), ToSurfaceFloat(y1), ToSurfaceFloat(x2),
+                      ToSurfaceFloat(y2), colour)) {
+      return false;
+    }
+  }
+  return true;
+}
+
 // Upper plot: Scale(-Olcek, Olcek 2/3, Olcek, Olcek (-2/3)), Cls, then the
 // grey axes from (-XMax, 0) to (XMax, 0) and (0, -XMax) to (0, XMax).
 bool PreparePicture1(PlotSurface& surface, double Olcek, double XMax);
@@ -21,7 +39,7 @@ bool PreparePicture1(PlotSurface& surface, double Olcek, double XMax);
 // Lower plot: the same with Cls before Scale.
 bool PreparePicture2(PlotSurface& surface, double Olcek, double XMax);
 
-// Curves 0..lastCurve as chains of segments from point 1 to NP(k) of XP/YP:
+// Curves 0..lastCurve as chains (DrawChain) from point 1 to NP(k) of XP/YP:
 // curve 0 red, the streamlines blue; coordinates handed over as floats.
 bool DrawCurves(PlotSurface& surface, const PointArrays& arrays, int lastCurve);
 

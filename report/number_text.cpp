@@ -1,6 +1,7 @@
 #include "report/number_text.h"
 
-#include <charconv>
+#include "flow/decimal_text.h"
+
 #include <cmath>
 #include <cstdlib>
 
@@ -11,11 +12,8 @@ std::string NumberText(double value) {
 
   // Round to 15 significant digits in the locale-free scientific form
   // "d.dddddddddddddde±x", then place the point by the exponent.
-  char buffer[64];
-  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                       std::chars_format::scientific, 14);
-  if (ec != std::errc()) return "0";
-  const std::string scientific(buffer, end);
+  const std::string scientific = DecimalText(std::fabs(value), std::chars_format::scientific, 14);
+  if (scientific.empty()) return "0";
   const std::size_t e = scientific.find('e');
   std::string digits = scientific.substr(0, 1) + scientific.substr(2, e - 2);
   const int exponent = std::atoi(scientific.c_str() + e + 1);

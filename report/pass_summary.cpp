@@ -45,7 +45,8 @@ std::string JsonString(const std::string& text) {
 
 }  // namespace
 
-PassSummary SummarisePass(const PassResult& result, const PassCurves& curves) {
+PassSummary SummarisePass(const PassResult& result, const PassCurves& curves,
+                          const SurfacePressure* pressure) {
   const FlowParameters& p = result.params;
   const CircleModel& c = result.circle;
   PassSummary s;
@@ -65,8 +66,22 @@ PassSummary SummarisePass(const PassResult& result, const PassCurves& curves) {
     s.Beta = IfFinite(c.Beta);
     s.Circ = IfFinite(c.Circ);
     s.Gm = IfFinite(c.Gm);
-    const double chord = MeasureProfile(*s.Eps, *s.Mu).chord;
+    const ProfileMeasure profile = MeasureProfile(*s.Eps, *s.Mu);
+    const double chord = profile.chord;
     if (std::isfinite(chord) && chord > 0.0) s.chord = chord;
+    std::optional<SurfacePressure> computed;
+    if (!pressure && s.chord && result.ok()) {
+      computed = ComputeSurfacePressure(p, c, profile);
+      pressure = &*computed;
+    }
+    if (pressure && !pressure->points.empty()) {
+      if (pressure->CL) s.CLPressure = IfFinite(*pressure->CL);
+      if (!pressure->leadingEdgeKept)
+        s.notIntegrated = "the speed at the leading edge is unbounded";
+      s.CpMin = IfFinite(pressure->CpMin);
+      s.CpMinXc = IfFinite(pressure->CpMinXc);
+      if (s.CpMin) s.CpMinSurface = SurfaceSideName(pressure->CpMinSide);
+    }
     if (!s.chord) {
       s.notComputed = "the chord of the profile could not be measured";
     } else if (!s.Circ) {
@@ -102,6 +117,11 @@ std::string SummaryText(const PassSummary& s) {
       {"Gm", Text(s.Gm, missing)},
       {"chord", Text(s.chord, missing)},
       {"C_L", s.CL ? LiftCoefficientText(*s.CL) : missing + ": " + s.notComputed},
+      {"C_L Cp", s.CLPressure ? LiftCoefficientText(*s.CLPressure) + " (integrated from Cp)"
+                              : missing + (s.notIntegrated.empty() ? "" : ": " + s.notIntegrated)},
+      {"Cp min", s.CpMin ? Text(s.CpMin, missing) + " at x/c " + Text(s.CpMinXc, missing) + ", " +
+                               s.CpMinSurface + " surface"
+                         : missing},
   };
   for (const auto& [name, value] : lines) {
     out << name << std::string(7 - std::string(name).size(), ' ') << value << '\n';
@@ -117,6 +137,13 @@ std::string SummaryText(const PassSummary& s) {
           << '\n';
     }
   }
+  if (s.table.empty()) {
+    out << "table  none loaded; every pair draws the flat plate\n";
+  } else {
+    out << "table  " << s.table;
+    if (s.tableFailure) out << " (read only in part: " << *s.tableFailure << ')';
+    out << '\n';
+  }
   return out.str();
 }
 
@@ -130,13 +157,18 @@ std::string SummaryJson(const PassSummary& s) {
       {"Gm", s.Gm},       {"chord", s.chord}, {"C_L", s.CL}};
   for (const auto& [name, value] : numbers) o << ",\"" << name << "\":" << Json(value);
   if (!s.CL) o << ",\"C_L_missing\":" << JsonString(s.notComputed);
+  o << ",\"C_L_pressure\":" << Json(s.CLPressure) << ",\"Cp_min\":" << Json(s.CpMin)
+    << ",\"Cp_min_xc\":" << Json(s.CpMinXc)
+    << ",\"Cp_min_surface\":" << (s.CpMin ? JsonString(s.CpMinSurface) : "null");
   o << ",\"curves\":[";
   for (std::size_t i = 0; i < s.curves.size(); ++i) {
     const PassSummary::Curve& curve = s.curves[i];
     o << (i ? "," : "") << "{\"curve\":" << curve.k << ",\"NP\":" << curve.NP
       << ",\"PSI\":" << Json(curve.PSI) << "}";
   }
-  o << "]}\n";
+  o << "],\"table\":" << (s.table.empty() ? "null" : JsonString(s.table));
+  if (!s.table.empty() && s.tableFailure) o << ",\"tableFailure\":" << JsonString(*s.tableFailure);
+  o << "}\n";
   return o.str();
 }
 

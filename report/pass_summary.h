@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "flow/pass.h"
+#include "flow/surface_pressure.h"
 #include "report/pass_curves.h"
 
 namespace fluvenna {
@@ -20,6 +21,19 @@ struct PassSummary {
   std::optional<double> CL;     // lift coefficient 2 Circ / (U0 chord), as the window has it
   std::string notComputed;      // why chord or C_L is missing
 
+  // From the surface pressure (ComputeSurfacePressure): the lift coefficient
+  // integrated from Cp, and the lowest Cp with its x/c and surface.
+  std::optional<double> CLPressure;
+  std::optional<double> CpMin, CpMinXc;
+  std::string CpMinSurface;   // "upper" or "lower"
+  std::string notIntegrated;  // why CLPressure is missing
+
+  // The profile table file the pass used, as an absolute path; empty when
+  // none was loaded (every pair then draws the flat plate). The caller fills
+  // these in: a pass does not know where its table came from.
+  std::string table;
+  std::optional<std::string> tableFailure;  // the load stopped early: rows as far as read
+
   struct Curve {
     int k = 0;
     int NP = 0;
@@ -28,14 +42,18 @@ struct PassSummary {
   std::vector<Curve> curves;  // as traced, in the circle plane
 };
 
-PassSummary SummarisePass(const PassResult& result, const PassCurves& curves);
+// `pressure` is the surface pressure of the pass when the caller has it;
+// without it the summary computes it (only for a pass without error whose
+// chord was measured).
+PassSummary SummarisePass(const PassResult& result, const PassCurves& curves,
+                          const SurfacePressure* pressure = nullptr);
 
-// A few aligned lines of text; C_L with three decimals, as the window's
-// status line shows it.
+// A few aligned lines of text, the table file last; C_L with three
+// decimals, as the window's status line shows it.
 std::string SummaryText(const PassSummary& summary);
 
 // The same as one JSON object, every number to its last digit; missing
-// values are null.
+// values are null, as is "table" when none was loaded.
 std::string SummaryJson(const PassSummary& summary);
 
 }  // namespace fluvenna

@@ -50,4 +50,23 @@ StatusLine PassStatusLine(const PassResult& result, double chord) {
   return line;
 }
 
+std::string PressureStatusLine(const SurfacePressure& pressure) {
+  std::string text;
+  const auto add = [&text](const std::string& sentence) {
+    if (sentence.empty()) return;
+    if (!text.empty()) text += ' ';
+    text += sentence;
+  };
+  if (pressure.CL && std::isfinite(*pressure.CL)) {
+    add("C_L integrated from Cp = " + LiftCoefficientText(*pressure.CL) + ".");
+  }
+  if (!pressure.points.empty() && std::isfinite(pressure.CpMin)) {
+    add("Lowest Cp = " + LiftCoefficientText(pressure.CpMin) +
+        " at x/c = " + LiftCoefficientText(pressure.CpMinXc) + " on the " +
+        SurfaceSideName(pressure.CpMinSide) + " surface.");
+  }
+  for (const std::string& note : pressure.notes) add(Sentence(note));
+  return text;
+}
+
 }  // namespace fluvenna

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "flow/pass.h"
+#include "flow/surface_pressure.h"
 
 namespace fluvenna {
 
@@ -18,6 +19,12 @@ struct StatusLine {
 // measures it (MeasureProfile); C_L = 2 Circ / (U0 chord). A lift coefficient
 // that is not a finite number is left out.
 StatusLine PassStatusLine(const PassResult& result, double chord);
+
+// The line under the surface-pressure picture: the lift coefficient
+// integrated from Cp, the lowest Cp with its x/c and surface (three
+// decimals, as the status line has C_L), then the notes of the surface as
+// sentences.
+std::string PressureStatusLine(const SurfacePressure& pressure);
 
 // A note or error of the core as a sentence: first letter capitalised unless
 // the first word is a parameter name with capitals ("dR", "nSL"), and a full

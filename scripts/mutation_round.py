@@ -69,7 +69,7 @@ MUTANTS = [
      "curve 1 drawn in the body colour"),
     ("ui/form1.cpp", "Text_GAMA->setText(BarText(HScroll_Gama->value() / 100.0));",
      "Text_GAMA->setText(BarText(HScroll_Gama->value() / 10.0));", "gamma bar writes ten times its value"),
-    ("ui/form1.cpp", "  if (result.ok()) {\n    Picture1->ShowImage(image1);", "  {\n    Picture1->ShowImage(image1);",
+    ("ui/form1.cpp", "  Alfa = result.params.Alfa;\n", "  Alfa = result.params.Alfa;\n  Picture1->ShowImage(image1);\n",
      "failed pass replaces the pictures"),
     ("ui/form1.cpp", "texts.dR = Text_dR->text().toStdString();", "texts.dR = Text_dPsi->text().toStdString();",
      "dR read from the dPsi box"),

@@ -10,8 +10,8 @@ case "$build" in
   *) build="$root/$build" ;;
 esac
 
-# The programs read KATJO-D20G15.txt from the working directory. Without the
-# data folder they say that the table is missing and draw the flat plate.
+# The programs read KATJO-D20G15.txt from the working directory first, so
+# that the source tree's table is the one drawn, installed or not.
 cd "$root/data" 2>/dev/null || cd "$root"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

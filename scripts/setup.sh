@@ -8,6 +8,9 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick fonts-dejavu-core
+  dpkg-dev help2man desktop-file-utils appstream lintian
+  emscripten node-acorn nodejs python3
+  chromium chromium-driver python3-selenium
   # make check: the sanitizer build, libFuzzer and the symbolizer of their reports
   clang-14 libclang-rt-14-dev llvm-14
 )

@@ -20,8 +20,9 @@ constexpr double kAcceptedDeviation = 1e-6;  // a row off by more is an error
 constexpr const char* kHelp = R"(usage: fluvenna-table [PATH]
 
 Computes the profile table of Fluvenna and writes it to PATH (standard output
-when no PATH is given); progress goes to standard error. The program reads
-the table as KATJO-D20G15.txt from its working directory.
+when no PATH is given); progress goes to standard error. The window and
+fluvenna-render read the table as KATJO-D20G15.txt from the working
+directory, else from the installed copy in <prefix>/share/fluvenna/.
 
 For every pair DELTA = 0.01 .. 0.30 and GAMA = 0 .. 0.14 (steps of 0.01,
 450 rows) it finds the circle-centre offsets Eps and Mu for which the

@@ -1,24 +1,36 @@
 #include "ui/form1.h"
 
+#include <QBuffer>
+#include <QClipboard>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <cmath>
+#include <sstream>
 
+#include "app/table_search.h"
 #include "flow/profile_geometry.h"
 #include "plot/drawing.h"
 #include "plot/qt/painter_surface.h"
+#include "plot/qt/pass_picture.h"
+#include "report/curves_csv.h"
 #include "report/number_text.h"
 #include "report/status_line.h"
 #include "ui/form_about.h"
+#include "ui/form_pressure.h"
 #include "ui/plot_picture.h"
 #include "ui/twips.h"
 
@@ -86,6 +98,32 @@ Form1::Form1(const QString& tablePath, QWidget* parent)
 
   CreateControls();
   SetTabOrder();
+
+  // The plot menu. Its entries act on the pass the plots show; before the
+  // first one they say there is nothing to show yet.
+  Mn_Plot = new QMenu(this);
+  Mn_Plot->setObjectName(QStringLiteral("Mn_Plot"));
+  const auto entry = [this](const char* name, void (Form1::*slot)()) {
+    QAction* action = Mn_Plot->addAction(QString());
+    action->setObjectName(QLatin1String(name));
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+  };
+  Mn_SurfacePressure = entry("Mn_SurfacePressure", &Form1::Mn_SurfacePressure_Click);
+  Mn_Plot->addSeparator();
+  Mn_CopyPicture = entry("Mn_CopyPicture", &Form1::Mn_CopyPicture_Click);
+  Mn_SavePicture = entry("Mn_SavePicture", &Form1::Mn_SavePicture_Click);
+  Mn_SaveCsv = entry("Mn_SaveCsv", &Form1::Mn_SaveCsv_Click);
+  UpdatePlotMenu();
+  for (PlotPicture* picture : {Picture1, Picture2}) {
+    picture->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(picture, &QWidget::customContextMenuRequested, this,
+            [this, picture](const QPoint& at) { ShowPlotMenu(picture, at); });
+  }
+  savePathDialog = [](QWidget* parent, const QString& caption, const QString& suggested,
+                      const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+  };
 
   Label_Status = new QLabel;
   Label_Status->setObjectName(QStringLiteral("Label_Status"));
@@ -195,8 +233,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::Form_Load(const QString& tablePath) {
-  const auto failure =
-      LoadProfileTableFile(profileTable, QFile::encodeName(tablePath).toStdString());
+  const std::optional<std::string> failure =
+      tablePath.isEmpty()
+          ? LoadProfileTableFromUsualFolders(profileTable).failure
+          : LoadProfileTableFile(profileTable, QFile::encodeName(tablePath).toStdString());
   if (!failure) return;
   QMessageBox message(QMessageBox::NoIcon, QStringLiteral("Fluvenna"),
                       QString::fromStdString(*failure), QMessageBox::Ok);
@@ -218,35 +258,46 @@ void Form1::hesapla() {
   QImage image1 = Picture1->NewImage();
   QImage image2 = Picture2->NewImage();
   PassResult result;
+  PassCurves curves;
+  bool mapped = false;
   {
     QPainter painter1(&image1);
     QPainter painter2(&image2);
     PainterSurface surface1(painter1, Picture1->Interior());
     PainterSurface surface2(painter2, Picture2->Interior());
-    result = DrawPass(texts, profileTable, *pointArrays, surface1, surface2);
+    // The circle plane is kept as it is drawn, before the map replaces it.
+    result = DrawPass(texts, profileTable, *pointArrays, surface1, surface2,
+                      [&](const PassResult& circlePlane, const PointArrays& arrays) {
+                        curves.TakeCirclePlane(arrays, circlePlane.lastCurve);
+                        mapped = true;
+                      });
   }
   Alfa = result.params.Alfa;
   if (result.ok()) {
+    if (mapped) curves.TakeAirfoilPlane(*pointArrays, result.lastCurve);
     Picture1->ShowImage(image1);
     Picture2->ShowImage(image2);
+    shown = ShownPass{texts, result, std::move(curves)};
+    UpdatePlotMenu();
+    if (pressureWindow) ShowSurfacePressure();
   }
   ShowPassReport(result);
   lastPass = std::move(result);
   ++passesEnded;
 }
 
-// The chord as the table generator measures it on the profile; measured
-// again only when the profile changes.
-double Form1::ChordOf(double Eps, double Mu) {
-  if (!measuredChord || measuredChord->Eps != Eps || measuredChord->Mu != Mu) {
-    measuredChord = MeasuredChord{Eps, Mu, MeasureProfile(Eps, Mu).chord};
+// The profile as the table generator measures it (its chord gives C_L);
+// measured again only when the profile changes.
+const ProfileMeasure& Form1::ProfileOf(double Eps, double Mu) {
+  if (!measuredProfile || measuredProfile->Eps != Eps || measuredProfile->Mu != Mu) {
+    measuredProfile = MeasuredProfile{Eps, Mu, MeasureProfile(Eps, Mu)};
   }
-  return measuredChord->chord;
+  return measuredProfile->measure;
 }
 
 void Form1::ShowPassReport(const PassResult& result) {
   const FlowParameters& p = result.params;
-  const StatusLine line = PassStatusLine(result, result.ok() ? ChordOf(p.Eps, p.Mu) : 0.0);
+  const StatusLine line = PassStatusLine(result, result.ok() ? ProfileOf(p.Eps, p.Mu).chord : 0.0);
   QPalette palette = Label_Status->palette();
   palette.setColor(QPalette::WindowText,
                    line.failed ? QColor(160, 0, 0) : QPalette().color(QPalette::WindowText));
@@ -304,6 +355,108 @@ void Form1::Mn_About_Click() {
   aboutWindow->show();
   aboutWindow->raise();
   aboutWindow->activateWindow();
+}
+
+void Form1::UpdatePlotMenu() {
+  const bool ready = shown.has_value();
+  const QString nothingYet = tr(" (nothing to show yet: move a scroll bar or click a plot)");
+  const std::pair<QAction*, QString> entries[] = {
+      {Mn_SurfacePressure, tr("Surface pressure…")},
+      {Mn_CopyPicture, tr("Copy picture")},
+      {Mn_SavePicture, tr("Save picture…")},
+      {Mn_SaveCsv, tr("Save points as CSV…")},
+  };
+  for (const auto& [action, text] : entries) {
+    action->setText(ready ? text : text + nothingYet);
+    action->setEnabled(ready);
+  }
+}
+
+// A right-click on a plot; a left click still only runs a pass.
+void Form1::ShowPlotMenu(PlotPicture* picture, const QPoint& at) {
+  menuPicture = picture;
+  Mn_Plot->popup(picture->mapToGlobal(at));
+}
+
+void Form1::ShowSurfacePressure() {
+  if (!shown) return;
+  const FlowParameters& p = shown->result.params;
+  pressureWindow->ShowPressure(
+      ComputeSurfacePressure(p, shown->result.circle, ProfileOf(p.Eps, p.Mu)));
+}
+
+void Form1::Mn_SurfacePressure_Click() {
+  if (!shown) return;
+  if (!pressureWindow) pressureWindow = new Form_Pressure(this);
+  ShowSurfacePressure();
+  pressureWindow->show();
+  pressureWindow->raise();
+  pressureWindow->activateWindow();
+}
+
+void Form1::Mn_CopyPicture_Click() {
+  if (!shown || !menuPicture) return;
+  QGuiApplication::clipboard()->setImage(menuPicture->Image());
+}
+
+bool Form1::WriteFile(const QString& path, const QByteArray& bytes) {
+  QSaveFile file(path);
+  if (!bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+      file.commit()) {
+    return true;
+  }
+  QMessageBox::warning(this, QStringLiteral("Fluvenna"),
+                       tr("%1 could not be written: %2").arg(path, file.errorString()));
+  return false;
+}
+
+// PNG: the picture as the plot shows it. SVG: the shown pass drawn again on
+// an SVG document of the plot's size, by the same code.
+void Form1::Mn_SavePicture_Click() {
+  if (!shown || !menuPicture) return;
+  const bool circle = menuPicture == Picture1;
+  QString path = savePathDialog(
+      this, tr("Save picture"),
+      circle ? QStringLiteral("fluvenna-circle.png") : QStringLiteral("fluvenna-airfoil.png"),
+      tr("Pictures (*.png *.svg)"));
+  if (path.isEmpty()) return;
+  QString suffix = QFileInfo(path).suffix().toLower();
+  if (suffix.isEmpty()) {
+    path += QStringLiteral(".png");
+    suffix = QStringLiteral("png");
+  }
+  if (suffix == QStringLiteral("png")) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    menuPicture->Image().save(&buffer, "PNG");
+    WriteFile(path, bytes);
+  } else if (suffix == QStringLiteral("svg")) {
+    const QSize size = menuPicture->contentsRect().size();
+    PassPicture one(PassPicture::Format::kSvg, size,
+                    QStringLiteral("Fluvenna: flow past the circle"));
+    PassPicture two(PassPicture::Format::kSvg, size,
+                    QStringLiteral("Fluvenna: flow around the airfoil"));
+    auto arrays = std::make_unique<PointArrays>();
+    DrawPass(shown->texts, profileTable, *arrays, one.surface(), two.surface());
+    WriteFile(path, (circle ? one : two).Finish());
+  } else {
+    QMessageBox::warning(this, QStringLiteral("Fluvenna"),
+                         tr("Pictures are saved as PNG or SVG: end the file name with .png or "
+                            ".svg."));
+  }
+}
+
+// The file fluvenna-render --csv writes for the same pass.
+void Form1::Mn_SaveCsv_Click() {
+  if (!shown) return;
+  const QString path =
+      savePathDialog(this, tr("Save points as CSV"), QStringLiteral("fluvenna-points.csv"),
+                     tr("CSV files (*.csv)"));
+  if (path.isEmpty()) return;
+  std::ostringstream csv;
+  WriteCurvesCsv(shown->curves, csv);
+  WriteFile(path, QByteArray::fromStdString(csv.str()));
 }
 
 }  // namespace fluvenna

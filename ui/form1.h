@@ -2,14 +2,19 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <optional>
 
 #include "flow/pass.h"
 #include "flow/point_arrays.h"
+#include "flow/profile_geometry.h"
 #include "flow/profile_table.h"
+#include "flow/surface_pressure.h"
+#include "report/pass_curves.h"
 
 class QAction;
+class QMenu;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -18,26 +23,37 @@ class QScrollBar;
 namespace fluvenna {
 
 class Form_About;
+class Form_Pressure;
 class PlotPicture;
 
 // The main window: two groups of parameter controls on the left, the circle
 // plane (`Picture1`) and the airfoil (`Picture2`) on the right, a status line
 // under the plots. It owns the profile table, the angle of attack `Alfa` and
 // the point arrays for its whole life; every pass reads the eight texts anew.
+// A right-click on either plot opens the plot menu: the surface pressure
+// of the pass shown, the plot's picture to the clipboard or a file, and
+// every point of the pass as CSV.
 class Form1 : public QMainWindow {
   Q_OBJECT
 
  public:
-  // Loads the profile table from `tablePath` (the bare file name, that is the
-  // working directory, unless told otherwise) before the window is shown.
-  explicit Form1(const QString& tablePath = QString::fromUtf8(kProfileTableFileName),
-                 QWidget* parent = nullptr);
+  // Loads the profile table before the window is shown: from `tablePath`
+  // when one is given, else from the first of the usual folders that holds
+  // one (the working directory, then the installed data folders).
+  explicit Form1(const QString& tablePath = QString(), QWidget* parent = nullptr);
   ~Form1() override;
 
   // What the last pass computed (empty before the first one).
   const std::optional<PassResult>& LastPass() const { return lastPass; }
   // How many passes have run to their end since the window opened.
   int PassesEnded() const { return passesEnded; }
+
+  // Asks for the name of a file to write: (parent, caption, suggested name,
+  // filter) -> path, empty when cancelled. A file dialog unless replaced
+  // (tests give the path without a dialog).
+  using SavePathDialog =
+      std::function<QString(QWidget*, const QString&, const QString&, const QString&)>;
+  void SetSavePathDialog(SavePathDialog dialog) { savePathDialog = std::move(dialog); }
 
  private slots:
   void HScroll_Delta_Change();
@@ -50,6 +66,10 @@ class Form1 : public QMainWindow {
   void Picture1_Click();
   void Picture2_Click();
   void Mn_About_Click();
+  void Mn_SurfacePressure_Click();
+  void Mn_CopyPicture_Click();
+  void Mn_SavePicture_Click();
+  void Mn_SaveCsv_Click();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,17 +82,32 @@ class Form1 : public QMainWindow {
   void CreateControls();
   void SetTabOrder();
   void ShowPassReport(const PassResult& result);
-  double ChordOf(double Eps, double Mu);
+  const ProfileMeasure& ProfileOf(double Eps, double Mu);
+  void ShowPlotMenu(PlotPicture* picture, const QPoint& at);
+  void UpdatePlotMenu();
+  void ShowSurfacePressure();
+  bool WriteFile(const QString& path, const QByteArray& bytes);
 
   ProfileTable profileTable;
   double Alfa = 0.0;
   std::unique_ptr<PointArrays> pointArrays;
   std::optional<PassResult> lastPass;
   int passesEnded = 0;
-  struct MeasuredChord {
-    double Eps, Mu, chord;
+  struct MeasuredProfile {
+    double Eps, Mu;
+    ProfileMeasure measure;
   };
-  std::optional<MeasuredChord> measuredChord;  // of the profile measured last
+  std::optional<MeasuredProfile> measuredProfile;  // the profile measured last
+
+  // The pass the plots show: the last one that worked, its texts and its
+  // curves in every plane (what the plot menu saves).
+  struct ShownPass {
+    ParameterTexts texts;
+    PassResult result;
+    PassCurves curves;
+  };
+  std::optional<ShownPass> shown;
+  SavePathDialog savePathDialog;
 
   QAction* Mn_About;
   QGroupBox* Frame1;
@@ -107,6 +142,14 @@ class Form1 : public QMainWindow {
 
   QLabel* Label_Status;
   QPointer<Form_About> aboutWindow;
+
+  QMenu* Mn_Plot;
+  QAction* Mn_SurfacePressure;
+  QAction* Mn_CopyPicture;
+  QAction* Mn_SavePicture;
+  QAction* Mn_SaveCsv;
+  PlotPicture* menuPicture = nullptr;  // the plot the menu was opened on
+  QPointer<Form_Pressure> pressureWindow;
 };
 
 }  // namespace fluvenna

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QRectF>
 
+#include "plot/device_mapping.h"
 #include "plot/surface.h"
 
 namespace fluvenna {
@@ -22,20 +23,11 @@ class PainterSurface : public PlotSurface {
   bool Line(float x1, float y1, float x2, float y2, Colour colour) override;
 
  private:
-  QPointF ToDevice(double x, double y) const;
-
   QPainter& painter_;
   QRectF interior_;
-  bool scaled_ = false;
-  double left_ = 0.0, top_ = 0.0, right_ = 1.0, bottom_ = 1.0;
+  DeviceMapping mapping_;
 };
 
 QColor ToQColor(Colour colour);
-
-// Cuts the segment (x1, y1)-(x2, y2) to the rectangle [xmin, xmax] x
-// [ymin, ymax] in place, keeping its direction. Returns false when nothing of
-// it lies inside. Accurate for end points far outside the rectangle.
-bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double xmin, double ymin,
-                 double xmax, double ymax);
 
 }  // namespace fluvenna

@@ -14,7 +14,7 @@ ParsedCommandLine Parse(const QStringList& arguments) {
 TEST(CommandLine, DefaultsAreTheWindowsPass) {
   const RenderOptions o = testing::Options({});
   EXPECT_EQ(o.texts.kMax, ParameterTexts{}.kMax);
-  EXPECT_EQ(o.tablePath, QString::fromLatin1(kProfileTableFileName));
+  EXPECT_TRUE(o.tablePath.isEmpty());  // no file named: the usual folders are searched
   EXPECT_EQ(o.size, QSize(396, 263));
   EXPECT_TRUE(o.pngPrefix.isEmpty() && o.svgPrefix.isEmpty() && o.csvPath.isEmpty());
   EXPECT_FALSE(o.json);

@@ -11,6 +11,7 @@
 #include "cli_test_support.h"
 #include "flow/pass.h"
 #include "plot/drawing.h"
+#include "plot/pressure_picture.h"
 #include "plot/qt/painter_surface.h"
 
 namespace fluvenna {
@@ -145,6 +146,51 @@ TEST(Pictures, SvgHasTheColoursAndShowsTheCurvesWhereThePngDoes) {
     painter.end();
     const auto a = CorePass(folder, airfoil, lastCurve);
     ExpectCurvesWhereTheyAre(image, *a, lastCurve);
+  }
+}
+
+// The third picture: -Cp against x/c, the upper surface red and the lower
+// one blue where the core puts their points, in PNG and SVG alike.
+TEST(Pictures, PressurePictureShowsBothSurfacesWhereTheCoreHasThem) {
+  const testing::TableFolder folder;
+  const QString prefix = folder.Path("out");
+  const QStringList more{"--alpha", "10", "--png", prefix, "--svg", prefix};
+  ASSERT_EQ(testing::RenderWith(folder, kPass + more).status, kExitPassOk);
+  ProfileTable table;
+  ASSERT_FALSE(LoadProfileTableFile(table, folder.TablePath().toStdString()));
+  auto a = std::make_unique<PointArrays>();
+  const PassResult pass = RunWholePass(testing::Options(kPass + more).texts, table, *a);
+  ASSERT_TRUE(pass.ok());
+  const SurfacePressure pressure = ComputeSurfacePressure(pass.params, pass.circle);
+  const PressureFrame f = PressurePictureFrame(pressure);
+
+  QSvgRenderer renderer(prefix + "-pressure.svg");
+  ASSERT_TRUE(renderer.isValid());
+  QImage svg(renderer.defaultSize(), QImage::Format_RGB32);
+  svg.fill(Qt::white);
+  QPainter painter(&svg);
+  renderer.render(&painter);
+  painter.end();
+  for (const QImage& image : {QImage(prefix + "-pressure.png"), svg}) {
+    ASSERT_EQ(image.size(), QSize(396, 263));
+    const auto shows = [&](double xc, double minusCp, const QColor& ink) {
+      // Shows() takes the flow plots' window; carry the point over to it.
+      const double x = -1.0 + 2.0 * (xc - f.left) / (f.right - f.left);
+      const double y = 2.0 / 3.0 - 4.0 / 3.0 * (f.top - minusCp) / (f.top - f.bottom);
+      return Shows(image, x, y, ink);
+    };
+    int upper = 0, lower = 0;
+    for (const SurfacePoint& point : pressure.points) {
+      // Away from the nose and the tail, where the two curves cross or meet.
+      if (point.xc < 0.1 || point.xc > 0.9) continue;
+      const bool isUpper = point.side == SurfaceSide::kUpper;
+      EXPECT_TRUE(shows(point.xc, -point.Cp, isUpper ? kRed : kBlue)) << point.xc;
+      ++(isUpper ? upper : lower);
+    }
+    EXPECT_GT(upper, 20);
+    EXPECT_GT(lower, 20);
+    EXPECT_TRUE(shows(0.55, 0.0, kGrey)) << "the zero line";
+    EXPECT_TRUE(shows(0.0, 0.5 * f.bottom, kGrey)) << "the -Cp axis";
   }
 }
 

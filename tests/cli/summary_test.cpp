@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -49,6 +50,31 @@ TEST(Summary, LiftCoefficientOfTheSymmetricProfileIsTwiceTheCirculation) {
   EXPECT_EQ(text.out.rfind("profile row 1 ", 0), 0u) << text.out;
 }
 
+// The summary adds the lift integrated from the surface pressure, equal to
+// C_L with the Kutta factor 1, and the lowest Cp with its place.
+TEST(Summary, AddsTheLiftFromThePressureAndTheLowestCp) {
+  const testing::TableFolder folder;
+  const QStringList pass{"--delta", "0.1", "--gamma", "0.05", "--alpha", "10"};
+  const QJsonObject s = JsonSummary(testing::RenderWith(folder, pass + QStringList{"--json"}));
+  const double CL = s["C_L"].toDouble();
+  EXPECT_NEAR(s["C_L_pressure"].toDouble(), CL, 0.005 * CL);
+  EXPECT_LT(s["Cp_min"].toDouble(), -1.0);
+  EXPECT_GE(s["Cp_min_xc"].toDouble(), 0.0);
+  EXPECT_LE(s["Cp_min_xc"].toDouble(), 1.0);
+  EXPECT_EQ(s["Cp_min_surface"].toString(), "upper");
+
+  const testing::Run text = testing::RenderWith(folder, pass);
+  EXPECT_EQ(SummaryLine(text.out, "C_L Cp"),
+            SummaryLine(text.out, "C_L") + " (integrated from Cp)");
+  EXPECT_EQ(SummaryLine(text.out, "Cp min").rfind("-", 0), 0u) << text.out;
+  EXPECT_NE(SummaryLine(text.out, "Cp min").find(", upper surface"), std::string::npos);
+
+  // The flat plate's nose is a second sharp edge: no integral is claimed.
+  const QJsonObject plate = JsonSummary(testing::RenderWith(folder, {"--delta", "0.02", "--json"}));
+  EXPECT_TRUE(plate["C_L_pressure"].isNull());
+  EXPECT_FALSE(plate["Cp_min"].isNull());
+}
+
 TEST(Summary, ListsNPAndPSIOfEveryCurveAsTraced) {
   const testing::TableFolder folder;
   const QStringList pass{"--delta", "0.1", "--gamma", "0.05", "--alpha", "10", "--nsl", "5"};
@@ -89,6 +115,44 @@ TEST(Summary, MissingTableIsTheWindowsWarningAndThePassGoesOn) {
   EXPECT_EQ(Render(options, out, err), kExitPassOk);
   EXPECT_NE(err.str().find(kProfileTableMessage), std::string::npos) << err.str();
   EXPECT_NE(out.str().find("flat plate"), std::string::npos);
+}
+
+TEST(Summary, NamesTheTableFileByItsAbsolutePathOrSaysNoneWasLoaded) {
+  const testing::TableFolder folder;
+  const QString before = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(folder.Path(".")));
+  const auto run = [](const QStringList& arguments) {
+    std::ostringstream out, err;
+    testing::Run result;
+    result.status = Render(testing::Options(arguments), out, err);
+    result.out = out.str();
+    result.err = err.str();
+    return result;
+  };
+  // Given by a relative name, reported by its absolute path.
+  const std::string absolute = QFileInfo(folder.TablePath()).absoluteFilePath().toStdString();
+  const testing::Run text = run({"--table", "KATJO-D20G15.txt"});
+  EXPECT_EQ(SummaryLine(text.out, "table"), absolute) << text.out;
+  QJsonObject s = JsonSummary(run({"--table", "KATJO-D20G15.txt", "--json"}));
+  EXPECT_EQ(s["table"].toString().toStdString(), absolute);
+  EXPECT_FALSE(s.contains("tableFailure"));
+
+  const testing::Run none = run({"--table", "no-such-table.txt"});
+  EXPECT_EQ(SummaryLine(none.out, "table"), "none loaded; every pair draws the flat plate");
+  s = JsonSummary(run({"--table", "no-such-table.txt", "--json"}));
+  ASSERT_TRUE(s.contains("table"));
+  EXPECT_TRUE(s["table"].isNull());
+
+  // A table cut short is named, with the message: its rows as far as read are used.
+  QFile shortTable(folder.Path("short.txt"));
+  ASSERT_TRUE(shortTable.open(QIODevice::WriteOnly));
+  shortTable.write("test table\n3\n0.01,0,0.1,0,0\n");
+  shortTable.close();
+  s = JsonSummary(run({"--table", "short.txt", "--json"}));
+  QDir::setCurrent(before);
+  EXPECT_EQ(s["table"].toString(), QFileInfo(shortTable).absoluteFilePath());
+  EXPECT_EQ(s["tableFailure"].toString(), QString::fromUtf8(kProfileTableMessage));
+  EXPECT_EQ(s["profileRow"].toInt(), 1);
 }
 
 TEST(Summary, APassWithAnErrorPrintsNoGarbageAndWritesNoFile) {

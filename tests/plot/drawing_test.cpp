@@ -1,5 +1,9 @@
 #include "plot/drawing.h"
 
+#include "flow/circle_model.h"
+#include "flow/surface_pressure.h"
+#include "plot/pressure_picture.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -169,6 +173,90 @@ TEST(Drawing, PassDrawsCirclePlaneThenAirfoilAndStopsAtAFailure) {
   brokenTwo.failAt = 10;
   EXPECT_FALSE(DrawPass(texts, table, *arrays, fine, brokenTwo).ok());
   EXPECT_EQ(brokenTwo.ops.size(), 10u);
+}
+
+SurfacePressure PressureOf(double Eps, double Mu, double Alfa, double iKutta) {
+  FlowParameters p = ReadParameters(ParameterTexts{}, ProfileTable{});
+  p.Eps = Eps, p.Mu = Mu, p.Alfa = Alfa, p.iKutta = iKutta;
+  return ComputeSurfacePressure(p, ComputeCircleModel(p));
+}
+
+// The pressure picture: its frame holds every -Cp up to the cap and at
+// least -1..1, the grey axes come first, and each surface is one chain
+// through its points (x/c, -Cp), red above and blue below, meeting at the
+// leading edge and at the trailing edge.
+TEST(PressurePicture, SurfacesAreChainsThroughTheirPointsInsideTheFrame) {
+  for (const double kutta : {1.0, 0.5}) {
+    SCOPED_TRACE(kutta);
+    const SurfacePressure s = PressureOf(0.1, 0.05, 10.0, kutta);
+    RecordingSurface surface;
+    ASSERT_TRUE(DrawPressurePicture(surface, s));
+    const PressureFrame f = PressurePictureFrame(s);
+    ASSERT_GE(surface.ops.size(), 3u);
+    EXPECT_EQ(surface.ops[0].kind, RecordingSurface::kScale);
+    EXPECT_EQ(surface.ops[0].a[0], f.left);
+    EXPECT_EQ(surface.ops[0].a[1], f.top);
+    EXPECT_EQ(surface.ops[0].a[2], f.right);
+    EXPECT_EQ(surface.ops[0].a[3], f.bottom);
+    EXPECT_EQ(surface.ops[1].kind, RecordingSurface::kCls);
+    EXPECT_EQ(f.left, -0.05);
+    EXPECT_EQ(f.right, 1.05);
+    double highest = 1.0, lowest = 0.0, midChord = 0.0;
+    for (const SurfacePoint& point : s.points) {
+      highest = std::max(highest, -point.Cp);
+      lowest = std::min(lowest, -point.Cp);
+      if (point.xc > 0.1 && point.xc < 0.9) midChord = std::max(midChord, -point.Cp);
+    }
+    EXPECT_GT(f.top, midChord);  // the curves along the chord are always inside
+    EXPECT_LT(f.bottom, lowest);
+    EXPECT_GT(f.bottom, -1.0 - 0.1 * (f.top - f.bottom));
+    if (kutta == 1.0) {
+      EXPECT_GT(f.top, highest);  // the whole suction peak is shown
+    } else {
+      // Unbounded at the trailing edge: the spike runs off the top, and the
+      // curves along the chord fill at least a fifth of the height.
+      EXPECT_GT(highest, 1e3);
+      EXPECT_LT(f.top, 5.0 * std::max(midChord, 1.0));
+    }
+    const auto grey = surface.Lines(kAxisColour);
+    ASSERT_GE(grey.size(), 12u);   // the two axes and ten x/c ticks at least
+    EXPECT_EQ(grey[0].a[1], 0.0);  // the zero line first, across the width
+    EXPECT_EQ(grey[0].a[3], 0.0);
+    const auto red = surface.Lines(kUpperSurfaceColour);
+    const auto blue = surface.Lines(kLowerSurfaceColour);
+    const std::size_t half = s.points.size() / 2;
+    ASSERT_EQ(red.size(), half - 1);
+    ASSERT_EQ(blue.size(), half - 1);
+    for (std::size_t j = 0; j + 1 < half; ++j) {
+      const SurfacePoint& u0 = s.points[j];
+      const SurfacePoint& u1 = s.points[j + 1];
+      EXPECT_EQ(red[j].a[0], static_cast<float>(u0.xc));
+      EXPECT_EQ(red[j].a[1], static_cast<float>(-u0.Cp));
+      EXPECT_EQ(red[j].a[2], static_cast<float>(u1.xc));
+      EXPECT_EQ(red[j].a[3], static_cast<float>(-u1.Cp));
+      const SurfacePoint& l1 = s.points[half + j + 1];
+      EXPECT_EQ(blue[j].a[2], static_cast<float>(l1.xc));
+      EXPECT_EQ(blue[j].a[3], static_cast<float>(-l1.Cp));
+    }
+    // The chains meet at the leading edge.
+    EXPECT_EQ(red.back().a[2], blue.front().a[0]);
+    EXPECT_EQ(red.back().a[3], blue.front().a[1]);
+    // All grey lines are drawn before the first coloured one.
+    std::size_t lastGrey = 0, firstColour = surface.ops.size();
+    for (std::size_t i = 0; i < surface.ops.size(); ++i) {
+      if (surface.ops[i].kind != RecordingSurface::kLine) continue;
+      if (surface.ops[i].colour == kAxisColour)
+        lastGrey = i;
+      else
+        firstColour = std::min(firstColour, i);
+    }
+    EXPECT_LT(lastGrey, firstColour);
+  }
+  // A symmetric thin profile at zero incidence keeps -Cp = 1 inside the frame.
+  const PressureFrame thin = PressurePictureFrame(PressureOf(0.01, 0.0, 0.0, 1.0));
+  EXPECT_GT(thin.top, 1.0);
+  EXPECT_LT(thin.top, 1.2);
+  EXPECT_LT(thin.bottom, -1.0);
 }
 
 }  // namespace

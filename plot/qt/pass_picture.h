@@ -12,7 +12,7 @@
 
 namespace fluvenna {
 
-// One of the two plots of a pass, painted into a PNG image or an SVG
+// One plot of a pass, painted into a PNG image or an SVG
 // document the way the window paints its drawing area: a plot surface over
 // the whole picture, so that the plot's coordinate system spans it.
 class PassPicture {

@@ -1,4 +1,4 @@
-#include "cli/pass_picture.h"
+#include "plot/qt/pass_picture.h"
 
 #include <QFont>
 #include <QRegularExpression>
@@ -17,7 +17,7 @@ PassPicture::PassPicture(Format format, const QSize& size, const QString& title)
     svg_.setViewBox(QRect(QPoint(0, 0), size));
     svg_.setResolution(96);
     svg_.setTitle(title);
-    svg_.setDescription(QStringLiteral("Drawn by fluvenna-render"));
+    svg_.setDescription(QStringLiteral("Drawn by Fluvenna"));
     painter_.begin(&svg_);
     // No text is drawn, but the generator writes the font into every group;
     // without a window system's default font it would write a negative size.

@@ -1,0 +1,33 @@
+#include "app/table_search.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+namespace fluvenna {
+namespace {
+
+std::filesystem::path ToPath(const QString& folder) {
+  return std::filesystem::path(QFile::encodeName(QDir::cleanPath(folder)).toStdString());
+}
+
+}  // namespace
+
+std::vector<std::filesystem::path> ProfileTableFolders() {
+  std::vector<std::filesystem::path> folders;
+  folders.push_back(ToPath(QDir::currentPath()));
+  folders.push_back(ToPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                           QStringLiteral(FLUVENNA_DATA_FROM_BIN)));
+  for (const QString& location :
+       QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+    folders.push_back(ToPath(location + QStringLiteral("/fluvenna")));
+  }
+  return folders;
+}
+
+ProfileTableSource LoadProfileTableFromUsualFolders(ProfileTable& table) {
+  return LoadFoundProfileTable(ProfileTableFolders(), table);
+}
+
+}  // namespace fluvenna

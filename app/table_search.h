@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+#include <vector>
+
+#include "flow/profile_table.h"
+#include "flow/table_location.h"
+
+namespace fluvenna {
+
+// The folders the window and the renderer look in for the profile table, in
+// this order:
+//  1. the working directory, so that a table there always wins;
+//  2. the program's own data folder, <prefix>/share/fluvenna, found from the
+//     folder of the running executable (<prefix>/bin), so that a prefix moved
+//     as a whole still finds its table;
+//  3. "fluvenna" in each of Qt's generic data locations (on Linux
+//     $XDG_DATA_HOME, then each of $XDG_DATA_DIRS: ~/.local/share,
+//     /usr/local/share, /usr/share).
+// Needs a QCoreApplication (for the executable's folder).
+std::vector<std::filesystem::path> ProfileTableFolders();
+
+// Finds the table in ProfileTableFolders() and loads it (LoadFoundProfileTable).
+// When no folder holds one, the failure is the usual message and the table
+// stays empty, so that every pass draws the flat plate.
+ProfileTableSource LoadProfileTableFromUsualFolders(ProfileTable& table);
+
+}  // namespace fluvenna

@@ -1,0 +1,216 @@
+// The plot menu of the main window, driven with Qt Test on the offscreen
+// platform: a right-click opens it and runs no pass; each entry does what it
+// says; before the first pass they say there is nothing to show yet.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sstream>
+
+#include "cli/render.h"
+#include "cli/render_options.h"
+#include "ui/form1.h"
+#include "ui/form_pressure.h"
+#include "ui/plot_picture.h"
+
+using namespace fluvenna;
+
+namespace {
+
+const char kTable[] = "test table\n2\n0.01,0,0.1,0,0\n0.1,0.05,0.1,0.05,0\n";
+
+}  // namespace
+
+class PlotMenuTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir;
+  QString tablePath;
+  std::unique_ptr<Form1> w;
+  QString nextPath;  // what the file dialog "answers"
+
+  QLineEdit* Text(const char* name) { return w->findChild<QLineEdit*>(name); }
+  PlotPicture* Picture(const char* name) { return w->findChild<PlotPicture*>(name); }
+  QAction* Entry(const char* name) { return w->findChild<QAction*>(name); }
+  QMenu* Menu() { return w->findChild<QMenu*>("Mn_Plot"); }
+  void Type(const char* box, const QString& text) {
+    Text(box)->clear();
+    QTest::keyClicks(Text(box), text);
+  }
+  // A right-click on a plot opens the menu on it.
+  void RightClick(const char* picture) {
+    // The mouse events of a right-click, then the context-menu event the
+    // window system sends with them (QTest's mouse events do not make it).
+    PlotPicture* plot = Picture(picture);
+    const QPoint at = plot->rect().center();
+    QTest::mouseClick(plot, Qt::RightButton, {}, at);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, plot->mapToGlobal(at));
+    QApplication::sendEvent(plot, &event);
+    QVERIFY(Menu()->isVisible());
+    Menu()->hide();
+  }
+  QList<Form_Pressure*> PressureWindows() { return w->findChildren<Form_Pressure*>(); }
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(dir.isValid());
+    tablePath = dir.filePath("KATJO-D20G15.txt");
+    QFile file(tablePath);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(kTable);
+  }
+
+  void init() {
+    w = std::make_unique<Form1>(tablePath);
+    w->SetSavePathDialog(
+        [this](QWidget*, const QString&, const QString&, const QString&) { return nextPath; });
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+  }
+
+  void cleanup() { w.reset(); }
+
+  void beforeTheFirstPassThereIsNothingToShow() {
+    RightClick("Picture1");
+    QVERIFY(!w->LastPass());  // the right-click ran no pass
+    for (const char* name :
+         {"Mn_SurfacePressure", "Mn_CopyPicture", "Mn_SavePicture", "Mn_SaveCsv"}) {
+      QVERIFY2(!Entry(name)->isEnabled(), name);
+      QVERIFY2(Entry(name)->text().contains("nothing to show yet"), name);
+    }
+    QTest::mouseClick(Picture("Picture2"), Qt::LeftButton);
+    QVERIFY(w->LastPass());
+    QCOMPARE(Entry("Mn_SurfacePressure")->text(), QStringLiteral("Surface pressure…"));
+    QCOMPARE(Entry("Mn_CopyPicture")->text(), QStringLiteral("Copy picture"));
+    QCOMPARE(Entry("Mn_SavePicture")->text(), QStringLiteral("Save picture…"));
+    QCOMPARE(Entry("Mn_SaveCsv")->text(), QStringLiteral("Save points as CSV…"));
+    QVERIFY(Entry("Mn_SaveCsv")->isEnabled());
+  }
+
+  void rightClickRunsNoPassAndLeftClickOpensNoMenu() {
+    QTest::mouseClick(Picture("Picture1"), Qt::LeftButton);
+    QVERIFY(w->LastPass());
+    QVERIFY(!Menu()->isVisible());
+    Type("Text_Alfa", "7");
+    RightClick("Picture2");
+    QCOMPARE(w->LastPass()->params.Alfa, 0.0);  // the typed angle waits for a pass
+    QTest::mouseClick(Picture("Picture2"), Qt::LeftButton);
+    QCOMPARE(w->LastPass()->params.Alfa, 7.0);
+    QVERIFY(!Menu()->isVisible());
+    QVERIFY(PressureWindows().isEmpty());
+  }
+
+  void copyAndSaveThePictureOfThePlotClicked() {
+    Type("Text_Alfa", "8");
+    QTest::mouseClick(Picture("Picture1"), Qt::LeftButton);
+    for (const char* name : {"Picture1", "Picture2"}) {
+      RightClick(name);
+      const QImage shown = Picture(name)->Image();
+      QApplication::clipboard()->clear();
+      Entry("Mn_CopyPicture")->trigger();
+      QCOMPARE(QApplication::clipboard()->image().convertToFormat(shown.format()), shown);
+
+      nextPath = dir.filePath(QStringLiteral("%1.png").arg(name));
+      Entry("Mn_SavePicture")->trigger();
+      const QImage png(nextPath);
+      QCOMPARE(png.size(), Picture(name)->contentsRect().size());
+      QCOMPARE(png.convertToFormat(shown.format()), shown);
+
+      nextPath = dir.filePath(QStringLiteral("%1.svg").arg(name));
+      Entry("Mn_SavePicture")->trigger();
+      QSvgRenderer svg(nextPath);
+      QVERIFY(svg.isValid());
+      QCOMPARE(svg.defaultSize(), Picture(name)->contentsRect().size());
+      // The SVG is drawn from the same pass: it shows the PNG's picture.
+      QImage drawn(svg.defaultSize(), QImage::Format_RGB32);
+      QPainter painter(&drawn);
+      svg.render(&painter);
+      painter.end();
+      int differ = 0;
+      for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+          const QColor a = drawn.pixelColor(x, y), b = shown.pixelColor(x, y);
+          if (std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                  std::abs(a.blue() - b.blue()) >
+              120) {
+            ++differ;
+          }
+        }
+      }
+      QVERIFY2(differ < drawn.width() * drawn.height() / 200, qPrintable(QString::number(differ)));
+    }
+  }
+
+  void savedCsvIsTheRenderersFile() {
+    Type("Text_DELTA", "0.1");
+    Type("Text_GAMA", "0.05");
+    Type("Text_Alfa", "10");
+    Type("Text_kMax", "6");
+    QTest::mouseClick(Picture("Picture2"), Qt::LeftButton);
+    QVERIFY(w->LastPass()->ok());
+    Type("Text_Alfa", "20");  // typed but not drawn: the file is of the pass shown
+    RightClick("Picture2");
+    nextPath = dir.filePath("points.csv");
+    Entry("Mn_SaveCsv")->trigger();
+    QFile file(nextPath);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const std::string saved = file.readAll().toStdString();
+
+    const ParsedCommandLine parsed =
+        ParseCommandLine({"fluvenna-render", "--delta", "0.1", "--gamma", "0.05", "--alpha", "10",
+                          "--nsl", "6", "--csv", "-", "--table", tablePath});
+    std::ostringstream out, err;
+    QCOMPARE(Render(parsed.options, out, err), kExitPassOk);
+    QVERIFY(saved.size() > 1000);
+    QVERIFY(saved == out.str());
+  }
+
+  void surfacePressureIsOneWindowRedrawnByEveryPass() {
+    Type("Text_DELTA", "0.1");
+    Type("Text_GAMA", "0.05");
+    Type("Text_Alfa", "10");
+    QTest::mouseClick(Picture("Picture1"), Qt::LeftButton);
+    RightClick("Picture1");
+    for (int i = 0; i < 3; ++i) Entry("Mn_SurfacePressure")->trigger();
+    QCOMPARE(PressureWindows().size(), 1);
+    Form_Pressure* window = PressureWindows().first();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(window->isWindow());
+    QVERIFY(!window->isModal());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Surface pressure"));
+    auto* picture = window->findChild<PlotPicture*>("Picture_Pressure");
+    auto* line = window->findChild<QLabel*>("Label_Pressure");
+    QVERIFY(picture->HasPicture());
+    QVERIFY(line->text().startsWith("C_L integrated from Cp = 1.497."));  // 2 Circ / chord
+    const QImage first = picture->Image();
+
+    Type("Text_Alfa", "-5");  // a later pass redraws it
+    QTest::mouseClick(Picture("Picture2"), Qt::LeftButton);
+    QVERIFY(picture->Image() != first);
+    QVERIFY(!line->text().contains("1.497"));
+
+    Type("Text_dR", "0");  // a pass that fails leaves it as it was
+    QTest::mouseClick(Picture("Picture2"), Qt::LeftButton);
+    QVERIFY(!w->LastPass()->ok());
+    QVERIFY(picture->Image() != first);
+
+    window->close();  // closes like About: the window is gone, and made anew
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(PressureWindows().isEmpty());
+    Entry("Mn_SurfacePressure")->trigger();
+    QCOMPARE(PressureWindows().size(), 1);
+  }
+};
+
+QTEST_MAIN(PlotMenuTest)
+#include "plot_menu_test.moc"

@@ -1,0 +1,433 @@
+#!/usr/bin/env python3
+"""The browser edition in a real browser: Debian's headless Chromium driven by
+Selenium against the site served on 127.0.0.1 by this test.
+
+Usage: browser_test.py SITE_DIR FLUVENNA_RENDER DATA_DIR
+
+Every test fails on an uncaught page error, a console error or a failed
+request (apart from the table request of the test that removes the table),
+and a time-out names the stage the page had reached.
+"""
+import functools
+import http.server
+import os
+import random
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import unittest
+import urllib.parse
+
+from selenium import webdriver
+from selenium.common.exceptions import NoAlertPresentException
+from selenium.webdriver.chrome.options import Options
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+SITE, RENDER, DATA = (os.path.abspath(p) for p in sys.argv[1:4])
+TABLE = "KATJO-D20G15.txt"
+TABLE_MESSAGE = "KATJO-D20G15.txt dosyası bulunamadı"
+INITIAL_TEXTS = ["0.01", "0", "0", "1", "0.1", "2", "1", "0.01"]
+TEXT_IDS = ["Text_DELTA", "Text_GAMA", "Text_Alfa", "Text_iKutta", "Text_dPsi", "Text_kMax",
+            "Text_Olcek", "Text_dR"]
+# The window's scroll bars: minimum, maximum, start, arrow step, track step.
+BARS = {
+    "HScroll_Delta": (1, 30, 1, 1, 1), "HScroll_Gama": (0, 14, 0, 1, 1),
+    "HScroll_Alfa": (-10, 30, 0, 1, 5), "HScroll_iKutta": (0, 10, 10, 1, 1),
+    "HScroll_dPsi": (1, 10, 10, 1, 1), "HScroll_kMax": (2, 10, 2, 2, 2),
+    "HScroll_Olcek": (5, 30, 10, 1, 5),
+}
+TAB_ORDER = ["Text_DELTA", "Text_GAMA", "Text_Alfa", "Text_iKutta", "Picture1", "Picture2",
+             "Text_kMax", "Text_dPsi", "Text_Olcek", "Text_dR", "HScroll_Alfa", "HScroll_iKutta",
+             "HScroll_Delta", "HScroll_Gama", "HScroll_kMax", "HScroll_dPsi", "HScroll_Olcek"]
+README_ADDRESS = "?delta=0.12&gamma=0.04&alpha=8&nsl=10"
+README_OPTIONS = ["--delta", "0.12", "--gamma", "0.04", "--alpha", "8", "--nsl", "10"]
+STAGE_TIMEOUT = 20.0
+
+# Counts of the canvas's pixels by kind: background, red (the body), blue
+# (streamlines), and the rest (axes, antialiased edges).
+PIXEL_KINDS_JS = """
+const data = document.getElementById(arguments[0]).getContext("2d")
+    .getImageData(0, 0, arguments[1], arguments[2]).data;
+const kinds = {background: 0, red: 0, blue: 0, other: 0};
+for (let i = 0; i < data.length; i += 4) {
+  const [r, g, b] = [data[i], data[i + 1], data[i + 2]];
+  if (r === 255 && g === 255 && b === 192) kinds.background++;
+  else if (r > 200 && g < 120 && b < 120) kinds.red++;
+  else if (b > 200 && r < 120 && g < 120) kinds.blue++;
+  else kinds.other++;
+}
+return kinds;
+"""
+
+
+class Server:
+    """A static server for one folder on a free port of 127.0.0.1 that keeps
+    the status of every request."""
+
+    def __init__(self, folder):
+        self.requests = []
+        outer = self
+
+        class Handler(http.server.SimpleHTTPRequestHandler):
+            def log_request(self, code="-", size="-"):
+                outer.requests.append((self.path, int(code) if str(code).isdigit() else 0))
+
+            def log_message(self, *args):
+                pass
+
+        self.httpd = http.server.ThreadingHTTPServer(
+            ("127.0.0.1", 0), functools.partial(Handler, directory=folder))
+        self.url = "http://127.0.0.1:%d/" % self.httpd.server_address[1]
+        threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
+
+    def failed(self, allowed=()):
+        return [(p, c) for p, c in self.requests
+                if c >= 400 and urllib.parse.urlsplit(p).path.lstrip("/") not in allowed]
+
+    def close(self):
+        self.httpd.shutdown()
+        self.httpd.server_close()
+
+
+def native(*options, cwd=DATA):
+    return subprocess.run([RENDER, *options], cwd=cwd, check=True, capture_output=True,
+                          text=True).stdout
+
+
+def compare_csv(expected, actual, key_columns, tolerance):
+    """Runs the module test's comparison on two CSV texts (Node)."""
+    script = ("const {compareCsv} = require(%r);"
+              "const fs = require('fs');"
+              "const r = compareCsv(fs.readFileSync(process.argv[1], 'utf8'),"
+              " fs.readFileSync(process.argv[2], 'utf8'), %r, %d);"
+              "console.log(JSON.stringify(r));"
+              % (os.path.join(os.path.dirname(os.path.abspath(__file__)), "compare_csv.js"), tolerance,
+                 key_columns))
+    with tempfile.TemporaryDirectory() as folder:
+        paths = [os.path.join(folder, n) for n in ("native.csv", "page.csv")]
+        for p, text in zip(paths, (expected, actual)):
+            with open(p, "w", encoding="utf-8") as f:
+                f.write(text)
+        return subprocess.run(["node", "-e", script, *paths], check=True, capture_output=True,
+                              text=True).stdout.strip()
+
+
+def png_pixels(path):
+    """The RGB bytes of a PNG, by ImageMagick."""
+    return subprocess.run(["convert", path, "-depth", "8", "rgb:-"], check=True,
+                          capture_output=True).stdout
+
+
+class BrowserTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.server = Server(SITE)
+        options = Options()
+        options.binary_location = "/usr/bin/chromium"
+        for arg in ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
+                    "--window-size=900,760", "--force-device-scale-factor=1",
+                    "--allow-file-access-from-files"]:
+            options.add_argument(arg)
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        cls.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        cls.driver.set_script_timeout(STAGE_TIMEOUT)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+        cls.server.close()
+
+    def setUp(self):
+        self.driver.get_log("browser")  # start each test with an empty log
+        self.server.requests.clear()
+
+    # --- helpers -------------------------------------------------------------
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def wait(self, what, condition, timeout=STAGE_TIMEOUT):
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            if condition():
+                return
+            time.sleep(0.02)
+        stage = self.js("return document.body && document.body.dataset.stage") or "loading"
+        self.fail("timed out waiting for %s; the page reached the stage %r" % (what, stage))
+
+    def passes(self):
+        return int(self.js("return document.body.dataset.passes || '0'"))
+
+    def open(self, url, passes=0):
+        """Opens a page and waits until it is ready (and has drawn `passes` passes)."""
+        self.driver.get(url)
+        self.wait("the page to be ready",
+                  lambda: self.js("return document.body.dataset.stage") == "ready")
+        self.wait("the first pass", lambda: self.passes() >= passes)
+
+    def assert_clean(self, allowed_requests=(), allowed_log=()):
+        problems = [e["message"] for e in self.driver.get_log("browser")
+                    if e["level"] == "SEVERE" and not any(a in e["message"] for a in allowed_log)]
+        self.assertEqual(problems, [], "page errors")
+        self.assertEqual(self.server.failed(allowed_requests), [], "failed requests")
+        try:
+            self.fail("an alert opened: %r" % self.driver.switch_to.alert.text)
+        except NoAlertPresentException:
+            pass
+
+    def value(self, element_id):
+        return self.driver.find_element(By.ID, element_id).get_attribute("value")
+
+    def texts(self):
+        return [self.value(i) for i in TEXT_IDS]
+
+    def kinds(self, canvas_id):
+        return self.js(PIXEL_KINDS_JS, canvas_id, 396, 263)
+
+    def assert_drawn(self, message):
+        for canvas in ("Picture1", "Picture2"):
+            kinds = self.kinds(canvas)
+            self.assertGreater(kinds["red"], 50, "%s: no red body on %s: %s" % (message, canvas, kinds))
+            self.assertGreater(kinds["blue"], 50, "%s: no blue streamline on %s: %s" % (message, canvas, kinds))
+
+    def click_arrow(self, bar_id, up=True):
+        arrows = self.driver.find_elements(By.CSS_SELECTOR, "#%s ~ .arrow, .arrow:has(+ #%s)" % (bar_id, bar_id))
+        arrows[-1 if up else 0].click()
+
+    def capture_downloads(self):
+        """Keeps what the page saves instead of saving it."""
+        self.js("""
+          window.__saved = [];
+          HTMLAnchorElement.prototype.click = function () {
+            window.__saved.push({name: this.download, href: this.href});
+          };""")
+
+    def saved(self, index):
+        self.wait("a saved file", lambda: self.js("return window.__saved.length") > index)
+        return self.driver.execute_async_script("""
+          const done = arguments[arguments.length - 1];
+          const file = window.__saved[arguments[0]];
+          fetch(file.href).then(r => r.text()).then(text => done({name: file.name, text}));""", index)
+
+    # --- the tests -----------------------------------------------------------
+
+    def test_window_controls_and_handlers(self):
+        self.open(self.server.url)
+        self.assertEqual(self.driver.title, "Joukowsky profili etrafında akım çizgileri")
+        self.assertEqual(self.texts(), INITIAL_TEXTS)
+        self.assertEqual(self.js("return document.activeElement.id"), "Text_DELTA")
+        for canvas in ("Picture1", "Picture2"):
+            self.assertEqual(self.kinds(canvas), {"background": 396 * 263, "red": 0, "blue": 0, "other": 0})
+        for bar, expected in BARS.items():
+            got = self.js("const b = document.getElementById(arguments[0]);"
+                          "return [b.min, b.max, b.value, b.dataset.arrowStep, b.dataset.trackStep]"
+                          ".map(Number);", bar)
+            self.assertEqual(tuple(got), expected, bar)
+        # Every control has a name for a screen reader, and Tab goes the window's way.
+        for element_id in TEXT_IDS + list(BARS) + ["Picture1", "Picture2"]:
+            self.assertTrue(self.driver.find_element(By.ID, element_id).get_attribute("aria-label"), element_id)
+        self.driver.find_element(By.ID, "Text_DELTA").click()
+        order = []
+        for _ in TAB_ORDER:
+            order.append(self.js("return document.activeElement.id"))
+            self.driver.switch_to.active_element.send_keys(Keys.TAB)
+        self.assertEqual(order, TAB_ORDER)
+
+        # One click on the right arrow, then one Right key on the focused bar.
+        self.click_arrow("HScroll_Delta")
+        self.assertEqual(self.value("Text_DELTA"), "0.02")
+        self.assertEqual(self.passes(), 1)
+        self.assert_drawn("after the arrow click")
+        self.assertIn("delta=0.02", self.driver.current_url)
+        self.driver.find_element(By.ID, "HScroll_Delta").send_keys(Keys.ARROW_RIGHT)
+        self.assertEqual(self.value("Text_DELTA"), "0.03")
+        self.assertEqual(self.passes(), 2)
+        self.assert_drawn("after the Right key")
+        self.assertIn("C_L", self.driver.find_element(By.ID, "Label_Status").text)
+
+        # A typed value survives another bar and gives way to its own.
+        box = self.driver.find_element(By.ID, "Text_DELTA")
+        box.clear()
+        box.send_keys("0.05")
+        self.click_arrow("HScroll_Gama")
+        self.assertEqual((self.value("Text_DELTA"), self.value("Text_GAMA")), ("0.05", "0.01"))
+        self.click_arrow("HScroll_Delta")
+        self.assertEqual(self.value("Text_DELTA"), "0.04")
+
+        # Page keys move by the track step, ends stop the bar, kMax steps by 2.
+        self.driver.find_element(By.ID, "HScroll_Alfa").send_keys(Keys.PAGE_UP)
+        self.assertEqual(self.value("Text_Alfa"), "5")
+        self.driver.find_element(By.ID, "HScroll_Olcek").send_keys(Keys.END)
+        self.assertEqual(self.value("Text_Olcek"), "3")
+        before = self.passes()
+        self.click_arrow("HScroll_Olcek")  # already at the right end: no pass
+        self.assertEqual(self.passes(), before)
+        self.click_arrow("HScroll_kMax")
+        self.assertEqual(self.value("Text_kMax"), "4")
+
+        # A dragged thumb acts once, on release, with whatever position it reached.
+        bar = self.driver.find_element(By.ID, "HScroll_kMax")
+        before = self.passes()
+        drag = ActionChains(self.driver).click_and_hold(bar).move_by_offset(-bar.size["width"] // 2 + 2, 0)
+        drag.perform()
+        self.assertEqual(self.passes(), before, "a pass ran while the thumb was held")
+        ActionChains(self.driver).release().perform()
+        self.wait("the pass on release", lambda: self.passes() == before + 1)
+        self.assertIn(self.value("HScroll_kMax"), ("2", "3"))
+        self.assertEqual(self.value("Text_kMax"), self.value("HScroll_kMax"))
+
+        # A plot click redraws with the texts as they stand.
+        before = self.passes()
+        self.driver.find_element(By.ID, "Picture2").click()
+        self.assertEqual(self.passes(), before + 1)
+
+        # A refused parameter says why and leaves the plots as they were.
+        drawn = [self.kinds(c) for c in ("Picture1", "Picture2")]
+        box = self.driver.find_element(By.ID, "Text_dR")
+        box.clear()
+        box.send_keys("0")
+        self.driver.find_element(By.ID, "Picture1").click()
+        self.assertIn("dR", self.driver.find_element(By.ID, "Label_Status").text)
+        self.assertEqual(self.js("return document.getElementById('Label_Status').className"), "failed")
+        self.assertEqual([self.kinds(c) for c in ("Picture1", "Picture2")], drawn)
+
+        # About opens one dialog, however often it is chosen.
+        for _ in range(3):
+            self.driver.find_element(By.ID, "Mn_About").click()
+        self.assertEqual(self.js("return document.querySelectorAll('dialog[open]').length"), 1)
+        self.assertIn("Streamlines around a Joukowsky Airfoil",
+                      self.driver.find_element(By.ID, "Form_About").text)
+        self.driver.find_element(By.CSS_SELECTOR, "#Form_About .close").click()
+        self.assertEqual(self.js("return document.querySelectorAll('dialog[open]').length"), 0)
+        self.assert_clean()
+
+    def test_address_pictures_and_saved_files(self):
+        self.open(self.server.url + README_ADDRESS + "&colour=red&colour=blue", passes=1)
+        expected = ["0.12", "0.04", "8", "1", "0.1", "10", "1", "0.01"]
+        self.assertEqual(self.texts(), expected)
+        self.assertEqual(self.value("HScroll_Delta"), "12")
+        self.assertEqual(self.value("HScroll_kMax"), "10")
+        status = self.driver.find_element(By.ID, "Label_Status").text
+        summary = native(*README_OPTIONS)
+        lift = [line.split()[-1] for line in summary.splitlines() if "C_L" in line][0]
+        self.assertIn("C_L = %s" % lift, status)
+        self.assertEqual(status.count("colour"), 1, status)
+
+        # The two pictures are the renderer's: the same ink on the same pixels.
+        with tempfile.TemporaryDirectory() as folder:
+            native(*README_OPTIONS, "--png", os.path.join(folder, "out"))
+            for canvas, plane in (("Picture1", "circle"), ("Picture2", "airfoil"),
+                                  ("Picture_Pressure", "pressure")):
+                png = png_pixels(os.path.join(folder, "out-%s.png" % plane))
+                page = bytes(self.js(
+                    "return Array.from(document.getElementById(arguments[0]).getContext('2d')"
+                    ".getImageData(0, 0, 396, 263).data)", canvas))
+                self.assert_same_ink(png, page, canvas)
+
+        # The CSV button saves the renderer's CSV; file names say what they hold.
+        self.capture_downloads()
+        self.driver.find_element(By.ID, "Save_Csv").click()
+        self.driver.find_element(By.ID, "Save_Surface_Csv").click()
+        self.driver.find_element(By.ID, "Save_Picture2").click()
+        csv, surface = self.saved(0), self.saved(1)
+        self.assertEqual(csv["name"], "fluvenna-d0.12-g0.04-a8.csv")
+        self.assertEqual(surface["name"], "fluvenna-surface-d0.12-g0.04-a8.csv")
+        print("page CSV against the renderer:",
+              compare_csv(native(*README_OPTIONS, "--csv", "-"), csv["text"], 4, 1e-12))
+        print("page surface CSV against the renderer:",
+              compare_csv(native(*README_OPTIONS, "--cp", "-"), surface["text"], 2, 1e-10))
+        self.assertEqual(self.saved(2)["name"], "fluvenna-airfoil-d0.12-g0.04-a8.png")
+        self.assertIn("C_L", self.driver.find_element(By.ID, "Label_Pressure").text)
+
+        # Markup in the address is only ever text.
+        script = "<img src=x onerror=alert(1)>"
+        self.open(self.server.url + "?" + urllib.parse.urlencode({"delta": script}), passes=1)
+        self.assertEqual(self.value("Text_DELTA"), script)
+        self.assertEqual(self.js("return document.querySelectorAll('img[src=x]').length"), 0)
+        self.assert_drawn("with markup as delta")
+        self.assertIn("delta=%3Cimg", self.driver.current_url)
+        self.assert_clean()
+
+    def assert_same_ink(self, png, page, name):
+        """Pixels that are not background in one picture have ink within one
+        pixel in the other, for nearly all of them (antialiasing differs)."""
+        width, height = 396, 263
+
+        def ink(data, stride):
+            return {(i // stride % width, i // stride // width)
+                    for i in range(0, len(data), stride)
+                    if (data[i], data[i + 1], data[i + 2]) != (255, 255, 192)
+                    and min(data[i], data[i + 1]) < 200}
+
+        a, b = ink(png, 3), ink(page, 4)
+        self.assertGreater(len(a), 1000, name)
+
+        def near(points, others):
+            return sum(1 for x, y in points
+                       if any((x + dx, y + dy) in others for dx in (-1, 0, 1) for dy in (-1, 0, 1)))
+
+        share = min(near(a, b) / len(a), near(b, a) / len(b))
+        print("%s: %d renderer ink pixels, %d page ink pixels, %.4f within one pixel" % (name, len(a), len(b), share))
+        self.assertGreater(share, 0.98, name)
+
+    def test_random_addresses(self):
+        rng = random.Random(10)
+        keys = ["delta", "gamma", "alpha", "kutta", "dpsi", "nsl", "scale", "dr", "x", "DELTA", "", "nsl "]
+        for i in range(50):
+            parts = []
+            for _ in range(rng.randint(0, 6)):
+                key = rng.choice(keys)
+                kind = rng.random()
+                if kind < 0.3:
+                    value = urllib.parse.quote(bytes(rng.randrange(256) for _ in range(rng.randint(0, 40))))
+                elif kind < 0.4:
+                    value = "9" * rng.randint(300, 3000)
+                elif kind < 0.5:
+                    value = "<script>alert(%d)</script>" % i
+                else:
+                    value = str(rng.uniform(-50, 50))
+                parts.append("%s=%s" % (urllib.parse.quote(key), value))
+            if rng.random() < 0.2:
+                parts.append("%s=%s" % (rng.choice(keys), "%ZZ%%%"))
+            self.driver.get(self.server.url + "?" + "&".join(parts))
+            self.wait("page %d to be ready" % i, lambda: self.js("return document.body.dataset.stage") == "ready")
+            self.assert_clean()
+
+    def test_site_without_the_table(self):
+        with tempfile.TemporaryDirectory() as folder:
+            for name in os.listdir(SITE):
+                if name != TABLE:
+                    shutil.copy(os.path.join(SITE, name), folder)
+            server = Server(folder)
+            try:
+                self.driver.get(server.url)
+                self.wait("the table message", lambda: self.js(
+                    "return document.getElementById('Message_Box').open"))
+                self.assertEqual(self.driver.find_element(By.ID, "Message_Text").text, TABLE_MESSAGE)
+                self.driver.find_element(By.ID, "Message_OK").click()
+                self.driver.find_element(By.ID, "Picture1").click()
+                self.assertEqual(self.passes(), 1)
+                self.assert_drawn("the flat plate")
+                self.assertEqual([c for p, c in server.requests if p.endswith(TABLE)], [404])
+                self.assertEqual(server.failed(allowed=(TABLE,)), [])
+                self.assert_clean(allowed_log=(TABLE,))
+            finally:
+                server.close()
+
+    def test_single_file_from_disk(self):
+        page = "file://" + os.path.join(SITE, "fluvenna.html")
+        self.open(page + README_ADDRESS, passes=1)
+        self.assertEqual(self.value("Text_kMax"), "10")
+        self.assert_drawn("fluvenna.html from a file")
+        self.assertIn("C_L", self.driver.find_element(By.ID, "Label_Status").text)
+        self.assert_clean()
+
+
+if __name__ == "__main__":
+    unittest.main(argv=[sys.argv[0], "-v"])

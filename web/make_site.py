@@ -1,0 +1,61 @@
+#!/usr/bin/env python3
+"""Assembles the static site of the browser edition.
+
+Usage: make_site.py SITE_DIR MODULE_JS PAGE_FILE...
+
+Copies the page files and the module (MODULE_JS and the .wasm beside it)
+into SITE_DIR, and writes SITE_DIR/fluvenna.html: the same page in one file,
+with its style, icon, scripts, module and profile table inlined, so that it
+works when opened straight from a disk, without a server or a network.
+"""
+import base64
+import json
+import os
+import shutil
+import sys
+
+
+def inline_script(text):
+    # A script element ends at the first "</"; keep it out of inlined code.
+    return text.replace("</", "<\\/")
+
+
+def main(site, module_js, page_files):
+    os.makedirs(site, exist_ok=True)
+    module_wasm = os.path.splitext(module_js)[0] + ".wasm"
+    for path in [module_js, module_wasm, *page_files]:
+        shutil.copyfile(path, os.path.join(site, os.path.basename(path)))
+
+    def read(name, mode="r"):
+        with open(os.path.join(site, name), mode, **({} if "b" in mode else {"encoding": "utf-8"})) as f:
+            return f.read()
+
+    page = read("index.html")
+    module_name = os.path.basename(module_js)
+    table = read("KATJO-D20G15.txt")
+    wasm = base64.b64encode(read(os.path.basename(module_wasm), "rb")).decode("ascii")
+    icon = base64.b64encode(read("fluvenna.svg", "rb")).decode("ascii")
+    inline = (
+        "<script>window.FluvennaInline = {wasm: \"%s\", table: %s};</script>\n"
+        % (wasm, inline_script(json.dumps(table)))
+    )
+    replacements = {
+        '<link rel="stylesheet" href="page.css">': "<style>\n%s</style>" % read("page.css"),
+        'href="fluvenna.svg"': 'href="data:image/svg+xml;base64,%s"' % icon,
+        'src="fluvenna.svg"': 'src="data:image/svg+xml;base64,%s"' % icon,
+        '<script src="%s"></script>' % module_name:
+            inline + "<script>\n%s</script>" % inline_script(read(module_name)),
+        '<script src="page.js"></script>': "<script>\n%s</script>" % inline_script(read("page.js")),
+    }
+    for old, new in replacements.items():
+        if old not in page:
+            sys.exit("make_site.py: index.html has no %r" % old)
+        page = page.replace(old, new)
+    with open(os.path.join(site, "fluvenna.html"), "w", encoding="utf-8") as f:
+        f.write(page)
+
+
+if __name__ == "__main__":
+    if len(sys.argv) < 4:
+        sys.exit(__doc__)
+    main(sys.argv[1], sys.argv[2], sys.argv[3:])

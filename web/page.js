@@ -1,0 +1,306 @@
+// The page of Fluvenna in the browser: the window's controls and handlers.
+// Every number comes from the C++ core (the module FluvennaCore): the pass,
+// the segments to stroke, the status line, the CSV and the texts the scroll
+// bars write. This script only moves values between the module and the page.
+"use strict";
+
+(function () {
+  // The eight text boxes, their field in the core's parameter texts and
+  // their name in the address (the options of fluvenna-render).
+  const TEXT_BOXES = [
+    { id: "Text_DELTA", field: "DELTA", key: "delta" },
+    { id: "Text_GAMA", field: "GAMA", key: "gamma" },
+    { id: "Text_Alfa", field: "Alfa", key: "alpha" },
+    { id: "Text_iKutta", field: "iKutta", key: "kutta" },
+    { id: "Text_dPsi", field: "dPsi", key: "dpsi" },
+    { id: "Text_kMax", field: "kMax", key: "nsl" },
+    { id: "Text_Olcek", field: "Olcek", key: "scale" },
+    { id: "Text_dR", field: "dR", key: "dr" },
+  ];
+  const TABLE_FILE = "KATJO-D20G15.txt";
+  const LIGHT_YELLOW = "rgb(255, 255, 192)";
+  const LONGEST_NAME_SHOWN = 40;
+
+  const byId = (id) => document.getElementById(id);
+  const bars = Array.from(document.querySelectorAll('.bar input[type="range"]'));
+  const pictures = [byId("Picture1"), byId("Picture2"), byId("Picture_Pressure")];
+  const status = byId("Label_Status");
+
+  let core = null;
+  let session = null;
+  let shown = pictures.map(() => new Float32Array(0)); // segments on the plots
+  let pendingNote = "";
+  let passes = 0;
+
+  // Where the page is, for whoever waits for it: loading, module, table,
+  // ready; and how many passes have been drawn.
+  function setStage(stage) {
+    document.body.dataset.stage = stage;
+  }
+
+  // --- The plots ----------------------------------------------------------
+
+  // Sizes a canvas's pixels to the screen's density and clears it to the
+  // background; the drawing area keeps its size in CSS pixels.
+  function clearPicture(canvas) {
+    const density = window.devicePixelRatio || 1;
+    const width = Math.round(core ? core.plotWidth * density : canvas.clientWidth * density);
+    const height = Math.round(core ? core.plotHeight * density : canvas.clientHeight * density);
+    if (canvas.width !== width || canvas.height !== height) {
+      canvas.width = width;
+      canvas.height = height;
+    }
+    const context = canvas.getContext("2d");
+    context.setTransform(1, 0, 0, 1, 0, 0);
+    context.fillStyle = LIGHT_YELLOW;
+    context.fillRect(0, 0, canvas.width, canvas.height);
+    return context;
+  }
+
+  function colourText(colour) {
+    return `rgb(${colour & 255}, ${(colour >> 8) & 255}, ${(colour >> 16) & 255})`;
+  }
+
+  // Strokes the segments the canvas surface recorded, in their order; they
+  // are already in the drawing area's pixels.
+  function paint(canvas, segments) {
+    const context = clearPicture(canvas);
+    if (!core) return;
+    context.setTransform(canvas.width / core.plotWidth, 0, 0, canvas.height / core.plotHeight, 0, 0);
+    context.lineWidth = 1;
+    context.lineCap = "butt";
+    const stride = core.floatsPerSegment;
+    let i = 0;
+    while (i < segments.length) {
+      const colour = segments[i + 4];
+      context.strokeStyle = colourText(colour);
+      context.beginPath();
+      for (; i < segments.length && segments[i + 4] === colour; i += stride) {
+        context.moveTo(segments[i], segments[i + 1]);
+        context.lineTo(segments[i + 2], segments[i + 3]);
+      }
+      context.stroke();
+    }
+  }
+
+  function repaint() {
+    pictures.forEach((canvas, i) => paint(canvas, shown[i]));
+  }
+
+  // --- The pass -----------------------------------------------------------
+
+  function readTexts() {
+    const texts = {};
+    for (const box of TEXT_BOXES) texts[box.field] = byId(box.id).value;
+    return texts;
+  }
+
+  function updateAddress() {
+    const params = new URLSearchParams();
+    for (const box of TEXT_BOXES) params.set(box.key, byId(box.id).value);
+    try {
+      history.replaceState(null, "", "?" + params.toString() + location.hash);
+    } catch (error) {
+      // A page opened from a file may not rewrite its address; it draws all the same.
+    }
+  }
+
+  // One pass with the eight texts as they stand (hesapla).
+  function hesapla() {
+    if (!session) return;
+    const drawn = session.pass(readTexts());
+    if (drawn) {
+      // Copy each view at once: the next call into the module may move its memory.
+      const first = session.segments(1).slice();
+      const second = session.segments(2).slice();
+      const pressure = session.segments(3).slice();
+      shown = [first, second, pressure];
+      repaint();
+      byId("Label_Pressure").textContent = session.pressureText();
+      for (const button of document.querySelectorAll(".save button")) button.disabled = false;
+    }
+    status.textContent = [session.statusText(), pendingNote].filter(Boolean).join(" ");
+    status.classList.toggle("failed", session.statusFailed());
+    pendingNote = "";
+    updateAddress();
+    passes += 1;
+    document.body.dataset.passes = String(passes);
+    // Milliseconds from opening the page to its first drawn pass.
+    if (drawn && !("firstPass" in document.body.dataset)) {
+      document.body.dataset.firstPass = performance.now().toFixed(1);
+    }
+  }
+
+  // --- The scroll bars ----------------------------------------------------
+
+  // A change of a bar: its value into its own box, then a pass.
+  function barChanged(bar) {
+    byId(bar.dataset.text).value = core.barText(Number(bar.value), Number(bar.dataset.divisor));
+    hesapla();
+  }
+
+  // Moves a bar by some steps, stopping at its ends; a bar already at the end
+  // does not change and runs no pass.
+  function moveBar(bar, by) {
+    const old = Number(bar.value);
+    const next = Math.min(Number(bar.max), Math.max(Number(bar.min), old + by));
+    if (next === old) return;
+    bar.value = String(next);
+    barChanged(bar);
+  }
+
+  function wireBar(bar) {
+    const arrowStep = Number(bar.dataset.arrowStep);
+    const trackStep = Number(bar.dataset.trackStep);
+    const [down, up] = bar.parentElement.querySelectorAll(".arrow");
+    down.addEventListener("click", () => session && moveBar(bar, -arrowStep));
+    up.addEventListener("click", () => session && moveBar(bar, arrowStep));
+    // A dragged thumb takes effect when it is released.
+    bar.addEventListener("change", () => session && barChanged(bar));
+    // The keys of the window's scroll bars.
+    bar.addEventListener("keydown", (event) => {
+      const range = Number(bar.max) - Number(bar.min);
+      const moves = {
+        ArrowRight: arrowStep, ArrowUp: arrowStep, ArrowLeft: -arrowStep, ArrowDown: -arrowStep,
+        PageUp: trackStep, PageDown: -trackStep, Home: -range, End: range,
+      };
+      if (!(event.key in moves)) return;
+      event.preventDefault();
+      if (session) moveBar(bar, moves[event.key]);
+    });
+  }
+
+  // --- Dialogs ------------------------------------------------------------
+
+  function showMessage(text) {
+    const box = byId("Message_Box");
+    byId("Message_Text").textContent = text;
+    if (!box.open) box.showModal();
+    byId("Message_OK").focus();
+  }
+
+  function wireAbout() {
+    const about = byId("Form_About");
+    byId("Mn_About").addEventListener("click", () => {
+      if (!about.open) about.show();
+    });
+    about.querySelector(".close").addEventListener("click", () => about.close());
+    about.addEventListener("keydown", (event) => {
+      if (event.key === "Escape") about.close();
+    });
+  }
+
+  // --- Saving -------------------------------------------------------------
+
+  function save(blob, name) {
+    const link = document.createElement("a");
+    link.href = URL.createObjectURL(blob);
+    link.download = name;
+    document.body.appendChild(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+  }
+
+  function wireSaving() {
+    const names = ["circle", "airfoil", "pressure"];
+    pictures.forEach((canvas, i) => {
+      byId(`Save_${canvas.id}`).addEventListener("click", () => {
+        canvas.toBlob((blob) => save(blob, `fluvenna-${names[i]}-${session.fileStem()}.png`));
+      });
+    });
+    byId("Save_Csv").addEventListener("click", () => {
+      save(new Blob([session.csv()], { type: "text/csv" }), `fluvenna-${session.fileStem()}.csv`);
+    });
+    byId("Save_Surface_Csv").addEventListener("click", () => {
+      save(new Blob([session.surfaceCsv()], { type: "text/csv" }),
+           `fluvenna-surface-${session.fileStem()}.csv`);
+    });
+  }
+
+  // --- The address --------------------------------------------------------
+
+  // Fills the boxes from the address (as values only, never as markup) and
+  // moves each bar to the position of that value where it has one. Returns
+  // whether any parameter was given, and a sentence naming unknown names.
+  function applyAddress() {
+    const params = new URLSearchParams(location.search);
+    const seen = new Set();
+    const unknown = new Set();
+    for (const [key, value] of params) {
+      const box = TEXT_BOXES.find((b) => b.key === key);
+      if (!box) {
+        unknown.add(key.length > LONGEST_NAME_SHOWN ? key.slice(0, LONGEST_NAME_SHOWN) + "…" : key);
+        continue;
+      }
+      if (seen.has(key)) continue; // the first of repeated names counts
+      seen.add(key);
+      byId(box.id).value = value;
+      const bar = bars.find((b) => b.dataset.text === box.id);
+      if (bar) {
+        const position = core.barPositionOf(value, Number(bar.min), Number(bar.max),
+                                            Number(bar.dataset.divisor));
+        if (position >= Number(bar.min)) bar.value = String(position);
+      }
+    }
+    const note = unknown.size > 0 ? `Ignored in the address: ${Array.from(unknown).join(", ")}.` : "";
+    return { given: seen.size > 0, note };
+  }
+
+  // --- Start --------------------------------------------------------------
+
+  function decodeBase64(text) {
+    return Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
+  }
+
+  async function readTable(inline) {
+    if (inline) return inline.table;
+    try {
+      const response = await fetch(TABLE_FILE, { cache: "no-cache" });
+      return response.ok ? await response.text() : "";
+    } catch (error) {
+      return ""; // missing: the loader gives the window's message
+    }
+  }
+
+  async function start() {
+    setStage("loading");
+    bars.forEach(wireBar);
+    wireAbout();
+    wireSaving();
+    pictures.forEach((canvas) => clearPicture(canvas));
+    pictures.slice(0, 2).forEach((canvas) => {
+      canvas.addEventListener("click", hesapla);
+      canvas.addEventListener("keydown", (event) => {
+        if (event.key === "Enter" || event.key === " ") {
+          event.preventDefault();
+          hesapla();
+        }
+      });
+    });
+
+    setStage("module");
+    const inline = window.FluvennaInline;
+    core = await FluvennaCore(inline ? { wasmBinary: decodeBase64(inline.wasm) } : {});
+    session = new core.PageSession();
+    repaint();
+    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener("change", repaint);
+    window.addEventListener("resize", repaint);
+
+    setStage("table");
+    const failure = session.loadTable(await readTable(inline));
+    if (failure) showMessage(failure); // the page goes on with the flat plate
+
+    setStage("ready");
+    // Unknown names are named once: with the first pass, or at once.
+    const address = applyAddress();
+    if (address.given) {
+      pendingNote = address.note;
+      hesapla();
+    } else if (address.note) {
+      status.textContent = `${status.textContent} ${address.note}`;
+    }
+  }
+
+  start();
+})();

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "flow/parameters.h"
+#include "flow/pass.h"
+#include "flow/point_arrays.h"
+#include "flow/profile_geometry.h"
+#include "flow/profile_table.h"
+#include "flow/surface_pressure.h"
+#include "report/pass_curves.h"
+#include "web/canvas_surface.h"
+
+namespace fluvenna {
+
+// What the browser page holds between passes, as the window does: the
+// profile table and the point arrays, plus what the last pass drew and
+// reported. Every pass runs the same core, drawing and report code as the
+// window and the renderer; the page only shows the results.
+class PageSession {
+ public:
+  PageSession();
+
+  // Loads the profile table from the text of "KATJO-D20G15.txt" with the
+  // core's loader. Returns "" on success, or the window's message when the
+  // text is not a good table (a missing file is given as ""): the rows read
+  // before the failure stay, and profiles without a row are the flat plate.
+  std::string LoadTable(const std::string& text);
+
+  // One pass with the eight texts: DrawPass on the two canvas surfaces, then
+  // the surface pressure of its flow and its picture on a third. Returns true
+  // when the pass was drawn; after false the plots keep their pictures and
+  // only the status line changes.
+  bool Pass(const ParameterTexts& texts);
+
+  // The segments of the last drawn pass on Picture1 (picture 1), Picture2
+  // (picture 2) or the surface-pressure picture (picture 3),
+  // CanvasSurface::kFloatsPerSegment floats each.
+  const std::vector<float>& Segments(int picture) const;
+
+  // The line under the surface-pressure picture of the last drawn pass.
+  const std::string& PressureText() const { return pressureText_; }
+
+  // The status line after the last pass, and whether that pass failed.
+  const std::string& StatusText() const { return statusText_; }
+  bool StatusFailed() const { return statusFailed_; }
+
+  // Every point of the last drawn pass, as fluvenna-render --csv writes it.
+  std::string Csv() const;
+
+  // The airfoil surface of the last drawn pass with its speed and pressure,
+  // as fluvenna-render --cp writes it.
+  std::string SurfaceCsv() const;
+
+  // What the saved files of the last drawn pass are called after:
+  // "d0.12-g0.04-a8" for delta 0.12, gamma 0.04 and alpha 8.
+  std::string FileStem() const;
+
+ private:
+  const ProfileMeasure& ProfileOf(double Eps, double Mu);
+
+  ProfileTable table_;
+  std::unique_ptr<PointArrays> arrays_;
+  CanvasSurface picture1_, picture2_, picture3_;
+  std::vector<float> drawn1_, drawn2_, drawn3_;  // what the plots show
+  PassCurves curves_;
+  SurfacePressure pressure_;
+  std::string pressureText_;
+  std::optional<FlowParameters> drawnParams_;
+  std::string statusText_;
+  bool statusFailed_ = false;
+  struct MeasuredProfile {
+    double Eps, Mu;
+    ProfileMeasure measure;
+  };
+  std::optional<MeasuredProfile> measuredProfile_;  // the profile measured last
+};
+
+// The text a scroll bar writes into its box: position / divisor (divisor 1
+// for the bars that write whole positions) by the number-to-text rule.
+std::string BarText(int position, double divisor);
+
+// The position of a bar from minimum to maximum whose value (position /
+// divisor) equals the number the text gives by the text boxes' reading
+// rule, or minimum - 1 when no position has that value.
+int BarPositionOf(const std::string& text, int minimum, int maximum, double divisor);
+
+}  // namespace fluvenna
