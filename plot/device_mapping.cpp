@@ -70,6 +70,11 @@ bool DeviceMapping::SetUserSystem(double x1, double y1, double x2, double y2) {
   return true;
 }
 
+bool DeviceMapping::CanMap(double x1, double y1, double x2, double y2) const {
+  return scaled_ && std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) &&
+         std::isfinite(y2);
+}
+
 std::optional<DeviceSegment> DeviceMapping::Map(double x1, double y1, double x2, double y2) const {
   // Clip in user coordinates to the interior grown by one pixel on every
   // side (the surface's own clip trims the antialiased edge), so that only

@@ -31,6 +31,10 @@ class DeviceMapping {
   bool SetUserSystem(double x1, double y1, double x2, double y2);
   bool HasUserSystem() const { return scaled_; }
 
+  // Whether Line may draw the segment at all: a user system is set and every
+  // coordinate is finite. A surface's Line fails when this is false.
+  bool CanMap(double x1, double y1, double x2, double y2) const;
+
   // The part of a segment in user coordinates that lies in the interior
   // grown by one pixel on every side, in device pixels; nothing when it lies
   // wholly outside. Requires finite coordinates and a user system.

@@ -1,7 +1,5 @@
 #include "web/canvas_surface.h"
 
-#include <cmath>
-
 namespace fluvenna {
 
 CanvasSurface::CanvasSurface() : mapping_(0.0, 0.0, kWidth, kHeight) {}
@@ -16,10 +14,7 @@ bool CanvasSurface::Cls() {
 }
 
 bool CanvasSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
-  if (!mapping_.HasUserSystem()) return false;
-  if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) {
-    return false;
-  }
+  if (!mapping_.CanMap(x1, y1, x2, y2)) return false;
   const auto segment = mapping_.Map(x1, y1, x2, y2);
   if (!segment) return true;  // wholly outside the plot: nothing to record
   segments_.insert(segments_.end(),

@@ -1,7 +1,6 @@
 #include "plot/qt/painter_surface.h"
 
 #include <QPen>
-#include <cmath>
 
 namespace fluvenna {
 
@@ -27,10 +26,7 @@ bool PainterSurface::Cls() {
 }
 
 bool PainterSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
-  if (!mapping_.HasUserSystem()) return false;
-  if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) {
-    return false;
-  }
+  if (!mapping_.CanMap(x1, y1, x2, y2)) return false;
   const auto segment = mapping_.Map(x1, y1, x2, y2);
   if (!segment) return true;  // wholly outside: nothing to draw, and nothing went wrong
   QPen pen(ToQColor(colour));
