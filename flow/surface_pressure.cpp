@@ -16,6 +16,11 @@ constexpr double kTwoPi = 2.0 * kPi;
 // Golden-section search for the lowest Cp stops when its bracket of circle
 // angles is this narrow; Cp is then exact to about its square.
 constexpr double kAngleTolerance = 1e-10;
+// ...or after this many steps: far from zero (a typed angle of attack of
+// 1e12 degrees) a bracket cannot shrink below one ulp of its angles, which
+// may be wider than the tolerance. From a bracket of two sample spacings the
+// tolerance is reached in about 45 steps.
+constexpr int kGoldenSectionSteps = 200;
 
 // The flow of a pass on its circle, seen on the airfoil.
 class SurfaceFlow {
@@ -76,7 +81,7 @@ std::pair<double, double> GoldenMinimum(const F& f, double a, double b) {
   const double g = 0.5 * (std::sqrt(5.0) - 1.0);
   double c = b - g * (b - a), d = a + g * (b - a);
   double fc = f(c), fd = f(d);
-  while (std::fabs(b - a) > kAngleTolerance) {
+  for (int step = 0; step < kGoldenSectionSteps && std::fabs(b - a) > kAngleTolerance; ++step) {
     if (fc < fd) {
       b = d, d = c, fd = fc, c = b - g * (b - a), fc = f(c);
     } else {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -244,6 +245,19 @@ TEST(SurfacePressure, UnboundedEdgesAreLeftOut) {
   EXPECT_EQ(p.points.size(), 400u);
   EXPECT_FALSE(p.CL.has_value());
   for (const SurfacePoint& point : p.points) EXPECT_TRUE(std::isfinite(point.Cp));
+}
+
+// A typed angle of 550004562534 degrees puts the circle angles near 1e10,
+// where one ulp is wider than the lowest-Cp search's tolerance: the search
+// must still end, with the lowest Cp of the sampled surface or better.
+TEST(SurfacePressure, AnyTypedAngleFinishes) {
+  const Flow far = FromOffsets(0.1, 0.05, 550004562534.0);
+  const SurfacePressure s = ComputeSurfacePressure(far.p, far.c);
+  ASSERT_FALSE(s.points.empty());
+  double lowest = s.points.front().Cp;
+  for (const SurfacePoint& point : s.points) lowest = std::min(lowest, point.Cp);
+  EXPECT_TRUE(std::isfinite(s.CpMin));
+  EXPECT_LE(s.CpMin, lowest);
 }
 
 }  // namespace
