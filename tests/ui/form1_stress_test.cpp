@@ -21,29 +21,17 @@
 #include <memory>
 #include <random>
 
+#include "report/number_text.h"
+#include "tests/ui/scroll_bar_parts.h"
 #include "ui/form1.h"
 #include "ui/form_about.h"
-#include "report/number_text.h"
 #include "ui/plot_picture.h"
 
 using namespace fluvenna;
 
 namespace {
 
-QPoint PartOf(QScrollBar* bar, QStyle::SubControl part) {
-  QStyleOptionSlider option;
-  option.initFrom(bar);
-  option.orientation = Qt::Horizontal;
-  option.state |= QStyle::State_Horizontal;
-  option.minimum = bar->minimum();
-  option.maximum = bar->maximum();
-  option.sliderPosition = bar->sliderPosition();
-  option.sliderValue = bar->value();
-  option.singleStep = bar->singleStep();
-  option.pageStep = bar->pageStep();
-  option.subControls = QStyle::SC_All;
-  return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
-}
+using fluvenna::testing::PartOf;
 
 struct BarBox {
   const char* bar;
@@ -187,8 +175,7 @@ class Form1StressTest : public QObject {
         auto* bar = w.findChild<QScrollBar*>(kBars[b].bar);
         if (bar->value() == valuesBefore[b]) continue;
         ++moved;
-        const QString written =
-            QString::fromStdString(NumberText(bar->value() / kBars[b].divisor));
+        const QString written = QString::fromStdString(NumberText(bar->value() / kBars[b].divisor));
         QVERIFY2(w.findChild<QLineEdit*>(kBars[b].box)->text() == written,
                  qPrintable(where + QStringLiteral(": box does not hold ") + written));
       }

@@ -18,6 +18,7 @@
 
 #include "flow/pass.h"
 #include "report/number_text.h"
+#include "tests/ui/scroll_bar_parts.h"
 #include "ui/form1.h"
 #include "ui/form_about.h"
 #include "ui/plot_picture.h"
@@ -32,21 +33,7 @@ const char kTable[] =
     "test table\n5\n0.01,0,0.1,0,0\n0.02,0,0.12,0,0\n0.05,0,0.2,0,0\n0.05,0.01,0.2,0.02,0\n"
     "0.06,0.01,0.2,0.3,0\n";
 
-// Centre of a part of a scroll bar; the thumb as it stands at `position`.
-QPoint PartOf(QScrollBar* bar, QStyle::SubControl part, std::optional<int> position = {}) {
-  QStyleOptionSlider option;
-  option.initFrom(bar);
-  option.orientation = Qt::Horizontal;
-  option.state |= QStyle::State_Horizontal;
-  option.minimum = bar->minimum();
-  option.maximum = bar->maximum();
-  option.sliderPosition = position.value_or(bar->sliderPosition());
-  option.sliderValue = bar->value();
-  option.singleStep = bar->singleStep();
-  option.pageStep = bar->pageStep();
-  option.subControls = QStyle::SC_All;
-  return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
-}
+using fluvenna::testing::PartOf;
 
 int FormAboutCount() {
   int count = 0;
