@@ -11,13 +11,9 @@
 #include "app/table_search.h"
 #include "cli/fan_out_surface.h"
 #include "flow/profile_table.h"
-#include "plot/drawing.h"
-#include "plot/pressure_picture.h"
 #include "plot/qt/pass_picture.h"
-#include "report/curves_csv.h"
-#include "report/pass_curves.h"
 #include "report/pass_summary.h"
-#include "report/surface_csv.h"
+#include "session/pass_session.h"
 
 namespace fluvenna {
 namespace {
@@ -97,8 +93,8 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
   if (!options.csvPath.isEmpty() && !csvToOut && !Open(csvFile, err)) return kExitUsage;
   if (!options.cpPath.isEmpty() && !cpToOut && !Open(cpFile, err)) return kExitUsage;
 
-  ProfileTable table;
-  const ProfileTableSource tableSource = LoadTable(options.tablePath, table);
+  PassSession session;
+  const ProfileTableSource tableSource = LoadTable(options.tablePath, session.Table());
   if (tableSource.failure) err << kProgram << "warning: " << *tableSource.failure << '\n';
 
   // The plots are always painted, written or not, so that a pass fails on
@@ -123,32 +119,16 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     picture3.Add(set.pressure->surface());
   }
 
-  auto arrays = std::make_unique<PointArrays>();
-  PassCurves curves;
-  bool mapped = false;
-  PassResult result = DrawPass(options.texts, table, *arrays, picture1, picture2,
-                               [&](const PassResult& circlePlane, const PointArrays& a) {
-                                 curves.TakeCirclePlane(a, circlePlane.lastCurve);
-                                 mapped = true;  // the map runs right after this
-                               });
-  if (mapped) {
-    curves.TakeAirfoilPlane(*arrays, result.lastCurve);
-  } else {
-    curves.TakeCirclePlane(*arrays, result.lastCurve);  // the arrays still hold the circle plane
-  }
-  std::optional<SurfacePressure> pressure;
-  if (result.ok()) {
-    pressure = ComputeSurfacePressure(result.params, result.circle);
-    if (!DrawPressurePicture(picture3, *pressure)) {
-      result.error = "the surface pressure could not be drawn";
-    }
-  }
+  PassResult result = session.Run(options.texts, picture1, picture2, &picture3);
+  const ShownPass* shown = session.Shown();  // this pass, when it was drawn whole
+  const SurfacePressure* pressure = shown ? &shown->pressure : nullptr;
+  if (shown && !session.PressureDrawn()) result.error = "the surface pressure could not be drawn";
 
   for (const std::string& note : result.notes) err << kProgram << "note: " << note << '\n';
   if (pressure) {
     for (const std::string& note : pressure->notes) err << kProgram << "note: " << note << '\n';
   }
-  PassSummary summary = SummarisePass(result, curves, pressure ? &*pressure : nullptr);
+  PassSummary summary = SummarisePass(result, session.LastCurves(), pressure);
   summary.table = tableSource.path.string();
   if (!summary.table.empty()) summary.tableFailure = tableSource.failure;
   std::ostream& summaryOut = (csvToOut || cpToOut) ? err : out;
@@ -178,11 +158,8 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     }
     return Commit(file, QByteArray::fromStdString(text), err);
   };
-  std::ostringstream csv, cp;
-  if (!options.csvPath.isEmpty()) WriteCurvesCsv(curves, csv);
-  if (!options.cpPath.isEmpty()) WriteSurfaceCsv(*pressure, cp);
-  if (!write(options.csvPath, csvToOut, csvFile, csv.str()) ||
-      !write(options.cpPath, cpToOut, cpFile, cp.str())) {
+  if (!write(options.csvPath, csvToOut, csvFile, session.Csv()) ||
+      !write(options.cpPath, cpToOut, cpFile, session.SurfaceCsv())) {
     return kExitUsage;
   }
   return kExitPassOk;

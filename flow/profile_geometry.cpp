@@ -310,10 +310,4 @@ double LiftCoefficient(double Circ, double U0, double chord) {
   return 2.0 * Circ / (U0 * chord);
 }
 
-std::string LiftCoefficientText(double CL) {
-  if (std::fabs(CL) < 0.0005) CL = 0.0;
-  const std::string text = DecimalText(CL, std::chars_format::fixed, 3);
-  return text.empty() ? std::string("?") : text;
-}
-
 }  // namespace fluvenna

@@ -67,8 +67,4 @@ ProfileMeasure MeasureProfile(double Eps, double Mu, const ProfileMeasureOptions
 // L = rho U0 Circ: C_L = L / (rho U0^2 chord / 2) = 2 Circ / (U0 chord).
 double LiftCoefficient(double Circ, double U0, double chord);
 
-// C_L as the program shows it: three decimals, "." as the point whatever the
-// locale, and no "-0.000" for a value that rounds to zero.
-std::string LiftCoefficientText(double CL);
-
 }  // namespace fluvenna

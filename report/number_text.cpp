@@ -34,4 +34,10 @@ std::string NumberText(double value) {
   return text;
 }
 
+std::string LiftCoefficientText(double CL) {
+  if (std::fabs(CL) < 0.0005) CL = 0.0;
+  const std::string text = DecimalText(CL, std::chars_format::fixed, 3);
+  return text.empty() ? std::string("?") : text;
+}
+
 }  // namespace fluvenna

@@ -10,4 +10,8 @@ namespace fluvenna {
 // decimal point whatever the regional settings ("0.07", "1.5", "3", "-10").
 std::string NumberText(double value);
 
+// C_L as the program shows it: three decimals, "." as the point whatever the
+// locale, and no "-0.000" for a value that rounds to zero.
+std::string LiftCoefficientText(double CL);
+
 }  // namespace fluvenna

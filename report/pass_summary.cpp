@@ -3,8 +3,9 @@
 #include <cmath>
 #include <sstream>
 
-#include "flow/exact_number_text.h"
 #include "flow/profile_geometry.h"
+#include "report/exact_number_text.h"
+#include "report/number_text.h"
 
 namespace fluvenna {
 namespace {

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "flow/profile_geometry.h"
+#include "report/number_text.h"
 
 namespace fluvenna {
 namespace {

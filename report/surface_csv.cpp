@@ -1,6 +1,6 @@
 #include "report/surface_csv.h"
 
-#include "flow/exact_number_text.h"
+#include "report/exact_number_text.h"
 
 namespace fluvenna {
 

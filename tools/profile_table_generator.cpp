@@ -6,8 +6,8 @@
 #include <string>
 
 #include "flow/circle_model.h"
-#include "flow/exact_number_text.h"
 #include "flow/parameters.h"
+#include "report/exact_number_text.h"
 
 namespace fluvenna {
 namespace {

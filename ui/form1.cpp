@@ -19,16 +19,11 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <cmath>
-#include <sstream>
 
 #include "app/table_search.h"
-#include "flow/profile_geometry.h"
-#include "plot/drawing.h"
 #include "plot/qt/painter_surface.h"
 #include "plot/qt/pass_picture.h"
-#include "report/curves_csv.h"
 #include "report/number_text.h"
-#include "report/status_line.h"
 #include "ui/form_about.h"
 #include "ui/form_pressure.h"
 #include "ui/plot_picture.h"
@@ -87,8 +82,7 @@ QScrollBar* ScrollBar(QWidget* parent, const char* name, const QRect& box, int m
 
 }  // namespace
 
-Form1::Form1(const QString& tablePath, QWidget* parent)
-    : QMainWindow(parent), pointArrays(std::make_unique<PointArrays>()) {
+Form1::Form1(const QString& tablePath, QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Joukowsky profili etrafında akım çizgileri"));
 
@@ -235,8 +229,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 void Form1::Form_Load(const QString& tablePath) {
   const std::optional<std::string> failure =
       tablePath.isEmpty()
-          ? LoadProfileTableFromUsualFolders(profileTable).failure
-          : LoadProfileTableFile(profileTable, QFile::encodeName(tablePath).toStdString());
+          ? LoadProfileTableFromUsualFolders(session.Table()).failure
+          : LoadProfileTableFile(session.Table(), QFile::encodeName(tablePath).toStdString());
   if (!failure) return;
   QMessageBox message(QMessageBox::NoIcon, QStringLiteral("Fluvenna"),
                       QString::fromStdString(*failure), QMessageBox::Ok);
@@ -257,47 +251,27 @@ void Form1::hesapla() {
   // Draw into fresh images; the plots change only when the whole pass worked.
   QImage image1 = Picture1->NewImage();
   QImage image2 = Picture2->NewImage();
-  PassResult result;
-  PassCurves curves;
-  bool mapped = false;
+  bool drawn = false;
   {
     QPainter painter1(&image1);
     QPainter painter2(&image2);
     PainterSurface surface1(painter1, Picture1->Interior());
     PainterSurface surface2(painter2, Picture2->Interior());
-    // The circle plane is kept as it is drawn, before the map replaces it.
-    result = DrawPass(texts, profileTable, *pointArrays, surface1, surface2,
-                      [&](const PassResult& circlePlane, const PointArrays& arrays) {
-                        curves.TakeCirclePlane(arrays, circlePlane.lastCurve);
-                        mapped = true;
-                      });
+    const PassResult& result = session.Run(texts, surface1, surface2);
+    Alfa = result.params.Alfa;
+    drawn = result.ok();
   }
-  Alfa = result.params.Alfa;
-  if (result.ok()) {
-    if (mapped) curves.TakeAirfoilPlane(*pointArrays, result.lastCurve);
+  if (drawn) {
     Picture1->ShowImage(image1);
     Picture2->ShowImage(image2);
-    shown = ShownPass{texts, result, std::move(curves)};
     UpdatePlotMenu();
     if (pressureWindow) ShowSurfacePressure();
   }
-  ShowPassReport(result);
-  lastPass = std::move(result);
-  ++passesEnded;
+  ShowPassReport();
 }
 
-// The profile as the table generator measures it (its chord gives C_L);
-// measured again only when the profile changes.
-const ProfileMeasure& Form1::ProfileOf(double Eps, double Mu) {
-  if (!measuredProfile || measuredProfile->Eps != Eps || measuredProfile->Mu != Mu) {
-    measuredProfile = MeasuredProfile{Eps, Mu, MeasureProfile(Eps, Mu)};
-  }
-  return measuredProfile->measure;
-}
-
-void Form1::ShowPassReport(const PassResult& result) {
-  const FlowParameters& p = result.params;
-  const StatusLine line = PassStatusLine(result, result.ok() ? ProfileOf(p.Eps, p.Mu).chord : 0.0);
+void Form1::ShowPassReport() {
+  const StatusLine& line = session.Status();
   QPalette palette = Label_Status->palette();
   palette.setColor(QPalette::WindowText,
                    line.failed ? QColor(160, 0, 0) : QPalette().color(QPalette::WindowText));
@@ -358,7 +332,7 @@ void Form1::Mn_About_Click() {
 }
 
 void Form1::UpdatePlotMenu() {
-  const bool ready = shown.has_value();
+  const bool ready = session.Shown() != nullptr;
   const QString nothingYet = tr(" (nothing to show yet: move a scroll bar or click a plot)");
   const std::pair<QAction*, QString> entries[] = {
       {Mn_SurfacePressure, tr("Surface pressure…")},
@@ -379,14 +353,11 @@ void Form1::ShowPlotMenu(PlotPicture* picture, const QPoint& at) {
 }
 
 void Form1::ShowSurfacePressure() {
-  if (!shown) return;
-  const FlowParameters& p = shown->result.params;
-  pressureWindow->ShowPressure(
-      ComputeSurfacePressure(p, shown->result.circle, ProfileOf(p.Eps, p.Mu)));
+  if (const ShownPass* shown = session.Shown()) pressureWindow->ShowPressure(shown->pressure);
 }
 
 void Form1::Mn_SurfacePressure_Click() {
-  if (!shown) return;
+  if (!session.Shown()) return;
   if (!pressureWindow) pressureWindow = new Form_Pressure(this);
   ShowSurfacePressure();
   pressureWindow->show();
@@ -395,7 +366,7 @@ void Form1::Mn_SurfacePressure_Click() {
 }
 
 void Form1::Mn_CopyPicture_Click() {
-  if (!shown || !menuPicture) return;
+  if (!session.Shown() || !menuPicture) return;
   QGuiApplication::clipboard()->setImage(menuPicture->Image());
 }
 
@@ -413,7 +384,7 @@ bool Form1::WriteFile(const QString& path, const QByteArray& bytes) {
 // PNG: the picture as the plot shows it. SVG: the shown pass drawn again on
 // an SVG document of the plot's size, by the same code.
 void Form1::Mn_SavePicture_Click() {
-  if (!shown || !menuPicture) return;
+  if (!session.Shown() || !menuPicture) return;
   const bool circle = menuPicture == Picture1;
   QString path = savePathDialog(
       this, tr("Save picture"),
@@ -437,8 +408,7 @@ void Form1::Mn_SavePicture_Click() {
                     QStringLiteral("Fluvenna: flow past the circle"));
     PassPicture two(PassPicture::Format::kSvg, size,
                     QStringLiteral("Fluvenna: flow around the airfoil"));
-    auto arrays = std::make_unique<PointArrays>();
-    DrawPass(shown->texts, profileTable, *arrays, one.surface(), two.surface());
+    session.DrawShownAgain(one.surface(), two.surface());
     WriteFile(path, (circle ? one : two).Finish());
   } else {
     QMessageBox::warning(this, QStringLiteral("Fluvenna"),
@@ -449,14 +419,12 @@ void Form1::Mn_SavePicture_Click() {
 
 // The file fluvenna-render --csv writes for the same pass.
 void Form1::Mn_SaveCsv_Click() {
-  if (!shown) return;
+  if (!session.Shown()) return;
   const QString path =
       savePathDialog(this, tr("Save points as CSV"), QStringLiteral("fluvenna-points.csv"),
                      tr("CSV files (*.csv)"));
   if (path.isEmpty()) return;
-  std::ostringstream csv;
-  WriteCurvesCsv(shown->curves, csv);
-  WriteFile(path, QByteArray::fromStdString(csv.str()));
+  WriteFile(path, QByteArray::fromStdString(session.Csv()));
 }
 
 }  // namespace fluvenna

@@ -7,11 +7,7 @@
 #include <optional>
 
 #include "flow/pass.h"
-#include "flow/point_arrays.h"
-#include "flow/profile_geometry.h"
-#include "flow/profile_table.h"
-#include "flow/surface_pressure.h"
-#include "report/pass_curves.h"
+#include "session/pass_session.h"
 
 class QAction;
 class QMenu;
@@ -44,9 +40,9 @@ class Form1 : public QMainWindow {
   ~Form1() override;
 
   // What the last pass computed (empty before the first one).
-  const std::optional<PassResult>& LastPass() const { return lastPass; }
+  const std::optional<PassResult>& LastPass() const { return session.Last(); }
   // How many passes have run to their end since the window opened.
-  int PassesEnded() const { return passesEnded; }
+  int PassesEnded() const { return session.Passes(); }
 
   // Asks for the name of a file to write: (parent, caption, suggested name,
   // filter) -> path, empty when cancelled. A file dialog unless replaced
@@ -81,32 +77,17 @@ class Form1 : public QMainWindow {
   void Form_Load(const QString& tablePath);
   void CreateControls();
   void SetTabOrder();
-  void ShowPassReport(const PassResult& result);
-  const ProfileMeasure& ProfileOf(double Eps, double Mu);
+  void ShowPassReport();
   void ShowPlotMenu(PlotPicture* picture, const QPoint& at);
   void UpdatePlotMenu();
   void ShowSurfacePressure();
   bool WriteFile(const QString& path, const QByteArray& bytes);
 
-  ProfileTable profileTable;
+  // The profile table, the point arrays and the pass the plots show: the
+  // last one that worked, its texts and its curves in every plane (what the
+  // plot menu saves).
+  PassSession session;
   double Alfa = 0.0;
-  std::unique_ptr<PointArrays> pointArrays;
-  std::optional<PassResult> lastPass;
-  int passesEnded = 0;
-  struct MeasuredProfile {
-    double Eps, Mu;
-    ProfileMeasure measure;
-  };
-  std::optional<MeasuredProfile> measuredProfile;  // the profile measured last
-
-  // The pass the plots show: the last one that worked, its texts and its
-  // curves in every plane (what the plot menu saves).
-  struct ShownPass {
-    ParameterTexts texts;
-    PassResult result;
-    PassCurves curves;
-  };
-  std::optional<ShownPass> shown;
   SavePathDialog savePathDialog;
 
   QAction* Mn_About;

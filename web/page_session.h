@@ -1,24 +1,16 @@
 #pragma once
 
-#include <memory>
-#include <optional>
 #include <string>
+#include <vector>
 
 #include "flow/parameters.h"
-#include "flow/pass.h"
-#include "flow/point_arrays.h"
-#include "flow/profile_geometry.h"
-#include "flow/profile_table.h"
-#include "flow/surface_pressure.h"
-#include "report/pass_curves.h"
+#include "session/pass_session.h"
 #include "web/canvas_surface.h"
 
 namespace fluvenna {
 
-// What the browser page holds between passes, as the window does: the
-// profile table and the point arrays, plus what the last pass drew and
-// reported. Every pass runs the same core, drawing and report code as the
-// window and the renderer; the page only shows the results.
+// What the browser page holds between passes: the pass session the window
+// and the renderer use too, and the segments of what the plots show.
 class PageSession {
  public:
   PageSession();
@@ -41,41 +33,27 @@ class PageSession {
   const std::vector<float>& Segments(int picture) const;
 
   // The line under the surface-pressure picture of the last drawn pass.
-  const std::string& PressureText() const { return pressureText_; }
+  std::string PressureText() const { return session_.PressureText(); }
 
   // The status line after the last pass, and whether that pass failed.
-  const std::string& StatusText() const { return statusText_; }
-  bool StatusFailed() const { return statusFailed_; }
+  const std::string& StatusText() const { return session_.Status().text; }
+  bool StatusFailed() const { return session_.Status().failed; }
 
   // Every point of the last drawn pass, as fluvenna-render --csv writes it.
-  std::string Csv() const;
+  std::string Csv() const { return session_.Csv(); }
 
   // The airfoil surface of the last drawn pass with its speed and pressure,
   // as fluvenna-render --cp writes it.
-  std::string SurfaceCsv() const;
+  std::string SurfaceCsv() const { return session_.SurfaceCsv(); }
 
   // What the saved files of the last drawn pass are called after:
   // "d0.12-g0.04-a8" for delta 0.12, gamma 0.04 and alpha 8.
   std::string FileStem() const;
 
  private:
-  const ProfileMeasure& ProfileOf(double Eps, double Mu);
-
-  ProfileTable table_;
-  std::unique_ptr<PointArrays> arrays_;
+  PassSession session_;
   CanvasSurface picture1_, picture2_, picture3_;
   std::vector<float> drawn1_, drawn2_, drawn3_;  // what the plots show
-  PassCurves curves_;
-  SurfacePressure pressure_;
-  std::string pressureText_;
-  std::optional<FlowParameters> drawnParams_;
-  std::string statusText_;
-  bool statusFailed_ = false;
-  struct MeasuredProfile {
-    double Eps, Mu;
-    ProfileMeasure measure;
-  };
-  std::optional<MeasuredProfile> measuredProfile_;  // the profile measured last
 };
 
 // The text a scroll bar writes into its box: position / divisor (divisor 1

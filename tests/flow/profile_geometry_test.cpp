@@ -145,15 +145,7 @@ TEST(ProfileGeometry, CamberBelowTheChordIsMeasuredToo) {
 namespace fluvenna {
 namespace {
 
-TEST(LiftCoefficientText, ThreeDecimalsWithAPointAndNoNegativeZero) {
-  EXPECT_EQ(LiftCoefficientText(1.50849), "1.508");
-  EXPECT_EQ(LiftCoefficientText(-0.25), "-0.250");
-  EXPECT_EQ(LiftCoefficientText(-0.0004), "0.000");
-  EXPECT_EQ(LiftCoefficientText(2.0 * 0.5 / 1.0), "1.000");
-  // Only what rounds to zero loses its sign; small values keep their digits.
-  EXPECT_EQ(LiftCoefficientText(0.0005), "0.001");
-  EXPECT_EQ(LiftCoefficientText(0.0032), "0.003");
-  EXPECT_EQ(LiftCoefficientText(-0.0049), "-0.005");
+TEST(LiftCoefficient, TwiceTheCirculationOverSpeedAndChord) {
   // C_L = 2 Circ / (U0 chord) for a chord that is not 1.
   EXPECT_DOUBLE_EQ(LiftCoefficient(0.6, 1.0, 0.8), 1.5);
   EXPECT_DOUBLE_EQ(LiftCoefficient(0.6, 2.0, 1.2), 0.5);

@@ -44,5 +44,16 @@ TEST(NumberText, EveryScrollBarValueReadsBackInAnyLocale) {
   std::setlocale(LC_ALL, "C");
 }
 
+TEST(LiftCoefficientText, ThreeDecimalsWithAPointAndNoNegativeZero) {
+  EXPECT_EQ(LiftCoefficientText(1.50849), "1.508");
+  EXPECT_EQ(LiftCoefficientText(-0.25), "-0.250");
+  EXPECT_EQ(LiftCoefficientText(-0.0004), "0.000");
+  EXPECT_EQ(LiftCoefficientText(2.0 * 0.5 / 1.0), "1.000");
+  // Only what rounds to zero loses its sign; small values keep their digits.
+  EXPECT_EQ(LiftCoefficientText(0.0005), "0.001");
+  EXPECT_EQ(LiftCoefficientText(0.0032), "0.003");
+  EXPECT_EQ(LiftCoefficientText(-0.0049), "-0.005");
+}
+
 }  // namespace
 }  // namespace fluvenna

@@ -1,4 +1,4 @@
-#include "flow/exact_number_text.h"
+#include "report/exact_number_text.h"
 
 #include "flow/decimal_text.h"
 

@@ -1,0 +1,79 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/pass_session.h"
+
+#include <sstream>
+
+#include "plot/drawing.h"
+#include "plot/pressure_picture.h"
+#include "report/curves_csv.h"
+#include "report/surface_csv.h"
+
+namespace fluvenna {
+
+PassSession::PassSession() : arrays_(std::make_unique<PointArrays>()) {}
+
+const PassResult& PassSession::Run(const ParameterTexts& texts, PlotSurface& picture1,
+                                   PlotSurface& picture2, PlotSurface* pressure) {
+  PassCurves curves;
+  bool mapped = false;
+  // The circle plane is kept as it is drawn, before the map replaces it.
+  PassResult result = DrawPass(texts, table_, *arrays_, picture1, picture2,
+                               [&](const PassResult& circlePlane, const PointArrays& arrays) {
+                                 curves.TakeCirclePlane(arrays, circlePlane.lastCurve);
+                                 mapped = true;
+                               });
+  if (mapped) {
+    curves.TakeAirfoilPlane(*arrays_, result.lastCurve);
+  } else {
+    curves.TakeCirclePlane(*arrays_, result.lastCurve);  // the arrays still hold the circle plane
+  }
+  const FlowParameters& p = result.params;
+  status_ = PassStatusLine(result, result.ok() ? ProfileOf(p.Eps, p.Mu).chord : 0.0);
+  pressureDrawn_ = false;
+  if (result.ok()) {
+    const ProfileMeasure& profile = ProfileOf(p.Eps, p.Mu);
+    shown_ = ShownPass{texts, result, curves, profile,
+                       ComputeSurfacePressure(p, result.circle, profile)};
+    if (pressure) pressureDrawn_ = DrawPressurePicture(*pressure, shown_->pressure);
+  }
+  lastCurves_ = std::move(curves);
+  last_ = std::move(result);
+  ++passes_;
+  return *last_;
+}
+
+std::string PassSession::Csv() const {
+  std::ostringstream out;
+  WriteCurvesCsv(shown_ ? shown_->curves : PassCurves(), out);
+  return out.str();
+}
+
+std::string PassSession::SurfaceCsv() const {
+  std::ostringstream out;
+  WriteSurfaceCsv(shown_ ? shown_->pressure : SurfacePressure(), out);
+  return out.str();
+}
+
+std::string PassSession::PressureText() const {
+  return shown_ ? PressureStatusLine(shown_->pressure) : std::string();
+}
+
+bool PassSession::DrawShownAgain(PlotSurface& picture1, PlotSurface& picture2) const {
+  if (!shown_) return false;
+  auto arrays = std::make_unique<PointArrays>();
+  return DrawPass(shown_->texts, table_, *arrays, picture1, picture2).ok();
+}
+
+bool PassSession::DrawShownPressure(PlotSurface& surface) const {
+  return shown_ && DrawPressurePicture(surface, shown_->pressure);
+}
+
+const ProfileMeasure& PassSession::ProfileOf(double Eps, double Mu) {
+  if (!measured_ || measured_->Eps != Eps || measured_->Mu != Mu) {
+    measured_ = MeasuredProfile{Eps, Mu, MeasureProfile(Eps, Mu)};
+  }
+  return measured_->measure;
+}
+
+}  // namespace fluvenna

@@ -1,0 +1,100 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "flow/parameters.h"
+#include "flow/pass.h"
+#include "flow/point_arrays.h"
+#include "flow/profile_geometry.h"
+#include "flow/profile_table.h"
+#include "flow/surface_pressure.h"
+#include "plot/surface.h"
+#include "report/pass_curves.h"
+#include "report/status_line.h"
+
+namespace fluvenna {
+
+// The pass the plots show: the last one drawn whole, with everything the
+// front ends save or show of it.
+struct ShownPass {
+  ParameterTexts texts;
+  PassResult result;
+  PassCurves curves;  // every plane, as the CSV writes them
+  ProfileMeasure profile;
+  SurfacePressure pressure;
+};
+
+// One front end's run of passes, without Qt: the window, the renderer and the
+// page each hold one, hand it the eight texts and the surfaces to draw on,
+// and show what it returns. It owns the profile table and the point arrays
+// for its whole life, measures the profile once per profile, and keeps the
+// last pass that was drawn whole.
+class PassSession {
+ public:
+  PassSession();
+  PassSession(const PassSession&) = delete;
+  PassSession& operator=(const PassSession&) = delete;
+
+  ProfileTable& Table() { return table_; }
+  const ProfileTable& Table() const { return table_; }
+
+  // One pass: DrawPass on `picture1` and `picture2`, its curves in every
+  // plane, the status line, and for a pass drawn whole its surface pressure.
+  // When `pressure` is given, the pressure picture is drawn on it too (see
+  // PressureDrawn). After a pass with an error, Shown() keeps the pass
+  // before it.
+  const PassResult& Run(const ParameterTexts& texts, PlotSurface& picture1, PlotSurface& picture2,
+                        PlotSurface* pressure = nullptr);
+
+  // The last pass, drawn or not; nothing before the first.
+  const std::optional<PassResult>& Last() const { return last_; }
+  // Its curves as far as the pass got: the airfoil plane only after the map.
+  const PassCurves& LastCurves() const { return lastCurves_; }
+  // Whether the last pass drew its pressure picture (false when none was asked).
+  bool PressureDrawn() const { return pressureDrawn_; }
+  // The line under the plots after the last pass.
+  const StatusLine& Status() const { return status_; }
+  // How many passes have run since the session began.
+  int Passes() const { return passes_; }
+
+  // The last pass drawn whole, or nullptr before the first.
+  const ShownPass* Shown() const { return shown_ ? &*shown_ : nullptr; }
+
+  // Of the shown pass (empty texts before the first): every point as
+  // fluvenna-render --csv writes it, the surface as --cp writes it, and the
+  // line under the pressure picture.
+  std::string Csv() const;
+  std::string SurfaceCsv() const;
+  std::string PressureText() const;
+
+  // Draws the shown pass again on other surfaces (a picture saved as SVG),
+  // leaving the session as it is. False before the first pass or when a
+  // surface fails.
+  bool DrawShownAgain(PlotSurface& picture1, PlotSurface& picture2) const;
+  bool DrawShownPressure(PlotSurface& surface) const;
+
+  // The profile as the table generator measures it; measured again only when
+  // the profile changes.
+  const ProfileMeasure& ProfileOf(double Eps, double Mu);
+
+ private:
+  ProfileTable table_;
+  std::unique_ptr<PointArrays> arrays_;
+  std::optional<PassResult> last_;
+  PassCurves lastCurves_;
+  StatusLine status_;
+  bool pressureDrawn_ = false;
+  int passes_ = 0;
+  std::optional<ShownPass> shown_;
+  struct MeasuredProfile {
+    double Eps, Mu;
+    ProfileMeasure measure;
+  };
+  std::optional<MeasuredProfile> measured_;  // the profile measured last
+};
+
+}  // namespace fluvenna
