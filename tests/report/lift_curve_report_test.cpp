@@ -6,16 +6,20 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "flow/decimal_text.h"
+#include "flow/exact_number_text.h"
 #include "flow/lift_curve.h"
+#include "flow/pass.h"
 #include "flow/profile_geometry.h"
 #include "report/lift_curve_csv.h"
 #include "report/lift_curve_line.h"
+#include "report/pass_summary.h"
 
 namespace fluvenna {
 namespace {
@@ -117,6 +121,47 @@ TEST(LiftCurveLine, ShowsTheCoresNumbersToTheDigitsGiven) {
   ASSERT_EQ(numbers.size(), 5u);
   EXPECT_EQ(swapped, "[" + numbers[2] + "|" + numbers[0] + "|" + numbers[1] + "] (" + numbers[4] +
                          " " + numbers[3] + " %%)");
+}
+
+// The renderer's summary carries the slope and both zero-lift angles of the
+// lift curve, every digit, after the keys it had before, which keep their order.
+TEST(LiftCurveSummary, AddsTheSlopeAndZeroLiftAnglesAfterTheEarlierKeys) {
+  ProfileTable table;
+  table.NTab = 1;
+  table.TabDelta[1] = 0.1, table.TabGama[1] = 0.05, table.TabEps[1] = 0.1, table.TabMu[1] = 0.05;
+  ParameterTexts texts;
+  texts.DELTA = "0.1", texts.GAMA = "0.05", texts.Alfa = "6.5";
+  auto arrays = std::make_unique<PointArrays>();
+  const PassResult pass = RunWholePass(texts, table, *arrays);
+  ASSERT_TRUE(pass.ok());
+  const LiftCurve curve = Curve(pass.params);
+  const PassSummary summary = SummarisePass(pass, PassCurves{});
+
+  const std::string json = SummaryJson(summary);
+  std::size_t last = 0;
+  const std::string keys[] = {"\"profileRow\":",
+                              "\"C_L\":",
+                              "\"Cp_min_surface\":",
+                              "\"C_L_slope\":" + ShortestText(*curve.slopePerRad) + ",",
+                              "\"alpha_L0_deg\":" + ShortestText(*curve.zeroLiftDeg) + ",",
+                              "\"alpha_L0_thin_deg\":" + ShortestText(*curve.zeroLiftThinDeg) + ",",
+                              "\"curves\":",
+                              "\"table\":"};
+  for (const std::string& key : keys) {
+    const std::size_t at = json.find(key);
+    ASSERT_NE(at, std::string::npos) << key << " in " << json;
+    EXPECT_GT(at, last) << key << " in " << json;
+    last = at;
+  }
+  const std::string text = SummaryText(summary);
+  EXPECT_NE(text.find("\nslope  " + ShortestText(*curve.slopePerRad) + " per radian"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(
+      text.find("\na_L0   " + ShortestText(*curve.zeroLiftDeg) + " degrees (thin-airfoil theory " +
+                ShortestText(*curve.zeroLiftThinDeg) + ")\n"),
+      std::string::npos)
+      << text;
 }
 
 }  // namespace
