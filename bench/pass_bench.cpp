@@ -3,7 +3,9 @@
 
 #include <memory>
 
+#include "flow/lift_curve.h"
 #include "flow/pass.h"
+#include "flow/profile_geometry.h"
 #include "flow/surface_pressure.h"
 #include "web/page_session.h"
 
@@ -94,6 +96,19 @@ void BM_SurfacePressureWithProfile(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SurfacePressureWithProfile)->Unit(benchmark::kMicrosecond);
+
+// The lift curve of a pass with a fractional alpha (42 points), the chord
+// measured once per profile as the window keeps it: a few microseconds, so it
+// is simply recomputed with every pass.
+void BM_LiftCurve(benchmark::State& state) {
+  const ProfileTable table = OneRowTable();
+  ParameterTexts texts = HeaviestScrollBarTexts();
+  texts.Alfa = "8.5";
+  const FlowParameters p = ReadParameters(texts, table);
+  const double chord = MeasureProfile(p.Eps, p.Mu).chord;
+  for (auto _ : state) benchmark::DoNotOptimize(ComputeLiftCurve(p, chord));
+}
+BENCHMARK(BM_LiftCurve)->Unit(benchmark::kMicrosecond);
 
 // The browser page's pass (the pass, DrawPass on the two canvas surfaces,
 // the status line, the points kept for the CSV) built natively, at the

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "flow/lift_curve.h"
 #include "flow/profile_geometry.h"
 #include "report/exact_number_text.h"
 #include "report/number_text.h"
@@ -83,6 +84,10 @@ PassSummary SummarisePass(const PassResult& result, const PassCurves& curves,
       s.CpMinXc = IfFinite(pressure->CpMinXc);
       if (s.CpMin) s.CpMinSurface = SurfaceSideName(pressure->CpMinSide);
     }
+    const LiftCurve lift = ComputeLiftCurve(p, chord);
+    s.CLSlope = lift.slopePerRad;
+    s.zeroLiftDeg = lift.zeroLiftDeg;
+    s.zeroLiftThinDeg = lift.zeroLiftThinDeg;
     if (!s.chord) {
       s.notComputed = "the chord of the profile could not be measured";
     } else if (!s.Circ) {
@@ -123,6 +128,11 @@ std::string SummaryText(const PassSummary& s) {
       {"Cp min", s.CpMin ? Text(s.CpMin, missing) + " at x/c " + Text(s.CpMinXc, missing) + ", " +
                                s.CpMinSurface + " surface"
                          : missing},
+      {"slope",
+       s.CLSlope ? Text(s.CLSlope, missing) + " per radian (dC_L/dalpha at alpha)" : missing},
+      {"a_L0", s.zeroLiftDeg ? Text(s.zeroLiftDeg, missing) + " degrees (thin-airfoil theory " +
+                                   Text(s.zeroLiftThinDeg, missing) + ")"
+                             : missing},
   };
   for (const auto& [name, value] : lines) {
     out << name << std::string(7 - std::string(name).size(), ' ') << value << '\n';
@@ -161,6 +171,8 @@ std::string SummaryJson(const PassSummary& s) {
   o << ",\"C_L_pressure\":" << Json(s.CLPressure) << ",\"Cp_min\":" << Json(s.CpMin)
     << ",\"Cp_min_xc\":" << Json(s.CpMinXc)
     << ",\"Cp_min_surface\":" << (s.CpMin ? JsonString(s.CpMinSurface) : "null");
+  o << ",\"C_L_slope\":" << Json(s.CLSlope) << ",\"alpha_L0_deg\":" << Json(s.zeroLiftDeg)
+    << ",\"alpha_L0_thin_deg\":" << Json(s.zeroLiftThinDeg);
   o << ",\"curves\":[";
   for (std::size_t i = 0; i < s.curves.size(); ++i) {
     const PassSummary::Curve& curve = s.curves[i];

@@ -28,6 +28,11 @@ struct PassSummary {
   std::string CpMinSurface;   // "upper" or "lower"
   std::string notIntegrated;  // why CLPressure is missing
 
+  // From the lift curve (ComputeLiftCurve): dC_L/dalpha per radian at the
+  // pass's alpha, and the zero-lift angle in degrees, exact (-Beta) and by
+  // thin-airfoil theory (-2 GAMA).
+  std::optional<double> CLSlope, zeroLiftDeg, zeroLiftThinDeg;
+
   // The profile table file the pass used, as an absolute path; empty when
   // none was loaded (every pair then draws the flat plate). The caller fills
   // these in: a pass does not know where its table came from.
