@@ -83,8 +83,10 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
   if (!options.svgPrefix.isEmpty()) addSet(PassPicture::Format::kSvg, options.svgPrefix, "svg");
   const bool csvToOut = options.csvPath == QStringLiteral("-");
   const bool cpToOut = options.cpPath == QStringLiteral("-");
+  const bool liftToOut = options.liftPath == QStringLiteral("-");
   OutputFile csvFile{options.csvPath, nullptr};
   OutputFile cpFile{options.cpPath, nullptr};
+  OutputFile liftFile{options.liftPath, nullptr};
   for (PictureSet& set : sets) {
     if (!Open(set.circleFile, err) || !Open(set.airfoilFile, err) || !Open(set.pressureFile, err)) {
       return kExitUsage;
@@ -92,6 +94,7 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
   }
   if (!options.csvPath.isEmpty() && !csvToOut && !Open(csvFile, err)) return kExitUsage;
   if (!options.cpPath.isEmpty() && !cpToOut && !Open(cpFile, err)) return kExitUsage;
+  if (!options.liftPath.isEmpty() && !liftToOut && !Open(liftFile, err)) return kExitUsage;
 
   PassSession session;
   const ProfileTableSource tableSource = LoadTable(options.tablePath, session.Table());
@@ -131,7 +134,7 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
   PassSummary summary = SummarisePass(result, session.LastCurves(), pressure);
   summary.table = tableSource.path.string();
   if (!summary.table.empty()) summary.tableFailure = tableSource.failure;
-  std::ostream& summaryOut = (csvToOut || cpToOut) ? err : out;
+  std::ostream& summaryOut = (csvToOut || cpToOut || liftToOut) ? err : out;
   summaryOut << (options.json ? SummaryJson(summary) : SummaryText(summary));
   if (!result.ok()) {
     err << kProgram << "error: " << *result.error << "; no file written\n";
@@ -159,7 +162,8 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     return Commit(file, QByteArray::fromStdString(text), err);
   };
   if (!write(options.csvPath, csvToOut, csvFile, session.Csv()) ||
-      !write(options.cpPath, cpToOut, cpFile, session.SurfaceCsv())) {
+      !write(options.cpPath, cpToOut, cpFile, session.SurfaceCsv()) ||
+      !write(options.liftPath, liftToOut, liftFile, session.LiftCurveCsv())) {
     return kExitUsage;
   }
   return kExitPassOk;

@@ -104,9 +104,15 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                      "(surface,point,x,y,xc,q,cp; '-' for standard output; the summary then "
                      "goes to standard error)."),
       QStringLiteral("file"));
+  const QCommandLineOption lift(
+      QStringLiteral("lift-curve"),
+      QStringLiteral("Write the lift curve of the profile and Kutta factor to FILE "
+                     "(alpha_deg,cl,cl_thin; '-' for standard output; the summary then goes to "
+                     "standard error)."),
+      QStringLiteral("file"));
   const QCommandLineOption json(QStringLiteral("json"),
                                 QStringLiteral("Print the summary as one JSON object."));
-  for (const QCommandLineOption* option : {&table, &png, &svg, &size, &csv, &cp, &json}) {
+  for (const QCommandLineOption* option : {&table, &png, &svg, &size, &csv, &cp, &lift, &json}) {
     parser.addOption(*option);
   }
 
@@ -139,13 +145,17 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   o.svgPrefix = parser.value(svg);
   o.csvPath = parser.value(csv);
   o.cpPath = parser.value(cp);
+  o.liftPath = parser.value(lift);
   if ((parser.isSet(png) && o.pngPrefix.isEmpty()) ||
       (parser.isSet(svg) && o.svgPrefix.isEmpty()) || (parser.isSet(csv) && o.csvPath.isEmpty()) ||
-      (parser.isSet(cp) && o.cpPath.isEmpty())) {
-    return UsageError(QStringLiteral("--png, --svg, --csv and --cp need a file name"));
+      (parser.isSet(cp) && o.cpPath.isEmpty()) || (parser.isSet(lift) && o.liftPath.isEmpty())) {
+    return UsageError(
+        QStringLiteral("--png, --svg, --csv, --cp and --lift-curve need a file name"));
   }
-  if (o.csvPath == QStringLiteral("-") && o.cpPath == QStringLiteral("-")) {
-    return UsageError(QStringLiteral("--csv and --cp cannot both go to standard output"));
+  const QString toOut = QStringLiteral("-");
+  if ((o.csvPath == toOut) + (o.cpPath == toOut) + (o.liftPath == toOut) > 1) {
+    return UsageError(
+        QStringLiteral("only one of --csv, --cp and --lift-curve can go to standard output"));
   }
   o.size = QSize(kPictureWidth, kPictureHeight);
   if (parser.isSet(size) && !ReadSize(parser.value(size), o.size)) {

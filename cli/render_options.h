@@ -18,6 +18,7 @@ struct RenderOptions {
   QString svgPrefix;  // the same as .svg, when set
   QString csvPath;    // every point of the pass; "-" for standard output
   QString cpPath;     // the surface speed and pressure; "-" for standard output
+  QString liftPath;   // the lift curve; "-" for standard output
   QSize size;         // picture size in pixels
   bool json = false;  // the summary as one JSON object
 };

@@ -7,6 +7,7 @@
 #include "plot/drawing.h"
 #include "plot/pressure_picture.h"
 #include "report/curves_csv.h"
+#include "report/lift_curve_csv.h"
 #include "report/surface_csv.h"
 
 namespace fluvenna {
@@ -33,8 +34,12 @@ const PassResult& PassSession::Run(const ParameterTexts& texts, PlotSurface& pic
   pressureDrawn_ = false;
   if (result.ok()) {
     const ProfileMeasure& profile = ProfileOf(p.Eps, p.Mu);
-    shown_ = ShownPass{texts, result, curves, profile,
-                       ComputeSurfacePressure(p, result.circle, profile)};
+    shown_ = ShownPass{texts,
+                       result,
+                       curves,
+                       profile,
+                       ComputeSurfacePressure(p, result.circle, profile),
+                       ComputeLiftCurve(p, profile.chord)};
     if (pressure) pressureDrawn_ = DrawPressurePicture(*pressure, shown_->pressure);
   }
   lastCurves_ = std::move(curves);
@@ -52,6 +57,12 @@ std::string PassSession::Csv() const {
 std::string PassSession::SurfaceCsv() const {
   std::ostringstream out;
   WriteSurfaceCsv(shown_ ? shown_->pressure : SurfacePressure(), out);
+  return out.str();
+}
+
+std::string PassSession::LiftCurveCsv() const {
+  std::ostringstream out;
+  WriteLiftCurveCsv(shown_ ? shown_->lift : LiftCurve(), out);
   return out.str();
 }
 

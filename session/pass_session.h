@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "flow/lift_curve.h"
 #include "flow/parameters.h"
 #include "flow/pass.h"
 #include "flow/point_arrays.h"
@@ -26,6 +27,7 @@ struct ShownPass {
   PassCurves curves;  // every plane, as the CSV writes them
   ProfileMeasure profile;
   SurfacePressure pressure;
+  LiftCurve lift;  // of its profile and Kutta factor
 };
 
 // One front end's run of passes, without Qt: the window, the renderer and the
@@ -65,10 +67,11 @@ class PassSession {
   const ShownPass* Shown() const { return shown_ ? &*shown_ : nullptr; }
 
   // Of the shown pass (empty texts before the first): every point as
-  // fluvenna-render --csv writes it, the surface as --cp writes it, and the
-  // line under the pressure picture.
+  // fluvenna-render --csv writes it, the surface as --cp writes it, the lift
+  // curve, and the line under the pressure picture.
   std::string Csv() const;
   std::string SurfaceCsv() const;
+  std::string LiftCurveCsv() const;  // as --lift-curve writes it
   std::string PressureText() const;
 
   // Draws the shown pass again on other surfaces (a picture saved as SVG),
