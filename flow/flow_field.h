@@ -122,6 +122,9 @@ class FlowFieldModel {
   // inside (by more than kOnBodyTolerance) for a point inside it, and then
   // there is no circle point: std::nullopt. Also std::nullopt for a
   // coordinate that is not finite. Beyond |zeta| = 1e50 cJ, z = zeta.
+  // A profile without thickness (Eps = 0: the flat plate, the circular arc)
+  // has both roots on the circle for a point of the profile itself, one on
+  // each surface; either may be taken there.
   std::optional<std::pair<double, double>> InverseMap(double xi, double eta) const;
 
   // The squared speed, given the circle point z; in the airfoil plane it
