@@ -18,18 +18,32 @@ constexpr double kTwoPi = 6.28318530717958647692528676655900;
 // (cJ^2 / zeta is 1e-100 of zeta), and the squares of the root formula
 // would overflow further out.
 constexpr double kFarField = 1e50;
+// Below this |z|^2 the speed is formed as one quotient of products, which
+// stay far from overflow.
+constexpr double kProductLimit = 1e60;
 
 double Norm(double x, double y) {
   return x * x + y * y;
 }
 
-// The principal square root of a + i b (real part >= 0).
-Complex SquareRoot(double a, double b) {
+// The larger root z1 = (zeta + s) / 2 of z^2 - zeta z + cJ^2 = 0 for
+// zeta = (x, y): s is the square root of (zeta - 2 cJ)(zeta + 2 cJ) (a + i b),
+// turned so that Re(conj(zeta) s) >= 0, which keeps zeta + s free of
+// cancellation. Written without branches, so that a row of pixels runs
+// through it without stalls.
+inline void LargerRoot(double x, double y, double c, double& z1x, double& z1y) {
+  const double a = (x - 2.0 * c) * (x + 2.0 * c) - y * y;
+  const double b = 2.0 * x * y;
   const double m = std::sqrt(a * a + b * b);
-  if (m == 0.0) return {0.0, 0.0};
   const double t = std::sqrt(0.5 * (m + std::fabs(a)));
-  if (a >= 0.0) return {t, b / (2.0 * t)};
-  return {std::fabs(b) / (2.0 * t), std::copysign(t, b)};
+  const double h = b / (2.0 * t);  // 0 / 0 at zeta = +-2 cJ, where m = 0
+  double sr = a >= 0.0 ? t : std::fabs(h);
+  double si = a >= 0.0 ? h : std::copysign(t, b);
+  sr = m == 0.0 ? 0.0 : sr;
+  si = m == 0.0 ? 0.0 : si;
+  const double turn = (x * sr + y * si < 0.0) ? -1.0 : 1.0;
+  z1x = 0.5 * (x + turn * sr);
+  z1y = 0.5 * (y + turn * si);
 }
 
 }  // namespace
@@ -79,6 +93,18 @@ FlowFieldModel::FlowFieldModel(const FlowParameters& p, const CircleModel& c)
 
 FieldState FlowFieldModel::Locate(FieldPlane plane, double x, double y, double& zx,
                                   double& zy) const {
+  return LocateInline(plane, x, y, zx, zy, nullptr);
+}
+
+double FlowFieldModel::SpeedSquared(FieldPlane plane, double zx, double zy) const {
+  return SpeedSquaredInline(plane, zx, zy);
+}
+
+// The sampler's inner loop inlines these two.
+[[gnu::always_inline]] inline FieldState FlowFieldModel::LocateInline(FieldPlane plane, double x,
+                                                                      double y, double& zx,
+                                                                      double& zy,
+                                                                      const double* root) const {
   zx = 0.0, zy = 0.0;
   if (!std::isfinite(x) || !std::isfinite(y)) return FieldState::kSingular;
   double d2 = 0.0;
@@ -94,22 +120,28 @@ FieldState FlowFieldModel::Locate(FieldPlane plane, double x, double y, double& 
     zx = x, zy = y;
     return FieldState::kFlow;
   }
-  // s^2 = (zeta - 2 cJ)(zeta + 2 cJ).
-  const double a = (x - 2.0 * c) * (x + 2.0 * c) - y * y;
-  const double b = 2.0 * x * y;
-  Complex s = SquareRoot(a, b);
-  if (x * s.real() + y * s.imag() < 0.0) s = -s;
-  const double z1x = 0.5 * (x + s.real()), z1y = 0.5 * (y + s.imag());
-  // z2 = cJ^2 / z1 = cJ^2 conj(z1) / |z1|^2; |z1| >= |zeta| / 2 and
-  // |z1| >= cJ (|z1 z2| = cJ^2 with |z1| >= |z2|), so z1 != 0.
-  const double k = (c * c) / Norm(z1x, z1y);
-  const double z2x = k * z1x, z2y = -k * z1y;
+  double z1x = 0.0, z1y = 0.0;
+  if (root != nullptr) {
+    z1x = root[0], z1y = root[1];
+  } else {
+    LargerRoot(x, y, c, z1x, z1y);
+  }
   const double d1 = Norm(z1x - zc_.real(), z1y - zc_.imag());
-  const double d2b = Norm(z2x - zc_.real(), z2y - zc_.imag());
-  if (d1 >= d2b) {
+  if (d1 > outer2_) {
+    // At most one root lies outside the circle (the map is one-to-one
+    // there), so this is the one; z2 is not needed.
     zx = z1x, zy = z1y, d2 = d1;
   } else {
-    zx = z2x, zy = z2y, d2 = d2b;
+    // z2 = cJ^2 / z1 = cJ^2 conj(z1) / |z1|^2; |z1| >= |zeta| / 2 and
+    // |z1| >= cJ (|z1 z2| = cJ^2 with |z1| >= |z2|), so z1 != 0.
+    const double k = (c * c) / Norm(z1x, z1y);
+    const double z2x = k * z1x, z2y = -k * z1y;
+    const double d2b = Norm(z2x - zc_.real(), z2y - zc_.imag());
+    if (d1 >= d2b) {
+      zx = z1x, zy = z1y, d2 = d1;
+    } else {
+      zx = z2x, zy = z2y, d2 = d2b;
+    }
   }
   if (d2 < inner2_) return FieldState::kInsideBody;
   if ((!kuttaMet_ && Norm(zx - c, zy) <= singular2_) || Norm(zx + c, zy) <= singular2_) {
@@ -126,18 +158,25 @@ std::optional<std::pair<double, double>> FlowFieldModel::InverseMap(double xi, d
   return std::make_pair(zx, zy);
 }
 
-double FlowFieldModel::SpeedSquared(FieldPlane plane, double zx, double zy) const {
+[[gnu::always_inline]] inline double FlowFieldModel::SpeedSquaredInline(FieldPlane plane, double zx,
+                                                                        double zy) const {
   const double dc = Norm(zx - zc_.real(), zy - zc_.imag());
-  const double m2 = Norm(zx - S2_.real(), zy - S2_.imag()) / dc;
+  const double m2 = Norm(zx - S2_.real(), zy - S2_.imag());
   const double U2 = U0_ * U0_;
   if (plane == FieldPlane::kCircle) {
-    return U2 * (Norm(zx - S1_.real(), zy - S1_.imag()) / dc) * m2;
+    return U2 * (Norm(zx - S1_.real(), zy - S1_.imag()) / dc) * (m2 / dc);
   }
   const double zz = Norm(zx, zy);
-  const double plus = zz / Norm(zx + cJ_, zy);
-  if (kuttaMet_) return U2 * m2 * (zz / dc) * plus;
-  const double m1 = Norm(zx - S1_.real(), zy - S1_.imag()) / dc;
-  return U2 * m1 * m2 * (zz / Norm(zx - cJ_, zy)) * plus;
+  const double plus = Norm(zx + cJ_, zy);
+  if (zz < kProductLimit) {
+    // One division: the products stay far from overflow.
+    if (kuttaMet_) return U2 * (m2 * zz * zz) / (dc * dc * plus);
+    const double m1 = Norm(zx - S1_.real(), zy - S1_.imag());
+    return U2 * (m1 * m2 * zz * zz) / (dc * dc * Norm(zx - cJ_, zy) * plus);
+  }
+  if (kuttaMet_) return U2 * (m2 / dc) * (zz / dc) * (zz / plus);
+  const double m1 = Norm(zx - S1_.real(), zy - S1_.imag());
+  return U2 * (m1 / dc) * (m2 / dc) * (zz / Norm(zx - cJ_, zy)) * (zz / plus);
 }
 
 FlowFieldModel::Complex FlowFieldModel::Velocity(FieldPlane plane, Complex z) const {
@@ -213,15 +252,26 @@ void SampleField(const FlowFieldModel& model, FieldPlane plane, FieldQuantity qu
   const double dy = (grid.bottom - grid.top) / grid.height;
   const double U0 = model.U0();
   double* out = values.data();
+  // The larger roots of a row are made first, in a loop without branches,
+  // then used by the same location as the probe's.
+  const bool airfoil = plane == FieldPlane::kAirfoil;
+  std::vector<double> roots(airfoil ? 2 * static_cast<std::size_t>(grid.width) : 0);
   for (int j = 0; j < grid.height; ++j) {
     const double y = grid.top + (j + 0.5) * dy;
+    if (airfoil) {
+      for (int i = 0; i < grid.width; ++i) {
+        const double x = grid.left + (i + 0.5) * dx;
+        LargerRoot(x, y, model.cJ_, roots[2 * i], roots[2 * i + 1]);
+      }
+    }
     for (int i = 0; i < grid.width; ++i) {
       const double x = grid.left + (i + 0.5) * dx;
       double zx = 0.0, zy = 0.0;
-      const FieldState state = model.Locate(plane, x, y, zx, zy);
+      const FieldState state = airfoil ? model.LocateInline(plane, x, y, zx, zy, &roots[2 * i])
+                                       : model.LocateInline(plane, x, y, zx, zy, nullptr);
       double value = nan;
       if (state == FieldState::kFlow || state == FieldState::kOnBody) {
-        const double q2 = model.SpeedSquared(plane, zx, zy);
+        const double q2 = model.SpeedSquaredInline(plane, zx, zy);
         if (std::isfinite(q2)) value = FieldValue(quantity, q2, U0);
       }
       *out++ = value;

@@ -52,6 +52,9 @@ namespace fluvenna {
 // circle; it is straight, where curve 1 bends back towards the stream
 // direction.
 
+enum class FieldQuantity;
+struct PixelGrid;
+
 // What a point of a plot is to the flow.
 enum class FieldState {
   kFlow,        // in the flow, outside the body
@@ -114,16 +117,16 @@ class FlowFieldModel {
   // formed without cancellation: s = sqrt((zeta - 2 cJ)(zeta + 2 cJ)) (the
   // product, not zeta^2 - 4 cJ^2), its sign turned so that Re(conj(zeta) s)
   // >= 0, z1 = (zeta + s) / 2 (the larger root) and z2 = cJ^2 / z1 (the
-  // product of the roots is cJ^2). The root farther from the circle centre is
-  // taken. The choice asks only which root lies outside the circle, never the
-  // sign of a principal square root, so it is right on both sides of the
-  // slit -2 cJ..2 cJ, where that square root's branch cut lies. Exactly one
-  // root lies outside the circle for a point outside the airfoil; both lie
-  // inside (by more than kOnBodyTolerance) for a point inside it, and then
-  // there is no circle point: std::nullopt. Also std::nullopt for a
-  // coordinate that is not finite. Beyond |zeta| = 1e50 cJ, z = zeta.
-  // A profile without thickness (Eps = 0: the flat plate, the circular arc)
-  // has both roots on the circle for a point of the profile itself, one on
+  // product of the roots is cJ^2). The root outside the circle is taken: z1
+  // when it lies outside the circle beyond kOnBodyTolerance (at most one root
+  // can, the map being one-to-one outside the circle), else the one of z1, z2
+  // farther from the circle centre. The choice asks only which root lies outside the circle, never
+  // the sign of a principal square root, so it is right on both sides of the slit -2 cJ..2 cJ,
+  // where that square root's branch cut lies. Exactly one root lies outside the circle for a point
+  // outside the airfoil; both lie inside (by more than kOnBodyTolerance) for a point inside it, and
+  // then there is no circle point: std::nullopt. Also std::nullopt for a coordinate that is not
+  // finite. Beyond |zeta| = 1e50 cJ, z = zeta. A profile without thickness (Eps = 0: the flat
+  // plate, the circular arc) has both roots on the circle for a point of the profile itself, one on
   // each surface; either may be taken there.
   std::optional<std::pair<double, double>> InverseMap(double xi, double eta) const;
 
@@ -143,8 +146,15 @@ class FlowFieldModel {
   double trailingEdgeSpeed() const { return qTE_; }
 
  private:
+  friend void SampleField(const FlowFieldModel&, FieldPlane, FieldQuantity, const PixelGrid&,
+                          std::vector<double>&);
   using Complex = std::complex<double>;
   Complex Velocity(FieldPlane plane, Complex z) const;  // u + i v
+  // Locate; in the airfoil plane `root`, when given, is the larger root
+  // already made for (x, y).
+  FieldState LocateInline(FieldPlane plane, double x, double y, double& zx, double& zy,
+                          const double* root) const;
+  double SpeedSquaredInline(FieldPlane plane, double zx, double zy) const;
 
   double U0_, A_, Gm_;
   Complex turn_;            // e^(i AlfaRad)

@@ -70,19 +70,51 @@ Colour Viridis(double t) {
   return Mix(kViridis[i], kViridis[i + 1], (p - start) / (end - start), 255.0);
 }
 
-}  // namespace
+// Each map is read from a table of kSteps + 1 colours over its range; a
+// value takes the colour of the nearest step.
+constexpr int kSteps = 4096;
+using Table = std::array<Colour, kSteps + 1>;
 
-Colour CpColour(double Cp) {
+template <typename Map>
+Table MakeTable(Map map) {
+  Table table{};
+  for (int i = 0; i <= kSteps; ++i) table[static_cast<std::size_t>(i)] = map(double(i) / kSteps);
+  return table;
+}
+
+const Table& CpTable() {
+  static const Table table = MakeTable(CoolWarm);
+  return table;
+}
+
+const Table& SpeedTable() {
+  static const Table table = MakeTable(Viridis);
+  return table;
+}
+
+// The step of a value: Cp from -3..0 onto 0..1/2 and 0..1 onto 1/2..1.
+std::size_t CpStep(double Cp) {
   if (std::isnan(Cp)) Cp = 0.0;
   const double c = std::clamp(Cp, kCpColourLow, kCpColourHigh);
   const double t = c < 0.0 ? 0.5 * (1.0 - c / kCpColourLow) : 0.5 + 0.5 * c / kCpColourHigh;
-  return CoolWarm(t);
+  return static_cast<std::size_t>(t * kSteps + 0.5);
+}
+
+std::size_t SpeedStep(double qOverU0) {
+  if (std::isnan(qOverU0)) qOverU0 = kSpeedColourLow;
+  const double q = std::clamp(qOverU0, kSpeedColourLow, kSpeedColourHigh);
+  const double t = (q - kSpeedColourLow) / (kSpeedColourHigh - kSpeedColourLow);
+  return static_cast<std::size_t>(t * kSteps + 0.5);
+}
+
+}  // namespace
+
+Colour CpColour(double Cp) {
+  return CpTable()[CpStep(Cp)];
 }
 
 Colour SpeedColour(double qOverU0) {
-  if (std::isnan(qOverU0)) qOverU0 = kSpeedColourLow;
-  const double q = std::clamp(qOverU0, kSpeedColourLow, kSpeedColourHigh);
-  return Viridis((q - kSpeedColourLow) / (kSpeedColourHigh - kSpeedColourLow));
+  return SpeedTable()[SpeedStep(qOverU0)];
 }
 
 Colour FieldColour(FieldQuantity quantity, double value) {
@@ -100,9 +132,11 @@ RgbaImage ColourField(const std::vector<double>& values, int width, int height,
   image.height = height;
   image.pixels.assign(values.size() * 4, 0);
   std::uint8_t* out = image.pixels.data();
+  const bool cp = quantity == FieldQuantity::kCp;
+  const Table& table = cp ? CpTable() : SpeedTable();
   for (const double value : values) {
     if (!std::isnan(value)) {
-      const Colour c = FieldColour(quantity, value);
+      const Colour c = table[cp ? CpStep(value) : SpeedStep(value)];
       out[0] = static_cast<std::uint8_t>(RedOf(c));
       out[1] = static_cast<std::uint8_t>(GreenOf(c));
       out[2] = static_cast<std::uint8_t>(BlueOf(c));

@@ -22,6 +22,10 @@ namespace fluvenna {
 //
 // q / U0: matplotlib's viridis (17 of its 256 entries, every 16th and the
 // last, linear between them) over q / U0 from 0 (dark violet) to 2 (yellow).
+//
+// Each map is kept as 4097 colours evenly spaced over its range (the two
+// halves of the Cp range 2048 each); a value takes the colour of the
+// nearest, which is at most one unit per channel from the interpolation.
 inline constexpr double kCpColourLow = -3.0;
 inline constexpr double kCpColourHigh = 1.0;
 inline constexpr double kSpeedColourLow = 0.0;
