@@ -50,7 +50,9 @@ namespace fluvenna {
 // ray and is continuous everywhere else. The ray starts on the body at the
 // point where curve 1 (the downstream dividing streamline) leaves the
 // circle; it is straight, where curve 1 bends back towards the stream
-// direction.
+// direction. With the Kutta factor 1 (and |AlfaBeta| < 90 degrees) that point
+// is the trailing-edge point, so in the airfoil plane the cut is the image of
+// the ray and runs from the trailing edge into the wake.
 
 enum class FieldQuantity;
 struct PixelGrid;
