@@ -30,14 +30,16 @@ PixelGrid Grid(int width, int height) {
 }
 
 // Sample and colour, as a redraw of the coloured airfoil plot does it; the
-// sample buffer is reused from frame to frame.
+// sample and image buffers are reused from frame to frame.
 void BM_ColourFieldAirfoil(benchmark::State& state) {
   const FlowFieldModel model = Model();
   const PixelGrid grid = Grid(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
   std::vector<double> values;
+  RgbaImage image;
   for (auto _ : state) {
     SampleField(model, FieldPlane::kAirfoil, FieldQuantity::kCp, grid, values);
-    benchmark::DoNotOptimize(ColourField(values, grid.width, grid.height, FieldQuantity::kCp));
+    ColourField(values, grid.width, grid.height, FieldQuantity::kCp, image);
+    benchmark::DoNotOptimize(image.pixels.data());
   }
   state.SetItemsProcessed(state.iterations() * grid.width * grid.height);
 }
@@ -75,8 +77,10 @@ void BM_ColourOnly(benchmark::State& state) {
   const PixelGrid grid = Grid(600, 400);
   const std::vector<double> values =
       SampleField(model, FieldPlane::kAirfoil, FieldQuantity::kCp, grid);
+  RgbaImage image;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(ColourField(values, grid.width, grid.height, FieldQuantity::kCp));
+    ColourField(values, grid.width, grid.height, FieldQuantity::kCp, image);
+    benchmark::DoNotOptimize(image.pixels.data());
   }
 }
 BENCHMARK(BM_ColourOnly)->Unit(benchmark::kMillisecond);

@@ -121,21 +121,24 @@ Colour FieldColour(FieldQuantity quantity, double value) {
   return quantity == FieldQuantity::kCp ? CpColour(value) : SpeedColour(value);
 }
 
-RgbaImage ColourField(const std::vector<double>& values, int width, int height,
-                      FieldQuantity quantity) {
-  RgbaImage image;
+void ColourField(const std::vector<double>& values, int width, int height, FieldQuantity quantity,
+                 RgbaImage& image) {
   if (width <= 0 || height <= 0 ||
       values.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
-    return image;
+    image.width = image.height = 0;
+    image.pixels.clear();
+    return;
   }
   image.width = width;
   image.height = height;
-  image.pixels.assign(values.size() * 4, 0);
+  image.pixels.resize(values.size() * 4);
   std::uint8_t* out = image.pixels.data();
   const bool cp = quantity == FieldQuantity::kCp;
   const Table& table = cp ? CpTable() : SpeedTable();
   for (const double value : values) {
-    if (!std::isnan(value)) {
+    if (std::isnan(value)) {
+      out[0] = out[1] = out[2] = out[3] = 0;
+    } else {
       const Colour c = table[cp ? CpStep(value) : SpeedStep(value)];
       out[0] = static_cast<std::uint8_t>(RedOf(c));
       out[1] = static_cast<std::uint8_t>(GreenOf(c));
@@ -144,6 +147,12 @@ RgbaImage ColourField(const std::vector<double>& values, int width, int height,
     }
     out += 4;
   }
+}
+
+RgbaImage ColourField(const std::vector<double>& values, int width, int height,
+                      FieldQuantity quantity) {
+  RgbaImage image;
+  ColourField(values, width, height, quantity, image);
   return image;
 }
 

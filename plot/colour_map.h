@@ -55,4 +55,8 @@ struct RgbaImage {
 RgbaImage ColourField(const std::vector<double>& values, int width, int height,
                       FieldQuantity quantity);
 
+// The same into `image`, reusing its bytes from frame to frame.
+void ColourField(const std::vector<double>& values, int width, int height, FieldQuantity quantity,
+                 RgbaImage& image);
+
 }  // namespace fluvenna
