@@ -1,0 +1,289 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "flow/flow_field.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "flow/mapping.h"
+
+namespace fluvenna {
+namespace {
+
+using Complex = std::complex<double>;
+
+constexpr double kTwoPi = 6.28318530717958647692528676655900;
+// Beyond this multiple of cJ the map is the identity to far below rounding
+// (cJ^2 / zeta is 1e-100 of zeta), and the squares of the root formula
+// would overflow further out.
+constexpr double kFarField = 1e50;
+// Below this |z|^2 the speed is formed as one quotient of products, which
+// stay far from overflow.
+constexpr double kProductLimit = 1e60;
+
+double Norm(double x, double y) {
+  return x * x + y * y;
+}
+
+// The larger root z1 = (zeta + s) / 2 of z^2 - zeta z + cJ^2 = 0 for
+// zeta = (x, y): s is the square root of (zeta - 2 cJ)(zeta + 2 cJ) (a + i b),
+// turned so that Re(conj(zeta) s) >= 0, which keeps zeta + s free of
+// cancellation. Written without branches, so that a row of pixels runs
+// through it without stalls.
+inline void LargerRoot(double x, double y, double c, double& z1x, double& z1y) {
+  const double a = (x - 2.0 * c) * (x + 2.0 * c) - y * y;
+  const double b = 2.0 * x * y;
+  const double m = std::sqrt(a * a + b * b);
+  const double t = std::sqrt(0.5 * (m + std::fabs(a)));
+  const double h = b / (2.0 * t);  // 0 / 0 at zeta = +-2 cJ, where m = 0
+  double sr = a >= 0.0 ? t : std::fabs(h);
+  double si = a >= 0.0 ? h : std::copysign(t, b);
+  sr = m == 0.0 ? 0.0 : sr;
+  si = m == 0.0 ? 0.0 : si;
+  const double turn = (x * sr + y * si < 0.0) ? -1.0 : 1.0;
+  z1x = 0.5 * (x + turn * sr);
+  z1y = 0.5 * (y + turn * si);
+}
+
+}  // namespace
+
+const char* FieldStateName(FieldState state) {
+  switch (state) {
+    case FieldState::kFlow:
+      return "flow";
+    case FieldState::kOnBody:
+      return "on body";
+    case FieldState::kInsideBody:
+      return "inside body";
+    case FieldState::kSingular:
+      return "singular";
+  }
+  return "singular";
+}
+
+FlowFieldModel::FlowFieldModel(const FlowParameters& p, const CircleModel& c)
+    : U0_(p.U0),
+      A_(c.A),
+      Gm_(c.Gm),
+      turn_(c.CosAlfa, c.SinAlfa),
+      zc_(c.xc, c.yc),
+      // The map constant as the pass re-reads it: the turned trailing-edge point.
+      cJ_(TurnAndShiftPoint(c, c.A * std::cos(-c.AlfaBeta), c.A * std::sin(-c.AlfaBeta)).first),
+      kuttaMet_(p.iKutta == 1.0) {
+  const double g = Gm_ / (2.0 * U0_);
+  if (kuttaMet_) {
+    // Gm = 2 A U0 sin(AlfaBeta): the stagnation points are A e^(-i AlfaBeta)
+    // (the trailing-edge point, cJ in the profile frame) and its mirror in the
+    // y axis of the flow frame.
+    S1_ = Complex(cJ_, 0.0);
+    S2_ = zc_ + turn_ * Complex(-A_ * std::cos(c.AlfaBeta), -A_ * std::sin(c.AlfaBeta));
+  } else {
+    const Complex root = std::sqrt(Complex(A_ * A_ - g * g, 0.0));
+    S1_ = zc_ + turn_ * (Complex(0.0, -g) + root);
+    S2_ = zc_ + turn_ * (Complex(0.0, -g) - root);
+  }
+  thetaCut_ = std::asin(std::clamp(-g / A_, -1.0, 1.0));
+  cutTurn_ = Complex(std::cos(thetaCut_), -std::sin(thetaCut_));
+  inner2_ = (A_ * (1.0 - kOnBodyTolerance)) * (A_ * (1.0 - kOnBodyTolerance));
+  outer2_ = (A_ * (1.0 + kOnBodyTolerance)) * (A_ * (1.0 + kOnBodyTolerance));
+  singular2_ = (kSingularRadius * cJ_) * (kSingularRadius * cJ_);
+  qTE_ = U0_ * c.cJ * std::fabs(std::cos(c.AlfaBeta)) / c.A;
+}
+
+FieldState FlowFieldModel::Locate(FieldPlane plane, double x, double y, double& zx,
+                                  double& zy) const {
+  return LocateInline(plane, x, y, zx, zy, nullptr);
+}
+
+double FlowFieldModel::SpeedSquared(FieldPlane plane, double zx, double zy) const {
+  return SpeedSquaredInline(plane, zx, zy);
+}
+
+// The sampler's inner loop inlines these two.
+[[gnu::always_inline]] inline FieldState FlowFieldModel::LocateInline(FieldPlane plane, double x,
+                                                                      double y, double& zx,
+                                                                      double& zy,
+                                                                      const double* root) const {
+  zx = 0.0, zy = 0.0;
+  if (!std::isfinite(x) || !std::isfinite(y)) return FieldState::kSingular;
+  double d2 = 0.0;
+  if (plane == FieldPlane::kCircle) {
+    zx = x, zy = y;
+    d2 = Norm(x - zc_.real(), y - zc_.imag());
+    if (d2 < inner2_) return FieldState::kInsideBody;
+    return d2 <= outer2_ ? FieldState::kOnBody : FieldState::kFlow;
+  }
+
+  const double c = cJ_;
+  if (Norm(x, y) > (kFarField * c) * (kFarField * c)) {
+    zx = x, zy = y;
+    return FieldState::kFlow;
+  }
+  double z1x = 0.0, z1y = 0.0;
+  if (root != nullptr) {
+    z1x = root[0], z1y = root[1];
+  } else {
+    LargerRoot(x, y, c, z1x, z1y);
+  }
+  const double d1 = Norm(z1x - zc_.real(), z1y - zc_.imag());
+  if (d1 > outer2_) {
+    // At most one root lies outside the circle (the map is one-to-one
+    // there), so this is the one; z2 is not needed.
+    zx = z1x, zy = z1y, d2 = d1;
+  } else {
+    // z2 = cJ^2 / z1 = cJ^2 conj(z1) / |z1|^2; |z1| >= |zeta| / 2 and
+    // |z1| >= cJ (|z1 z2| = cJ^2 with |z1| >= |z2|), so z1 != 0.
+    const double k = (c * c) / Norm(z1x, z1y);
+    const double z2x = k * z1x, z2y = -k * z1y;
+    const double d2b = Norm(z2x - zc_.real(), z2y - zc_.imag());
+    if (d1 >= d2b) {
+      zx = z1x, zy = z1y, d2 = d1;
+    } else {
+      zx = z2x, zy = z2y, d2 = d2b;
+    }
+  }
+  if (d2 < inner2_) return FieldState::kInsideBody;
+  if ((!kuttaMet_ && Norm(zx - c, zy) <= singular2_) || Norm(zx + c, zy) <= singular2_) {
+    return FieldState::kSingular;
+  }
+  return d2 <= outer2_ ? FieldState::kOnBody : FieldState::kFlow;
+}
+
+std::optional<std::pair<double, double>> FlowFieldModel::InverseMap(double xi, double eta) const {
+  double zx = 0.0, zy = 0.0;
+  const FieldState state = Locate(FieldPlane::kAirfoil, xi, eta, zx, zy);
+  if (state == FieldState::kInsideBody) return std::nullopt;
+  if (!std::isfinite(xi) || !std::isfinite(eta)) return std::nullopt;
+  return std::make_pair(zx, zy);
+}
+
+[[gnu::always_inline]] inline double FlowFieldModel::SpeedSquaredInline(FieldPlane plane, double zx,
+                                                                        double zy) const {
+  const double dc = Norm(zx - zc_.real(), zy - zc_.imag());
+  const double m2 = Norm(zx - S2_.real(), zy - S2_.imag());
+  const double U2 = U0_ * U0_;
+  if (plane == FieldPlane::kCircle) {
+    return U2 * (Norm(zx - S1_.real(), zy - S1_.imag()) / dc) * (m2 / dc);
+  }
+  const double zz = Norm(zx, zy);
+  const double plus = Norm(zx + cJ_, zy);
+  if (zz < kProductLimit) {
+    // One division: the products stay far from overflow.
+    if (kuttaMet_) return U2 * (m2 * zz * zz) / (dc * dc * plus);
+    const double m1 = Norm(zx - S1_.real(), zy - S1_.imag());
+    return U2 * (m1 * m2 * zz * zz) / (dc * dc * Norm(zx - cJ_, zy) * plus);
+  }
+  if (kuttaMet_) return U2 * (m2 / dc) * (zz / dc) * (zz / plus);
+  const double m1 = Norm(zx - S1_.real(), zy - S1_.imag());
+  return U2 * (m1 / dc) * (m2 / dc) * (zz / Norm(zx - cJ_, zy)) * (zz / plus);
+}
+
+FlowFieldModel::Complex FlowFieldModel::Velocity(FieldPlane plane, Complex z) const {
+  const Complex d = z - zc_;
+  Complex dFdz;
+  if (plane == FieldPlane::kCircle) {
+    dFdz = std::conj(turn_) * U0_ * ((z - S1_) / d) * ((z - S2_) / d);
+    return std::conj(dFdz);
+  }
+  // dF/dzeta = dF/dz z^2 / ((z - cJ)(z + cJ)); with the Kutta factor 1,
+  // (z - S1) / (z - cJ) = 1.
+  const Complex plus = z / (z + cJ_);
+  Complex dFdzeta = std::conj(turn_) * U0_ * ((z - S2_) / d) * (z / d) * plus;
+  if (!kuttaMet_) dFdzeta *= (z - S1_) / (z - cJ_);
+  return std::conj(dFdzeta);
+}
+
+FieldPoint FlowFieldModel::At(FieldPlane plane, double x, double y) const {
+  FieldPoint r;
+  r.state = Locate(plane, x, y, r.zx, r.zy);
+  if (r.state == FieldState::kInsideBody) return r;
+  if (r.state == FieldState::kSingular && !(std::isfinite(x) && std::isfinite(y))) return r;
+
+  const Complex z(r.zx, r.zy);
+  const Complex w = std::conj(turn_) * (z - zc_);
+  const double r2 = std::norm(w);
+  const double a2 = A_ * A_ / r2;
+  r.psi = U0_ * w.imag() * (1.0 - a2) + Gm_ * 0.5 * std::log(r2 / (A_ * A_));
+  const Complex fromCut = w * cutTurn_;
+  double t = std::atan2(fromCut.imag(), fromCut.real());
+  if (t < 0.0) t += kTwoPi;
+  r.phi = U0_ * w.real() * (1.0 + a2) - Gm_ * (thetaCut_ + t);
+  if (!std::isfinite(r.psi) || !std::isfinite(r.phi)) {
+    const double zx = r.zx, zy = r.zy;
+    r = FieldPoint{};
+    r.state = FieldState::kSingular;
+    r.zx = zx, r.zy = zy;
+    return r;
+  }
+  if (r.state == FieldState::kSingular) return r;
+
+  const double q2 = SpeedSquared(plane, r.zx, r.zy);
+  const Complex velocity = Velocity(plane, z);
+  if (!std::isfinite(q2) || !std::isfinite(velocity.real()) || !std::isfinite(velocity.imag())) {
+    r.state = FieldState::kSingular;
+    return r;
+  }
+  r.u = velocity.real();
+  r.v = velocity.imag();
+  r.q = FieldValue(FieldQuantity::kSpeed, q2, U0_);
+  r.Cp = FieldValue(FieldQuantity::kCp, q2, U0_);
+  return r;
+}
+
+double FieldValue(FieldQuantity quantity, double speedSquared, double U0) {
+  return quantity == FieldQuantity::kCp ? 1.0 - speedSquared / (U0 * U0) : std::sqrt(speedSquared);
+}
+
+std::pair<double, double> PixelCentre(const PixelGrid& grid, int i, int j) {
+  return {grid.left + (i + 0.5) * ((grid.right - grid.left) / grid.width),
+          grid.top + (j + 0.5) * ((grid.bottom - grid.top) / grid.height)};
+}
+
+void SampleField(const FlowFieldModel& model, FieldPlane plane, FieldQuantity quantity,
+                 const PixelGrid& grid, std::vector<double>& values) {
+  if (grid.width <= 0 || grid.height <= 0) {
+    values.clear();
+    return;
+  }
+  values.resize(static_cast<std::size_t>(grid.width) * static_cast<std::size_t>(grid.height));
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double dx = (grid.right - grid.left) / grid.width;
+  const double dy = (grid.bottom - grid.top) / grid.height;
+  const double U0 = model.U0();
+  double* out = values.data();
+  // The larger roots of a row are made first, in a loop without branches,
+  // then used by the same location as the probe's.
+  const bool airfoil = plane == FieldPlane::kAirfoil;
+  std::vector<double> roots(airfoil ? 2 * static_cast<std::size_t>(grid.width) : 0);
+  for (int j = 0; j < grid.height; ++j) {
+    const double y = grid.top + (j + 0.5) * dy;
+    if (airfoil) {
+      for (int i = 0; i < grid.width; ++i) {
+        const double x = grid.left + (i + 0.5) * dx;
+        LargerRoot(x, y, model.cJ_, roots[2 * i], roots[2 * i + 1]);
+      }
+    }
+    for (int i = 0; i < grid.width; ++i) {
+      const double x = grid.left + (i + 0.5) * dx;
+      double zx = 0.0, zy = 0.0;
+      const FieldState state = airfoil ? model.LocateInline(plane, x, y, zx, zy, &roots[2 * i])
+                                       : model.LocateInline(plane, x, y, zx, zy, nullptr);
+      double value = nan;
+      if (state == FieldState::kFlow || state == FieldState::kOnBody) {
+        const double q2 = model.SpeedSquaredInline(plane, zx, zy);
+        if (std::isfinite(q2)) value = FieldValue(quantity, q2, U0);
+      }
+      *out++ = value;
+    }
+  }
+}
+
+std::vector<double> SampleField(const FlowFieldModel& model, FieldPlane plane,
+                                FieldQuantity quantity, const PixelGrid& grid) {
+  std::vector<double> values;
+  SampleField(model, plane, quantity, grid, values);
+  return values;
+}
+
+}  // namespace fluvenna
