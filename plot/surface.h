@@ -11,9 +11,15 @@ constexpr Colour RGB(int red, int green, int blue) {
   return static_cast<Colour>(red) + 256u * static_cast<Colour>(green) +
          65536u * static_cast<Colour>(blue);
 }
-constexpr int RedOf(Colour c) { return static_cast<int>(c & 0xFFu); }
-constexpr int GreenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFFu); }
-constexpr int BlueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFFu); }
+constexpr int RedOf(Colour c) {
+  return static_cast<int>(c & 0xFFu);
+}
+constexpr int GreenOf(Colour c) {
+  return static_cast<int>((c >> 8) & 0xFFu);
+}
+constexpr int BlueOf(Colour c) {
+  return static_cast<int>((c >> 16) & 0xFFu);
+}
 
 inline constexpr Colour kAxisColour = RGB(150, 150, 150);
 inline constexpr Colour kBodyColour = RGB(255, 0, 0);

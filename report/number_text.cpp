@@ -35,9 +35,28 @@ std::string NumberText(double value) {
 }
 
 std::string LiftCoefficientText(double CL) {
-  if (std::fabs(CL) < 0.0005) CL = 0.0;
-  const std::string text = DecimalText(CL, std::chars_format::fixed, 3);
+  return FixedText(CL, 3);
+}
+
+std::string FixedText(double value, int decimals) {
+  if (!std::isfinite(value)) return "?";
+  if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals)) value = 0.0;
+  const std::string text = DecimalText(value, std::chars_format::fixed, decimals);
   return text.empty() ? std::string("?") : text;
+}
+
+std::string FillMarkers(std::string text, const std::vector<std::string>& args) {
+  for (std::size_t at = text.find('%'); at != std::string::npos; at = text.find('%', at)) {
+    const char digit = at + 1 < text.size() ? text[at + 1] : '\0';
+    const std::size_t index = static_cast<std::size_t>(digit - '1');
+    if (digit >= '1' && digit <= '9' && index < args.size()) {
+      text.replace(at, 2, args[index]);
+      at += args[index].size();
+    } else {
+      ++at;
+    }
+  }
+  return text;
 }
 
 }  // namespace fluvenna

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace fluvenna {
 
@@ -13,5 +14,15 @@ std::string NumberText(double value);
 // C_L as the program shows it: three decimals, "." as the point whatever the
 // locale, and no "-0.000" for a value that rounds to zero.
 std::string LiftCoefficientText(double CL);
+
+// `value` with `decimals` digits after the point ("." whatever the locale);
+// one that rounds to zero is written without a sign; "?" for a value that
+// is not a finite number.
+std::string FixedText(double value, int decimals);
+
+// `text` with every marker %1..%9 replaced by its argument (as Qt's
+// QString::arg numbers them, so that a translated text may put them in any
+// order); a marker without an argument is left as it stands.
+std::string FillMarkers(std::string text, const std::vector<std::string>& args);
 
 }  // namespace fluvenna

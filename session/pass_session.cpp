@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/pass_session.h"
 
+#include <algorithm>
+#include <cmath>
 #include <sstream>
 
 #include "plot/drawing.h"
 #include "plot/pressure_picture.h"
 #include "report/curves_csv.h"
+#include "report/field_text.h"
 #include "report/lift_curve_csv.h"
 #include "report/surface_csv.h"
 
@@ -39,7 +42,8 @@ const PassResult& PassSession::Run(const ParameterTexts& texts, PlotSurface& pic
                        curves,
                        profile,
                        ComputeSurfacePressure(p, result.circle, profile),
-                       ComputeLiftCurve(p, profile.chord)};
+                       ComputeLiftCurve(p, profile.chord),
+                       FlowFieldModel(p, result.circle)};
     if (pressure) pressureDrawn_ = DrawPressurePicture(*pressure, shown_->pressure);
   }
   lastCurves_ = std::move(curves);
@@ -78,6 +82,34 @@ bool PassSession::DrawShownAgain(PlotSurface& picture1, PlotSurface& picture2) c
 
 bool PassSession::DrawShownPressure(PlotSurface& surface) const {
   return shown_ && DrawPressurePicture(surface, shown_->pressure);
+}
+
+bool PassSession::DrawField(PlotSurface& surface, FieldColouring colouring, int width, int height,
+                            const FieldLabels& labels) {
+  if (!shown_) return false;
+  const FieldScene scene{&shown_->field, &shown_->curves.airfoil(), shown_->result.params.Olcek,
+                         shown_->result.params.XMax};
+  return DrawFieldPicture(surface, scene, colouring, width, height, fieldBuffers_, labels);
+}
+
+std::optional<FieldPoint> PassSession::Probe(FieldPlane plane, double x, double y) const {
+  if (!shown_) return std::nullopt;
+  return shown_->field.At(plane, x, y);
+}
+
+std::string PassSession::FieldCsv(int width, int height) const {
+  std::ostringstream out;
+  WriteFieldCsvHeader(out);
+  if (!shown_) return out.str();
+  const PixelGrid grid =
+      FieldPixelGrid(FieldPictureFrame(shown_->result.params.Olcek), width, height);
+  for (int j = 0; j < grid.height; ++j) {
+    for (int i = 0; i < grid.width; ++i) {
+      const auto [x, y] = PixelCentre(grid, i, j);
+      WriteFieldCsvRow(out, x, y, shown_->field.At(FieldPlane::kAirfoil, x, y));
+    }
+  }
+  return out.str();
 }
 
 const ProfileMeasure& PassSession::ProfileOf(double Eps, double Mu) {

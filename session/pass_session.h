@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "flow/flow_field.h"
 #include "flow/lift_curve.h"
 #include "flow/parameters.h"
 #include "flow/pass.h"
@@ -13,6 +14,7 @@
 #include "flow/profile_geometry.h"
 #include "flow/profile_table.h"
 #include "flow/surface_pressure.h"
+#include "plot/field_picture.h"
 #include "plot/surface.h"
 #include "report/pass_curves.h"
 #include "report/status_line.h"
@@ -27,7 +29,8 @@ struct ShownPass {
   PassCurves curves;  // every plane, as the CSV writes them
   ProfileMeasure profile;
   SurfacePressure pressure;
-  LiftCurve lift;  // of its profile and Kutta factor
+  LiftCurve lift;        // of its profile and Kutta factor
+  FlowFieldModel field;  // the flow at any point
 };
 
 // One front end's run of passes, without Qt: the window, the renderer and the
@@ -80,6 +83,18 @@ class PassSession {
   bool DrawShownAgain(PlotSurface& picture1, PlotSurface& picture2) const;
   bool DrawShownPressure(PlotSurface& surface) const;
 
+  // The flow-field picture of the shown pass on a surface of width x height
+  // device pixels. False before the first pass or when a surface fails.
+  bool DrawField(PlotSurface& surface, FieldColouring colouring, int width, int height,
+                 const FieldLabels& labels = {});
+  // The flow of the shown pass at a point of either plot; nothing before the
+  // first pass.
+  std::optional<FieldPoint> Probe(FieldPlane plane, double x, double y) const;
+  // The field as DrawField samples it for a picture of width x height
+  // pixels, as CSV: one row per pixel centre of the flow's part, in user
+  // coordinates (header only before the first pass).
+  std::string FieldCsv(int width, int height) const;
+
   // The profile as the table generator measures it; measured again only when
   // the profile changes.
   const ProfileMeasure& ProfileOf(double Eps, double Mu);
@@ -98,6 +113,7 @@ class PassSession {
     ProfileMeasure measure;
   };
   std::optional<MeasuredProfile> measured_;  // the profile measured last
+  FieldBuffers fieldBuffers_;
 };
 
 }  // namespace fluvenna

@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "flow/lift_curve.h"
+#include "plot/surface.h"
+
+namespace fluvenna {
+
+// The "Lift curve" picture: C_L upward against the angle of attack in
+// degrees, the exact curve red and thin-airfoil theory blue, on the plots'
+// light-yellow background.
+inline constexpr Colour kExactLiftColour = RGB(255, 0, 0);
+inline constexpr Colour kThinLiftColour = RGB(0, 0, 255);
+inline constexpr Colour kLiftLabelColour = RGB(64, 64, 64);
+inline constexpr Colour kPassMarkColour = RGB(0, 0, 0);
+
+// The user coordinate system of the picture, as Scale takes it, and the box
+// the curves are drawn in (the rest holds the numbers and titles).
+struct LiftFrame {
+  double left = 0.0, top = 0.0, right = 0.0, bottom = 0.0;
+  double alphaLow = 0.0, alphaHigh = 0.0, clLow = 0.0, clHigh = 0.0;
+};
+
+// Shares of the box's width and height added outside it: left for the C_L
+// numbers, below for the alpha numbers and title, above and right as a rim.
+inline constexpr double kLiftMarginLeft = 0.12, kLiftMarginRight = 0.03;
+inline constexpr double kLiftMarginTop = 0.05, kLiftMarginBottom = 0.13;
+
+// The box spans the curve's angles (only those within
+// +-kLiftCurveExtendLimitDeg, so that a lone far point does not squeeze the
+// rest) and every C_L of both curves there, C_L = 0 always included, each
+// way rounded out to the next tick. Requires a curve with points.
+LiftFrame LiftPictureFrame(const LiftCurve& curve);
+
+// The ticks of an axis from low to high: every multiple of the first step
+// of 1, 2 or 5 times a power of ten that gives at most `mostTicks` of them.
+std::vector<double> AxisTicks(double low, double high, int mostTicks);
+inline constexpr int kMostLiftTicks = 10;
+
+// The words the picture shows; the window passes them translated.
+struct LiftLabels {
+  std::string alphaAxis = "α (°)";
+  std::string clAxis = "C_L";
+  std::string exact = "exact (Joukowski)";
+  std::string thin = "thin-airfoil theory";
+  std::string zeroLift = "α_L0";
+};
+
+// The picture: Scale to LiftPictureFrame, Cls, the box's grid lines at the
+// ticks and its C_L = 0 and alpha = 0 axes in kAxisColour, the thin-airfoil
+// line and then the exact curve (DrawChain, point (alpha_deg, C_L)), the
+// pass's point as a small black square, the exact zero-lift angle as a tick
+// on the C_L = 0 axis with its label, the numbers of the ticks, the axis
+// titles and the legend. Returns false when a surface operation fails or the
+// curve has no points.
+bool DrawLiftPicture(PlotSurface& surface, const LiftCurve& curve, const LiftLabels& labels = {});
+
+}  // namespace fluvenna
