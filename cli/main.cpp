@@ -1,14 +1,17 @@
 // fluvenna-render: one pass of Fluvenna from the command line, written to
 // pictures (PNG, SVG), a CSV of every point and a summary of the numbers.
-// It needs no display: the pictures are painted into images in memory.
-#include <QCoreApplication>
+// It needs no display: the pictures are painted into images in memory, on
+// Qt's offscreen platform unless QT_QPA_PLATFORM names another (the labels'
+// font wants a GUI application, not a window).
+#include <QGuiApplication>
 #include <iostream>
 
 #include "cli/render.h"
 #include "cli/render_options.h"
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("fluvenna-render"));
   QCoreApplication::setApplicationVersion(QStringLiteral(FLUVENNA_VERSION));
 

@@ -35,20 +35,28 @@ bool PageSession::Pass(const ParameterTexts& texts) {
   if (!result.ok()) return false;
   curves.TakeAirfoilPlane(*arrays_, result.lastCurve);
   curves_ = std::move(curves);
-  drawn1_ = picture1_.Segments();
-  drawn2_ = picture2_.Segments();
+  drawn1_ = picture1_.Picture();
+  drawn2_ = picture2_.Picture();
   drawnParams_ = p;
 
   // The surface pressure of the drawn flow, as the window's pressure window
   // shows it: a picture that could not be drawn keeps the last one.
   pressure_ = ComputeSurfacePressure(p, result.circle, ProfileOf(p.Eps, p.Mu));
-  if (DrawPressurePicture(picture3_, pressure_)) drawn3_ = picture3_.Segments();
+  if (DrawPressurePicture(picture3_, pressure_)) drawn3_ = picture3_.Picture();
   pressureText_ = PressureStatusLine(pressure_);
   return true;
 }
 
-const std::vector<float>& PageSession::Segments(int picture) const {
+const CanvasPicture& PageSession::Drawn(int picture) const {
   return picture == 1 ? drawn1_ : picture == 2 ? drawn2_ : drawn3_;
+}
+
+const std::vector<float>& PageSession::Segments(int picture) const {
+  return Drawn(picture).segments;
+}
+
+const std::vector<CanvasMark>& PageSession::Marks(int picture) const {
+  return Drawn(picture).marks;
 }
 
 std::string PageSession::Csv() const {

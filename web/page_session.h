@@ -40,6 +40,10 @@ class PageSession {
   // CanvasSurface::kFloatsPerSegment floats each.
   const std::vector<float>& Segments(int picture) const;
 
+  // The images and texts of the same picture, each with the number of
+  // segments drawn before it.
+  const std::vector<CanvasMark>& Marks(int picture) const;
+
   // The line under the surface-pressure picture of the last drawn pass.
   const std::string& PressureText() const { return pressureText_; }
 
@@ -64,7 +68,8 @@ class PageSession {
   ProfileTable table_;
   std::unique_ptr<PointArrays> arrays_;
   CanvasSurface picture1_, picture2_, picture3_;
-  std::vector<float> drawn1_, drawn2_, drawn3_;  // what the plots show
+  CanvasPicture drawn1_, drawn2_, drawn3_;  // what the plots show
+  const CanvasPicture& Drawn(int picture) const;
   PassCurves curves_;
   SurfacePressure pressure_;
   std::string pressureText_;
