@@ -9,9 +9,27 @@
 #include "cli/render.h"
 #include "cli/render_options.h"
 
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// Starting the platform asks Qt for the session's runtime folder, and Qt
+// warns when a headless session (a build machine, a login as root) has none.
+// The renderer never uses that folder, and its standard error is kept for
+// its own messages, one line each; every other message goes on as before.
+void QuietAboutTheRuntimeFolder(QtMsgType type, const QMessageLogContext& context,
+                                const QString& message) {
+  if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: "))) return;
+  qtHandler(type, context, message);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qtHandler = qInstallMessageHandler(QuietAboutTheRuntimeFolder);
   QGuiApplication app(argc, argv);
+  qInstallMessageHandler(qtHandler);
   QCoreApplication::setApplicationName(QStringLiteral("fluvenna-render"));
   QCoreApplication::setApplicationVersion(QStringLiteral(FLUVENNA_VERSION));
 
