@@ -16,6 +16,8 @@ class FanOutSurface : public PlotSurface {
   bool Scale(double x1, double y1, double x2, double y2) override;
   bool Cls() override;
   bool Line(float x1, float y1, float x2, float y2, Colour colour) override;
+  bool Image(double x1, double y1, double x2, double y2, const RgbaImage& image) override;
+  bool Text(double x, double y, const std::string& text, Colour colour, TextAnchor anchor) override;
 
  private:
   std::vector<PlotSurface*> surfaces_;

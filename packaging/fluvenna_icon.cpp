@@ -50,6 +50,8 @@ class NoSurface : public PlotSurface {
   bool Scale(double, double, double, double) override { return true; }
   bool Cls() override { return true; }
   bool Line(float, float, float, float, Colour) override { return true; }
+  bool Image(double, double, double, double, const RgbaImage&) override { return true; }
+  bool Text(double, double, const std::string&, Colour, TextAnchor) override { return true; }
 };
 
 // A segment of a plot in canvas units.
@@ -86,6 +88,9 @@ class SketchSurface : public PlotSurface {
     }
     return true;
   }
+  // The icon is made of the curves alone: no image, no text.
+  bool Image(double, double, double, double, const RgbaImage&) override { return true; }
+  bool Text(double, double, const std::string&, Colour, TextAnchor) override { return true; }
   const std::vector<Segment>& segments() const { return segments_; }
 
  private:

@@ -40,13 +40,6 @@ Colour SpeedColour(double qOverU0);
 // CpColour or SpeedColour, as the quantity asks.
 Colour FieldColour(FieldQuantity quantity, double value);
 
-// An image as bytes: width * height pixels, rows from the top, each pixel
-// R, G, B, A.
-struct RgbaImage {
-  int width = 0, height = 0;
-  std::vector<std::uint8_t> pixels;
-};
-
 // The colours of a sampled field (SampleField: values[j * width + i], rows
 // from the top, NaN where the point is not in the flow): each value's
 // FieldColour, opaque; NaN is transparent black (alpha 0). Speeds are

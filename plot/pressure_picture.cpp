@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "plot/drawing.h"
 
@@ -13,28 +15,88 @@ namespace {
 // (horizontal ticks).
 constexpr double kTickShare = 0.015;
 
+// How far the x/c tick at a tenth of the chord reaches up and down from the
+// zero line: the middle and the end of the chord have longer ones.
+double XTickLength(const PressureFrame& f, int tenth) {
+  const double length = kTickShare * (f.top - f.bottom);
+  return (tenth == 5 || tenth == 10) ? 2.0 * length : length;
+}
+
+// Half the length of a -Cp tick, which crosses the -Cp axis.
+double CpTickHalfLength(const PressureFrame& f) {
+  return kTickShare * (f.right - f.left);
+}
+
+// The -Cp of every tick on the -Cp axis but the zero line's: the whole
+// multiples of the first of 1, 2, 5 or 10 that gives at most kMostCpTicks.
+std::vector<double> CpTicks(const PressureFrame& f) {
+  double step = 1.0;
+  for (const double candidate : {1.0, 2.0, 5.0, 10.0}) {
+    step = candidate;
+    if ((f.top - f.bottom) / step <= kMostCpTicks) break;
+  }
+  std::vector<double> ticks;
+  for (double y = std::ceil(f.bottom / step) * step; y <= f.top; y += step) {
+    if (y != 0.0) ticks.push_back(y);
+  }
+  return ticks;
+}
+
 bool DrawAxes(PlotSurface& surface, const PressureFrame& f) {
   const auto line = [&](double x1, double y1, double x2, double y2) {
     return surface.Line(ToSurfaceFloat(x1), ToSurfaceFloat(y1), ToSurfaceFloat(x2),
                         ToSurfaceFloat(y2), kAxisColour);
   };
   if (!line(f.left, 0.0, f.right, 0.0) || !line(0.0, f.bottom, 0.0, f.top)) return false;
-  const double tickUp = kTickShare * (f.top - f.bottom);
   for (int i = 1; i <= 10; ++i) {
-    const double x = i / 10.0;
-    const double length = (i == 5 || i == 10) ? 2.0 * tickUp : tickUp;
-    if (!line(x, -length, x, length)) return false;
+    const double length = XTickLength(f, i);
+    if (!line(i / 10.0, -length, i / 10.0, length)) return false;
   }
-  double step = 1.0;
-  for (const double candidate : {1.0, 2.0, 5.0, 10.0}) {
-    step = candidate;
-    if ((f.top - f.bottom) / step <= kMostCpTicks) break;
-  }
-  const double tickAcross = kTickShare * (f.right - f.left);
-  for (double y = std::ceil(f.bottom / step) * step; y <= f.top; y += step) {
-    if (y != 0.0 && !line(-tickAcross, y, tickAcross, y)) return false;
+  const double across = CpTickHalfLength(f);
+  for (const double y : CpTicks(f)) {
+    if (!line(-across, y, across, y)) return false;
   }
   return true;
+}
+
+// "0", "0.2", ..., "1": a tenth of the chord as the x/c axis names it.
+std::string TenthText(int tenth) {
+  if (tenth == 0) return "0";
+  if (tenth == 10) return "1";
+  return "0." + std::to_string(tenth);
+}
+
+// Where the legend's two entries meet: this share of the frame's height
+// below its top, and this share of its width left of the right edge. The
+// first entry stands on the point, the second hangs from it, so that they
+// lie one under the other at any size of the picture.
+constexpr double kLegendDrop = 0.1;
+constexpr double kLegendInset = 0.07;
+
+bool DrawLabels(PlotSurface& surface, const PressureFrame& f, const PressureLabels& labels) {
+  for (int i = 0; i <= 10; i += 2) {
+    // The leading edge's number goes left of the -Cp axis, clear of it.
+    const TextAnchor anchor = i == 0 ? TextAnchor::kTopRight : TextAnchor::kTop;
+    if (!surface.Text(i / 10.0, -XTickLength(f, i), TenthText(i), kLabelColour, anchor)) {
+      return false;
+    }
+  }
+  const double height = f.top - f.bottom;
+  for (const double y : CpTicks(f)) {
+    if (f.top - y < kTopLabelClearance * height) continue;
+    const std::string number = std::to_string(static_cast<long long>(y));
+    if (!surface.Text(0.0, y, number, kLabelColour, TextAnchor::kBottomRight)) return false;
+  }
+  const double legendX = f.right - kLegendInset * (f.right - f.left);
+  const double legendY = f.top - kLegendDrop * height;
+  const double inset = CpTickHalfLength(f);
+  return surface.Text(f.right - inset, f.bottom, labels.xAxis, kLabelColour,
+                      TextAnchor::kBottomRight) &&
+         surface.Text(inset, f.top, labels.cpAxis, kLabelColour, TextAnchor::kTopLeft) &&
+         surface.Text(legendX, legendY, kLegendSample + labels.upperSurface, kUpperSurfaceColour,
+                      TextAnchor::kBottomRight) &&
+         surface.Text(legendX, legendY, kLegendSample + labels.lowerSurface, kLowerSurfaceColour,
+                      TextAnchor::kTopRight);
 }
 
 }  // namespace
@@ -53,7 +115,8 @@ PressureFrame PressurePictureFrame(const SurfacePressure& pressure) {
   return {-kPressureFrameXMargin, highest + margin, 1.0 + kPressureFrameXMargin, lowest - margin};
 }
 
-bool DrawPressurePicture(PlotSurface& surface, const SurfacePressure& pressure) {
+bool DrawPressurePicture(PlotSurface& surface, const SurfacePressure& pressure,
+                         const PressureLabels& labels) {
   const PressureFrame f = PressurePictureFrame(pressure);
   if (!surface.Scale(f.left, f.top, f.right, f.bottom) || !surface.Cls() || !DrawAxes(surface, f)) {
     return false;
@@ -70,7 +133,7 @@ bool DrawPressurePicture(PlotSurface& surface, const SurfacePressure& pressure) 
     if (!DrawChain(surface, first, j - 1, colour, point)) return false;
     first = j;
   }
-  return true;
+  return DrawLabels(surface, f, labels);
 }
 
 }  // namespace fluvenna

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "flow/surface_pressure.h"
 #include "plot/surface.h"
 
@@ -38,14 +40,42 @@ inline constexpr double kMidChordTo = 0.9;
 // not finite are not looked at.
 PressureFrame PressurePictureFrame(const SurfacePressure& pressure);
 
+// The texts of the picture that a reader reads as words or symbols. The
+// defaults are the English texts; a program in another language passes its
+// own (the window passes its translations). The numbers of the ticks are not
+// here: they are the same in every language.
+struct PressureLabels {
+  std::string xAxis = "x/c";
+  std::string cpAxis =
+      "\xE2\x88\x92"
+      "Cp";  // "−Cp", with the minus sign U+2212
+  std::string upperSurface = "upper surface";
+  std::string lowerSurface = "lower surface";
+};
+
+// The legend's line sample, drawn as text in the curve's colour before its
+// word: three light horizontal box-drawing strokes (U+2500), which join
+// into one line.
+inline constexpr const char* kLegendSample = "\xE2\x94\x80\xE2\x94\x80\xE2\x94\x80 ";
+
 // The picture: Scale to PressurePictureFrame, Cls, the axes in kAxisColour
 // (the zero line -Cp = 0 across the width, which is the x/c axis, with a tick
 // at every tenth of the chord; the -Cp axis at x/c = 0 over the frame's
 // height, with a tick at every whole step of 1, 2 or 5, whichever gives at
 // most kMostCpTicks ticks), then the upper surface's points as one chain and
-// the lower surface's as another (DrawChain, point (x/c, -Cp)). Returns false
-// when a surface operation fails.
+// the lower surface's as another (DrawChain, point (x/c, -Cp)), then the
+// texts in kLabelColour: the number of every other x/c tick (0, 0.2, ..., 1)
+// hanging from the tick's lower end, the number of every -Cp tick standing on
+// the tick's end at the axis, left of it (none within kTopLabelClearance of
+// the frame's height from the top, where it would be cut off), the axis
+// titles (x/c in the bottom-right corner, -Cp at the top right of the -Cp
+// axis) and the legend in the top-right part, each entry (kLegendSample and
+// the surface's name) in its curve's colour. Returns false when a surface
+// operation fails.
 inline constexpr int kMostCpTicks = 12;
-bool DrawPressurePicture(PlotSurface& surface, const SurfacePressure& pressure);
+inline constexpr Colour kLabelColour = RGB(64, 64, 64);
+inline constexpr double kTopLabelClearance = 0.06;
+bool DrawPressurePicture(PlotSurface& surface, const SurfacePressure& pressure,
+                         const PressureLabels& labels = {});
 
 }  // namespace fluvenna

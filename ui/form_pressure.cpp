@@ -40,10 +40,19 @@ void Form_Pressure::ShowPressure(const SurfacePressure& pressure) {
   {
     QPainter painter(&image);
     PainterSurface surface(painter, Picture_Pressure->Interior());
-    drawn = DrawPressurePicture(surface, pressure);
+    drawn = DrawPressurePicture(surface, pressure, Labels());
   }
   if (drawn) Picture_Pressure->ShowImage(image);
   Label_Pressure->setText(QString::fromStdString(PressureStatusLine(pressure)));
+}
+
+PressureLabels Form_Pressure::Labels() const {
+  PressureLabels labels;
+  labels.xAxis = tr("x/c").toStdString();
+  labels.cpAxis = tr("−Cp").toStdString();
+  labels.upperSurface = tr("upper surface").toStdString();
+  labels.lowerSurface = tr("lower surface").toStdString();
+  return labels;
 }
 
 }  // namespace fluvenna

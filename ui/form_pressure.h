@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "flow/surface_pressure.h"
+#include "plot/pressure_picture.h"
 
 class QLabel;
 
@@ -25,6 +26,9 @@ class Form_Pressure : public QWidget {
   void ShowPressure(const SurfacePressure& pressure);
 
  private:
+  // The picture's words in the program's language.
+  PressureLabels Labels() const;
+
   PlotPicture* Picture_Pressure;
   QLabel* Label_Pressure;
 };

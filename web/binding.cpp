@@ -4,6 +4,9 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <string>
+#include <variant>
+
 #include "web/page_session.h"
 
 namespace fluvenna {
@@ -14,6 +17,48 @@ namespace {
 emscripten::val SegmentsView(const PageSession& session, int picture) {
   const std::vector<float>& segments = session.Segments(picture);
   return emscripten::val(emscripten::typed_memory_view(segments.size(), segments.data()));
+}
+
+// The images and texts of a picture as plain objects, in the order they were
+// drawn: {kind: "text", before, x, y, align, colour, text} or {kind:
+// "image", before, left, top, width, height, sourceLeft, sourceTop,
+// sourceWidth, sourceHeight, imageWidth, imageHeight, pixels}; `before` is
+// the number of segments drawn before it, `y` the baseline, `pixels` a copy
+// (a Uint8ClampedArray of RGBA bytes, as ImageData takes them).
+emscripten::val MarksOf(const PageSession& session, int picture) {
+  using emscripten::val;
+  val marks = val::array();
+  for (const CanvasMark& mark : session.Marks(picture)) {
+    val object = val::object();
+    object.set("before", mark.segmentsBefore);
+    if (const auto* text = std::get_if<CanvasText>(&mark.what)) {
+      object.set("kind", std::string("text"));
+      object.set("x", text->x);
+      object.set("y", text->baseline);
+      object.set("align", std::string(text->align));
+      object.set("colour", text->colour);
+      object.set("text", text->text);
+    } else {
+      const CanvasImage& image = std::get<CanvasImage>(mark.what);
+      const ImagePlacement& p = image.place;
+      object.set("kind", std::string("image"));
+      object.set("left", p.left);
+      object.set("top", p.top);
+      object.set("width", p.width);
+      object.set("height", p.height);
+      object.set("sourceLeft", p.sourceLeft);
+      object.set("sourceTop", p.sourceTop);
+      object.set("sourceWidth", p.sourceWidth);
+      object.set("sourceHeight", p.sourceHeight);
+      object.set("imageWidth", image.image.width);
+      object.set("imageHeight", image.image.height);
+      const auto& bytes = image.image.pixels;
+      object.set("pixels", val::global("Uint8ClampedArray")
+                               .new_(emscripten::typed_memory_view(bytes.size(), bytes.data())));
+    }
+    marks.call<void>("push", object);
+  }
+  return marks;
 }
 
 }  // namespace
@@ -39,6 +84,7 @@ EMSCRIPTEN_BINDINGS(fluvenna) {
       .function("loadTable", &PageSession::LoadTable)
       .function("pass", &PageSession::Pass)
       .function("segments", &fluvenna::SegmentsView)
+      .function("marks", &fluvenna::MarksOf)
       .function("statusText", &PageSession::StatusText)
       .function("statusFailed", &PageSession::StatusFailed)
       .function("pressureText", &PageSession::PressureText)
@@ -51,4 +97,5 @@ EMSCRIPTEN_BINDINGS(fluvenna) {
   constant("floatsPerSegment", fluvenna::CanvasSurface::kFloatsPerSegment);
   constant("plotWidth", fluvenna::CanvasSurface::kWidth);
   constant("plotHeight", fluvenna::CanvasSurface::kHeight);
+  constant("textPixels", fluvenna::kTextPixels);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+#include <variant>
 #include <vector>
 
 #include "plot/device_mapping.h"
@@ -7,10 +9,42 @@
 
 namespace fluvenna {
 
+// A text as the page fills it: from device point (x, baseline), aligned as
+// the canvas's textAlign `align` ("left", "center" or "right") says, in the
+// label font (DejaVu Sans, kTextPixels pixels) on the alphabetic baseline.
+struct CanvasText {
+  double x, baseline;
+  const char* align;
+  Colour colour;
+  std::string text;
+};
+
+// An image as the page draws it: the source rectangle of `image` (already
+// mirrored where the user system asks for it) stretched over the device
+// rectangle of `place`.
+struct CanvasImage {
+  ImagePlacement place;
+  RgbaImage image;
+};
+
+// A text or an image, drawn after the first `segmentsBefore` segments of the
+// picture and before the rest, in the order they were recorded.
+struct CanvasMark {
+  int segmentsBefore;
+  std::variant<CanvasText, CanvasImage> what;
+};
+
+// Everything recorded since the last Cls.
+struct CanvasPicture {
+  std::vector<float> segments;  // CanvasSurface::kFloatsPerSegment floats each
+  std::vector<CanvasMark> marks;
+};
+
 // A plot surface for a browser canvas. It draws nothing itself: it records
-// every segment, already clipped and carried from user coordinates to the
-// pixels of the canvas's drawing area, so that the page only strokes them
-// in order. Cls forgets what was recorded before, as it erases the picture.
+// every segment, image and text, already clipped and carried from user
+// coordinates to the pixels of the canvas's drawing area, so that the page
+// only strokes and fills them in order. Cls forgets what was recorded
+// before, as it erases the picture.
 class CanvasSurface : public PlotSurface {
  public:
   // The drawing area of the window's plots, in CSS pixels.
@@ -25,13 +59,19 @@ class CanvasSurface : public PlotSurface {
   bool Scale(double x1, double y1, double x2, double y2) override;
   bool Cls() override;
   bool Line(float x1, float y1, float x2, float y2, Colour colour) override;
+  bool Image(double x1, double y1, double x2, double y2, const RgbaImage& image) override;
+  bool Text(double x, double y, const std::string& text, Colour colour, TextAnchor anchor) override;
 
   // The segments since the last Cls, kFloatsPerSegment floats each.
-  const std::vector<float>& Segments() const { return segments_; }
+  const std::vector<float>& Segments() const { return picture_.segments; }
+  // All that was recorded since the last Cls.
+  const CanvasPicture& Picture() const { return picture_; }
 
  private:
+  int SegmentCount() const;
+
   DeviceMapping mapping_;
-  std::vector<float> segments_;
+  CanvasPicture picture_;
 };
 
 }  // namespace fluvenna

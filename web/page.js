@@ -1,7 +1,8 @@
 // The page of Fluvenna in the browser: the window's controls and handlers.
 // Every number comes from the C++ core (the module FluvennaCore): the pass,
-// the segments to stroke, the status line, the CSV and the texts the scroll
-// bars write. This script only moves values between the module and the page.
+// the segments to stroke and the images and texts to draw, the status line,
+// the CSV and the texts the scroll bars write. This script only moves values
+// between the module and the page.
 "use strict";
 
 (function () {
@@ -28,7 +29,8 @@
 
   let core = null;
   let session = null;
-  let shown = pictures.map(() => new Float32Array(0)); // segments on the plots
+  // What the plots show: segments, images and texts.
+  let shown = pictures.map(() => ({ segments: new Float32Array(0), marks: [] }));
   let pendingNote = "";
   let passes = 0;
 
@@ -61,21 +63,52 @@
     return `rgb(${colour & 255}, ${(colour >> 8) & 255}, ${(colour >> 16) & 255})`;
   }
 
-  // Strokes the segments the canvas surface recorded, in their order; they
-  // are already in the drawing area's pixels.
-  function paint(canvas, segments) {
+  // Draws an image the canvas surface recorded: its pixels go onto a canvas
+  // of their own (putImageData takes no transform), whose source rectangle
+  // is then stretched over the recorded one, pixel for pixel as the window does.
+  function drawImageMark(context, mark) {
+    const own = document.createElement("canvas");
+    own.width = mark.imageWidth;
+    own.height = mark.imageHeight;
+    own.getContext("2d").putImageData(new ImageData(mark.pixels, mark.imageWidth, mark.imageHeight), 0, 0);
+    context.imageSmoothingEnabled = false;
+    context.drawImage(own, mark.sourceLeft, mark.sourceTop, mark.sourceWidth, mark.sourceHeight,
+                      mark.left, mark.top, mark.width, mark.height);
+  }
+
+  function drawTextMark(context, mark) {
+    context.font = `${core.textPixels}px "DejaVu Sans", sans-serif`;
+    context.textAlign = mark.align;
+    context.textBaseline = "alphabetic";
+    context.fillStyle = colourText(mark.colour);
+    context.fillText(mark.text, mark.x, mark.y);
+  }
+
+  // Strokes the segments the canvas surface recorded and draws its images and
+  // texts, all in the order they were recorded; they are already in the
+  // drawing area's pixels.
+  function paint(canvas, picture) {
     const context = clearPicture(canvas);
     if (!core) return;
+    const { segments, marks } = picture;
     context.setTransform(canvas.width / core.plotWidth, 0, 0, canvas.height / core.plotHeight, 0, 0);
-    context.lineWidth = 1;
-    context.lineCap = "butt";
     const stride = core.floatsPerSegment;
     let i = 0;
-    while (i < segments.length) {
+    let m = 0;
+    for (;;) {
+      // The images and texts recorded before the next segment.
+      for (; m < marks.length && marks[m].before * stride <= i; ++m) {
+        if (marks[m].kind === "image") drawImageMark(context, marks[m]);
+        else drawTextMark(context, marks[m]);
+      }
+      if (i >= segments.length) break;
+      const end = m < marks.length ? marks[m].before * stride : segments.length;
       const colour = segments[i + 4];
+      context.lineWidth = 1;
+      context.lineCap = "butt";
       context.strokeStyle = colourText(colour);
       context.beginPath();
-      for (; i < segments.length && segments[i + 4] === colour; i += stride) {
+      for (; i < end && segments[i + 4] === colour; i += stride) {
         context.moveTo(segments[i], segments[i + 1]);
         context.lineTo(segments[i + 2], segments[i + 3]);
       }
@@ -111,10 +144,8 @@
     const drawn = session.pass(readTexts());
     if (drawn) {
       // Copy each view at once: the next call into the module may move its memory.
-      const first = session.segments(1).slice();
-      const second = session.segments(2).slice();
-      const pressure = session.segments(3).slice();
-      shown = [first, second, pressure];
+      shown = [1, 2, 3].map((picture) => ({ segments: session.segments(picture).slice(), marks: [] }));
+      shown.forEach((drawn, i) => { drawn.marks = session.marks(i + 1); });
       repaint();
       byId("Label_Pressure").textContent = session.pressureText();
       for (const button of document.querySelectorAll(".save button")) button.disabled = false;

@@ -17,15 +17,23 @@ std::string PageSession::LoadTable(const std::string& text) {
 
 bool PageSession::Pass(const ParameterTexts& texts) {
   if (!session_.Run(texts, picture1_, picture2_, &picture3_).ok()) return false;
-  drawn1_ = picture1_.Segments();
-  drawn2_ = picture2_.Segments();
+  drawn1_ = picture1_.Picture();
+  drawn2_ = picture2_.Picture();
   // A pressure picture that could not be drawn keeps the last one.
-  if (session_.PressureDrawn()) drawn3_ = picture3_.Segments();
+  if (session_.PressureDrawn()) drawn3_ = picture3_.Picture();
   return true;
 }
 
-const std::vector<float>& PageSession::Segments(int picture) const {
+const CanvasPicture& PageSession::Drawn(int picture) const {
   return picture == 1 ? drawn1_ : picture == 2 ? drawn2_ : drawn3_;
+}
+
+const std::vector<float>& PageSession::Segments(int picture) const {
+  return Drawn(picture).segments;
+}
+
+const std::vector<CanvasMark>& PageSession::Marks(int picture) const {
+  return Drawn(picture).marks;
 }
 
 std::string PageSession::FileStem() const {

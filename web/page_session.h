@@ -32,6 +32,10 @@ class PageSession {
   // CanvasSurface::kFloatsPerSegment floats each.
   const std::vector<float>& Segments(int picture) const;
 
+  // The images and texts of the same picture, each with the number of
+  // segments drawn before it.
+  const std::vector<CanvasMark>& Marks(int picture) const;
+
   // The line under the surface-pressure picture of the last drawn pass.
   std::string PressureText() const { return session_.PressureText(); }
 
@@ -53,7 +57,8 @@ class PageSession {
  private:
   PassSession session_;
   CanvasSurface picture1_, picture2_, picture3_;
-  std::vector<float> drawn1_, drawn2_, drawn3_;  // what the plots show
+  CanvasPicture drawn1_, drawn2_, drawn3_;  // what the plots show
+  const CanvasPicture& Drawn(int picture) const;
 };
 
 // The text a scroll bar writes into its box: position / divisor (divisor 1

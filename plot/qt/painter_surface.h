@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QPainter>
 #include <QRectF>
 
@@ -13,7 +14,9 @@ namespace fluvenna {
 // Lines are one pixel wide (cosmetic), solid and antialiased. Every segment
 // is clipped to the interior in double precision before it reaches the
 // painter, so coordinates far outside the plot (up to the float range) never
-// do.
+// do. Images are stretched without smoothing, pixel for pixel as the
+// browser canvas draws them; texts are in DejaVu Sans at kTextPixels pixels,
+// placed by the label font's measures (TextOrigin).
 class PainterSurface : public PlotSurface {
  public:
   PainterSurface(QPainter& painter, const QRectF& interior);
@@ -21,6 +24,8 @@ class PainterSurface : public PlotSurface {
   bool Scale(double x1, double y1, double x2, double y2) override;
   bool Cls() override;
   bool Line(float x1, float y1, float x2, float y2, Colour colour) override;
+  bool Image(double x1, double y1, double x2, double y2, const RgbaImage& image) override;
+  bool Text(double x, double y, const std::string& text, Colour colour, TextAnchor anchor) override;
 
  private:
   QPainter& painter_;
@@ -29,5 +34,8 @@ class PainterSurface : public PlotSurface {
 };
 
 QColor ToQColor(Colour colour);
+
+// The surfaces' label font: DejaVu Sans, kTextPixels pixels tall.
+QFont LabelFont();
 
 }  // namespace fluvenna

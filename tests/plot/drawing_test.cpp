@@ -6,9 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <exception>
 #include <limits>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace fluvenna {
@@ -17,11 +20,13 @@ namespace {
 // A surface that records every operation; it can be told to fail the n-th.
 class RecordingSurface : public PlotSurface {
  public:
-  enum Kind { kScale, kCls, kLine };
+  enum Kind { kScale, kCls, kLine, kImage, kText };
   struct Op {
     Kind kind;
     double a[4];
     Colour colour;
+    std::string text = {};  // Text: the text; Image: width x height
+    TextAnchor anchor = TextAnchor::kTopLeft;
   };
   std::vector<Op> ops;
   int failAt = -1;
@@ -32,6 +37,23 @@ class RecordingSurface : public PlotSurface {
   bool Cls() override { return Record({kCls, {}, 0}); }
   bool Line(float x1, float y1, float x2, float y2, Colour colour) override {
     return Record({kLine, {x1, y1, x2, y2}, colour});
+  }
+  bool Image(double x1, double y1, double x2, double y2, const RgbaImage& image) override {
+    return Record({kImage,
+                   {x1, y1, x2, y2},
+                   0,
+                   std::to_string(image.width) + "x" + std::to_string(image.height)});
+  }
+  bool Text(double x, double y, const std::string& text, Colour colour,
+            TextAnchor anchor) override {
+    return Record({kText, {x, y, 0.0, 0.0}, colour, text, anchor});
+  }
+  std::vector<Op> Texts() const {
+    std::vector<Op> texts;
+    for (const Op& op : ops) {
+      if (op.kind == kText) texts.push_back(op);
+    }
+    return texts;
   }
   std::vector<Op> Lines(Colour colour) const {
     std::vector<Op> lines;
@@ -257,6 +279,117 @@ TEST(PressurePicture, SurfacesAreChainsThroughTheirPointsInsideTheFrame) {
   EXPECT_GT(thin.top, 1.0);
   EXPECT_LT(thin.top, 1.2);
   EXPECT_LT(thin.bottom, -1.0);
+}
+
+// The picture's numbers stand at their ticks and say where they are: every
+// x/c number hangs from the lower end of its tick (every other tenth), every
+// -Cp number stands on its tick at the axis; the legend names each surface
+// in its curve's colour with the labels it is given; all texts come last,
+// over the curves.
+TEST(PressurePicture, NumbersStandAtTheirTicksAndTheLegendHasTheCurvesColours) {
+  struct Case {
+    double Eps, Mu, Alfa, iKutta;
+  };
+  for (const Case c : {Case{0.1, 0.05, 10.0, 1.0}, Case{0.1, 0.05, 10.0, 0.5},
+                       Case{0.02, 0.0, 25.0, 1.0}, Case{0.1, 0.1, -10.0, 1.0}}) {
+    SCOPED_TRACE(c.Alfa + c.iKutta);
+    const SurfacePressure s = PressureOf(c.Eps, c.Mu, c.Alfa, c.iKutta);
+    PressureLabels labels;
+    labels.upperSurface = "Saugseite";
+    labels.lowerSurface = "Druckseite";
+    labels.xAxis = "x / c";
+    RecordingSurface surface;
+    ASSERT_TRUE(DrawPressurePicture(surface, s, labels));
+    const PressureFrame f = PressurePictureFrame(s);
+
+    // The grey ticks: vertical ones on the zero line, horizontal ones across the -Cp axis
+    // (lines take floats, texts doubles).
+    std::vector<RecordingSurface::Op> xTicks, cpTicks;
+    for (const auto& line : surface.Lines(kAxisColour)) {
+      if (line.a[0] == line.a[2] && line.a[0] != 0.0) xTicks.push_back(line);
+      if (line.a[1] == line.a[3] && line.a[1] != 0.0) cpTicks.push_back(line);
+    }
+    ASSERT_EQ(xTicks.size(), 10u);
+    ASSERT_GE(cpTicks.size(), 2u);
+
+    int xNumbers = 0, cpNumbers = 0;
+    std::vector<RecordingSurface::Op> words;
+    for (const auto& text : surface.Texts()) {
+      std::size_t used = 0;
+      double number = 0.0;
+      try {
+        number = std::stod(text.text, &used);
+      } catch (const std::exception&) {
+        used = 0;
+      }
+      if (used != text.text.size()) {
+        words.push_back(text);
+        continue;
+      }
+      EXPECT_EQ(text.colour, kLabelColour) << text.text;
+      if (text.anchor == TextAnchor::kBottomRight) {  // a -Cp number on its tick
+        ++cpNumbers;
+        EXPECT_EQ(text.a[0], 0.0) << text.text;
+        EXPECT_EQ(text.a[1], number) << text.text;
+        EXPECT_TRUE(std::any_of(cpTicks.begin(), cpTicks.end(), [&](const auto& tick) {
+          return tick.a[1] == number;
+        })) << text.text;
+      } else {  // an x/c number under its tick
+        ++xNumbers;
+        EXPECT_EQ(text.a[0], number) << text.text;
+        if (number == 0.0) {
+          EXPECT_EQ(text.anchor, TextAnchor::kTopRight);  // left of the -Cp axis
+          continue;
+        }
+        EXPECT_EQ(text.anchor, TextAnchor::kTop) << text.text;
+        const auto tick = std::find_if(xTicks.begin(), xTicks.end(), [&](const auto& t) {
+          return t.a[0] == static_cast<float>(number);
+        });
+        ASSERT_NE(tick, xTicks.end()) << text.text;
+        EXPECT_EQ(static_cast<float>(text.a[1]), std::min(tick->a[1], tick->a[3])) << text.text;
+      }
+    }
+    EXPECT_EQ(xNumbers, 6);  // 0, 0.2, ..., 1
+    // Every -Cp tick has its number but those too near the top to show it.
+    const auto clear = std::count_if(cpTicks.begin(), cpTicks.end(), [&](const auto& tick) {
+      return f.top - tick.a[1] >= kTopLabelClearance * (f.top - f.bottom);
+    });
+    EXPECT_EQ(cpNumbers, clear);
+    EXPECT_GE(cpNumbers, 2);
+
+    // The legend: each surface's name in the colour its curve is drawn in.
+    const auto colourOf = [&](const std::string& word) {
+      const auto it = std::find_if(words.begin(), words.end(), [&](const auto& text) {
+        return text.text.find(word) != std::string::npos;
+      });
+      return it == words.end() ? Colour{1} : it->colour;
+    };
+    const auto firstCurveColour = [&](SurfaceSide side) {
+      const SurfacePoint& p = *std::find_if(s.points.begin(), s.points.end(),
+                                            [&](const auto& q) { return q.side == side; });
+      for (const auto& op : surface.ops) {
+        if (op.kind == RecordingSurface::kLine && op.a[0] == static_cast<float>(p.xc) &&
+            op.a[1] == static_cast<float>(-p.Cp)) {
+          return op.colour;
+        }
+      }
+      return Colour{2};
+    };
+    EXPECT_EQ(colourOf("Saugseite"), firstCurveColour(SurfaceSide::kUpper));
+    EXPECT_EQ(colourOf("Druckseite"), firstCurveColour(SurfaceSide::kLower));
+    EXPECT_NE(colourOf("Saugseite"), colourOf("Druckseite"));
+    EXPECT_EQ(colourOf("x / c"), kLabelColour);
+    EXPECT_EQ(colourOf(labels.cpAxis), kLabelColour);
+    EXPECT_EQ(words.size(), 4u);  // nothing in English besides what was passed in
+
+    // The texts are drawn last, over the curves.
+    std::size_t firstText = surface.ops.size(), lastLine = 0;
+    for (std::size_t i = 0; i < surface.ops.size(); ++i) {
+      if (surface.ops[i].kind == RecordingSurface::kText) firstText = std::min(firstText, i);
+      if (surface.ops[i].kind == RecordingSurface::kLine) lastLine = i;
+    }
+    EXPECT_LT(lastLine, firstText);
+  }
 }
 
 }  // namespace

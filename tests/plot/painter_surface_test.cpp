@@ -1,5 +1,8 @@
 #include "plot/qt/painter_surface.h"
 
+#include "plot/pressure_picture.h"
+#include "plot/qt/pass_picture.h"
+
 #include <gtest/gtest.h>
 
 #include <QBuffer>
@@ -50,6 +53,142 @@ TEST(PainterSurface, RefusesWhatItCannotDraw) {
   EXPECT_FALSE(surface.Line(std::numeric_limits<float>::infinity(), 0, 0, 0, kBodyColour));
   EXPECT_FALSE(surface.Line(0, 0, 0, std::nanf(""), kBodyColour));
   EXPECT_TRUE(surface.Line(5, 5, 6, 6, kBodyColour));  // outside: nothing drawn, no fault
+
+  const RgbaImage pixel{1, 1, {255, 0, 0, 255}};
+  EXPECT_FALSE(surface.Image(0, 0, std::nan(""), 1, pixel));
+  EXPECT_FALSE(surface.Image(0, 0, 1, 1, RgbaImage{2, 1, {255, 0, 0, 255}}));  // too few bytes
+  EXPECT_FALSE(surface.Image(0, 0, 1, 1, RgbaImage{}));
+  EXPECT_FALSE(surface.Text(std::numeric_limits<double>::infinity(), 0, "a", kBodyColour,
+                            TextAnchor::kCentre));
+  EXPECT_TRUE(surface.Image(5, 5, 6, 4, pixel));                    // outside
+  EXPECT_TRUE(surface.Image(-1e300, 1e300, 1e300, -1e300, pixel));  // far beyond every side
+  EXPECT_TRUE(surface.Text(1e300, 0, "a", kBodyColour, TextAnchor::kCentre));
+  QImage blank(10, 10, QImage::Format_RGB32);
+  QPainter blankPainter(&blank);
+  PainterSurface unscaled(blankPainter, QRectF(0, 0, 10, 10));
+  EXPECT_FALSE(unscaled.Image(0, 0, 1, 1, pixel));
+  EXPECT_FALSE(unscaled.Text(0, 0, "a", kBodyColour, TextAnchor::kCentre));
+}
+
+// A 2 x 2 image of four colours: red, green on the top row; blue and a
+// half-transparent red below.
+RgbaImage FourColours() {
+  return {2, 2, {255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255, 0, 0, 128}};
+}
+
+// The image's first pixel lands at the corner (x1, y1) whichever way the user
+// system runs, each pixel fills its share of the rectangle, straight alpha
+// blends with what lies under it, and nothing lands outside the interior.
+TEST(PainterSurface, ImageFillsItsRectangleCornerToCorner) {
+  for (const bool flipped : {false, true}) {
+    SCOPED_TRACE(flipped);
+    QImage image(400, 300, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+      QPainter painter(&image);
+      PainterSurface surface(painter, QRectF(50, 40, 200, 100));
+      ASSERT_TRUE(flipped ? surface.Scale(1, 1, 0, 0) : surface.Scale(0, 1, 1, 0));
+      ASSERT_TRUE(surface.Cls());
+      // Over the left half of the interior, the top 0.9 of it and 0.1 beyond the top.
+      ASSERT_TRUE(surface.Image(0.0, 1.1, 0.5, 0.1, FourColours()));
+    }
+    // Device: x 50..150 (flipped: 250..150), y 40 - 10 .. 130, cut at the interior's top.
+    const auto at = [&](double shareX, double deviceY) {
+      const int x = static_cast<int>(flipped ? 250 - 100 * shareX : 50 + 100 * shareX);
+      return image.pixelColor(x, static_cast<int>(deviceY));
+    };
+    EXPECT_EQ(at(0.25, 55), QColor(255, 0, 0));
+    EXPECT_EQ(at(0.75, 55), QColor(0, 255, 0));
+    EXPECT_EQ(at(0.25, 110), QColor(0, 0, 255));
+    const QColor blend = at(0.75, 110);  // half red over the light yellow
+    EXPECT_EQ(blend.red(), 255);
+    EXPECT_NEAR(blend.green(), 127, 3);
+    EXPECT_NEAR(blend.blue(), 96, 3);
+    EXPECT_EQ(at(0.25, 35), QColor(Qt::white));             // above the interior: untouched
+    EXPECT_EQ(at(0.25, 135), ToQColor(kBackgroundColour));  // below the rectangle
+    EXPECT_EQ(at(1.25, 55), ToQColor(kBackgroundColour));   // right of it
+  }
+}
+
+// The bounding box of the pixels darker than the background.
+QRect Ink(const QImage& image) {
+  QRect box;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixelColor(x, y).lightness() < 160) box |= QRect(x, y, 1, 1);
+    }
+  }
+  return box;
+}
+
+// A text lies on the side of its anchor that the anchor names, and a
+// centred one around it; its ink is about the label font's size.
+TEST(PainterSurface, TextStandsOnTheSideOfItsAnchor) {
+  const double ax = 198.0, ay = 131.5;  // the device point of the user origin
+  for (int a = 0; a < 9; ++a) {
+    const auto anchor = static_cast<TextAnchor>(a);
+    SCOPED_TRACE(a);
+    Plot plot;
+    ASSERT_TRUE(plot.surface.Text(0.0, 0.0, "Mg10", RGB(0, 0, 0), anchor));
+    plot.painter.end();
+    const QRect ink = Ink(plot.image);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GT(ink.width(), 2 * kTextPixels);
+    EXPECT_LT(ink.width(), 4 * kTextPixels);
+    EXPECT_GT(ink.height(), kTextPixels / 2);
+    EXPECT_LE(ink.height(), kTextPixels + 2);
+    const double left = ax - ink.left(), right = ink.right() + 1 - ax;
+    const double above = ay - ink.top(), below = ink.bottom() + 1 - ay;
+    switch (a % 3) {
+      case 0:  // left: the text starts at the anchor
+        EXPECT_GT(left, -2);
+        EXPECT_LT(left, 2);
+        break;
+      case 1:  // centred
+        EXPECT_NEAR(left, right, 2.0);
+        break;
+      case 2:  // right: the text ends at the anchor
+        EXPECT_GT(right, -2);
+        EXPECT_LT(right, 2);
+        break;
+    }
+    switch (a / 3) {
+      case 0:  // top: the text hangs from the anchor
+        EXPECT_LT(above, 0);
+        EXPECT_GT(above, -3);
+        break;
+      case 1:
+        EXPECT_NEAR(above, below, 3.0);
+        break;
+      case 2:  // bottom: the text stands on the anchor
+        EXPECT_LT(below, 0);
+        EXPECT_GT(below, -4);
+        break;
+    }
+  }
+}
+
+// The SVG file holds the texts as text, in the label font, and the images
+// as embedded PNG images.
+TEST(PainterSurface, SvgHoldsTextsAsTextAndImagesAsImages) {
+  PassPicture picture(PassPicture::Format::kSvg, QSize(396, 263), QStringLiteral("test"));
+  PlotSurface& surface = picture.surface();
+  ASSERT_TRUE(surface.Scale(-1.0, 2.0 / 3.0, 1.0, -2.0 / 3.0));
+  ASSERT_TRUE(surface.Cls());
+  ASSERT_TRUE(surface.Image(-0.5, 0.5, 0.5, -0.5, FourColours()));
+  ASSERT_TRUE(surface.Text(0.0, 0.0, "upper surface", kUpperSurfaceColour, TextAnchor::kCentre));
+  ASSERT_TRUE(surface.Text(0.5, 0.2,
+                           "\xE2\x88\x92"
+                           "Cp",
+                           kLabelColour, TextAnchor::kLeft));
+  const QString svg = QString::fromUtf8(picture.Finish());
+  static const QRegularExpression text(QStringLiteral("<text[^>]*>\\s*upper surface\\s*</text>"));
+  EXPECT_TRUE(text.match(svg).hasMatch()) << svg.toStdString();
+  EXPECT_TRUE(svg.contains(QStringLiteral("\u2212Cp</text>")));
+  EXPECT_TRUE(svg.contains(QLatin1String("DejaVu Sans")));
+  EXPECT_TRUE(svg.contains(QLatin1String("#ff0000")) || svg.contains(QLatin1String("red")));
+  static const QRegularExpression image(QStringLiteral("<image[^>]*data:image/png;base64,"));
+  EXPECT_TRUE(image.match(svg).hasMatch());
 }
 
 TEST(PainterSurface, HugeCoordinatesAreClippedToThePlot) {
