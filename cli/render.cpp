@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cmath>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -11,7 +12,10 @@
 #include "app/table_search.h"
 #include "cli/fan_out_surface.h"
 #include "flow/profile_table.h"
+#include "plot/field_picture.h"
+#include "plot/lift_picture.h"
 #include "plot/qt/pass_picture.h"
+#include "report/field_text.h"
 #include "report/pass_summary.h"
 #include "session/pass_session.h"
 
@@ -46,13 +50,33 @@ bool Commit(OutputFile& output, const QByteArray& bytes, std::ostream& err) {
   return false;
 }
 
-// The pictures of one format: the circle-plane plot, the airfoil plot and
-// the surface pressure.
+// The pictures a run writes, in the order of their files: the two plots, the
+// surface pressure, the lift curve and, with --field, the flow field.
+enum PictureKind { kCircle, kAirfoil, kPressure, kLift, kField, kPictureKinds };
+constexpr const char* kPictureNames[kPictureKinds] = {"circle", "airfoil", "pressure", "lift",
+                                                      "field"};
+constexpr const char* kPictureTitles[kPictureKinds] = {
+    "Fluvenna: flow past the circle", "Fluvenna: flow around the airfoil",
+    "Fluvenna: surface pressure", "Fluvenna: lift curve", "Fluvenna: flow field"};
+
+// The pictures of one format, each with its file.
 struct PictureSet {
   PassPicture::Format format;
-  OutputFile circleFile, airfoilFile, pressureFile;
-  std::unique_ptr<PassPicture> circle, airfoil, pressure;
+  std::vector<PictureKind> kinds;
+  std::vector<OutputFile> files;
+  std::vector<std::unique_ptr<PassPicture>> pictures;
 };
+
+// The flow-field picture has the plots' height and is wider by its colour
+// bar's strip.
+QSize FieldPictureSize(const QSize& plotSize) {
+  return QSize(static_cast<int>(std::lround(plotSize.height() * FieldPictureAspect())),
+               plotSize.height());
+}
+
+FieldColouring ColouringOf(const QString& field) {
+  return field == QStringLiteral("speed") ? FieldColouring::kSpeed : FieldColouring::kCp;
+}
 
 // The table the pass uses: exactly the file given by --table, else the first
 // one found in the working directory or the installed data folders.
@@ -69,102 +93,122 @@ ProfileTableSource LoadTable(const QString& tablePath, ProfileTable& table) {
 }  // namespace
 
 int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
+  std::vector<PictureKind> kinds{kCircle, kAirfoil, kPressure, kLift};
+  if (!options.field.isEmpty()) kinds.push_back(kField);
   std::vector<PictureSet> sets;
   const auto addSet = [&](PassPicture::Format format, const QString& prefix, const char* ext) {
-    sets.push_back(PictureSet{format,
-                              {prefix + "-circle." + ext, nullptr},
-                              {prefix + "-airfoil." + ext, nullptr},
-                              {prefix + "-pressure." + ext, nullptr},
-                              nullptr,
-                              nullptr,
-                              nullptr});
+    PictureSet set{format, kinds, {}, {}};
+    for (const PictureKind kind : kinds) {
+      set.files.push_back({prefix + "-" + kPictureNames[kind] + "." + ext, nullptr});
+    }
+    sets.push_back(std::move(set));
   };
   if (!options.pngPrefix.isEmpty()) addSet(PassPicture::Format::kPng, options.pngPrefix, "png");
   if (!options.svgPrefix.isEmpty()) addSet(PassPicture::Format::kSvg, options.svgPrefix, "svg");
-  const bool csvToOut = options.csvPath == QStringLiteral("-");
-  const bool cpToOut = options.cpPath == QStringLiteral("-");
-  const bool liftToOut = options.liftPath == QStringLiteral("-");
-  OutputFile csvFile{options.csvPath, nullptr};
-  OutputFile cpFile{options.cpPath, nullptr};
-  OutputFile liftFile{options.liftPath, nullptr};
+  const QString toOut = QStringLiteral("-");
+  struct TextOutput {
+    OutputFile file;
+    bool toOut;
+  };
+  TextOutput csv{{options.csvPath, nullptr}, options.csvPath == toOut};
+  TextOutput cp{{options.cpPath, nullptr}, options.cpPath == toOut};
+  TextOutput lift{{options.liftPath, nullptr}, options.liftPath == toOut};
+  TextOutput fieldCsv{{options.fieldCsvPath, nullptr}, options.fieldCsvPath == toOut};
   for (PictureSet& set : sets) {
-    if (!Open(set.circleFile, err) || !Open(set.airfoilFile, err) || !Open(set.pressureFile, err)) {
-      return kExitUsage;
+    for (OutputFile& file : set.files) {
+      if (!Open(file, err)) return kExitUsage;
     }
   }
-  if (!options.csvPath.isEmpty() && !csvToOut && !Open(csvFile, err)) return kExitUsage;
-  if (!options.cpPath.isEmpty() && !cpToOut && !Open(cpFile, err)) return kExitUsage;
-  if (!options.liftPath.isEmpty() && !liftToOut && !Open(liftFile, err)) return kExitUsage;
+  for (TextOutput* text : {&csv, &cp, &lift, &fieldCsv}) {
+    if (!text->file.path.isEmpty() && !text->toOut && !Open(text->file, err)) return kExitUsage;
+  }
 
   PassSession session;
   const ProfileTableSource tableSource = LoadTable(options.tablePath, session.Table());
   if (tableSource.failure) err << kProgram << "warning: " << *tableSource.failure << '\n';
 
   // The plots are always painted, written or not, so that a pass fails on
-  // the same surface operations whichever files are asked for.
+  // the same surface operations whichever files are asked for; the pictures
+  // of one format are made for each kind the run writes.
   PassPicture circleImage(PassPicture::Format::kPng, options.size, {});
   PassPicture airfoilImage(PassPicture::Format::kPng, options.size, {});
   PassPicture pressureImage(PassPicture::Format::kPng, options.size, {});
-  FanOutSurface picture1, picture2, picture3;
-  picture1.Add(circleImage.surface());
-  picture2.Add(airfoilImage.surface());
-  picture3.Add(pressureImage.surface());
+  FanOutSurface fanOut[kPictureKinds];
+  fanOut[kCircle].Add(circleImage.surface());
+  fanOut[kAirfoil].Add(airfoilImage.surface());
+  fanOut[kPressure].Add(pressureImage.surface());
+  const QSize fieldSize = FieldPictureSize(options.size);
   for (PictureSet& set : sets) {
-    if (set.format == PassPicture::Format::kPng) continue;
-    set.circle = std::make_unique<PassPicture>(set.format, options.size,
-                                               QStringLiteral("Fluvenna: flow past the circle"));
-    set.airfoil = std::make_unique<PassPicture>(
-        set.format, options.size, QStringLiteral("Fluvenna: flow around the airfoil"));
-    set.pressure = std::make_unique<PassPicture>(set.format, options.size,
-                                                 QStringLiteral("Fluvenna: surface pressure"));
-    picture1.Add(set.circle->surface());
-    picture2.Add(set.airfoil->surface());
-    picture3.Add(set.pressure->surface());
+    for (const PictureKind kind : set.kinds) {
+      const bool shared = set.format == PassPicture::Format::kPng && kind <= kPressure;
+      set.pictures.push_back(shared ? nullptr
+                                    : std::make_unique<PassPicture>(
+                                          set.format, kind == kField ? fieldSize : options.size,
+                                          QString::fromLatin1(kPictureTitles[kind])));
+      if (!shared) fanOut[kind].Add(set.pictures.back()->surface());
+    }
   }
 
-  PassResult result = session.Run(options.texts, picture1, picture2, &picture3);
+  PassResult result =
+      session.Run(options.texts, fanOut[kCircle], fanOut[kAirfoil], &fanOut[kPressure]);
   const ShownPass* shown = session.Shown();  // this pass, when it was drawn whole
   const SurfacePressure* pressure = shown ? &shown->pressure : nullptr;
   if (shown && !session.PressureDrawn()) result.error = "the surface pressure could not be drawn";
+  if (result.ok() && !sets.empty()) {
+    if (!DrawLiftPicture(fanOut[kLift], shown->lift)) {
+      result.error = "the lift curve could not be drawn";
+    } else if (!options.field.isEmpty() &&
+               !session.DrawField(fanOut[kField], ColouringOf(options.field), fieldSize.width(),
+                                  fieldSize.height())) {
+      result.error = "the flow field could not be drawn";
+    }
+  }
 
   for (const std::string& note : result.notes) err << kProgram << "note: " << note << '\n';
   if (pressure) {
     for (const std::string& note : pressure->notes) err << kProgram << "note: " << note << '\n';
   }
+  if (shown && !shown->lift.ok()) {
+    err << kProgram << "note: no lift curve: " << shown->lift.notComputed << '\n';
+  }
   PassSummary summary = SummarisePass(result, session.LastCurves(), pressure);
   summary.table = tableSource.path.string();
   if (!summary.table.empty()) summary.tableFailure = tableSource.failure;
-  std::ostream& summaryOut = (csvToOut || cpToOut || liftToOut) ? err : out;
+  const bool anyToOut =
+      csv.toOut || cp.toOut || lift.toOut || fieldCsv.toOut || !options.probes.empty();
+  std::ostream& summaryOut = anyToOut ? err : out;
   summaryOut << (options.json ? SummaryJson(summary) : SummaryText(summary));
   if (!result.ok()) {
     err << kProgram << "error: " << *result.error << "; no file written\n";
     return kExitPassError;
   }
 
+  PassPicture* const sharedPng[] = {&circleImage, &airfoilImage, &pressureImage};
   for (PictureSet& set : sets) {
-    const bool png = set.format == PassPicture::Format::kPng;
-    PassPicture& circle = png ? circleImage : *set.circle;
-    PassPicture& airfoil = png ? airfoilImage : *set.airfoil;
-    PassPicture& surface = png ? pressureImage : *set.pressure;
-    if (!Commit(set.circleFile, circle.Finish(), err) ||
-        !Commit(set.airfoilFile, airfoil.Finish(), err) ||
-        !Commit(set.pressureFile, surface.Finish(), err)) {
-      return kExitUsage;
+    for (std::size_t i = 0; i < set.kinds.size(); ++i) {
+      PassPicture& picture = set.pictures[i] ? *set.pictures[i] : *sharedPng[set.kinds[i]];
+      if (!Commit(set.files[i], picture.Finish(), err)) return kExitUsage;
     }
   }
-  const auto write = [&](const QString& path, bool toOut, OutputFile& file,
-                         const std::string& text) {
-    if (path.isEmpty()) return true;
-    if (toOut) {
-      out << text;
+  const auto write = [&](TextOutput& text, const std::string& content) {
+    if (text.file.path.isEmpty()) return true;
+    if (text.toOut) {
+      out << content;
       return true;
     }
-    return Commit(file, QByteArray::fromStdString(text), err);
+    return Commit(text.file, QByteArray::fromStdString(content), err);
   };
-  if (!write(options.csvPath, csvToOut, csvFile, session.Csv()) ||
-      !write(options.cpPath, cpToOut, cpFile, session.SurfaceCsv()) ||
-      !write(options.liftPath, liftToOut, liftFile, session.LiftCurveCsv())) {
+  if (!write(csv, session.Csv()) || !write(cp, session.SurfaceCsv()) ||
+      !write(lift, session.LiftCurveCsv()) ||
+      !write(fieldCsv, session.FieldCsv(fieldSize.width(), fieldSize.height()))) {
     return kExitUsage;
+  }
+  if (!options.probes.empty()) {
+    out << kProbeCsvHeader << '\n';
+    for (const ProbeOption& probe : options.probes) {
+      const FieldPoint point = *session.Probe(probe.plane, probe.x, probe.y);
+      out << ProbeCsvLine(probe.plane, probe.x, probe.y, point) << '\n';
+    }
   }
   return kExitPassOk;
 }

@@ -2,8 +2,10 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QLocale>
 #include <QRegularExpression>
 #include <array>
+#include <cmath>
 
 #include "flow/profile_table.h"
 
@@ -51,6 +53,20 @@ bool ReadSize(const QString& text, QSize& size) {
   return true;
 }
 
+// "circle:X,Y" or "airfoil:X,Y", the numbers with "." as the point.
+bool ReadProbe(const QString& text, ProbeOption& probe) {
+  static const QRegularExpression pattern(QStringLiteral("^(circle|airfoil):([^,]+),([^,]+)$"));
+  const QRegularExpressionMatch match = pattern.match(text);
+  if (!match.hasMatch()) return false;
+  const QLocale c = QLocale::c();
+  bool xRead = false, yRead = false;
+  probe.plane =
+      match.captured(1) == QStringLiteral("circle") ? FieldPlane::kCircle : FieldPlane::kAirfoil;
+  probe.x = c.toDouble(match.captured(2).trimmed(), &xRead);
+  probe.y = c.toDouble(match.captured(3).trimmed(), &yRead);
+  return xRead && yRead && std::isfinite(probe.x) && std::isfinite(probe.y);
+}
+
 }  // namespace
 
 ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
@@ -58,7 +74,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral(
       "Runs one pass of Fluvenna and writes its pictures (the flow past the circle, the flow "
-      "around the airfoil and the surface pressure) and its numbers.\nThe parameters take the same "
+      "around the airfoil, the surface pressure, the lift curve and, with --field, the flow "
+      "field) and its numbers.\nThe parameters take the same "
       "texts as "
       "the window's text boxes; their defaults are the window's initial texts."));
   const QCommandLineOption help = parser.addHelpOption();
@@ -78,13 +95,13 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
       QStringLiteral("path"));
   const QCommandLineOption png(
       QStringLiteral("png"),
-      QStringLiteral("Write the pictures to PREFIX-circle.png, PREFIX-airfoil.png and "
-                     "PREFIX-pressure.png."),
+      QStringLiteral("Write the pictures to PREFIX-circle.png, PREFIX-airfoil.png, "
+                     "PREFIX-pressure.png, PREFIX-lift.png and, with --field, PREFIX-field.png."),
       QStringLiteral("prefix"));
   const QCommandLineOption svg(
       QStringLiteral("svg"),
-      QStringLiteral("Write the pictures to PREFIX-circle.svg, PREFIX-airfoil.svg and "
-                     "PREFIX-pressure.svg."),
+      QStringLiteral("Write the pictures to PREFIX-circle.svg, PREFIX-airfoil.svg, "
+                     "PREFIX-pressure.svg, PREFIX-lift.svg and, with --field, PREFIX-field.svg."),
       QStringLiteral("prefix"));
   const QCommandLineOption size(
       QStringLiteral("size"),
@@ -110,9 +127,27 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                      "(alpha_deg,cl,cl_thin; '-' for standard output; the summary then goes to "
                      "standard error)."),
       QStringLiteral("file"));
+  const QCommandLineOption field(
+      QStringLiteral("field"),
+      QStringLiteral("With --png or --svg, also write the flow field coloured by QUANTITY, cp or "
+                     "speed, to PREFIX-field (the window's flow-field view)."),
+      QStringLiteral("quantity"));
+  const QCommandLineOption fieldCsv(
+      QStringLiteral("field-csv"),
+      QStringLiteral("Write the flow field as the flow-field picture samples it, one row per "
+                     "pixel centre (x,y,state,u,v,q,cp,psi,phi), to FILE ('-' for standard "
+                     "output)."),
+      QStringLiteral("file"));
+  const QCommandLineOption probe(
+      QStringLiteral("probe"),
+      QStringLiteral("Print the flow at a point of the circle or airfoil plot as a CSV line "
+                     "(plane,x,y,state,u,v,q,cp,psi,phi) on standard output; may be repeated. "
+                     "The summary then goes to standard error."),
+      QStringLiteral("plane:x,y"));
   const QCommandLineOption json(QStringLiteral("json"),
                                 QStringLiteral("Print the summary as one JSON object."));
-  for (const QCommandLineOption* option : {&table, &png, &svg, &size, &csv, &cp, &lift, &json}) {
+  for (const QCommandLineOption* option :
+       {&table, &png, &svg, &size, &csv, &cp, &lift, &field, &fieldCsv, &probe, &json}) {
     parser.addOption(*option);
   }
 
@@ -152,10 +187,32 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     return UsageError(
         QStringLiteral("--png, --svg, --csv, --cp and --lift-curve need a file name"));
   }
+  o.fieldCsvPath = parser.value(fieldCsv);
+  if (parser.isSet(fieldCsv) && o.fieldCsvPath.isEmpty()) {
+    return UsageError(QStringLiteral("--field-csv needs a file name"));
+  }
+  for (const QString& point : parser.values(probe)) {
+    ProbeOption option;
+    if (!ReadProbe(point, option)) {
+      return UsageError(
+          QStringLiteral("--probe takes circle:X,Y or airfoil:X,Y with finite numbers, not '%1'")
+              .arg(point));
+    }
+    o.probes.push_back(option);
+  }
   const QString toOut = QStringLiteral("-");
-  if ((o.csvPath == toOut) + (o.cpPath == toOut) + (o.liftPath == toOut) > 1) {
+  if ((o.csvPath == toOut) + (o.cpPath == toOut) + (o.liftPath == toOut) +
+          (o.fieldCsvPath == toOut) + !o.probes.empty() >
+      1) {
     return UsageError(
-        QStringLiteral("only one of --csv, --cp and --lift-curve can go to standard output"));
+        QStringLiteral("only one of --csv, --cp, --lift-curve, --field-csv and --probe can go to "
+                       "standard output"));
+  }
+  if (parser.isSet(field)) {
+    o.field = parser.value(field);
+    if (o.field != QStringLiteral("cp") && o.field != QStringLiteral("speed")) {
+      return UsageError(QStringLiteral("--field takes cp or speed, not '%1'").arg(o.field));
+    }
   }
   o.size = QSize(kPictureWidth, kPictureHeight);
   if (parser.isSet(size) && !ReadSize(parser.value(size), o.size)) {

@@ -4,23 +4,35 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
+#include "flow/flow_field.h"
 #include "flow/parameters.h"
 
 namespace fluvenna {
+
+// A point at which --probe asks for the flow.
+struct ProbeOption {
+  FieldPlane plane = FieldPlane::kAirfoil;
+  double x = 0.0, y = 0.0;
+};
 
 // What one run of fluvenna-render is asked to do.
 struct RenderOptions {
   // The eight parameter texts, exactly as given: the pass reads them with the
   // text boxes' leading-number rule.
   ParameterTexts texts;
-  QString tablePath;  // the profile table file; empty: search the usual folders
-  QString pngPrefix;  // PREFIX-circle.png, PREFIX-airfoil.png, PREFIX-pressure.png, when set
-  QString svgPrefix;  // the same as .svg, when set
-  QString csvPath;    // every point of the pass; "-" for standard output
-  QString cpPath;     // the surface speed and pressure; "-" for standard output
-  QString liftPath;   // the lift curve; "-" for standard output
-  QSize size;         // picture size in pixels
-  bool json = false;  // the summary as one JSON object
+  QString tablePath;     // the profile table file; empty: search the usual folders
+  QString pngPrefix;     // PREFIX-circle.png, PREFIX-airfoil.png, PREFIX-pressure.png, when set
+  QString svgPrefix;     // the same as .svg, when set
+  QString csvPath;       // every point of the pass; "-" for standard output
+  QString cpPath;        // the surface speed and pressure; "-" for standard output
+  QString liftPath;      // the lift curve; "-" for standard output
+  QString field;         // "cp" or "speed": PREFIX-field is written too; empty: not
+  QString fieldCsvPath;  // the sampled flow field; "-" for standard output
+  std::vector<ProbeOption> probes;  // printed as CSV on standard output
+  QSize size;                       // picture size in pixels
+  bool json = false;                // the summary as one JSON object
 };
 
 // The size of the window's drawing area: the smallest picture size.

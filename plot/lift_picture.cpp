@@ -144,6 +144,10 @@ LiftFrame LiftPictureFrame(const LiftCurve& curve) {
     cHigh = std::max({cHigh, p.cl, p.cl_thin});
     any = true;
   }
+  if (!any) {  // no curve: the alpha bar's range
+    aLow = kLiftCurveFirstDeg;
+    aHigh = kLiftCurveLastDeg;
+  }
   if (!(aHigh > aLow)) aHigh = aLow + 1.0;
   if (!(cHigh > cLow)) cHigh = cLow + 1.0;
   // Out to the next tick each way.
@@ -164,7 +168,6 @@ LiftFrame LiftPictureFrame(const LiftCurve& curve) {
 }
 
 bool DrawLiftPicture(PlotSurface& surface, const LiftCurve& curve, const LiftLabels& labels) {
-  if (!curve.ok()) return false;
   const LiftFrame f = LiftPictureFrame(curve);
   const std::vector<double> alphas = AxisTicks(f.alphaLow, f.alphaHigh, kMostLiftTicks);
   const std::vector<double> cls = AxisTicks(f.clLow, f.clHigh, kMostLiftTicks);

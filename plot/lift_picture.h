@@ -33,7 +33,8 @@ inline constexpr double kLiftMarginTop = 0.05, kLiftMarginBottom = 0.13;
 // The box spans the curve's angles (only those within
 // +-kLiftCurveExtendLimitDeg, so that a lone far point does not squeeze the
 // rest) and every C_L of both curves there, C_L = 0 always included, each
-// way rounded out to the next tick. Requires a curve with points.
+// way rounded out to the next tick; without points, the alpha bar's range
+// and C_L from 0 to 1.
 LiftFrame LiftPictureFrame(const LiftCurve& curve);
 
 // The ticks of an axis from low to high: every multiple of the first step
@@ -55,8 +56,8 @@ struct LiftLabels {
 // line and then the exact curve (DrawChain, point (alpha_deg, C_L)), the
 // pass's point as a small black square, the exact zero-lift angle as a tick
 // on the C_L = 0 axis with its label, the numbers of the ticks, the axis
-// titles and the legend. Returns false when a surface operation fails or the
-// curve has no points.
+// titles and the legend; a curve without points leaves the box empty.
+// Returns false when a surface operation fails.
 bool DrawLiftPicture(PlotSurface& surface, const LiftCurve& curve, const LiftLabels& labels = {});
 
 }  // namespace fluvenna
