@@ -73,13 +73,36 @@ std::string TenthText(int tenth) {
 constexpr double kLegendDrop = 0.1;
 constexpr double kLegendInset = 0.07;
 
-bool DrawLabels(PlotSurface& surface, const PressureFrame& f, const PressureLabels& labels) {
+// The box an x/c number takes next to its tick, as shares of the frame:
+// half its width and its height (at the window's size of the picture).
+constexpr double kNumberHalfWidthShare = 0.04;
+constexpr double kNumberHeightShare = 0.06;
+
+// Whether the x/c number at `tenth` goes under its tick: unless fewer
+// points of the curves lie in the box it would take above the tick than in
+// the one below it.
+bool NumberGoesUnder(const SurfacePressure& pressure, const PressureFrame& f, int tenth) {
+  const double x = tenth / 10.0;
+  const double halfWidth = kNumberHalfWidthShare * (f.right - f.left);
+  const double reach = XTickLength(f, tenth) + kNumberHeightShare * (f.top - f.bottom);
+  int under = 0, over = 0;
+  for (const SurfacePoint& point : pressure.points) {
+    if (!std::isfinite(point.Cp) || std::abs(point.xc - x) > halfWidth) continue;
+    if (-point.Cp <= 0.0 && -point.Cp >= -reach) ++under;
+    if (-point.Cp >= 0.0 && -point.Cp <= reach) ++over;
+  }
+  return under <= over;
+}
+
+bool DrawLabels(PlotSurface& surface, const SurfacePressure& pressure, const PressureFrame& f,
+                const PressureLabels& labels) {
   for (int i = 0; i <= 10; i += 2) {
+    const bool under = NumberGoesUnder(pressure, f, i);
+    const double y = under ? -XTickLength(f, i) : XTickLength(f, i);
     // The leading edge's number goes left of the -Cp axis, clear of it.
-    const TextAnchor anchor = i == 0 ? TextAnchor::kTopRight : TextAnchor::kTop;
-    if (!surface.Text(i / 10.0, -XTickLength(f, i), TenthText(i), kLabelColour, anchor)) {
-      return false;
-    }
+    const TextAnchor anchor = i == 0 ? (under ? TextAnchor::kTopRight : TextAnchor::kBottomRight)
+                                     : (under ? TextAnchor::kTop : TextAnchor::kBottom);
+    if (!surface.Text(i / 10.0, y, TenthText(i), kLabelColour, anchor)) return false;
   }
   const double height = f.top - f.bottom;
   for (const double y : CpTicks(f)) {
@@ -133,7 +156,7 @@ bool DrawPressurePicture(PlotSurface& surface, const SurfacePressure& pressure,
     if (!DrawChain(surface, first, j - 1, colour, point)) return false;
     first = j;
   }
-  return DrawLabels(surface, f, labels);
+  return DrawLabels(surface, pressure, f, labels);
 }
 
 }  // namespace fluvenna

@@ -65,13 +65,12 @@ inline constexpr const char* kLegendSample = "\xE2\x94\x80\xE2\x94\x80\xE2\x94\x
 // most kMostCpTicks ticks), then the upper surface's points as one chain and
 // the lower surface's as another (DrawChain, point (x/c, -Cp)), then the
 // texts in kLabelColour: the number of every other x/c tick (0, 0.2, ..., 1)
-// hanging from the tick's lower end, the number of every -Cp tick standing on
-// the tick's end at the axis, left of it (none within kTopLabelClearance of
-// the frame's height from the top, where it would be cut off), the axis
-// titles (x/c in the bottom-right corner, -Cp at the top right of the -Cp
-// axis) and the legend in the top-right part, each entry (kLegendSample and
-// the surface's name) in its curve's colour. Returns false when a surface
-// operation fails.
+// hanging from the tick's lower end or, where fewer points of the curves lie
+// in its way above the zero line, standing on its upper end, the number of every -Cp tick standing
+// on the tick's end at the axis, left of it (none within kTopLabelClearance of the frame's height
+// from the top, where it would be cut off), the axis titles (x/c in the bottom-right corner, -Cp at
+// the top right of the -Cp axis) and the legend in the top-right part, each entry (kLegendSample
+// and the surface's name) in its curve's colour. Returns false when a surface operation fails.
 inline constexpr int kMostCpTicks = 12;
 inline constexpr Colour kLabelColour = RGB(64, 64, 64);
 inline constexpr double kTopLabelClearance = 0.06;

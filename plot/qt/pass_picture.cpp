@@ -19,8 +19,9 @@ PassPicture::PassPicture(Format format, const QSize& size, const QString& title)
     svg_.setTitle(title);
     svg_.setDescription(QStringLiteral("Drawn by Fluvenna"));
     painter_.begin(&svg_);
-    // No text is drawn, but the generator writes the font into every group;
-    // without a window system's default font it would write a negative size.
+    // The generator writes the painter's font into every group, texts or
+    // not; without a window system's default font it would write a negative
+    // size. Texts set the label font themselves.
     QFont font(QStringLiteral("sans-serif"));
     font.setPixelSize(12);
     painter_.setFont(font);

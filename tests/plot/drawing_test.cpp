@@ -327,26 +327,32 @@ TEST(PressurePicture, NumbersStandAtTheirTicksAndTheLegendHasTheCurvesColours) {
         continue;
       }
       EXPECT_EQ(text.colour, kLabelColour) << text.text;
-      if (text.anchor == TextAnchor::kBottomRight) {  // a -Cp number on its tick
+      if (text.a[0] == 0.0 && number != 0.0) {  // a -Cp number on its tick
+        EXPECT_EQ(text.anchor, TextAnchor::kBottomRight) << text.text;
         ++cpNumbers;
         EXPECT_EQ(text.a[0], 0.0) << text.text;
         EXPECT_EQ(text.a[1], number) << text.text;
         EXPECT_TRUE(std::any_of(cpTicks.begin(), cpTicks.end(), [&](const auto& tick) {
           return tick.a[1] == number;
         })) << text.text;
-      } else {  // an x/c number under its tick
+      } else {  // an x/c number at its tick
         ++xNumbers;
         EXPECT_EQ(text.a[0], number) << text.text;
-        if (number == 0.0) {
-          EXPECT_EQ(text.anchor, TextAnchor::kTopRight);  // left of the -Cp axis
+        // Hanging from the tick's lower end, or standing on its upper end.
+        const bool under = text.anchor == TextAnchor::kTop || text.anchor == TextAnchor::kTopRight;
+        if (number == 0.0) {  // left of the -Cp axis
+          EXPECT_TRUE(text.anchor == TextAnchor::kTopRight ||
+                      text.anchor == TextAnchor::kBottomRight);
           continue;
         }
-        EXPECT_EQ(text.anchor, TextAnchor::kTop) << text.text;
+        EXPECT_TRUE(under || text.anchor == TextAnchor::kBottom) << text.text;
         const auto tick = std::find_if(xTicks.begin(), xTicks.end(), [&](const auto& t) {
           return t.a[0] == static_cast<float>(number);
         });
         ASSERT_NE(tick, xTicks.end()) << text.text;
-        EXPECT_EQ(static_cast<float>(text.a[1]), std::min(tick->a[1], tick->a[3])) << text.text;
+        const float end =
+            under ? std::min(tick->a[1], tick->a[3]) : std::max(tick->a[1], tick->a[3]);
+        EXPECT_EQ(static_cast<float>(text.a[1]), end) << text.text;
       }
     }
     EXPECT_EQ(xNumbers, 6);  // 0, 0.2, ..., 1

@@ -92,6 +92,24 @@ async function main() {
     }
   }
 
+  // The pressure picture's texts come after all its segments, inside the
+  // plot, with the legend in the curves' colours; the flow plots have none.
+  assert.ok(session.pass({ ...START, ...WORKED[3] }));
+  const segmentCount = session.segments(3).length / core.floatsPerSegment;
+  const marks = session.marks(3);
+  assert.ok(marks.length >= 10, `${marks.length} texts in the pressure picture`);
+  for (const mark of marks) {
+    assert.strictEqual(mark.kind, "text");
+    assert.strictEqual(mark.before, segmentCount);
+    assert.ok(mark.x >= 0 && mark.x <= core.plotWidth && mark.y >= 0 && mark.y <= core.plotHeight + core.textPixels,
+              JSON.stringify(mark));
+    assert.ok(["left", "center", "right"].includes(mark.align));
+  }
+  const legend = (word) => marks.find((mark) => mark.text.endsWith(word)).colour;
+  assert.strictEqual(legend("upper surface"), 255); // red, as the upper curve
+  assert.strictEqual(legend("lower surface"), 255 * 65536); // blue, as the lower curve
+  assert.deepStrictEqual([session.marks(1).length, session.marks(2).length], [0, 0]);
+
   // A refused parameter: no pass in either, and the page says why.
   assert.strictEqual(session.pass({ ...START, dR: "0" }), false);
   assert.ok(session.statusFailed() && /dR/.test(session.statusText()), session.statusText());
