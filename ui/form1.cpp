@@ -1,10 +1,7 @@
 #include "ui/form1.h"
 
-#include <QBuffer>
 #include <QClipboard>
 #include <QFile>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -15,7 +12,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <cmath>
@@ -25,6 +21,8 @@
 #include "plot/qt/pass_picture.h"
 #include "report/number_text.h"
 #include "ui/form_about.h"
+#include "ui/form_field.h"
+#include "ui/form_lift.h"
 #include "ui/form_pressure.h"
 #include "ui/plot_picture.h"
 #include "ui/twips.h"
@@ -104,6 +102,8 @@ Form1::Form1(const QString& tablePath, QWidget* parent) : QMainWindow(parent) {
     return action;
   };
   Mn_SurfacePressure = entry("Mn_SurfacePressure", &Form1::Mn_SurfacePressure_Click);
+  Mn_FlowField = entry("Mn_FlowField", &Form1::Mn_FlowField_Click);
+  Mn_LiftCurve = entry("Mn_LiftCurve", &Form1::Mn_LiftCurve_Click);
   Mn_Plot->addSeparator();
   Mn_CopyPicture = entry("Mn_CopyPicture", &Form1::Mn_CopyPicture_Click);
   Mn_SavePicture = entry("Mn_SavePicture", &Form1::Mn_SavePicture_Click);
@@ -114,10 +114,7 @@ Form1::Form1(const QString& tablePath, QWidget* parent) : QMainWindow(parent) {
     connect(picture, &QWidget::customContextMenuRequested, this,
             [this, picture](const QPoint& at) { ShowPlotMenu(picture, at); });
   }
-  savePathDialog = [](QWidget* parent, const QString& caption, const QString& suggested,
-                      const QString& filter) {
-    return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
-  };
+  savePathDialog = FileDialogForSaving();
 
   Label_Status = new QLabel;
   Label_Status->setObjectName(QStringLiteral("Label_Status"));
@@ -266,6 +263,8 @@ void Form1::hesapla() {
     Picture2->ShowImage(image2);
     UpdatePlotMenu();
     if (pressureWindow) ShowSurfacePressure();
+    if (fieldWindow) fieldWindow->ShowPass();
+    if (liftWindow) ShowLiftCurve();
   }
   ShowPassReport();
 }
@@ -336,6 +335,8 @@ void Form1::UpdatePlotMenu() {
   const QString nothingYet = tr(" (nothing to show yet: move a scroll bar or click a plot)");
   const std::pair<QAction*, QString> entries[] = {
       {Mn_SurfacePressure, tr("Surface pressure…")},
+      {Mn_FlowField, tr("Flow field…")},
+      {Mn_LiftCurve, tr("Lift curve…")},
       {Mn_CopyPicture, tr("Copy picture")},
       {Mn_SavePicture, tr("Save picture…")},
       {Mn_SaveCsv, tr("Save points as CSV…")},
@@ -365,20 +366,31 @@ void Form1::Mn_SurfacePressure_Click() {
   pressureWindow->activateWindow();
 }
 
+void Form1::Mn_FlowField_Click() {
+  if (!session.Shown()) return;
+  if (!fieldWindow) fieldWindow = new Form_Field(session, savePathDialog, this);
+  fieldWindow->show();
+  fieldWindow->ShowPass();
+  fieldWindow->raise();
+  fieldWindow->activateWindow();
+}
+
+void Form1::ShowLiftCurve() {
+  if (const ShownPass* shown = session.Shown()) liftWindow->ShowLift(shown->lift);
+}
+
+void Form1::Mn_LiftCurve_Click() {
+  if (!session.Shown()) return;
+  if (!liftWindow) liftWindow = new Form_Lift(this);
+  ShowLiftCurve();
+  liftWindow->show();
+  liftWindow->raise();
+  liftWindow->activateWindow();
+}
+
 void Form1::Mn_CopyPicture_Click() {
   if (!session.Shown() || !menuPicture) return;
   QGuiApplication::clipboard()->setImage(menuPicture->Image());
-}
-
-bool Form1::WriteFile(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
-      file.commit()) {
-    return true;
-  }
-  QMessageBox::warning(this, QStringLiteral("Fluvenna"),
-                       tr("%1 could not be written: %2").arg(path, file.errorString()));
-  return false;
 }
 
 // PNG: the picture as the plot shows it. SVG: the shown pass drawn again on
@@ -386,35 +398,22 @@ bool Form1::WriteFile(const QString& path, const QByteArray& bytes) {
 void Form1::Mn_SavePicture_Click() {
   if (!session.Shown() || !menuPicture) return;
   const bool circle = menuPicture == Picture1;
-  QString path = savePathDialog(
+  const QString path = savePathDialog(
       this, tr("Save picture"),
       circle ? QStringLiteral("fluvenna-circle.png") : QStringLiteral("fluvenna-airfoil.png"),
       tr("Pictures (*.png *.svg)"));
   if (path.isEmpty()) return;
-  QString suffix = QFileInfo(path).suffix().toLower();
-  if (suffix.isEmpty()) {
-    path += QStringLiteral(".png");
-    suffix = QStringLiteral("png");
-  }
-  if (suffix == QStringLiteral("png")) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    menuPicture->Image().save(&buffer, "PNG");
-    WriteFile(path, bytes);
-  } else if (suffix == QStringLiteral("svg")) {
-    const QSize size = menuPicture->contentsRect().size();
-    PassPicture one(PassPicture::Format::kSvg, size,
-                    QStringLiteral("Fluvenna: flow past the circle"));
-    PassPicture two(PassPicture::Format::kSvg, size,
-                    QStringLiteral("Fluvenna: flow around the airfoil"));
-    session.DrawShownAgain(one.surface(), two.surface());
-    WriteFile(path, (circle ? one : two).Finish());
-  } else {
-    QMessageBox::warning(this, QStringLiteral("Fluvenna"),
-                         tr("Pictures are saved as PNG or SVG: end the file name with .png or "
-                            ".svg."));
-  }
+  const QSize size = menuPicture->contentsRect().size();
+  SavePictureFile(this, path, menuPicture->Image(), size,
+                  circle ? QStringLiteral("Fluvenna: flow past the circle")
+                         : QStringLiteral("Fluvenna: flow around the airfoil"),
+                  [&](PlotSurface& svg) {
+                    // Both plots are drawn, as a pass draws them; the other one
+                    // goes to a picture that is thrown away.
+                    PassPicture other(PassPicture::Format::kSvg, size, QString());
+                    return circle ? session.DrawShownAgain(svg, other.surface())
+                                  : session.DrawShownAgain(other.surface(), svg);
+                  });
 }
 
 // The file fluvenna-render --csv writes for the same pass.
@@ -424,7 +423,7 @@ void Form1::Mn_SaveCsv_Click() {
       savePathDialog(this, tr("Save points as CSV"), QStringLiteral("fluvenna-points.csv"),
                      tr("CSV files (*.csv)"));
   if (path.isEmpty()) return;
-  WriteFile(path, QByteArray::fromStdString(session.Csv()));
+  WriteFileOrWarn(this, path, QByteArray::fromStdString(session.Csv()));
 }
 
 }  // namespace fluvenna

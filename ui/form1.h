@@ -8,6 +8,7 @@
 
 #include "flow/pass.h"
 #include "session/pass_session.h"
+#include "ui/save_files.h"
 
 class QAction;
 class QMenu;
@@ -19,6 +20,8 @@ class QScrollBar;
 namespace fluvenna {
 
 class Form_About;
+class Form_Field;
+class Form_Lift;
 class Form_Pressure;
 class PlotPicture;
 
@@ -26,9 +29,10 @@ class PlotPicture;
 // plane (`Picture1`) and the airfoil (`Picture2`) on the right, a status line
 // under the plots. It owns the profile table, the angle of attack `Alfa` and
 // the point arrays for its whole life; every pass reads the eight texts anew.
-// A right-click on either plot opens the plot menu: the surface pressure
-// of the pass shown, the plot's picture to the clipboard or a file, and
-// every point of the pass as CSV.
+// A right-click on either plot opens the plot menu: the surface pressure,
+// the flow field and the lift curve of the pass shown, each in a window of
+// its own, the plot's picture to the clipboard or a file, and every point of
+// the pass as CSV.
 class Form1 : public QMainWindow {
   Q_OBJECT
 
@@ -44,11 +48,8 @@ class Form1 : public QMainWindow {
   // How many passes have run to their end since the window opened.
   int PassesEnded() const { return session.Passes(); }
 
-  // Asks for the name of a file to write: (parent, caption, suggested name,
-  // filter) -> path, empty when cancelled. A file dialog unless replaced
-  // (tests give the path without a dialog).
-  using SavePathDialog =
-      std::function<QString(QWidget*, const QString&, const QString&, const QString&)>;
+  // How the window and its views ask for the name of a file to write (a
+  // file dialog unless replaced: tests give the path without a dialog).
   void SetSavePathDialog(SavePathDialog dialog) { savePathDialog = std::move(dialog); }
 
  private slots:
@@ -63,6 +64,8 @@ class Form1 : public QMainWindow {
   void Picture2_Click();
   void Mn_About_Click();
   void Mn_SurfacePressure_Click();
+  void Mn_FlowField_Click();
+  void Mn_LiftCurve_Click();
   void Mn_CopyPicture_Click();
   void Mn_SavePicture_Click();
   void Mn_SaveCsv_Click();
@@ -81,7 +84,7 @@ class Form1 : public QMainWindow {
   void ShowPlotMenu(PlotPicture* picture, const QPoint& at);
   void UpdatePlotMenu();
   void ShowSurfacePressure();
-  bool WriteFile(const QString& path, const QByteArray& bytes);
+  void ShowLiftCurve();
 
   // The profile table, the point arrays and the pass the plots show: the
   // last one that worked, its texts and its curves in every plane (what the
@@ -126,11 +129,15 @@ class Form1 : public QMainWindow {
 
   QMenu* Mn_Plot;
   QAction* Mn_SurfacePressure;
+  QAction* Mn_FlowField;
+  QAction* Mn_LiftCurve;
   QAction* Mn_CopyPicture;
   QAction* Mn_SavePicture;
   QAction* Mn_SaveCsv;
   PlotPicture* menuPicture = nullptr;  // the plot the menu was opened on
   QPointer<Form_Pressure> pressureWindow;
+  QPointer<Form_Field> fieldWindow;
+  QPointer<Form_Lift> liftWindow;
 };
 
 }  // namespace fluvenna

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QImage>
@@ -18,7 +19,14 @@
 
 #include "cli/render.h"
 #include "cli/render_options.h"
+#include "flow/flow_field.h"
+#include "plot/colour_map.h"
+#include "plot/field_picture.h"
+#include "plot/qt/painter_surface.h"
+#include "report/field_text.h"
 #include "ui/form1.h"
+#include "ui/form_field.h"
+#include "ui/form_lift.h"
 #include "ui/form_pressure.h"
 #include "ui/plot_picture.h"
 
@@ -60,6 +68,27 @@ class PlotMenuTest : public QObject {
     Menu()->hide();
   }
   QList<Form_Pressure*> PressureWindows() { return w->findChildren<Form_Pressure*>(); }
+  void PassWith(const QString& alpha, const QString& kutta = "1") {
+    Type("Text_DELTA", "0.1");
+    Type("Text_GAMA", "0.05");
+    Type("Text_Alfa", alpha);
+    Type("Text_iKutta", kutta);
+    QTest::mouseClick(Picture("Picture1"), Qt::LeftButton);
+    QVERIFY(w->LastPass()->ok());
+  }
+  // Pixels whose colour is mostly `colour` (the lines are antialiased).
+  static int Colours(const QImage& image, const QColor& colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        const QColor c = image.pixelColor(x, y);
+        count += std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                     std::abs(c.blue() - colour.blue()) <
+                 160;
+      }
+    }
+    return count;
+  }
 
  private slots:
   void initTestCase() {
@@ -209,6 +238,99 @@ class PlotMenuTest : public QObject {
     QVERIFY(PressureWindows().isEmpty());
     Entry("Mn_SurfacePressure")->trigger();
     QCOMPARE(PressureWindows().size(), 1);
+  }
+
+  // The view's colours and its probe line are the core's values at the
+  // point under the pointer; every pass redraws the one view.
+  void flowFieldViewShowsTheCoresFlowUnderThePointer() {
+    PassWith("10");
+    RightClick("Picture1");
+    for (int i = 0; i < 3; ++i) Entry("Mn_FlowField")->trigger();
+    const QList<Form_Field*> views = w->findChildren<Form_Field*>();
+    QCOMPARE(views.size(), 1);
+    Form_Field* view = views.first();
+    QVERIFY(QTest::qWaitForWindowExposed(view));
+    QVERIFY(!view->isModal());
+    QCOMPARE(view->windowTitle(), QStringLiteral("Flow field"));
+    QCOMPARE(view->Colouring(), FieldColouring::kCp);
+    auto* canvas = view->findChild<FieldCanvas*>("Picture_Field");
+    auto* probe = view->findChild<QLabel*>("Label_Probe");
+    const QRect area = canvas->PictureRect();
+    QVERIFY(std::abs(area.width() / double(area.height()) - FieldPictureAspect()) < 0.01);
+    QVERIFY(area.height() >= 263);  // larger than the plots
+
+    const PassResult& pass = *w->LastPass();
+    const FlowFieldModel model(pass.params, pass.circle);
+    const FieldFrame frame = FieldPictureFrame(pass.params.Olcek);
+    const QImage image = canvas->Image();
+    const qreal ratio = image.devicePixelRatio();
+    // Upstream below the dividing streamline, and the middle of the chord.
+    for (const QPoint at : {QPoint(area.width() / 10, area.height() * 9 / 10),
+                            QPoint(area.width() * 11 / 24, area.height() * 47 / 100)}) {
+      // The pointer moving there (a tap on a touch screen is a press).
+      const QPointF local = area.topLeft() + at;
+      QMouseEvent move(QEvent::MouseMove, local, canvas->mapToGlobal(local), Qt::NoButton,
+                       Qt::NoButton, Qt::NoModifier);
+      QApplication::sendEvent(canvas, &move);
+      const auto point = FieldUserPoint(frame, area.width(), area.height(), at.x(), at.y());
+      QVERIFY(point);
+      const FieldPoint flow = model.At(FieldPlane::kAirfoil, point->first, point->second);
+      QCOMPARE(probe->text(), QString::fromStdString(ProbeLine(point->first, point->second, flow)));
+      const QColor shown = image.pixelColor(int(at.x() * ratio), int(at.y() * ratio));
+      if (flow.state == FieldState::kFlow) {
+        // The pixel holds the value at its own centre, which lies within half a
+        // pixel of the pointer: the colour of a value very near the probed one.
+        const Colour expected = CpColour(flow.Cp);
+        QVERIFY2(std::abs(shown.red() - RedOf(expected)) +
+                         std::abs(shown.green() - GreenOf(expected)) +
+                         std::abs(shown.blue() - BlueOf(expected)) <=
+                     6,
+                 qPrintable(shown.name()));
+      } else {
+        QCOMPARE(flow.state, FieldState::kInsideBody);
+        QVERIFY(probe->text().contains("inside the body"));
+        QCOMPARE(shown, ToQColor(kBackgroundColour));  // the body is left uncoloured
+      }
+    }
+
+    auto* selector = view->findChild<QComboBox*>("Combo_Field");
+    selector->setCurrentIndex(selector->findData(int(FieldColouring::kSpeed)));
+    QCOMPARE(view->Colouring(), FieldColouring::kSpeed);
+    QVERIFY(canvas->Image() != image);
+    const QImage speed = canvas->Image();
+    PassWith("-4");  // a later pass redraws the view
+    QVERIFY(canvas->Image() != speed);
+    const QImage later = canvas->Image();
+    Type("Text_dR", "0");  // a failed pass leaves it as it was
+    QTest::mouseClick(Picture("Picture2"), Qt::LeftButton);
+    QVERIFY(!w->LastPass()->ok());
+    QCOMPARE(canvas->Image(), later);
+
+    view->resize(view->width() + 300, view->height());  // it fits its window
+    QTest::qWait(50);
+    QVERIFY(canvas->PictureRect().height() >= area.height());
+    QVERIFY(std::abs(canvas->PictureRect().width() / double(canvas->PictureRect().height()) -
+                     FieldPictureAspect()) < 0.01);
+  }
+
+  void liftCurveIsOneWindowRedrawnByEveryPass() {
+    PassWith("8");
+    RightClick("Picture2");
+    for (int i = 0; i < 3; ++i) Entry("Mn_LiftCurve")->trigger();
+    const QList<Form_Lift*> windows = w->findChildren<Form_Lift*>();
+    QCOMPARE(windows.size(), 1);
+    QVERIFY(QTest::qWaitForWindowExposed(windows.first()));
+    QCOMPARE(windows.first()->windowTitle(), QStringLiteral("Lift curve"));
+    auto* picture = windows.first()->findChild<PlotPicture*>("Picture_Lift");
+    auto* line = windows.first()->findChild<QLabel*>("Label_Lift");
+    QVERIFY(line->text().startsWith("Slope dC_L/dα = "));
+    QVERIFY(Colours(picture->Image(), QColor(255, 0, 0)) > 100);  // the exact curve
+    QVERIFY(Colours(picture->Image(), QColor(0, 0, 255)) > 100);  // thin-airfoil theory
+    const QImage full = picture->Image();
+    const QString fullLine = line->text();
+    PassWith("8", "0.5");  // half the circulation: half the curve
+    QVERIFY(picture->Image() != full);
+    QVERIFY(line->text() != fullLine);
   }
 };
 
