@@ -155,7 +155,7 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
   const SurfacePressure* pressure = shown ? &shown->pressure : nullptr;
   if (shown && !session.PressureDrawn()) result.error = "the surface pressure could not be drawn";
   if (result.ok() && !sets.empty()) {
-    if (!DrawLiftPicture(fanOut[kLift], shown->lift)) {
+    if (!session.DrawLift(fanOut[kLift])) {
       result.error = "the lift curve could not be drawn";
     } else if (!options.field.isEmpty() &&
                !session.DrawField(fanOut[kField], ColouringOf(options.field), fieldSize.width(),

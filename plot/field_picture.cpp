@@ -110,6 +110,14 @@ std::optional<std::pair<double, double>> FieldUserPoint(const FieldFrame& frame,
   return std::pair{x, y};
 }
 
+FieldLabels FieldLabelsIn(Language language) {
+  FieldLabels labels;
+  for (std::string* text : {&labels.cpTitle, &labels.speedTitle}) {
+    *text = Translate(language, "Pictures", *text);
+  }
+  return labels;
+}
+
 bool DrawFieldPicture(PlotSurface& surface, const FieldScene& scene, FieldColouring colouring,
                       int width, int height, FieldBuffers& buffers, const FieldLabels& labels) {
   const FieldFrame frame = FieldPictureFrame(scene.Olcek);

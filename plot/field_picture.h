@@ -10,6 +10,7 @@
 #include "flow/flow_field.h"
 #include "plot/colour_map.h"
 #include "plot/surface.h"
+#include "report/catalogue.h"
 #include "report/pass_curves.h"
 
 namespace fluvenna {
@@ -45,9 +46,12 @@ std::optional<std::pair<double, double>> FieldUserPoint(const FieldFrame& frame,
 
 // The words the picture shows; the window passes them translated.
 struct FieldLabels {
-  std::string cpTitle = "Cp";
-  std::string speedTitle = "q/U0";
+  std::string cpTitle = QT_TRANSLATE_NOOP("Pictures", "Cp");
+  std::string speedTitle = QT_TRANSLATE_NOOP("Pictures", "q/U0");
 };
+
+// The words in `language`.
+FieldLabels FieldLabelsIn(Language language);
 
 // What the picture draws: the flow of the pass, its airfoil-plane curves
 // (curve 0 is the body) and the plot scale.

@@ -167,6 +167,15 @@ LiftFrame LiftPictureFrame(const LiftCurve& curve) {
   return f;
 }
 
+LiftLabels LiftLabelsIn(Language language) {
+  LiftLabels labels;
+  for (std::string* text :
+       {&labels.alphaAxis, &labels.clAxis, &labels.exact, &labels.thin, &labels.zeroLift}) {
+    *text = Translate(language, "Pictures", *text);
+  }
+  return labels;
+}
+
 bool DrawLiftPicture(PlotSurface& surface, const LiftCurve& curve, const LiftLabels& labels) {
   const LiftFrame f = LiftPictureFrame(curve);
   const std::vector<double> alphas = AxisTicks(f.alphaLow, f.alphaHigh, kMostLiftTicks);

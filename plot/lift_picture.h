@@ -7,6 +7,7 @@
 
 #include "flow/lift_curve.h"
 #include "plot/surface.h"
+#include "report/catalogue.h"
 
 namespace fluvenna {
 
@@ -44,12 +45,15 @@ inline constexpr int kMostLiftTicks = 10;
 
 // The words the picture shows; the window passes them translated.
 struct LiftLabels {
-  std::string alphaAxis = "α (°)";
-  std::string clAxis = "C_L";
-  std::string exact = "exact (Joukowski)";
-  std::string thin = "thin-airfoil theory";
-  std::string zeroLift = "α_L0";
+  std::string alphaAxis = QT_TRANSLATE_NOOP("Pictures", "α (°)");
+  std::string clAxis = QT_TRANSLATE_NOOP("Pictures", "C_L");
+  std::string exact = QT_TRANSLATE_NOOP("Pictures", "exact (Joukowski)");
+  std::string thin = QT_TRANSLATE_NOOP("Pictures", "thin-airfoil theory");
+  std::string zeroLift = QT_TRANSLATE_NOOP("Pictures", "α_L0");
 };
+
+// The texts in `language`.
+LiftLabels LiftLabelsIn(Language language);
 
 // The picture: Scale to LiftPictureFrame, Cls, the box's grid lines at the
 // ticks and its C_L = 0 and alpha = 0 axes in kAxisColour, the thin-airfoil

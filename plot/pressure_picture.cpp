@@ -159,4 +159,13 @@ bool DrawPressurePicture(PlotSurface& surface, const SurfacePressure& pressure,
   return DrawLabels(surface, pressure, f, labels);
 }
 
+PressureLabels PressureLabelsIn(Language language) {
+  PressureLabels labels;
+  for (std::string* text :
+       {&labels.xAxis, &labels.cpAxis, &labels.upperSurface, &labels.lowerSurface}) {
+    *text = Translate(language, "Pictures", *text);
+  }
+  return labels;
+}
+
 }  // namespace fluvenna

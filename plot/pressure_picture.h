@@ -4,6 +4,7 @@
 
 #include "flow/surface_pressure.h"
 #include "plot/surface.h"
+#include "report/catalogue.h"
 
 namespace fluvenna {
 
@@ -45,13 +46,14 @@ PressureFrame PressurePictureFrame(const SurfacePressure& pressure);
 // own (the window passes its translations). The numbers of the ticks are not
 // here: they are the same in every language.
 struct PressureLabels {
-  std::string xAxis = "x/c";
-  std::string cpAxis =
-      "\xE2\x88\x92"
-      "Cp";  // "−Cp", with the minus sign U+2212
-  std::string upperSurface = "upper surface";
-  std::string lowerSurface = "lower surface";
+  std::string xAxis = QT_TRANSLATE_NOOP("Pictures", "x/c");
+  std::string cpAxis = QT_TRANSLATE_NOOP("Pictures", "−Cp");  // with the minus sign U+2212
+  std::string upperSurface = QT_TRANSLATE_NOOP("Pictures", "upper surface");
+  std::string lowerSurface = QT_TRANSLATE_NOOP("Pictures", "lower surface");
 };
+
+// The texts in `language`.
+PressureLabels PressureLabelsIn(Language language);
 
 // The legend's line sample, drawn as text in the curve's colour before its
 // word: three light horizontal box-drawing strokes (U+2500), which join

@@ -36,6 +36,14 @@ void WriteFieldCsvRow(std::ostream& out, double x, double y, const FieldPoint& p
   out << SeventeenDigitText(x) << ',' << SeventeenDigitText(y) << ',' << Values(point) << '\n';
 }
 
+ProbeWording ProbeWordingIn(Language language) {
+  ProbeWording w;
+  for (std::string* text : {&w.flow, &w.onBody, &w.insideBody, &w.singular}) {
+    *text = Translate(language, "Report", *text);
+  }
+  return w;
+}
+
 std::string ProbeLine(double x, double y, const FieldPoint& point, const ProbeWording& wording) {
   const std::vector<std::string> args = {FixedText(x, 3), FixedText(y, 3), FixedText(point.q, 3),
                                          FixedText(point.Cp, 3), FixedText(point.psi, 4)};

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "flow/flow_field.h"
+#include "report/catalogue.h"
 
 namespace fluvenna {
 
@@ -26,11 +27,16 @@ void WriteFieldCsvRow(std::ostream& out, double x, double y, const FieldPoint& p
 // markers: %1 x, %2 y (three decimals), %3 q/U0, %4 Cp (three decimals),
 // %5 psi (four decimals).
 struct ProbeWording {
-  std::string flow = "x = %1, y = %2: q/U0 = %3, Cp = %4, ψ = %5";
-  std::string onBody = "x = %1, y = %2, on the body: q/U0 = %3, Cp = %4, ψ = %5";
-  std::string insideBody = "x = %1, y = %2: inside the body";
-  std::string singular = "x = %1, y = %2: a sharp edge, where the speed is unbounded";
+  std::string flow = QT_TRANSLATE_NOOP("Report", "x = %1, y = %2: q/U0 = %3, Cp = %4, ψ = %5");
+  std::string onBody =
+      QT_TRANSLATE_NOOP("Report", "x = %1, y = %2, on the body: q/U0 = %3, Cp = %4, ψ = %5");
+  std::string insideBody = QT_TRANSLATE_NOOP("Report", "x = %1, y = %2: inside the body");
+  std::string singular =
+      QT_TRANSLATE_NOOP("Report", "x = %1, y = %2: a sharp edge, where the speed is unbounded");
 };
+
+// The wording in `language`.
+ProbeWording ProbeWordingIn(Language language);
 
 // The line the flow-field view shows for the point under the pointer.
 std::string ProbeLine(double x, double y, const FieldPoint& point,

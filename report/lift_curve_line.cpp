@@ -15,10 +15,18 @@ std::string Fixed(const std::optional<double>& value, int decimals) {
 
 }  // namespace
 
-std::string LiftCurveLine(const LiftCurve& curve, const LiftCurveWording& wording) {
-  if (!curve.ok()) {
-    return FillMarkers(wording.noCurve, {curve.notComputed});
+LiftCurveWording LiftCurveWordingIn(Language language) {
+  LiftCurveWording w;
+  for (std::string* text : {&w.slope, &w.zeroLift, &w.noCurve}) {
+    *text = Translate(language, "Report", *text);
   }
+  return w;
+}
+
+std::string LiftCurveLine(const LiftCurve& curve, const LiftCurveWording& wording,
+                          Language language) {
+  if (!curve.ok())
+    return FillMarkers(wording.noCurve, {TranslateNote(language, curve.notComputed)});
   const std::vector<std::string> args = {Fixed(curve.slopePerDeg, 4), Fixed(curve.slopePerRad, 3),
                                          Fixed(curve.slopeRatio, 3), Fixed(curve.zeroLiftDeg, 3),
                                          Fixed(curve.zeroLiftThinDeg, 3)};

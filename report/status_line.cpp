@@ -33,7 +33,10 @@ std::string Sentence(const std::string& text) {
   return sentence;
 }
 
-StatusLine PassStatusLine(const PassResult& result, double chord) {
+StatusLine PassStatusLine(const PassResult& result, double chord, Language language) {
+  const auto inLanguage = [language](const char* text) {
+    return Translate(language, "Report", text);
+  };
   StatusLine line;
   const auto add = [&line](const std::string& sentence) {
     if (sentence.empty()) return;
@@ -42,16 +45,23 @@ StatusLine PassStatusLine(const PassResult& result, double chord) {
   };
   if (result.ok()) {
     const double lift = LiftCoefficient(result.circle.Circ, result.params.U0, chord);
-    if (std::isfinite(lift)) add("Lift coefficient C_L = " + LiftCoefficientText(lift) + ".");
+    if (std::isfinite(lift)) {
+      add(FillMarkers(inLanguage(QT_TRANSLATE_NOOP("Report", "Lift coefficient C_L = %1.")),
+                      {LiftCoefficientText(lift)}));
+    }
   } else {
     line.failed = true;
-    add("The plots were not redrawn: " + Sentence(*result.error));
+    add(FillMarkers(inLanguage(QT_TRANSLATE_NOOP("Report", "The plots were not redrawn: %1")),
+                    {Sentence(TranslateNote(language, *result.error))}));
   }
-  for (const std::string& note : result.notes) add(Sentence(note));
+  for (const std::string& note : result.notes) add(Sentence(TranslateNote(language, note)));
   return line;
 }
 
-std::string PressureStatusLine(const SurfacePressure& pressure) {
+std::string PressureStatusLine(const SurfacePressure& pressure, Language language) {
+  const auto inLanguage = [language](const char* text) {
+    return Translate(language, "Report", text);
+  };
   std::string text;
   const auto add = [&text](const std::string& sentence) {
     if (sentence.empty()) return;
@@ -59,14 +69,18 @@ std::string PressureStatusLine(const SurfacePressure& pressure) {
     text += sentence;
   };
   if (pressure.CL && std::isfinite(*pressure.CL)) {
-    add("C_L integrated from Cp = " + LiftCoefficientText(*pressure.CL) + ".");
+    add(FillMarkers(inLanguage(QT_TRANSLATE_NOOP("Report", "C_L integrated from Cp = %1.")),
+                    {LiftCoefficientText(*pressure.CL)}));
   }
   if (!pressure.points.empty() && std::isfinite(pressure.CpMin)) {
-    add("Lowest Cp = " + LiftCoefficientText(pressure.CpMin) +
-        " at x/c = " + LiftCoefficientText(pressure.CpMinXc) + " on the " +
-        SurfaceSideName(pressure.CpMinSide) + " surface.");
+    const char* form =
+        pressure.CpMinSide == SurfaceSide::kUpper
+            ? QT_TRANSLATE_NOOP("Report", "Lowest Cp = %1 at x/c = %2 on the upper surface.")
+            : QT_TRANSLATE_NOOP("Report", "Lowest Cp = %1 at x/c = %2 on the lower surface.");
+    add(FillMarkers(inLanguage(form),
+                    {LiftCoefficientText(pressure.CpMin), LiftCoefficientText(pressure.CpMinXc)}));
   }
-  for (const std::string& note : pressure.notes) add(Sentence(note));
+  for (const std::string& note : pressure.notes) add(Sentence(TranslateNote(language, note)));
   return text;
 }
 

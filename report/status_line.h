@@ -4,6 +4,7 @@
 
 #include "flow/pass.h"
 #include "flow/surface_pressure.h"
+#include "report/catalogue.h"
 
 namespace fluvenna {
 
@@ -18,13 +19,16 @@ struct StatusLine {
 // `chord` is the chord of the drawn profile, measured as the table generator
 // measures it (MeasureProfile); C_L = 2 Circ / (U0 chord). A lift coefficient
 // that is not a finite number is left out.
-StatusLine PassStatusLine(const PassResult& result, double chord);
+// The sentences are in `language`, the notes of the core translated.
+StatusLine PassStatusLine(const PassResult& result, double chord,
+                          Language language = Language::kEnglish);
 
 // The line under the surface-pressure picture: the lift coefficient
 // integrated from Cp, the lowest Cp with its x/c and surface (three
 // decimals, as the status line has C_L), then the notes of the surface as
 // sentences.
-std::string PressureStatusLine(const SurfacePressure& pressure);
+std::string PressureStatusLine(const SurfacePressure& pressure,
+                               Language language = Language::kEnglish);
 
 // A note or error of the core as a sentence: first letter capitalised unless
 // the first word is a parameter name with capitals ("dR", "nSL"), and a full

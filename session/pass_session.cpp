@@ -7,10 +7,12 @@
 #include <sstream>
 
 #include "plot/drawing.h"
+#include "plot/lift_picture.h"
 #include "plot/pressure_picture.h"
 #include "report/curves_csv.h"
 #include "report/field_text.h"
 #include "report/lift_curve_csv.h"
+#include "report/lift_curve_line.h"
 #include "report/surface_csv.h"
 
 namespace fluvenna {
@@ -33,7 +35,7 @@ const PassResult& PassSession::Run(const ParameterTexts& texts, PlotSurface& pic
     curves.TakeCirclePlane(*arrays_, result.lastCurve);  // the arrays still hold the circle plane
   }
   const FlowParameters& p = result.params;
-  status_ = PassStatusLine(result, result.ok() ? ProfileOf(p.Eps, p.Mu).chord : 0.0);
+  status_ = PassStatusLine(result, result.ok() ? ProfileOf(p.Eps, p.Mu).chord : 0.0, language_);
   pressureDrawn_ = false;
   if (result.ok()) {
     const ProfileMeasure& profile = ProfileOf(p.Eps, p.Mu);
@@ -44,7 +46,7 @@ const PassResult& PassSession::Run(const ParameterTexts& texts, PlotSurface& pic
                        ComputeSurfacePressure(p, result.circle, profile),
                        ComputeLiftCurve(p, profile.chord),
                        FlowFieldModel(p, result.circle)};
-    if (pressure) pressureDrawn_ = DrawPressurePicture(*pressure, shown_->pressure);
+    if (pressure) pressureDrawn_ = DrawShownPressure(*pressure);
   }
   lastCurves_ = std::move(curves);
   last_ = std::move(result);
@@ -71,7 +73,12 @@ std::string PassSession::LiftCurveCsv() const {
 }
 
 std::string PassSession::PressureText() const {
-  return shown_ ? PressureStatusLine(shown_->pressure) : std::string();
+  return shown_ ? PressureStatusLine(shown_->pressure, language_) : std::string();
+}
+
+std::string PassSession::LiftText() const {
+  return shown_ ? LiftCurveLine(shown_->lift, LiftCurveWordingIn(language_), language_)
+                : std::string();
 }
 
 bool PassSession::DrawShownAgain(PlotSurface& picture1, PlotSurface& picture2) const {
@@ -81,15 +88,28 @@ bool PassSession::DrawShownAgain(PlotSurface& picture1, PlotSurface& picture2) c
 }
 
 bool PassSession::DrawShownPressure(PlotSurface& surface) const {
-  return shown_ && DrawPressurePicture(surface, shown_->pressure);
+  return shown_ && DrawPressurePicture(surface, shown_->pressure, PressureLabelsIn(language_));
 }
 
-bool PassSession::DrawField(PlotSurface& surface, FieldColouring colouring, int width, int height,
-                            const FieldLabels& labels) {
+bool PassSession::DrawLift(PlotSurface& surface) const {
+  return shown_ && DrawLiftPicture(surface, shown_->lift, LiftLabelsIn(language_));
+}
+
+bool PassSession::DrawField(PlotSurface& surface, FieldColouring colouring, int width, int height) {
   if (!shown_) return false;
   const FieldScene scene{&shown_->field, &shown_->curves.airfoil(), shown_->result.params.Olcek,
                          shown_->result.params.XMax};
-  return DrawFieldPicture(surface, scene, colouring, width, height, fieldBuffers_, labels);
+  return DrawFieldPicture(surface, scene, colouring, width, height, fieldBuffers_,
+                          FieldLabelsIn(language_));
+}
+
+std::string PassSession::ProbeText(double width, double height, double px, double py) const {
+  if (!shown_) return std::string();
+  const auto point =
+      FieldUserPoint(FieldPictureFrame(shown_->result.params.Olcek), width, height, px, py);
+  if (!point) return std::string();
+  const FieldPoint flow = shown_->field.At(FieldPlane::kAirfoil, point->first, point->second);
+  return ProbeLine(point->first, point->second, flow, ProbeWordingIn(language_));
 }
 
 std::optional<FieldPoint> PassSession::Probe(FieldPlane plane, double x, double y) const {

@@ -44,6 +44,11 @@ class PassSession {
   PassSession(const PassSession&) = delete;
   PassSession& operator=(const PassSession&) = delete;
 
+  // The language of every text the session makes (status line, notes, the
+  // lines under the views, the pictures' words); English until set.
+  void SetLanguage(Language language) { language_ = language; }
+  Language CurrentLanguage() const { return language_; }
+
   ProfileTable& Table() { return table_; }
   const ProfileTable& Table() const { return table_; }
 
@@ -76,20 +81,25 @@ class PassSession {
   std::string SurfaceCsv() const;
   std::string LiftCurveCsv() const;  // as --lift-curve writes it
   std::string PressureText() const;
+  std::string LiftText() const;  // the line under the lift curve
 
   // Draws the shown pass again on other surfaces (a picture saved as SVG),
   // leaving the session as it is. False before the first pass or when a
   // surface fails.
   bool DrawShownAgain(PlotSurface& picture1, PlotSurface& picture2) const;
   bool DrawShownPressure(PlotSurface& surface) const;
+  bool DrawLift(PlotSurface& surface) const;
 
   // The flow-field picture of the shown pass on a surface of width x height
   // device pixels. False before the first pass or when a surface fails.
-  bool DrawField(PlotSurface& surface, FieldColouring colouring, int width, int height,
-                 const FieldLabels& labels = {});
+  bool DrawField(PlotSurface& surface, FieldColouring colouring, int width, int height);
   // The flow of the shown pass at a point of either plot; nothing before the
   // first pass.
   std::optional<FieldPoint> Probe(FieldPlane plane, double x, double y) const;
+  // The probe's line for the device pixel (px, py) of a flow-field picture
+  // of width x height pixels; empty outside the flow's part or before the
+  // first pass.
+  std::string ProbeText(double width, double height, double px, double py) const;
   // The field as DrawField samples it for a picture of width x height
   // pixels, as CSV: one row per pixel centre of the flow's part, in user
   // coordinates (header only before the first pass).
@@ -100,6 +110,7 @@ class PassSession {
   const ProfileMeasure& ProfileOf(double Eps, double Mu);
 
  private:
+  Language language_ = Language::kEnglish;
   ProfileTable table_;
   std::unique_ptr<PointArrays> arrays_;
   std::optional<PassResult> last_;

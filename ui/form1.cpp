@@ -80,11 +80,12 @@ QScrollBar* ScrollBar(QWidget* parent, const char* name, const QRect& box, int m
 
 }  // namespace
 
-Form1::Form1(const QString& tablePath, QWidget* parent) : QMainWindow(parent) {
+Form1::Form1(const QString& tablePath, Language language, QWidget* parent) : QMainWindow(parent) {
+  session.SetLanguage(language);
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QStringLiteral("Joukowsky profili etrafında akım çizgileri"));
+  setWindowTitle(tr("Joukowsky profili etrafında akım çizgileri"));
 
-  Mn_About = menuBar()->addAction(QStringLiteral("About"));
+  Mn_About = menuBar()->addAction(tr("About"));
   Mn_About->setObjectName(QStringLiteral("Mn_About"));
   connect(Mn_About, &QAction::triggered, this, &Form1::Mn_About_Click);
 
@@ -155,34 +156,34 @@ void Form1::CreateControls() {
   Frame2->setGeometry(TwipRect(120, 2640, 2895, 1935));
 
   // Profile and flow parameters.
-  Label1 = Caption(Frame1, "Label1", QStringLiteral("δ = "), TwipRect(600, 360, 375, 255));
+  Label1 = Caption(Frame1, "Label1", tr("δ = "), TwipRect(600, 360, 375, 255));
   Text_DELTA = TextBox(Frame1, "Text_DELTA", QStringLiteral("0.01"), TwipRect(960, 360, 495, 285));
   HScroll_Delta =
       ScrollBar(Frame1, "HScroll_Delta", TwipRect(1440, 360, 1215, 255), 1, 30, 1, 1, 1);
-  Label2 = Caption(Frame1, "Label2", QStringLiteral("γ ="), TwipRect(600, 720, 375, 255));
+  Label2 = Caption(Frame1, "Label2", tr("γ ="), TwipRect(600, 720, 375, 255));
   Text_GAMA = TextBox(Frame1, "Text_GAMA", QStringLiteral("0"), TwipRect(960, 720, 495, 285));
   HScroll_Gama = ScrollBar(Frame1, "HScroll_Gama", TwipRect(1440, 720, 1215, 255), 0, 14, 0, 1, 1);
-  Label5 = Caption(Frame1, "Label5", QStringLiteral("α ="), TwipRect(600, 1080, 255, 255));
+  Label5 = Caption(Frame1, "Label5", tr("α ="), TwipRect(600, 1080, 255, 255));
   Text_Alfa = TextBox(Frame1, "Text_Alfa", QStringLiteral("0"), TwipRect(960, 1080, 495, 285));
   HScroll_Alfa =
       ScrollBar(Frame1, "HScroll_Alfa", TwipRect(1440, 1080, 1215, 255), -10, 30, 0, 1, 5);
-  Label6 = Caption(Frame1, "Label6", QStringLiteral("Kutta şartı"), TwipRect(120, 1440, 735, 255));
+  Label6 = Caption(Frame1, "Label6", tr("Kutta şartı"), TwipRect(120, 1440, 735, 255));
   Text_iKutta = TextBox(Frame1, "Text_iKutta", QStringLiteral("1"), TwipRect(960, 1440, 495, 285));
   HScroll_iKutta =
       ScrollBar(Frame1, "HScroll_iKutta", TwipRect(1440, 1440, 1215, 255), 0, 10, 10, 1, 1);
 
   // Streamline and drawing parameters.
-  Label7 = Caption(Frame2, "Label7", QStringLiteral("Δψ ="), TwipRect(360, 360, 375, 255));
+  Label7 = Caption(Frame2, "Label7", tr("Δψ ="), TwipRect(360, 360, 375, 255));
   Text_dPsi = TextBox(Frame2, "Text_dPsi", QStringLiteral("0.1"), TwipRect(840, 360, 495, 285));
   HScroll_dPsi = ScrollBar(Frame2, "HScroll_dPsi", TwipRect(1320, 360, 1455, 255), 1, 10, 10, 1, 1);
-  Label9 = Caption(Frame2, "Label9", QStringLiteral("nSL ="), TwipRect(240, 720, 495, 255));
+  Label9 = Caption(Frame2, "Label9", tr("nSL ="), TwipRect(240, 720, 495, 255));
   Text_kMax = TextBox(Frame2, "Text_kMax", QStringLiteral("2"), TwipRect(840, 720, 495, 285));
   HScroll_kMax = ScrollBar(Frame2, "HScroll_kMax", TwipRect(1320, 720, 1455, 255), 2, 10, 2, 2, 2);
-  Label4 = Caption(Frame2, "Label4", QStringLiteral("Scale ="), TwipRect(120, 1080, 615, 255));
+  Label4 = Caption(Frame2, "Label4", tr("Scale ="), TwipRect(120, 1080, 615, 255));
   Text_Olcek = TextBox(Frame2, "Text_Olcek", QStringLiteral("1"), TwipRect(840, 1080, 495, 285));
   HScroll_Olcek =
       ScrollBar(Frame2, "HScroll_Olcek", TwipRect(1320, 1080, 1455, 255), 5, 30, 10, 1, 5);
-  Label10 = Caption(Frame2, "Label10", QStringLiteral("dR ="), TwipRect(360, 1440, 375, 255));
+  Label10 = Caption(Frame2, "Label10", tr("dR ="), TwipRect(360, 1440, 375, 255));
   Text_dR = TextBox(Frame2, "Text_dR", QStringLiteral("0.01"), TwipRect(840, 1440, 495, 285));
 
   for (QScrollBar* bar : {HScroll_Delta, HScroll_Gama, HScroll_Alfa, HScroll_iKutta, HScroll_dPsi,
@@ -230,7 +231,7 @@ void Form1::Form_Load(const QString& tablePath) {
           : LoadProfileTableFile(session.Table(), QFile::encodeName(tablePath).toStdString());
   if (!failure) return;
   QMessageBox message(QMessageBox::NoIcon, QStringLiteral("Fluvenna"),
-                      QString::fromStdString(*failure), QMessageBox::Ok);
+                      QCoreApplication::translate("Notes", failure->c_str()), QMessageBox::Ok);
   message.exec();
 }
 
@@ -354,7 +355,7 @@ void Form1::ShowPlotMenu(PlotPicture* picture, const QPoint& at) {
 }
 
 void Form1::ShowSurfacePressure() {
-  if (const ShownPass* shown = session.Shown()) pressureWindow->ShowPressure(shown->pressure);
+  pressureWindow->ShowPressure(session);
 }
 
 void Form1::Mn_SurfacePressure_Click() {
@@ -376,7 +377,7 @@ void Form1::Mn_FlowField_Click() {
 }
 
 void Form1::ShowLiftCurve() {
-  if (const ShownPass* shown = session.Shown()) liftWindow->ShowLift(shown->lift);
+  liftWindow->ShowLift(session);
 }
 
 void Form1::Mn_LiftCurve_Click() {

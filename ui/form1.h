@@ -40,7 +40,10 @@ class Form1 : public QMainWindow {
   // Loads the profile table before the window is shown: from `tablePath`
   // when one is given, else from the first of the usual folders that holds
   // one (the working directory, then the installed data folders).
-  explicit Form1(const QString& tablePath = QString(), QWidget* parent = nullptr);
+  // The texts the session makes (status line, views) are in `language`; the
+  // window's own texts in the language of the installed translations.
+  explicit Form1(const QString& tablePath = QString(), Language language = Language::kTurkish,
+                 QWidget* parent = nullptr);
   ~Form1() override;
 
   // What the last pass computed (empty before the first one).

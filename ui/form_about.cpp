@@ -40,7 +40,7 @@ QLabel* Caption(QWidget* parent, const char* name, const QString& text, const QR
 
 Form_About::Form_About(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form_About"));
-  setWindowTitle(QStringLiteral("About"));
+  setWindowTitle(tr("About"));
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(Twips(4125), Twips(3195));
   QPalette palette = this->palette();
@@ -54,19 +54,18 @@ Form_About::Form_About(QWidget* parent) : QWidget(parent, Qt::Window) {
   const QFont description = VerdanaFont(13);  // 9.75 points
   const QFont small = VerdanaFont(11);        // 8.25 points
 
-  Label1 = Caption(this, "Label1", QStringLiteral("Fluvenna"), TwipRect(720, 240, 3015, 375), title,
-                   kGreen);
-  Label2 = Caption(this, "Label2", QStringLiteral("Streamlines around a Joukowsky Airfoil"),
+  Label1 = Caption(this, "Label1", tr("Fluvenna"), TwipRect(720, 240, 3015, 375), title, kGreen);
+  Label2 = Caption(this, "Label2", tr("Streamlines around a Joukowsky Airfoil"),
                    TwipRect(840, 720, 2655, 615), description, kGreen);
   Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   Label2->setWordWrap(true);
   // The author line runs on to the window's right edge: the name is longer
   // than the box that was drawn for it.
-  Label7 = Caption(this, "Label7", QStringLiteral("developed by the Fluvenna developers"),
+  Label7 = Caption(this, "Label7", tr("developed by the Fluvenna developers"),
                    TwipRect(840, 1680, 4125 - 840, 255), small);
-  Label8 = Caption(this, "Label8", QStringLiteral("last update : February 2007"),
+  Label8 = Caption(this, "Label8", tr("last update : February 2007"),
                    TwipRect(840, 2040, 2775, 255), small);
-  Label4 = Caption(this, "Label4", QStringLiteral("for comments and questions e-mail to"),
+  Label4 = Caption(this, "Label4", tr("for comments and questions e-mail to"),
                    TwipRect(480, 2520, 3375, 255), small);
   Label5 = Caption(this, "Label5", QStringLiteral("fluvenna@example.org"),
                    TwipRect(1200, 2760, 1935, 255), small, kBlue);

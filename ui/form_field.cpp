@@ -151,24 +151,15 @@ void Form_Field::ShowPass() {
   {
     QPainter painter(&image);
     PainterSurface surface(painter, QRectF(QPointF(0, 0), area.size()));
-    drawn = session.DrawField(surface, Colouring(), image.width(), image.height(), Labels());
+    drawn = session.DrawField(surface, Colouring(), image.width(), image.height());
   }
   if (drawn) Picture_Field->ShowImage(image);
 }
 
 void Form_Field::ShowProbe(const QPointF& at) {
-  const ShownPass* shown = session.Shown();
-  if (!shown) return;
   const QRect area = Picture_Field->PictureRect();
-  const auto point = FieldUserPoint(FieldPictureFrame(shown->result.params.Olcek), area.width(),
-                                    area.height(), at.x(), at.y());
-  if (!point) {
-    Label_Probe->setText(ProbeHint());
-    return;
-  }
-  const FieldPoint flow = shown->field.At(FieldPlane::kAirfoil, point->first, point->second);
-  Label_Probe->setText(
-      QString::fromStdString(ProbeLine(point->first, point->second, flow, Wording())));
+  const std::string line = session.ProbeText(area.width(), area.height(), at.x(), at.y());
+  Label_Probe->setText(line.empty() ? ProbeHint() : QString::fromStdString(line));
 }
 
 void Form_Field::CopyPicture() {
@@ -182,8 +173,7 @@ void Form_Field::SavePicture() {
   const QSize size = Picture_Field->PictureRect().size();
   SavePictureFile(this, path, Picture_Field->Image(), size, QStringLiteral("Fluvenna: flow field"),
                   [&](PlotSurface& svg) {
-                    return session.DrawField(svg, Colouring(), size.width(), size.height(),
-                                             Labels());
+                    return session.DrawField(svg, Colouring(), size.width(), size.height());
                   });
 }
 
@@ -194,22 +184,6 @@ void Form_Field::SaveCsv() {
   const QSize size = Picture_Field->PictureRect().size();
   WriteFileOrWarn(this, path,
                   QByteArray::fromStdString(session.FieldCsv(size.width(), size.height())));
-}
-
-FieldLabels Form_Field::Labels() const {
-  FieldLabels labels;
-  labels.cpTitle = tr("Cp").toStdString();
-  labels.speedTitle = tr("q/U0").toStdString();
-  return labels;
-}
-
-ProbeWording Form_Field::Wording() const {
-  ProbeWording wording;
-  wording.flow = tr("x = %1, y = %2: q/U0 = %3, Cp = %4, ψ = %5").toStdString();
-  wording.onBody = tr("x = %1, y = %2, on the body: q/U0 = %3, Cp = %4, ψ = %5").toStdString();
-  wording.insideBody = tr("x = %1, y = %2: inside the body").toStdString();
-  wording.singular = tr("x = %1, y = %2: a sharp edge, where the speed is unbounded").toStdString();
-  return wording;
 }
 
 QString Form_Field::ProbeHint() const {

@@ -70,8 +70,6 @@ class Form_Field : public QWidget {
   void CopyPicture();
   void SavePicture();
   void SaveCsv();
-  FieldLabels Labels() const;
-  ProbeWording Wording() const;
   QString ProbeHint() const;
 
   PassSession& session;

@@ -41,34 +41,16 @@ Form_Lift::Form_Lift(QWidget* parent) : QWidget(parent, Qt::Window) {
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void Form_Lift::ShowLift(const LiftCurve& curve) {
+void Form_Lift::ShowLift(const PassSession& session) {
   QImage image = Picture_Lift->NewImage();
   bool drawn = false;
   {
     QPainter painter(&image);
     PainterSurface surface(painter, Picture_Lift->Interior());
-    drawn = DrawLiftPicture(surface, curve, Labels());
+    drawn = session.DrawLift(surface);
   }
   if (drawn) Picture_Lift->ShowImage(image);
-  Label_Lift->setText(QString::fromStdString(LiftCurveLine(curve, Wording())));
-}
-
-LiftLabels Form_Lift::Labels() const {
-  LiftLabels labels;
-  labels.alphaAxis = tr("α (°)").toStdString();
-  labels.clAxis = tr("C_L").toStdString();
-  labels.exact = tr("exact (Joukowski)").toStdString();
-  labels.thin = tr("thin-airfoil theory").toStdString();
-  labels.zeroLift = tr("α_L0").toStdString();
-  return labels;
-}
-
-LiftCurveWording Form_Lift::Wording() const {
-  LiftCurveWording wording;
-  wording.slope = tr("Slope dC_L/dα = %1 per degree = %2 per radian = %3 × 2π.").toStdString();
-  wording.zeroLift = tr("Zero-lift angle %4° (thin-airfoil theory: %5°).").toStdString();
-  wording.noCurve = tr("No lift curve: %1.").toStdString();
-  return wording;
+  Label_Lift->setText(QString::fromStdString(session.LiftText()));
 }
 
 }  // namespace fluvenna

@@ -4,9 +4,7 @@
 
 #include <QWidget>
 
-#include "flow/lift_curve.h"
-#include "plot/lift_picture.h"
-#include "report/lift_curve_line.h"
+#include "session/pass_session.h"
 
 class QLabel;
 
@@ -25,13 +23,11 @@ class Form_Lift : public QWidget {
  public:
   explicit Form_Lift(QWidget* parent = nullptr);
 
-  // Draws the picture of `curve` and writes its line.
-  void ShowLift(const LiftCurve& curve);
+  // Draws the lift curve of the pass `session` shows and writes its line,
+  // in the session's language.
+  void ShowLift(const PassSession& session);
 
  private:
-  LiftLabels Labels() const;
-  LiftCurveWording Wording() const;
-
   PlotPicture* Picture_Lift;
   QLabel* Label_Lift;
 };

@@ -4,9 +4,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "plot/pressure_picture.h"
 #include "plot/qt/painter_surface.h"
-#include "report/status_line.h"
 #include "ui/plot_picture.h"
 #include "ui/twips.h"
 
@@ -14,7 +12,7 @@ namespace fluvenna {
 
 Form_Pressure::Form_Pressure(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form_Pressure"));
-  setWindowTitle(QStringLiteral("Surface pressure"));
+  setWindowTitle(tr("Surface pressure"));
   setAttribute(Qt::WA_DeleteOnClose);
 
   Picture_Pressure = new PlotPicture(this);
@@ -34,25 +32,16 @@ Form_Pressure::Form_Pressure(QWidget* parent) : QWidget(parent, Qt::Window) {
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void Form_Pressure::ShowPressure(const SurfacePressure& pressure) {
+void Form_Pressure::ShowPressure(const PassSession& session) {
   QImage image = Picture_Pressure->NewImage();
   bool drawn = false;
   {
     QPainter painter(&image);
     PainterSurface surface(painter, Picture_Pressure->Interior());
-    drawn = DrawPressurePicture(surface, pressure, Labels());
+    drawn = session.DrawShownPressure(surface);
   }
   if (drawn) Picture_Pressure->ShowImage(image);
-  Label_Pressure->setText(QString::fromStdString(PressureStatusLine(pressure)));
-}
-
-PressureLabels Form_Pressure::Labels() const {
-  PressureLabels labels;
-  labels.xAxis = tr("x/c").toStdString();
-  labels.cpAxis = tr("−Cp").toStdString();
-  labels.upperSurface = tr("upper surface").toStdString();
-  labels.lowerSurface = tr("lower surface").toStdString();
-  return labels;
+  Label_Pressure->setText(QString::fromStdString(session.PressureText()));
 }
 
 }  // namespace fluvenna

@@ -2,8 +2,7 @@
 
 #include <QWidget>
 
-#include "flow/surface_pressure.h"
-#include "plot/pressure_picture.h"
+#include "session/pass_session.h"
 
 class QLabel;
 
@@ -22,13 +21,11 @@ class Form_Pressure : public QWidget {
  public:
   explicit Form_Pressure(QWidget* parent = nullptr);
 
-  // Draws the picture of `pressure` and writes its line.
-  void ShowPressure(const SurfacePressure& pressure);
+  // Draws the surface pressure of the pass `session` shows and writes its
+  // line, in the session's language.
+  void ShowPressure(const PassSession& session);
 
  private:
-  // The picture's words in the program's language.
-  PressureLabels Labels() const;
-
   PlotPicture* Picture_Pressure;
   QLabel* Label_Pressure;
 };

@@ -15,6 +15,7 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <sstream>
 
 #include "cli/render.h"
@@ -25,6 +26,7 @@
 #include "plot/qt/painter_surface.h"
 #include "report/field_text.h"
 #include "ui/form1.h"
+#include "ui/language.h"
 #include "ui/form_field.h"
 #include "ui/form_lift.h"
 #include "ui/form_pressure.h"
@@ -43,6 +45,7 @@ class PlotMenuTest : public QObject {
 
  private:
   QTemporaryDir dir;
+  QTranslator translator;
   QString tablePath;
   std::unique_ptr<Form1> w;
   QString nextPath;  // what the file dialog "answers"
@@ -92,6 +95,8 @@ class PlotMenuTest : public QObject {
 
  private slots:
   void initTestCase() {
+    // The menu and the views in English, the language of these checks.
+    QVERIFY(InstallTranslations(translator, Language::kEnglish));
     QVERIFY(dir.isValid());
     tablePath = dir.filePath("KATJO-D20G15.txt");
     QFile file(tablePath);
@@ -100,7 +105,7 @@ class PlotMenuTest : public QObject {
   }
 
   void init() {
-    w = std::make_unique<Form1>(tablePath);
+    w = std::make_unique<Form1>(tablePath, Language::kEnglish);
     w->SetSavePathDialog(
         [this](QWidget*, const QString&, const QString&, const QString&) { return nextPath; });
     w->show();

@@ -1,0 +1,407 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>Notes</name>
+    <message>
+        <source>KATJO-D20G15.txt dosyası bulunamadı</source>
+        <translation>The file KATJO-D20G15.txt was not found</translation>
+    </message>
+    <message>
+        <source>the value of %1 is too large to compute with</source>
+        <translation>the value of %1 is too large to compute with</translation>
+    </message>
+    <message>
+        <source>dR must be greater than 0 to trace the streamlines</source>
+        <translation>dR must be greater than 0 to trace the streamlines</translation>
+    </message>
+    <message>
+        <source>Scale must not be 0: the plots would have no width</source>
+        <translation>Scale must not be 0: the plots would have no width</translation>
+    </message>
+    <message>
+        <source>the selected profile row gives no usable circle</source>
+        <translation>the selected profile row gives no usable circle</translation>
+    </message>
+    <message>
+        <source>the circle-plane plot could not be drawn (its scale or a coordinate is not usable)</source>
+        <translation>the circle-plane plot could not be drawn (its scale or a coordinate is not usable)</translation>
+    </message>
+    <message>
+        <source>the airfoil plot could not be drawn (its scale or a coordinate is not usable)</source>
+        <translation>the airfoil plot could not be drawn (its scale or a coordinate is not usable)</translation>
+    </message>
+    <message>
+        <source>nSL is limited to %1: the curves up to 20 are drawn</source>
+        <translation>nSL is limited to %1: the curves up to 20 are drawn</translation>
+    </message>
+    <message>
+        <source>the dividing streamline is left out: the flow has no stagnation point on the circle (Kutta factor beyond 1)</source>
+        <translation>the dividing streamline is left out: the flow has no stagnation point on the circle (Kutta factor beyond 1)</translation>
+    </message>
+    <message>
+        <source>curve %1 is cut short at %2 points (dR is too small to reach the edge of the plot)</source>
+        <translation>curve %1 is cut short at %2 points (dR is too small to reach the edge of the plot)</translation>
+    </message>
+    <message>
+        <source>curve %1 ends early: the streamline has no further point</source>
+        <translation>curve %1 ends early: the streamline has no further point</translation>
+    </message>
+    <message>
+        <source>curve %1 is left out: it has no second point</source>
+        <translation>curve %1 is left out: it has no second point</translation>
+    </message>
+    <message>
+        <source>curve %1 is left out with it</source>
+        <translation>curve %1 is left out with it</translation>
+    </message>
+    <message>
+        <source>curve %1 is left out: its streamline does not cross the y axis</source>
+        <translation>curve %1 is left out: its streamline does not cross the y axis</translation>
+    </message>
+    <message>
+        <source>curve %1 is left out: it has no point beside its apex</source>
+        <translation>curve %1 is left out: it has no point beside its apex</translation>
+    </message>
+    <message>
+        <source>curve %1 is left out of the airfoil plot: the map has no image of it</source>
+        <translation>curve %1 is left out of the airfoil plot: the map has no image of it</translation>
+    </message>
+    <message>
+        <source>curve %1: %2 point(s) at the centre of the map left out of the airfoil plot</source>
+        <translation>curve %1: %2 point(s) at the centre of the map left out of the airfoil plot</translation>
+    </message>
+    <message>
+        <source>the surface is not computed: the chord of the profile is not usable</source>
+        <translation>the surface is not computed: the chord of the profile is not usable</translation>
+    </message>
+    <message>
+        <source>the trailing edge is left out of the surface: with a Kutta factor other than 1 the speed there is unbounded</source>
+        <translation>the trailing edge is left out of the surface: with a Kutta factor other than 1 the speed there is unbounded</translation>
+    </message>
+    <message>
+        <source>the leading edge is left out of the surface: the circle passes through both singular points of the map, so the speed there is unbounded too</source>
+        <translation>the leading edge is left out of the surface: the circle passes through both singular points of the map, so the speed there is unbounded too</translation>
+    </message>
+    <message>
+        <source>%1 surface point(s) with an unbounded speed left out</source>
+        <translation>%1 surface point(s) with an unbounded speed left out</translation>
+    </message>
+    <message>
+        <source>the chord of the profile is not a positive number</source>
+        <translation>the chord of the profile is not a positive number</translation>
+    </message>
+    <message>
+        <source>the Kutta factor is not a finite number</source>
+        <translation>the Kutta factor is not a finite number</translation>
+    </message>
+    <message>
+        <source>the profile&apos;s circle is not made of finite numbers</source>
+        <translation>the profile&apos;s circle is not made of finite numbers</translation>
+    </message>
+    <message>
+        <source>alpha is not a finite number, so the curve has no point for it</source>
+        <translation>alpha is not a finite number, so the curve has no point for it</translation>
+    </message>
+    <message>
+        <source>alpha lies more than one turn from zero: the curve shows it as a lone point</source>
+        <translation>alpha lies more than one turn from zero: the curve shows it as a lone point</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Cp</source>
+        <translation>Cp</translation>
+    </message>
+    <message>
+        <source>q/U0</source>
+        <translation>q/U0</translation>
+    </message>
+    <message>
+        <source>α (°)</source>
+        <translation>α (°)</translation>
+    </message>
+    <message>
+        <source>C_L</source>
+        <translation>C_L</translation>
+    </message>
+    <message>
+        <source>exact (Joukowski)</source>
+        <translation>exact (Joukowski)</translation>
+    </message>
+    <message>
+        <source>thin-airfoil theory</source>
+        <translation>thin-airfoil theory</translation>
+    </message>
+    <message>
+        <source>α_L0</source>
+        <translation>α_L0</translation>
+    </message>
+    <message>
+        <source>x/c</source>
+        <translation>x/c</translation>
+    </message>
+    <message>
+        <source>−Cp</source>
+        <translation>−Cp</translation>
+    </message>
+    <message>
+        <source>upper surface</source>
+        <translation>upper surface</translation>
+    </message>
+    <message>
+        <source>lower surface</source>
+        <translation>lower surface</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>x = %1, y = %2: q/U0 = %3, Cp = %4, ψ = %5</source>
+        <translation>x = %1, y = %2: q/U0 = %3, Cp = %4, ψ = %5</translation>
+    </message>
+    <message>
+        <source>x = %1, y = %2, on the body: q/U0 = %3, Cp = %4, ψ = %5</source>
+        <translation>x = %1, y = %2, on the body: q/U0 = %3, Cp = %4, ψ = %5</translation>
+    </message>
+    <message>
+        <source>x = %1, y = %2: inside the body</source>
+        <translation>x = %1, y = %2: inside the body</translation>
+    </message>
+    <message>
+        <source>x = %1, y = %2: a sharp edge, where the speed is unbounded</source>
+        <translation>x = %1, y = %2: a sharp edge, where the speed is unbounded</translation>
+    </message>
+    <message>
+        <source>Slope dC_L/dα = %1 per degree = %2 per radian = %3 × 2π.</source>
+        <translation>Slope dC_L/dα = %1 per degree = %2 per radian = %3 × 2π.</translation>
+    </message>
+    <message>
+        <source>Zero-lift angle %4° (thin-airfoil theory: %5°).</source>
+        <translation>Zero-lift angle %4° (thin-airfoil theory: %5°).</translation>
+    </message>
+    <message>
+        <source>No lift curve: %1.</source>
+        <translation>No lift curve: %1.</translation>
+    </message>
+    <message>
+        <source>Lift coefficient C_L = %1.</source>
+        <translation>Lift coefficient C_L = %1.</translation>
+    </message>
+    <message>
+        <source>The plots were not redrawn: %1</source>
+        <translation>The plots were not redrawn: %1</translation>
+    </message>
+    <message>
+        <source>C_L integrated from Cp = %1.</source>
+        <translation>C_L integrated from Cp = %1.</translation>
+    </message>
+    <message>
+        <source>Lowest Cp = %1 at x/c = %2 on the upper surface.</source>
+        <translation>Lowest Cp = %1 at x/c = %2 on the upper surface.</translation>
+    </message>
+    <message>
+        <source>Lowest Cp = %1 at x/c = %2 on the lower surface.</source>
+        <translation>Lowest Cp = %1 at x/c = %2 on the lower surface.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFiles</name>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 could not be written: %2</translation>
+    </message>
+    <message>
+        <source>Pictures are saved as PNG or SVG: end the file name with .png or .svg.</source>
+        <translation>Pictures are saved as PNG or SVG: end the file name with .png or .svg.</translation>
+    </message>
+</context>
+<context>
+    <name>fluvenna::Form1</name>
+    <message>
+        <source>Joukowsky profili etrafında akım çizgileri</source>
+        <translation>Streamlines around a Joukowsky profile</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Move a scroll bar or click a plot to draw the flow.</source>
+        <translation>Move a scroll bar or click a plot to draw the flow.</translation>
+    </message>
+    <message>
+        <source>δ = </source>
+        <translation>δ = </translation>
+    </message>
+    <message>
+        <source>γ =</source>
+        <translation>γ =</translation>
+    </message>
+    <message>
+        <source>α =</source>
+        <translation>α =</translation>
+    </message>
+    <message>
+        <source>Kutta şartı</source>
+        <translation>Kutta condition</translation>
+    </message>
+    <message>
+        <source>Δψ =</source>
+        <translation>Δψ =</translation>
+    </message>
+    <message>
+        <source>nSL =</source>
+        <translation>nSL =</translation>
+    </message>
+    <message>
+        <source>Scale =</source>
+        <translation>Scale =</translation>
+    </message>
+    <message>
+        <source>dR =</source>
+        <translation>dR =</translation>
+    </message>
+    <message>
+        <source> (nothing to show yet: move a scroll bar or click a plot)</source>
+        <translation> (nothing to show yet: move a scroll bar or click a plot)</translation>
+    </message>
+    <message>
+        <source>Surface pressure…</source>
+        <translation>Surface pressure…</translation>
+    </message>
+    <message>
+        <source>Flow field…</source>
+        <translation>Flow field…</translation>
+    </message>
+    <message>
+        <source>Lift curve…</source>
+        <translation>Lift curve…</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Copy picture</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Save picture…</translation>
+    </message>
+    <message>
+        <source>Save points as CSV…</source>
+        <translation>Save points as CSV…</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.svg)</source>
+        <translation>Pictures (*.png *.svg)</translation>
+    </message>
+    <message>
+        <source>Save points as CSV</source>
+        <translation>Save points as CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>fluvenna::Form_About</name>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Fluvenna</source>
+        <translation>Fluvenna</translation>
+    </message>
+    <message>
+        <source>Streamlines around a Joukowsky Airfoil</source>
+        <translation>Streamlines around a Joukowsky Airfoil</translation>
+    </message>
+    <message>
+        <source>developed by the Fluvenna developers</source>
+        <translation>developed by the Fluvenna developers</translation>
+    </message>
+    <message>
+        <source>last update : February 2007</source>
+        <translation>last update : February 2007</translation>
+    </message>
+    <message>
+        <source>for comments and questions e-mail to</source>
+        <translation>for comments and questions e-mail to</translation>
+    </message>
+</context>
+<context>
+    <name>fluvenna::Form_Field</name>
+    <message>
+        <source>Flow field</source>
+        <translation>Flow field</translation>
+    </message>
+    <message>
+        <source>Colour:</source>
+        <translation>Colour:</translation>
+    </message>
+    <message>
+        <source>Pressure coefficient Cp</source>
+        <translation>Pressure coefficient Cp</translation>
+    </message>
+    <message>
+        <source>Speed q/U0</source>
+        <translation>Speed q/U0</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Copy picture</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Save picture…</translation>
+    </message>
+    <message>
+        <source>Save field as CSV…</source>
+        <translation>Save field as CSV…</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.svg)</source>
+        <translation>Pictures (*.png *.svg)</translation>
+    </message>
+    <message>
+        <source>Save field as CSV</source>
+        <translation>Save field as CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Move the pointer over the flow to read its speed and pressure.</source>
+        <translation>Move the pointer over the flow to read its speed and pressure.</translation>
+    </message>
+</context>
+<context>
+    <name>fluvenna::Form_Lift</name>
+    <message>
+        <source>Lift curve</source>
+        <translation>Lift curve</translation>
+    </message>
+</context>
+<context>
+    <name>fluvenna::Form_Pressure</name>
+    <message>
+        <source>Surface pressure</source>
+        <translation>Surface pressure</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,407 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr_TR">
+<context>
+    <name>Notes</name>
+    <message>
+        <source>KATJO-D20G15.txt dosyası bulunamadı</source>
+        <translation>KATJO-D20G15.txt dosyası bulunamadı</translation>
+    </message>
+    <message>
+        <source>the value of %1 is too large to compute with</source>
+        <translation>%1 değeri hesap yapılamayacak kadar büyük</translation>
+    </message>
+    <message>
+        <source>dR must be greater than 0 to trace the streamlines</source>
+        <translation>Akım çizgilerini izlemek için dR 0&apos;dan büyük olmalı</translation>
+    </message>
+    <message>
+        <source>Scale must not be 0: the plots would have no width</source>
+        <translation>Scale 0 olamaz: çizimlerin genişliği olmazdı</translation>
+    </message>
+    <message>
+        <source>the selected profile row gives no usable circle</source>
+        <translation>Seçilen profil satırı kullanılabilir bir çember vermiyor</translation>
+    </message>
+    <message>
+        <source>the circle-plane plot could not be drawn (its scale or a coordinate is not usable)</source>
+        <translation>Çember düzlemi çizimi yapılamadı (ölçeği ya da bir koordinatı kullanılamıyor)</translation>
+    </message>
+    <message>
+        <source>the airfoil plot could not be drawn (its scale or a coordinate is not usable)</source>
+        <translation>Kanat çizimi yapılamadı (ölçeği ya da bir koordinatı kullanılamıyor)</translation>
+    </message>
+    <message>
+        <source>nSL is limited to %1: the curves up to 20 are drawn</source>
+        <translation>nSL %1 ile sınırlı: 20&apos;ye kadarki eğriler çiziliyor</translation>
+    </message>
+    <message>
+        <source>the dividing streamline is left out: the flow has no stagnation point on the circle (Kutta factor beyond 1)</source>
+        <translation>Ayırma akım çizgisi çıkarıldı: akımın çember üzerinde durma noktası yok (Kutta şartı 1&apos;in ötesinde)</translation>
+    </message>
+    <message>
+        <source>curve %1 is cut short at %2 points (dR is too small to reach the edge of the plot)</source>
+        <translation>Eğri %1, %2 noktada kesildi (dR, çizimin kenarına ulaşmak için çok küçük)</translation>
+    </message>
+    <message>
+        <source>curve %1 ends early: the streamline has no further point</source>
+        <translation>Eğri %1 erken bitiyor: akım çizgisinin başka noktası yok</translation>
+    </message>
+    <message>
+        <source>curve %1 is left out: it has no second point</source>
+        <translation>Eğri %1 çıkarıldı: ikinci noktası yok</translation>
+    </message>
+    <message>
+        <source>curve %1 is left out with it</source>
+        <translation>Eğri %1 de onunla birlikte çıkarıldı</translation>
+    </message>
+    <message>
+        <source>curve %1 is left out: its streamline does not cross the y axis</source>
+        <translation>Eğri %1 çıkarıldı: akım çizgisi y eksenini kesmiyor</translation>
+    </message>
+    <message>
+        <source>curve %1 is left out: it has no point beside its apex</source>
+        <translation>Eğri %1 çıkarıldı: tepe noktasından başka noktası yok</translation>
+    </message>
+    <message>
+        <source>curve %1 is left out of the airfoil plot: the map has no image of it</source>
+        <translation>Eğri %1 kanat çiziminden çıkarıldı: dönüşümde görüntüsü yok</translation>
+    </message>
+    <message>
+        <source>curve %1: %2 point(s) at the centre of the map left out of the airfoil plot</source>
+        <translation>Eğri %1: dönüşümün merkezindeki %2 nokta kanat çiziminden çıkarıldı</translation>
+    </message>
+    <message>
+        <source>the surface is not computed: the chord of the profile is not usable</source>
+        <translation>Yüzey hesaplanmadı: profilin veteri kullanılamıyor</translation>
+    </message>
+    <message>
+        <source>the trailing edge is left out of the surface: with a Kutta factor other than 1 the speed there is unbounded</source>
+        <translation>Firar kenarı yüzeyden çıkarıldı: Kutta şartı 1&apos;den farklıyken orada hız sınırsız</translation>
+    </message>
+    <message>
+        <source>the leading edge is left out of the surface: the circle passes through both singular points of the map, so the speed there is unbounded too</source>
+        <translation>Hücum kenarı yüzeyden çıkarıldı: çember dönüşümün iki tekil noktasından da geçiyor, bu yüzden orada da hız sınırsız</translation>
+    </message>
+    <message>
+        <source>%1 surface point(s) with an unbounded speed left out</source>
+        <translation>Hızı sınırsız olan %1 yüzey noktası dışarıda bırakıldı</translation>
+    </message>
+    <message>
+        <source>the chord of the profile is not a positive number</source>
+        <translation>Profilin veteri pozitif bir sayı değil</translation>
+    </message>
+    <message>
+        <source>the Kutta factor is not a finite number</source>
+        <translation>Kutta şartı sonlu bir sayı değil</translation>
+    </message>
+    <message>
+        <source>the profile&apos;s circle is not made of finite numbers</source>
+        <translation>Profilin çemberi sonlu sayılardan oluşmuyor</translation>
+    </message>
+    <message>
+        <source>alpha is not a finite number, so the curve has no point for it</source>
+        <translation>Alfa sonlu bir sayı değil, bu yüzden eğride onun noktası yok</translation>
+    </message>
+    <message>
+        <source>alpha lies more than one turn from zero: the curve shows it as a lone point</source>
+        <translation>Alfa sıfırdan bir turdan fazla uzakta: eğri onu tek başına bir nokta olarak gösteriyor</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Cp</source>
+        <translation>Cp</translation>
+    </message>
+    <message>
+        <source>q/U0</source>
+        <translation>q/U0</translation>
+    </message>
+    <message>
+        <source>α (°)</source>
+        <translation>α (°)</translation>
+    </message>
+    <message>
+        <source>C_L</source>
+        <translation>C_L</translation>
+    </message>
+    <message>
+        <source>exact (Joukowski)</source>
+        <translation>tam çözüm (Joukowski)</translation>
+    </message>
+    <message>
+        <source>thin-airfoil theory</source>
+        <translation>ince kanat kuramı</translation>
+    </message>
+    <message>
+        <source>α_L0</source>
+        <translation>α_L0</translation>
+    </message>
+    <message>
+        <source>x/c</source>
+        <translation>x/c</translation>
+    </message>
+    <message>
+        <source>−Cp</source>
+        <translation>−Cp</translation>
+    </message>
+    <message>
+        <source>upper surface</source>
+        <translation>üst yüzey</translation>
+    </message>
+    <message>
+        <source>lower surface</source>
+        <translation>alt yüzey</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>x = %1, y = %2: q/U0 = %3, Cp = %4, ψ = %5</source>
+        <translation>x = %1, y = %2: q/U0 = %3, Cp = %4, ψ = %5</translation>
+    </message>
+    <message>
+        <source>x = %1, y = %2, on the body: q/U0 = %3, Cp = %4, ψ = %5</source>
+        <translation>x = %1, y = %2, cisim üzerinde: q/U0 = %3, Cp = %4, ψ = %5</translation>
+    </message>
+    <message>
+        <source>x = %1, y = %2: inside the body</source>
+        <translation>x = %1, y = %2: cismin içinde</translation>
+    </message>
+    <message>
+        <source>x = %1, y = %2: a sharp edge, where the speed is unbounded</source>
+        <translation>x = %1, y = %2: keskin bir kenar, burada hız sınırsız</translation>
+    </message>
+    <message>
+        <source>Slope dC_L/dα = %1 per degree = %2 per radian = %3 × 2π.</source>
+        <translation>Eğim dC_L/dα = derece başına %1 = radyan başına %2 = %3 × 2π.</translation>
+    </message>
+    <message>
+        <source>Zero-lift angle %4° (thin-airfoil theory: %5°).</source>
+        <translation>Sıfır kaldırma açısı %4° (ince kanat kuramı: %5°).</translation>
+    </message>
+    <message>
+        <source>No lift curve: %1.</source>
+        <translation>Kaldırma eğrisi yok: %1.</translation>
+    </message>
+    <message>
+        <source>Lift coefficient C_L = %1.</source>
+        <translation>Kaldırma katsayısı C_L = %1.</translation>
+    </message>
+    <message>
+        <source>The plots were not redrawn: %1</source>
+        <translation>Çizimler yenilenmedi: %1</translation>
+    </message>
+    <message>
+        <source>C_L integrated from Cp = %1.</source>
+        <translation>Cp&apos;nin integralinden C_L = %1.</translation>
+    </message>
+    <message>
+        <source>Lowest Cp = %1 at x/c = %2 on the upper surface.</source>
+        <translation>En düşük Cp = %1, üst yüzeyde x/c = %2 noktasında.</translation>
+    </message>
+    <message>
+        <source>Lowest Cp = %1 at x/c = %2 on the lower surface.</source>
+        <translation>En düşük Cp = %1, alt yüzeyde x/c = %2 noktasında.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFiles</name>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 yazılamadı: %2</translation>
+    </message>
+    <message>
+        <source>Pictures are saved as PNG or SVG: end the file name with .png or .svg.</source>
+        <translation>Resimler PNG ya da SVG olarak kaydedilir: dosya adını .png ya da .svg ile bitirin.</translation>
+    </message>
+</context>
+<context>
+    <name>fluvenna::Form1</name>
+    <message>
+        <source>Joukowsky profili etrafında akım çizgileri</source>
+        <translation>Joukowsky profili etrafında akım çizgileri</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Move a scroll bar or click a plot to draw the flow.</source>
+        <translation>Akımı çizmek için bir kaydırma çubuğunu oynatın ya da bir çizime tıklayın.</translation>
+    </message>
+    <message>
+        <source>δ = </source>
+        <translation>δ = </translation>
+    </message>
+    <message>
+        <source>γ =</source>
+        <translation>γ =</translation>
+    </message>
+    <message>
+        <source>α =</source>
+        <translation>α =</translation>
+    </message>
+    <message>
+        <source>Kutta şartı</source>
+        <translation>Kutta şartı</translation>
+    </message>
+    <message>
+        <source>Δψ =</source>
+        <translation>Δψ =</translation>
+    </message>
+    <message>
+        <source>nSL =</source>
+        <translation>nSL =</translation>
+    </message>
+    <message>
+        <source>Scale =</source>
+        <translation>Scale =</translation>
+    </message>
+    <message>
+        <source>dR =</source>
+        <translation>dR =</translation>
+    </message>
+    <message>
+        <source> (nothing to show yet: move a scroll bar or click a plot)</source>
+        <translation> (henüz gösterilecek bir şey yok: bir kaydırma çubuğunu oynatın ya da bir çizime tıklayın)</translation>
+    </message>
+    <message>
+        <source>Surface pressure…</source>
+        <translation>Yüzey basıncı…</translation>
+    </message>
+    <message>
+        <source>Flow field…</source>
+        <translation>Akım alanı…</translation>
+    </message>
+    <message>
+        <source>Lift curve…</source>
+        <translation>Kaldırma eğrisi…</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Resmi kopyala</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Resmi kaydet…</translation>
+    </message>
+    <message>
+        <source>Save points as CSV…</source>
+        <translation>Noktaları CSV olarak kaydet…</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Resmi kaydet</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.svg)</source>
+        <translation>Resimler (*.png *.svg)</translation>
+    </message>
+    <message>
+        <source>Save points as CSV</source>
+        <translation>Noktaları CSV olarak kaydet</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV dosyaları (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>fluvenna::Form_About</name>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Fluvenna</source>
+        <translation>Fluvenna</translation>
+    </message>
+    <message>
+        <source>Streamlines around a Joukowsky Airfoil</source>
+        <translation>Streamlines around a Joukowsky Airfoil</translation>
+    </message>
+    <message>
+        <source>developed by the Fluvenna developers</source>
+        <translation>developed by the Fluvenna developers</translation>
+    </message>
+    <message>
+        <source>last update : February 2007</source>
+        <translation>last update : February 2007</translation>
+    </message>
+    <message>
+        <source>for comments and questions e-mail to</source>
+        <translation>for comments and questions e-mail to</translation>
+    </message>
+</context>
+<context>
+    <name>fluvenna::Form_Field</name>
+    <message>
+        <source>Flow field</source>
+        <translation>Akım alanı</translation>
+    </message>
+    <message>
+        <source>Colour:</source>
+        <translation>Renk:</translation>
+    </message>
+    <message>
+        <source>Pressure coefficient Cp</source>
+        <translation>Basınç katsayısı Cp</translation>
+    </message>
+    <message>
+        <source>Speed q/U0</source>
+        <translation>Hız q/U0</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Hiçbiri</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Resmi kopyala</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Resmi kaydet…</translation>
+    </message>
+    <message>
+        <source>Save field as CSV…</source>
+        <translation>Alanı CSV olarak kaydet…</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Resmi kaydet</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.svg)</source>
+        <translation>Resimler (*.png *.svg)</translation>
+    </message>
+    <message>
+        <source>Save field as CSV</source>
+        <translation>Alanı CSV olarak kaydet</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV dosyaları (*.csv)</translation>
+    </message>
+    <message>
+        <source>Move the pointer over the flow to read its speed and pressure.</source>
+        <translation>Hızı ve basıncı okumak için işaretçiyi akımın üzerinde gezdirin.</translation>
+    </message>
+</context>
+<context>
+    <name>fluvenna::Form_Lift</name>
+    <message>
+        <source>Lift curve</source>
+        <translation>Kaldırma eğrisi</translation>
+    </message>
+</context>
+<context>
+    <name>fluvenna::Form_Pressure</name>
+    <message>
+        <source>Surface pressure</source>
+        <translation>Yüzey basıncı</translation>
+    </message>
+</context>
+</TS>
