@@ -6,6 +6,7 @@
 #include <array>
 
 #include "flow/profile_table.h"
+#include "report/licence.h"
 
 namespace fluvenna {
 namespace {
@@ -119,7 +120,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   }
   if (parser.isSet(version)) {
     parsed.action = ParsedCommandLine::Action::kVersion;
-    parsed.text = QStringLiteral("fluvenna-render %1\n").arg(QStringLiteral(FLUVENNA_VERSION));
+    parsed.text = QString::fromStdString(VersionText("fluvenna-render", FLUVENNA_VERSION));
     return parsed;
   }
   if (!parser.positionalArguments().isEmpty()) {

@@ -6,6 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 steps=(
+  "licences:licence of every file (reuse lint)"
   "test:quick test suite (make test)"
   "sweep:sweep of every scroll-bar setting"
   "stress:window stress test"

@@ -5,10 +5,10 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ make pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth imagemagick fonts-dejavu-core
-  dpkg-dev help2man desktop-file-utils appstream lintian
+  xvfb xauth x11-utils imagemagick fonts-dejavu-core
+  dpkg-dev help2man desktop-file-utils appstream lintian reuse
   emscripten node-acorn nodejs python3
   chromium chromium-driver python3-selenium
   # make check: the sanitizer build, libFuzzer and the symbolizer of their reports

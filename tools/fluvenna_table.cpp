@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "report/licence.h"
 #include "tools/profile_table_generator.h"
 
 namespace {
@@ -18,6 +19,7 @@ namespace {
 constexpr double kAcceptedDeviation = 1e-6;  // a row off by more is an error
 
 constexpr const char* kHelp = R"(usage: fluvenna-table [PATH]
+       fluvenna-table --version
 
 Computes the profile table of Fluvenna and writes it to PATH (standard output
 when no PATH is given); progress goes to standard error. The window and
@@ -71,6 +73,10 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
       std::fputs(kHelp, stdout);
+      return 0;
+    }
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::fputs(VersionText("fluvenna-table", FLUVENNA_VERSION).c_str(), stdout);
       return 0;
     }
     if (argv[i][0] == '-' || !path.empty()) {
