@@ -14,10 +14,13 @@ import subprocess
 import sys
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-COPYRIGHT = "SPDX-FileCopyrightText: 2026 Fluvenna developers"
-LICENCE = "SPDX-License-Identifier: GPL-3.0-or-later"
+# The tags are split so that `reuse lint` does not read them as this file's own.
+COPYRIGHT_TAG = "SPDX" + "-FileCopyrightText: "
+LICENCE_TAG = "SPDX" + "-License-Identifier: "
+COPYRIGHT = COPYRIGHT_TAG + "2026 Fluvenna developers"
+LICENCE = LICENCE_TAG + "GPL-3.0-or-later"
 # The AppStream metadata is under the licence it declares as metadata_license.
-OWN_LICENCE = {"packaging/org.example.Fluvenna.metainfo.xml.in": "SPDX-License-Identifier: CC0-1.0"}
+OWN_LICENCE = {"packaging/org.example.Fluvenna.metainfo.xml.in": LICENCE_TAG + "CC0-1.0"}
 
 
 def comment_style(path):
@@ -50,7 +53,7 @@ def annotate(path):
     full = os.path.join(ROOT, path)
     with open(full, encoding="utf-8") as f:
         text = f.read()
-    if "SPDX-License-Identifier" in text:
+    if LICENCE_TAG in "".join(text.splitlines(keepends=True)[:4]):
         return False
     style = comment_style(path)
     if style is None:
