@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Fluvenna developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Newcomer's entry points. `make run`, `make test` and `make package` set up
 # the machine, configure, build, and then start the program, run every test
 # or write the Debian package.

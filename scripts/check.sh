@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Fluvenna developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The full gate (`make check`, run by .ci/run): every step must pass, none is
 # skipped; a missing compiler or sanitizer runtime fails its step. Prints the
 # time of each step at the end.

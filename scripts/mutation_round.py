@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Fluvenna developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A mutation round: plants single-point faults one at a time in flow/, plot/
 and ui/, builds, runs the test suite against each and restores the file with
 `git checkout` (also when interrupted). Prints which faults the suite caught.

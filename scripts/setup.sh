@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Fluvenna developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Fluvenna needs to build, test and run.
 # Quick and quiet when everything is already there.
 set -euo pipefail

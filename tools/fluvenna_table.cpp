@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fluvenna-table: computes the profile table, the circle-centre offsets
 // (Eps, Mu) for every (DELTA, GAMA) pair the scroll bars produce, and writes
 // it in the format the program loads. Progress goes to standard error.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Surface speed and pressure of a pass, checked against what the flow must
 // satisfy: the lift of the circulation, symmetry, the stagnation point the
 // tracing finds, and the velocity potential along the surface.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Fluvenna developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The checks of the installed program, run by ctest as `cmake -P` with
 #   CHECK     tree | render_from_anywhere | render_prefers_working_directory |
 #             render_data_dirs | package | lintian

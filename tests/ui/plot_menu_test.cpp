@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plot menu of the main window, driven with Qt Test on the offscreen
 // platform: a right-click opens it and runs no pass; each entry does what it
 // says; before the first pass they say there is nothing to show yet.

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Fluvenna developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The browser edition in a real browser: Debian's headless Chromium driven by
 Selenium against the site served on 127.0.0.1 by this test.
 
