@@ -11,6 +11,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace fluvenna {
@@ -259,6 +260,30 @@ TEST(PressurePicture, SurfacesAreChainsThroughTheirPointsInsideTheFrame) {
   EXPECT_GT(thin.top, 1.0);
   EXPECT_LT(thin.top, 1.2);
   EXPECT_LT(thin.bottom, -1.0);
+}
+
+// The frame of a known surface: -Cp from -1 (the stagnation point) to the
+// cap of 4 times the highest mid-chord -Cp (0.9 at x/c = 0.1, the first
+// station counted), not the peak of 5 at x/c = 0.02; a point whose Cp is not
+// finite is not looked at; 5 % of the range above and below.
+TEST(PressurePicture, FrameOfAKnownSurface) {
+  SurfacePressure s;
+  const double infinity = std::numeric_limits<double>::infinity();
+  const std::pair<double, double> upper[] = {
+      {1.0, -0.2}, {0.5, -0.8}, {0.1, -0.9}, {0.02, -5.0}, {0.0, 1.0}};
+  const std::pair<double, double> lower[] = {{0.0, 1.0}, {0.5, 0.3}, {0.95, -infinity}};
+  for (const auto& [xc, cp] : upper) s.points.push_back({SurfaceSide::kUpper, 0, 0, 0, xc, 0, cp});
+  for (const auto& [xc, cp] : lower) s.points.push_back({SurfaceSide::kLower, 0, 0, 0, xc, 0, cp});
+  const PressureFrame f = PressurePictureFrame(s);
+  EXPECT_EQ(f.left, -0.05);
+  EXPECT_EQ(f.right, 1.05);
+  EXPECT_DOUBLE_EQ(f.top, 3.6 + 0.05 * 4.6);
+  EXPECT_DOUBLE_EQ(f.bottom, -1.0 - 0.05 * 4.6);
+  // Without the peak's cap the frame is the curves' own range, at least -Cp = 1.
+  s.points[3].Cp = -1.5;
+  const PressureFrame g = PressurePictureFrame(s);
+  EXPECT_DOUBLE_EQ(g.top, 1.5 + 0.05 * 2.5);
+  EXPECT_DOUBLE_EQ(g.bottom, -1.0 - 0.05 * 2.5);
 }
 
 }  // namespace

@@ -201,6 +201,15 @@ class PlotMenuTest : public QObject {
     QVERIFY(picture->Image() != first);
     QVERIFY(!line->text().contains("1.497"));
 
+    // With a Kutta factor other than 1 the line ends with the note that the
+    // trailing edge is left out.
+    Type("Text_iKutta", "0.5");
+    QTest::mouseClick(Picture("Picture2"), Qt::LeftButton);
+    QVERIFY2(line->text().endsWith(
+                 " The trailing edge is left out of the surface: with a Kutta factor other than 1 "
+                 "the speed there is unbounded."),
+             qPrintable(line->text()));
+
     Type("Text_dR", "0");  // a pass that fails leaves it as it was
     QTest::mouseClick(Picture("Picture2"), Qt::LeftButton);
     QVERIFY(!w->LastPass()->ok());
