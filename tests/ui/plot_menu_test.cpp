@@ -128,6 +128,12 @@ class PlotMenuTest : public QObject {
       QCOMPARE(png.size(), Picture(name)->contentsRect().size());
       QCOMPARE(png.convertToFormat(shown.format()), shown);
 
+      // A name without an ending is saved as PNG, with the ending added.
+      nextPath = dir.filePath(QStringLiteral("%1-plain").arg(name));
+      Entry("Mn_SavePicture")->trigger();
+      QVERIFY(!QFile::exists(nextPath));
+      QCOMPARE(QImage(nextPath + ".png").convertToFormat(shown.format()), shown);
+
       nextPath = dir.filePath(QStringLiteral("%1.svg").arg(name));
       Entry("Mn_SavePicture")->trigger();
       QSvgRenderer svg(nextPath);
