@@ -1,9 +1,11 @@
+# SPDX-FileCopyrightText: 2026 Fluvenna developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Newcomer's entry points. `make run`, `make test` and `make package` set up
 # the machine, configure, build, and then start the program, run every test
 # or write the Debian package.
-# `make check` is the full gate that continuous integration runs: `make test`,
-# then the sweep, the window stress test, the sanitizer build with every test,
-# and the fuzzers (scripts/check.sh times each step).
+# `make check` is the full gate that continuous integration runs: the licence
+# check, `make test`, then the sweep, the window stress test, the sanitizer
+# build with every test, and the fuzzers (scripts/check.sh times each step).
 BUILD_DIR := build
 SANITIZE_DIR := build-sanitize
 CMAKE_CONFIGURE := cmake --preset default
@@ -11,7 +13,7 @@ CMAKE_CONFIGURE := cmake --preset default
 SLOW_LABELS := ^(sweep|stress)$$
 FUZZ_SECONDS := 30
 
-.PHONY: setup configure build test run check sweep stress sanitize sanitize-build fuzz web serve package bench table format clean
+.PHONY: setup configure build test run check licences sweep stress sanitize sanitize-build fuzz web serve package bench table format clean
 
 setup:
 	@bash scripts/setup.sh
@@ -31,6 +33,10 @@ run: build
 
 check:
 	@bash scripts/check.sh
+
+# Every file names its licence (the REUSE rules: a header, or .reuse/dep5).
+licences: setup
+	@reuse lint
 
 # Every scroll-bar setting of the four profile and flow bars, twice.
 sweep: build

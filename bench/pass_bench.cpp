@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of a whole pass: a redraw must stay well inside one frame (16 ms).
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of a pass of the browser edition: the WebAssembly module under Node
 // runs the page's whole pass (the core, DrawPass on the two canvas surfaces,
 // the status line and the CSV points) at the heaviest scroll-bar setting with

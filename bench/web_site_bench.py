@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Fluvenna developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Size of the browser edition's site, and the time from opening a link with
 parameters to the first drawn pass, in headless Chromium on a local server.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fluvenna-render: one pass of Fluvenna from the command line, written to
 // pictures (PNG, SVG), a CSV of every point and a summary of the numbers.
 // It needs no display: the pictures are painted into images in memory, on

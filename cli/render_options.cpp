@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/render_options.h"
 
 #include <QCommandLineOption>
@@ -8,6 +10,7 @@
 #include <cmath>
 
 #include "flow/profile_table.h"
+#include "report/licence.h"
 
 namespace fluvenna {
 namespace {
@@ -160,7 +163,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   }
   if (parser.isSet(version)) {
     parsed.action = ParsedCommandLine::Action::kVersion;
-    parsed.text = QStringLiteral("fluvenna-render %1\n").arg(QStringLiteral(FLUVENNA_VERSION));
+    parsed.text = QString::fromStdString(VersionText("fluvenna-render", FLUVENNA_VERSION));
     return parsed;
   }
   if (!parser.positionalArguments().isEmpty()) {

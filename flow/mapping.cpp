@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/mapping.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text-to-number rule must give exactly the double that the C library's
 // strtod gives for the same number. The rule reads only decimal numbers
 // (sign, digits, "." point, optional exponent) after leading blanks, while

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever a student types into the eight boxes, a pass must finish and hand
 // over only finite coordinates, and its surface pressure only finite points
 // with Cp <= 1. Input: up to eight texts separated by '\n'.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays fuzz inputs without libFuzzer: every file named on the command line,
 // or found in a directory named there, goes once through the target's
 // LLVMFuzzerTestOneInput. A broken property aborts as it does under the

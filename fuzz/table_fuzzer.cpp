@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table loader must survive any file: no crash, no write past row 500.
 #include <cstdint>
 #include <cstdlib>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fluvenna-icon: draws the program's icon with its own pass and plot code.
 // A pass past a cambered profile is drawn on a surface that keeps the
 // airfoil plot as an SVG sketch instead of pixels: the profile filled in red,

@@ -1,7 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/pass_summary.h"
 
 #include <cmath>
+#include <nlohmann/json.hpp>
 #include <sstream>
+#include <utility>
 
 #include "flow/lift_curve.h"
 #include "flow/profile_geometry.h"
@@ -19,30 +23,47 @@ std::string Text(const std::optional<double>& value, const std::string& missing)
   return value ? ShortestText(*value) : missing;
 }
 
-// A JSON number, or null for a missing value. ShortestText writes only
-// finite numbers in a form JSON reads ("0.1", "-2", "1e-05").
-std::string Json(const std::optional<double>& value) {
-  return value ? ShortestText(*value) : "null";
+using Json = nlohmann::ordered_json;
+
+// A JSON number, or null for a missing value.
+Json JsonNumber(const std::optional<double>& value) {
+  return value ? Json(*value) : Json(nullptr);
 }
 
-// A JSON string; the texts here are plain words, but quotes, backslashes and
-// control characters are escaped all the same.
-std::string JsonString(const std::string& text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      static const char* const hex = "0123456789abcdef";
-      out += "\\u00";
-      out += hex[(c >> 4) & 0xF];
-      out += hex[c & 0xF];
-    } else {
-      out += c;
+// Writes `value` as nlohmann::json does without indent, except that every
+// floating-point number is the shortest text that reads back as the same
+// double ("0.1", "-2", "1e-05"), as the text summary writes it. Strings that
+// are not valid UTF-8 (a table path may be anything) get U+FFFD in place.
+void WriteJson(const Json& value, std::string& out) {
+  switch (value.type()) {
+    case Json::value_t::object: {
+      out += '{';
+      bool first = true;
+      for (const auto& [key, member] : value.items()) {
+        if (!first) out += ',';
+        first = false;
+        WriteJson(Json(key), out);
+        out += ':';
+        WriteJson(member, out);
+      }
+      out += '}';
+      break;
     }
+    case Json::value_t::array: {
+      out += '[';
+      for (std::size_t i = 0; i < value.size(); ++i) {
+        if (i) out += ',';
+        WriteJson(value[i], out);
+      }
+      out += ']';
+      break;
+    }
+    case Json::value_t::number_float:
+      out += ShortestText(value.get<double>());
+      break;
+    default:
+      out += value.dump(-1, ' ', false, Json::error_handler_t::replace);
   }
-  return out + "\"";
 }
 
 }  // namespace
@@ -159,30 +180,32 @@ std::string SummaryText(const PassSummary& s) {
 }
 
 std::string SummaryJson(const PassSummary& s) {
-  std::ostringstream o;
-  o << "{\"profileRow\":" << (s.profileRow > 0 ? std::to_string(s.profileRow) : "null")
-    << ",\"flatPlate\":" << (s.profileRow == 0 ? "true" : "false");
+  Json o;
+  o["profileRow"] = s.profileRow > 0 ? Json(s.profileRow) : Json(nullptr);
+  o["flatPlate"] = s.profileRow == 0;
   const std::pair<const char*, const std::optional<double>&> numbers[] = {
       {"delta", s.DELTA}, {"gamma", s.GAMA},  {"Eps", s.Eps},   {"Mu", s.Mu},
       {"cJ", s.cJ},       {"A", s.A},         {"Beta", s.Beta}, {"Circ", s.Circ},
       {"Gm", s.Gm},       {"chord", s.chord}, {"C_L", s.CL}};
-  for (const auto& [name, value] : numbers) o << ",\"" << name << "\":" << Json(value);
-  if (!s.CL) o << ",\"C_L_missing\":" << JsonString(s.notComputed);
-  o << ",\"C_L_pressure\":" << Json(s.CLPressure) << ",\"Cp_min\":" << Json(s.CpMin)
-    << ",\"Cp_min_xc\":" << Json(s.CpMinXc)
-    << ",\"Cp_min_surface\":" << (s.CpMin ? JsonString(s.CpMinSurface) : "null");
-  o << ",\"C_L_slope\":" << Json(s.CLSlope) << ",\"alpha_L0_deg\":" << Json(s.zeroLiftDeg)
-    << ",\"alpha_L0_thin_deg\":" << Json(s.zeroLiftThinDeg);
-  o << ",\"curves\":[";
-  for (std::size_t i = 0; i < s.curves.size(); ++i) {
-    const PassSummary::Curve& curve = s.curves[i];
-    o << (i ? "," : "") << "{\"curve\":" << curve.k << ",\"NP\":" << curve.NP
-      << ",\"PSI\":" << Json(curve.PSI) << "}";
+  for (const auto& [name, value] : numbers) o[name] = JsonNumber(value);
+  if (!s.CL) o["C_L_missing"] = s.notComputed;
+  o["C_L_pressure"] = JsonNumber(s.CLPressure);
+  o["Cp_min"] = JsonNumber(s.CpMin);
+  o["Cp_min_xc"] = JsonNumber(s.CpMinXc);
+  o["Cp_min_surface"] = s.CpMin ? Json(s.CpMinSurface) : Json(nullptr);
+  o["C_L_slope"] = JsonNumber(s.CLSlope);
+  o["alpha_L0_deg"] = JsonNumber(s.zeroLiftDeg);
+  o["alpha_L0_thin_deg"] = JsonNumber(s.zeroLiftThinDeg);
+  Json curves = Json::array();
+  for (const PassSummary::Curve& curve : s.curves) {
+    curves.push_back({{"curve", curve.k}, {"NP", curve.NP}, {"PSI", JsonNumber(curve.PSI)}});
   }
-  o << "],\"table\":" << (s.table.empty() ? "null" : JsonString(s.table));
-  if (!s.table.empty() && s.tableFailure) o << ",\"tableFailure\":" << JsonString(*s.tableFailure);
-  o << "}\n";
-  return o.str();
+  o["curves"] = std::move(curves);
+  o["table"] = s.table.empty() ? Json(nullptr) : Json(s.table);
+  if (!s.table.empty() && s.tableFailure) o["tableFailure"] = *s.tableFailure;
+  std::string out;
+  WriteJson(o, out);
+  return out + "\n";
 }
 
 }  // namespace fluvenna

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Fluvenna developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the browser edition with Debian's Emscripten into build-web/ and
 # assembles its static site in build-web/site/.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Fluvenna developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The full gate (`make check`, run by .ci/run): every step must pass, none is
 # skipped; a missing compiler or sanitizer runtime fails its step. Prints the
 # time of each step at the end.
@@ -6,6 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 steps=(
+  "licences:licence of every file (reuse lint)"
   "test:quick test suite (make test)"
   "sweep:sweep of every scroll-bar setting"
   "stress:window stress test"

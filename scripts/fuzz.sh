@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Fluvenna developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs each libFuzzer target for SECONDS from its committed corpus
 # (fuzz/corpus/<name>/). New inputs go to a scratch directory, not into the
 # corpus. Any finding (crash, broken property, sanitizer report, timeout,

@@ -1,14 +1,20 @@
 #!/usr/bin/env python3
-"""A mutation round: plants single-point faults one at a time in flow/, plot/
-and ui/, builds, runs the test suite against each and restores the file with
+# SPDX-FileCopyrightText: 2026 Fluvenna developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""A mutation round: plants single-point faults one at a time in flow/, plot/,
+report/ and ui/, builds, runs the test suite against each and restores the file with
 `git checkout` (also when interrupted). Prints which faults the suite caught.
 
 The suite here is every test of the plain build (`make test`), the sweep on
 every 97th setting and the window stress test with 1,000 events, so that one
 fault takes about a minute. Planted faults are never committed.
 
-Usage: scripts/mutation_round.py [BUILD_DIR] [--only SUBSTRING] [--issue]
-  --issue  plants the kinds of fault an earlier round found uncaught instead
+Usage: scripts/mutation_round.py [BUILD_DIR] [--only SUBSTRING] [--issue | --latest]
+                                 [--leave-out LABELS]
+  --issue      plants the kinds of fault an earlier round found uncaught instead
+  --latest     plants only the faults added by the latest round (LATEST_MUTANTS)
+  --leave-out  also leaves out the tests with these labels (a ctest regular
+               expression, e.g. 'web|install' in a tree without the web build)
 Run from a clean work tree after `make test`.
 """
 import os
@@ -83,6 +89,49 @@ MUTANTS = [
     ("ui/plot_picture.cpp", "if (shown.isNull()) {", "if (!shown.isNull()) {", "kept picture not painted"),
 ]
 
+# The latest round's faults, four or five in each folder; also planted by
+# a plain run.
+LATEST_MUTANTS = [
+    ("flow/surface_pressure.cpp", "result.leadingEdgeKept = p.Eps != 0.0;",
+     "result.leadingEdgeKept = true;", "the flat plate's leading edge is kept"),
+    ("flow/profile_geometry.cpp", "DecimalText(CL, std::chars_format::fixed, 3)",
+     "DecimalText(CL, std::chars_format::fixed, 2)", "C_L shown with two decimals"),
+    ("flow/surface_pressure.cpp", "if (value < best.Cp) best = flow.At(theta, best.side);", "",
+     "the lowest Cp is not refined between the points"),
+    ("flow/surface_pressure.cpp", "+ c.SinAlfa * (b.y - a.y));", "- c.SinAlfa * (b.y - a.y));",
+     "the lift integral's y term has the wrong sign"),
+    ("flow/surface_pressure.cpp", "(side == SurfaceSide::kUpper && i == 0) || (side == SurfaceSide::kLower && i == n);",
+     "(side == SurfaceSide::kUpper && i == 0);", "the lower surface's trailing edge is not recognised"),
+    ("plot/pressure_picture.cpp", "const double length = (i == 5 || i == 10) ? 2.0 * tickUp : tickUp;",
+     "const double length = tickUp;", "no long ticks at half and full chord"),
+    ("plot/pressure_picture.cpp", "for (const double candidate : {1.0, 2.0, 5.0, 10.0}) {",
+     "for (const double candidate : {1.0, 5.0, 10.0}) {", "no step of 2 on the -Cp axis"),
+    ("plot/pressure_picture.cpp", "if (y != 0.0 && !line(", "if (!line(", "a -Cp tick on the zero line"),
+    ("plot/device_mapping.cpp", "const bool forward = std::fabs(dx) >= std::fabs(dy) ? dx >= 0.0 : dy >= 0.0;",
+     "const bool forward = dx >= 0.0;", "a clipped steep segment may turn round"),
+    ("plot/pressure_picture.cpp", "if (j < count && points[j].side == points[first].side) continue;",
+     "if (j < count) continue;", "both surfaces drawn as one chain in one colour"),
+    ("report/surface_csv.cpp", "point = (i > 0 && pressure.points[i - 1].side == s.side) ? point + 1 : 1;",
+     "point = static_cast<int>(i) + 1;", "surface points numbered through both surfaces"),
+    ("report/curves_csv.cpp", 'WritePlane("circle", curves.circle(), out);',
+     'WritePlane("circle", curves.flow(), out);', "the circle plane written unturned"),
+    ("report/number_text.cpp", "while (digits.size() > 1 && digits.back() == '0') digits.pop_back();", "",
+     "the bars' texts keep trailing zeros"),
+    ("report/pass_summary.cpp", "s.CpMin = IfFinite(pressure->CpMin);", "s.CpMin = IfFinite(pressure->CpMinXc);",
+     "the summary's lowest Cp is its x/c"),
+    ("report/pass_curves.cpp", "for (int k = 0; k <= lastCurve && k <= PointArrays::kMaxCurve; ++k) {",
+     "for (int k = 0; k < lastCurve && k <= PointArrays::kMaxCurve; ++k) {", "the last curve is not reported"),
+    ("ui/form1.cpp", "    if (pressureWindow) ShowSurfacePressure();\n", "",
+     "a pass does not redraw the pressure window"),
+    ("ui/form1.cpp", 'path += QStringLiteral(".png");', "", "a picture name without an ending gets no .png"),
+    ("ui/form1.cpp", "const bool circle = menuPicture == Picture1;", "const bool circle = true;",
+     "Save picture offers the circle's name for both plots"),
+    ("ui/plot_picture.cpp", "painter.drawImage(QRectF(area), shown);", "painter.drawImage(area.topLeft(), shown);",
+     "the kept picture painted at its pixel size"),
+    ("ui/form_pressure.cpp", "if (drawn) Picture_Pressure->ShowImage(image);", "Picture_Pressure->ShowImage(image);",
+     "a failed pressure picture is shown"),
+]
+
 # The kinds of fault that an earlier round found the suite missing; each now
 # has its assertion. Run with --issue to check them again.
 EARLIER_SURVIVORS = [
@@ -100,6 +149,21 @@ EARLIER_SURVIVORS = [
     ("flow/pass.cpp", "if (p.kMax >= PointArrays::kMaxCurve + 1) {", "if (p.kMax > PointArrays::kMaxCurve) {",
      "a fractional nSL between 20 and 21 gives the limit note"),
     ("flow/mapping.cpp", "if (s < 0.0) s = 0.0;", "", "no clamp of the squared distance at the trailing edge"),
+    # The second round's survivors.
+    ("flow/exact_number_text.cpp", "std::chars_format::general, 17)", "std::chars_format::general, 18)",
+     "CSV numbers with 18 significant digits"),
+    ("flow/pass.cpp", "if (!(kMax >= 0.0)) return -1;", "", "no guard for a negative or minus-infinite nSL"),
+    ("flow/profile_table.h", "std::array<double, kCapacity + 1> TabGama{};",
+     "std::array<double, kCapacity - 1> TabGama{};", "a table column two rows short"),
+    ("plot/pressure_picture.cpp", "const double margin = kPressureFrameYMargin * (highest - lowest);",
+     "const double margin = kPressureFrameYMargin * highest;", "the frame's margin from the top alone"),
+    ("report/status_line.cpp", "for (const std::string& note : pressure.notes) add(Sentence(note));", "",
+     "the pressure line loses its notes"),
+    ("report/status_line.cpp", "if (sentence.back() != '.') sentence += '.';", "sentence += '.';",
+     "a note ending in a full stop gets a second one"),
+    ("ui/form_about.cpp", "title.setUnderline(true);", "", "the About title is not underlined"),
+    ("ui/main.cpp", "window.show();", "", "the program never shows its window"),
+    ("ui/plot_picture.cpp", "image.setDevicePixelRatio(ratio);", "", "the plots ignore the device pixel ratio"),
 ]
 
 
@@ -108,9 +172,10 @@ def run(cmd, timeout=None, env=None):
                           text=True, timeout=timeout, env=env)
 
 
-def suite(build):
+def suite(build, leave_out=None):
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", FLUVENNA_STRESS_EVENTS="1000")
-    quick = run(["ctest", "--test-dir", build, "--timeout", "120", "-LE", "^sweep$"], env=env)
+    labels = "^sweep$" if not leave_out else f"^(sweep|{leave_out})$"
+    quick = run(["ctest", "--test-dir", build, "--timeout", "120", "-LE", labels], env=env)
     if quick.returncode != 0:
         lines = quick.stdout.splitlines()
         at = next((i for i, l in enumerate(lines) if "The following tests FAILED" in l), len(lines))
@@ -129,15 +194,23 @@ def main():
     if "--only" in args:
         only = args[args.index("--only") + 1]
         del args[args.index("--only"):args.index("--only") + 2]
+    leave_out = None
+    if "--leave-out" in args:
+        leave_out = args[args.index("--leave-out") + 1]
+        del args[args.index("--leave-out"):args.index("--leave-out") + 2]
     issue = "--issue" in args
     if issue:
         args.remove("--issue")
+    latest = "--latest" in args
+    if latest:
+        args.remove("--latest")
     build = os.path.join(ROOT, args[0] if args else "build")
-    if run(["git", "diff", "--quiet", "--", "flow", "plot", "ui"]).returncode != 0:
-        sys.exit("mutation_round: flow/, plot/ or ui/ has uncommitted changes; commit them first")
+    if run(["git", "diff", "--quiet", "--", "flow", "plot", "report", "ui"]).returncode != 0:
+        sys.exit("mutation_round: flow/, plot/, report/ or ui/ has uncommitted changes; commit them first")
     caught = total = 0
     survivors = []
-    for path, original, faulty, what in (EARLIER_SURVIVORS if issue else MUTANTS):
+    planted = EARLIER_SURVIVORS if issue else LATEST_MUTANTS if latest else MUTANTS + LATEST_MUTANTS
+    for path, original, faulty, what in planted:
         if only and only not in path and only not in what:
             continue
         full = os.path.join(ROOT, path)
@@ -153,7 +226,7 @@ def main():
                 print(f"!! {path}: {what}: does not build; skipped", flush=True)
                 continue
             total += 1
-            survived, how = suite(build)
+            survived, how = suite(build, leave_out)
         finally:
             run(["git", "checkout", "--", path])
         caught += not survived

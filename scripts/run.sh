@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Fluvenna developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts Fluvenna from the folder that holds the profile table. Without a
 # display it renders the default pass to image files instead.
 # Usage: scripts/run.sh [BUILD_DIR]   (default: build; relative to the repository)

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Fluvenna developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Fluvenna needs to build, test and run.
 # Quick and quiet when everything is already there.
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ make pkg-config
-  qt6-base-dev qt6-svg-dev qt6-l10n-tools qt6-tools-dev libgl-dev
+  qt6-base-dev qt6-svg-dev qt6-l10n-tools qt6-tools-dev libgl-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth imagemagick fonts-dejavu-core
-  dpkg-dev help2man desktop-file-utils appstream lintian
+  xvfb xauth x11-utils imagemagick fonts-dejavu-core
+  dpkg-dev help2man desktop-file-utils appstream lintian reuse
   emscripten node-acorn nodejs python3
   chromium chromium-driver python3-selenium
   # make check: the sanitizer build, libFuzzer and the symbolizer of their reports

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fluvenna-pass: runs one whole pass without a window, from the eight
 // parameter texts (window defaults unless given as NAME=TEXT arguments) and
 // the profile table in the working directory, and prints what it made.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fluvenna-table: computes the profile table, the circle-centre offsets
 // (Eps, Mu) for every (DELTA, GAMA) pair the scroll bars produce, and writes
 // it in the format the program loads. Progress goes to standard error.
@@ -11,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "report/licence.h"
 #include "tools/profile_table_generator.h"
 
 namespace {
@@ -18,6 +21,7 @@ namespace {
 constexpr double kAcceptedDeviation = 1e-6;  // a row off by more is an error
 
 constexpr const char* kHelp = R"(usage: fluvenna-table [PATH]
+       fluvenna-table --version
 
 Computes the profile table of Fluvenna and writes it to PATH (standard output
 when no PATH is given); progress goes to standard error. The window and
@@ -71,6 +75,10 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
       std::fputs(kHelp, stdout);
+      return 0;
+    }
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::fputs(VersionText("fluvenna-table", FLUVENNA_VERSION).c_str(), stdout);
       return 0;
     }
     if (argv[i][0] == '-' || !path.empty()) {

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page's way into the C++ core: the pass, the drawing on the canvas
 // surfaces, the status line, the CSV and the number-to-text rule, bound with
 // embind. Nothing here computes; it only hands values across.

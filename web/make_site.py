@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Fluvenna developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Assembles the static site of the browser edition.
 
 Usage: make_site.py SITE_DIR MODULE_JS PAGE_FILE...

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page of Fluvenna in the browser: the window's controls and handlers.
 // Every number comes from the C++ core (the module FluvennaCore): the pass,
 // the segments to stroke and the images and texts to draw, the status line,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The order in which the window and the renderer look for the profile table,
 // on the real folders: the working directory, the data folder next to the
 // executable's prefix, then $XDG_DATA_HOME and $XDG_DATA_DIRS.

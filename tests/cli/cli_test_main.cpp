@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The renderer's tests run the program with QProcess, and its pictures in
 // this process, whose texts want a GUI application (on the offscreen
 // platform, as the renderer itself runs).

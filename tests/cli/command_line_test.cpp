@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include "cli_test_support.h"
@@ -69,7 +71,13 @@ TEST(CommandLine, HelpListsTheOptionsAndVersionNamesTheRelease) {
   }
   const ParsedCommandLine version = Parse({"--version"});
   ASSERT_EQ(version.action, Action::kVersion);
-  EXPECT_EQ(version.text, QStringLiteral("fluvenna-render " FLUVENNA_VERSION "\n"));
+  EXPECT_EQ(
+      version.text,
+      QStringLiteral("fluvenna-render " FLUVENNA_VERSION "\nCopyright 2026 Fluvenna developers\n"
+                     "Licence: GPL-3.0-or-later (GNU General Public License, version 3 or "
+                     "any later version)\n"
+                     "This is free software: you are free to change and redistribute it.\n"
+                     "There is NO WARRANTY, to the extent permitted by law.\n"));
 }
 
 }  // namespace

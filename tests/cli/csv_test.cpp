@@ -1,9 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <charconv>
 #include <cstdlib>
 #include <memory>
 #include <sstream>
+#include <utility>
 #include <vector>
 
 #include "cli_test_support.h"
@@ -111,6 +115,47 @@ TEST(Csv, OnStandardOutputItIsAloneThereAndTheSummaryMovesToStandardError) {
   EXPECT_EQ(rows.back().curve, 2);  // the window's initial nSL
   EXPECT_EQ(run.out.find("C_L"), std::string::npos);
   EXPECT_NE(run.err.find("C_L"), std::string::npos);
+}
+
+// Every number of --csv and --cp is written with 17 significant digits, the
+// fewest that always read back as the same double, and no more: a psi of
+// 0.1 reads "0.10000000000000001", and each field is the 17-digit text of
+// the value it reads back as.
+TEST(Csv, NumbersHaveSeventeenSignificantDigits) {
+  const testing::TableFolder folder;
+  const QStringList pass{"--delta", "0.1", "--gamma", "0.05", "--alpha", "8", "--nsl", "4"};
+  const testing::Run points = testing::RenderWith(folder, pass + QStringList{"--csv", "-"});
+  ASSERT_EQ(points.status, kExitPassOk) << points.err;
+  EXPECT_NE(points.out.find("\nflow,3,1,0.10000000000000001,"), std::string::npos);
+  EXPECT_NE(points.out.find("\nairfoil,4,1,-0.10000000000000001,"), std::string::npos);
+  const testing::Run surface = testing::RenderWith(folder, pass + QStringList{"--cp", "-"});
+  ASSERT_EQ(surface.status, kExitPassOk) << surface.err;
+  EXPECT_NE(surface.out.find("\nupper,1,"), std::string::npos);
+
+  int checked = 0, seventeen = 0;
+  for (const auto& [text, firstNumber] : {std::pair{points.out, 3}, std::pair{surface.out, 2}}) {
+    std::istringstream in(text);
+    std::string line;
+    std::getline(in, line);  // the header
+    while (std::getline(in, line)) {
+      std::istringstream fields(line);
+      std::string field;
+      for (int i = 0; std::getline(fields, field, ','); ++i) {
+        if (i < firstNumber) continue;
+        const double value = std::strtod(field.c_str(), nullptr);
+        char buffer[64];
+        const auto end =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
+        ASSERT_EQ(field, std::string(buffer, end.ptr)) << line;
+        ++checked;
+        std::size_t digits = 0;
+        for (const char c : field.substr(0, field.find('e'))) digits += (c >= '0' && c <= '9');
+        if (field.rfind("0.", 0) != 0 && field.rfind("-0.", 0) != 0) seventeen += digits == 17;
+      }
+    }
+  }
+  EXPECT_GT(checked, 1000);
+  EXPECT_GT(seventeen, 100);  // most coordinates need all 17 digits
 }
 
 }  // namespace

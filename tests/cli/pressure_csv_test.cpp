@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --cp: the airfoil surface with its speed and pressure, as the core has it.
 #include <gtest/gtest.h>
 

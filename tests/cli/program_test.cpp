@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
@@ -61,7 +63,10 @@ TEST(Program, ExitStatusSaysWhatWentWrongInOneLine) {
   }
   const Finished version = RunProgram(folder.Path("."), {"--version"});
   EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.out, QStringLiteral("fluvenna-render " FLUVENNA_VERSION "\n"));
+  EXPECT_TRUE(version.out.startsWith(QStringLiteral("fluvenna-render " FLUVENNA_VERSION "\n")))
+      << version.out.toStdString();
+  EXPECT_TRUE(version.out.contains(QStringLiteral("\nLicence: GPL-3.0-or-later ")))
+      << version.out.toStdString();
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/pass.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <memory>
 
 namespace fluvenna {
@@ -113,6 +116,27 @@ TEST(Pass, LimitsCurvesToTheArrays) {
   EXPECT_EQ(LastCurve(0.0), 0);  // nSL 0 still draws the body
   EXPECT_EQ(LastCurve(-0.5), -1);
   EXPECT_EQ(LastCurve(25), 20);
+  // A negative nSL (typed "-3") leaves out every curve, the body included,
+  // and is no error; minus infinity (typed "-1e999") is refused by the pass,
+  // and the curve count still has no curve for it.
+  EXPECT_EQ(LastCurve(-3.0), -1);
+  EXPECT_EQ(LastCurve(-std::numeric_limits<double>::infinity()), -1);
+  {
+    const ProfileTable t = Table();
+    auto a = std::make_unique<PointArrays>();
+    ParameterTexts texts;
+    texts.kMax = "-3";
+    const PassResult r = RunWholePass(texts, t, *a);
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(r.lastCurve, -1);
+    EXPECT_TRUE(r.notes.empty());
+    for (int k = 3; k <= PointArrays::kMaxCurve; ++k) EXPECT_EQ(a->NP[k], 0) << "curve " << k;
+    texts.kMax = "-1e999";
+    const PassResult refused = RunWholePass(texts, t, *a);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(*refused.error, "the value of nSL is too large to compute with");
+    EXPECT_EQ(refused.lastCurve, -1);
+  }
   const ProfileTable t = Table();
   auto a = std::make_unique<PointArrays>();
   ParameterTexts texts;

@@ -1,7 +1,10 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/profile_table.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <sstream>
 
 namespace fluvenna {
@@ -41,6 +44,31 @@ TEST(ProfileTable, CountsZeroNegativeAndFiveHundredLoadWithoutMessage) {
   EXPECT_EQ(full.TabExtra[500], -2.0);
 }
 
+// A table of exactly the capacity, every row different: each of the five
+// columns holds rows 1 to 500 (at() stops at the end of an array), and no
+// row spills into another.
+TEST(ProfileTable, FullTableKeepsEveryRowOfEveryColumn) {
+  std::ostringstream text;
+  text << "Joukowski profile table\n500\n";
+  for (int i = 1; i <= 500; ++i) {
+    text << i * 0.001 << ", " << i * 0.002 << ", " << i * 0.0005 << ", " << -i * 0.0001 << ", "
+         << -0.01 * i << "\n";
+  }
+  auto t = std::make_unique<ProfileTable>();
+  ASSERT_FALSE(Load(text.str(), *t));
+  ASSERT_EQ(t->NTab, 500.0);
+  for (int i = 1; i <= 500; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_DOUBLE_EQ(t->TabDelta.at(i), i * 0.001);
+    EXPECT_DOUBLE_EQ(t->TabGama.at(i), i * 0.002);
+    EXPECT_DOUBLE_EQ(t->TabEps.at(i), i * 0.0005);
+    EXPECT_DOUBLE_EQ(t->TabMu.at(i), -i * 0.0001);
+    EXPECT_DOUBLE_EQ(t->TabExtra.at(i), -0.01 * i);
+  }
+  EXPECT_EQ(t->TabDelta.at(0), 0.0);
+  EXPECT_EQ(t->TabExtra.at(0), 0.0);
+}
+
 TEST(ProfileTable, CountOf501LoadsFiveHundredRowsThenFails) {
   ProfileTable t;
   EXPECT_TRUE(Load(Rows(501, 501), t));
@@ -71,8 +99,9 @@ TEST(ProfileTable, SeparatorsAnywhereReadTheSame) {
   ProfileTable lines, packed, single;
   ASSERT_FALSE(Load("title\n2\n0.01,0,0.1,0.05,1\n0.02,0.01,0.2,0.1,2\n", lines));
   ASSERT_FALSE(Load("title,2,0.01, 0, 0.1 ,0.05,1,0.02,0.01,0.2,0.1,2", packed));
-  ASSERT_FALSE(Load("title\r\n2\r\n\r\n0.01\r\n0\r\n0.1\r\n0.05\r\n1\r\n0.02\r\n0.01\r\n0.2\r\n0.1\r\n2\r\n",
-                    single));
+  ASSERT_FALSE(
+      Load("title\r\n2\r\n\r\n0.01\r\n0\r\n0.1\r\n0.05\r\n1\r\n0.02\r\n0.01\r\n0.2\r\n0.1\r\n2\r\n",
+           single));
   for (const ProfileTable* t : {&lines, &packed, &single}) {
     EXPECT_EQ(t->NTab, 2.0);
     EXPECT_EQ(t->TabDelta[2], 0.02);

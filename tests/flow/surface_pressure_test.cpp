@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Surface speed and pressure of a pass, checked against what the flow must
 // satisfy: the lift of the circulation, symmetry, the stagnation point the
 // tracing finds, and the velocity potential along the surface.
@@ -132,6 +134,16 @@ TEST(SurfacePressure, PointsRunRoundTheSurfaceCrowdedAtTheEdges) {
   EXPECT_LT(step(half - 2), 0.2 * step(half / 2));
   EXPECT_LE(s.CpMin, lowest);
   EXPECT_GT(s.CpMin, lowest - 0.01 * std::fabs(lowest));
+
+  // The lowest Cp is searched for between the points: with the fewest points
+  // it is the lowest Cp of a surface of fifty times as many.
+  SurfacePressureOptions fewest, many;
+  fewest.intervalsPerSurface = SurfacePressureOptions::kFewestIntervals;
+  many.intervalsPerSurface = 50 * SurfacePressureOptions::kFewestIntervals;
+  const SurfacePressure coarse = ComputeSurfacePressure(f.p, f.c, fewest);
+  const SurfacePressure fine = ComputeSurfacePressure(f.p, f.c, many);
+  EXPECT_NEAR(coarse.CpMin, fine.CpMin, 1e-9 * std::fabs(fine.CpMin));
+  EXPECT_NEAR(coarse.CpMinXc, fine.CpMinXc, 1e-6);
 }
 
 // A symmetric profile at zero incidence: no circulation, the same Cp at

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Fluvenna developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The checks of the installed program, run by ctest as `cmake -P` with
 #   CHECK     tree | render_from_anywhere | render_prefers_working_directory |
 #             render_data_dirs | package | lintian
@@ -97,6 +99,17 @@ if(CHECK STREQUAL "tree")
       message(FATAL_ERROR "${_file} is empty")
     endif()
   endforeach()
+  # The licence: GPL-3.0-or-later in the metadata, GPL-3+ in Debian's copyright file.
+  file(READ ${PREFIX}/share/metainfo/org.example.Fluvenna.metainfo.xml _metainfo)
+  if(NOT _metainfo MATCHES "<project_license>GPL-3\\.0-or-later</project_license>"
+     OR NOT _metainfo MATCHES "<metadata_license>CC0-1\\.0</metadata_license>")
+    message(FATAL_ERROR "the metadata does not name GPL-3.0-or-later and CC0-1.0")
+  endif()
+  file(READ ${PREFIX}/share/doc/fluvenna/copyright _copyright)
+  if(NOT _copyright MATCHES "\nFiles: \\*\nCopyright: 2026 Fluvenna developers\nLicense: GPL-3\\+\n"
+     OR NOT _copyright MATCHES "/usr/share/common-licenses/GPL-3")
+    message(FATAL_ERROR "the copyright file does not grant GPL-3+:\n${_copyright}")
+  endif()
 
 elseif(CHECK STREQUAL "render_from_anywhere")
   # From an empty folder, with no table in the desktop's data folders: the

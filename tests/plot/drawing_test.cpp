@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot/drawing.h"
 
 #include "flow/circle_model.h"
@@ -12,6 +14,7 @@
 #include <limits>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fluvenna {
@@ -396,6 +399,58 @@ TEST(PressurePicture, NumbersStandAtTheirTicksAndTheLegendHasTheCurvesColours) {
     }
     EXPECT_LT(lastLine, firstText);
   }
+}
+
+// The frame of a known surface: -Cp from -1 (the stagnation point) to the
+// cap of 4 times the highest mid-chord -Cp (0.9 at x/c = 0.1, the first
+// station counted), not the peak of 5 at x/c = 0.02; a point whose Cp is not
+// finite is not looked at; 5 % of the range above and below.
+TEST(PressurePicture, FrameOfAKnownSurface) {
+  SurfacePressure s;
+  const double infinity = std::numeric_limits<double>::infinity();
+  const std::pair<double, double> upper[] = {
+      {1.0, -0.2}, {0.5, -0.8}, {0.1, -0.9}, {0.02, -5.0}, {0.0, 1.0}};
+  const std::pair<double, double> lower[] = {{0.0, 1.0}, {0.5, 0.3}, {0.95, -infinity}};
+  for (const auto& [xc, cp] : upper) s.points.push_back({SurfaceSide::kUpper, 0, 0, 0, xc, 0, cp});
+  for (const auto& [xc, cp] : lower) s.points.push_back({SurfaceSide::kLower, 0, 0, 0, xc, 0, cp});
+  const PressureFrame f = PressurePictureFrame(s);
+  EXPECT_EQ(f.left, -0.05);
+  EXPECT_EQ(f.right, 1.05);
+  EXPECT_DOUBLE_EQ(f.top, 3.6 + 0.05 * 4.6);
+  EXPECT_DOUBLE_EQ(f.bottom, -1.0 - 0.05 * 4.6);
+  // Its axes: a tick at every tenth of the chord, twice as long at 0.5 and
+  // 1; a -Cp tick at every whole step of 1 but none on the zero line.
+  RecordingSurface surface;
+  ASSERT_TRUE(DrawPressurePicture(surface, s));
+  std::vector<double> across, tickLengths;
+  for (const auto& line : surface.Lines(kAxisColour)) {
+    if (line.a[0] == line.a[2] && line.a[0] > 0.0) tickLengths.push_back(line.a[3] - line.a[1]);
+    if (line.a[1] == line.a[3] && line.a[0] < 0.0 && line.a[2] > 0.0 && line.a[2] < 0.1)
+      across.push_back(line.a[1]);
+  }
+  ASSERT_EQ(tickLengths.size(), 10u);
+  for (int i = 0; i < 10; ++i) {
+    EXPECT_FLOAT_EQ(tickLengths[i], (i == 4 || i == 9 ? 2.0 : 1.0) * tickLengths[0]) << i;
+  }
+  EXPECT_EQ(across, (std::vector<double>{-1.0, 1.0, 2.0, 3.0}));
+  // A suction peak of 20 over a mid-chord -Cp of 4: capped at 16, ticks every 2.
+  SurfacePressure tall = s;
+  tall.points[1].Cp = -4.0;
+  tall.points[3].Cp = -20.0;
+  RecordingSurface tallSurface;
+  ASSERT_TRUE(DrawPressurePicture(tallSurface, tall));
+  EXPECT_DOUBLE_EQ(tallSurface.ops[0].a[1], 16.0 + 0.05 * 17.0);
+  std::vector<double> tallAcross;
+  for (const auto& line : tallSurface.Lines(kAxisColour)) {
+    if (line.a[1] == line.a[3] && line.a[0] < 0.0 && line.a[2] > 0.0 && line.a[2] < 0.1)
+      tallAcross.push_back(line.a[1]);
+  }
+  EXPECT_EQ(tallAcross, (std::vector<double>{2.0, 4.0, 6.0, 8.0, 10.0, 12.0, 14.0, 16.0}));
+  // Without the peak's cap the frame is the curves' own range, at least -Cp = 1.
+  s.points[3].Cp = -1.5;
+  const PressureFrame g = PressurePictureFrame(s);
+  EXPECT_DOUBLE_EQ(g.top, 1.5 + 0.05 * 2.5);
+  EXPECT_DOUBLE_EQ(g.bottom, -1.0 - 0.05 * 2.5);
 }
 
 }  // namespace

@@ -1,9 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot/qt/painter_surface.h"
 
 #include "plot/pressure_picture.h"
 #include "plot/qt/pass_picture.h"
 
 #include <gtest/gtest.h>
+
+#include <utility>
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -239,6 +243,19 @@ TEST(PainterSurface, ClipSegmentKeepsThePartInside) {
   EXPECT_DOUBLE_EQ(y1, 1);
   EXPECT_DOUBLE_EQ(x2, -1);
   EXPECT_DOUBLE_EQ(y2, -1);
+
+  // Steep and flat segments crossing the box in each of the four directions
+  // keep their direction.
+  for (const double sx : {1.0, -1.0}) {
+    for (const double sy : {1.0, -1.0}) {
+      for (const auto& [dx, dy] : {std::pair{0.2, 4.0}, std::pair{4.0, 0.2}}) {
+        double a = -sx * dx, b = -sy * dy, c = sx * dx, d = sy * dy;
+        ASSERT_TRUE(ClipSegment(a, b, c, d, -1, -1, 1, 1));
+        EXPECT_GT((c - a) * sx, 0.0) << sx << " " << sy << " " << dx;
+        EXPECT_GT((d - b) * sy, 0.0) << sx << " " << sy << " " << dx;
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sweep: a whole pass for every setting the four profile and flow scroll
 // bars can make (DELTA 30 x GAMA 15 x Alfa 41 x iKutta 11 = 202,950), with
 // nSL 10 and dR 0.01, once with the other bars where the window opens

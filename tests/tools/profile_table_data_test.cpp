@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The committed table data/KATJO-D20G15.txt, checked with the program's own
 // loader, profile selection, circle and map.
 #include <gtest/gtest.h>

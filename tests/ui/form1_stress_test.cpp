@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stress test of the main window: thousands of random user events on Form1,
 // offscreen, over the committed profile table. After every event:
 //   - the window is alive and shown;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -175,6 +177,39 @@ class Form1Test : public QObject {
     }
   }
 
+  // On a high-density screen (QT_SCALE_FACTOR=2 in the test ui.form1_test_scale2)
+  // the plots are drawn at the screen's pixels: an image of twice the size,
+  // with the curves across all of it.
+  void plotsFollowTheDevicePixelRatio() {
+    const qreal expected = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                               ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                               : 1.0;
+    QTest::mouseClick(Picture("Picture1"), Qt::LeftButton);
+    QVERIFY(w->LastPass() && w->LastPass()->ok());
+    for (const char* name : {"Picture1", "Picture2"}) {
+      PlotPicture* picture = Picture(name);
+      QCOMPARE(picture->devicePixelRatioF(), expected);
+      const QImage& image = picture->Image();
+      QCOMPARE(image.devicePixelRatio(), expected);
+      QCOMPARE(image.size(), picture->contentsRect().size() * expected);
+      // Something other than the background in each quarter of the image.
+      const QRgb background = image.pixel(0, 0);
+      for (const QPoint corner : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
+        bool drawn = false;
+        const int w2 = image.width() / 2, h2 = image.height() / 2;
+        for (int y = corner.y() * h2; y < (corner.y() + 1) * h2 && !drawn; ++y) {
+          for (int x = corner.x() * w2; x < (corner.x() + 1) * w2 && !drawn; ++x) {
+            drawn = image.pixel(x, y) != background;
+          }
+        }
+        QVERIFY2(drawn, qPrintable(QStringLiteral("%1: quarter %2,%3 empty")
+                                       .arg(name)
+                                       .arg(corner.x())
+                                       .arg(corner.y())));
+      }
+    }
+  }
+
   void rightArrowOfDeltaWritesAndDrawsBoth() {
     Click("HScroll_Delta", QStyle::SC_ScrollBarAddLine);
     QCOMPARE(Text("Text_DELTA")->text(), QStringLiteral("0.02"));
@@ -343,6 +378,13 @@ class Form1Test : public QObject {
     }
     QVERIFY(!window->isModal());
     QCOMPARE(window->windowTitle(), QStringLiteral("About"));
+    // The title is the one caption in bold and underlined.
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+      const bool title = label->objectName() == QLatin1String("Label1");
+      QCOMPARE(label->font().bold(), title);
+      QCOMPARE(label->font().underline(), title);
+    }
+    QCOMPARE(window->findChild<QLabel*>("Label1")->font().pixelSize(), 16);
     Click("HScroll_Gama", QStyle::SC_ScrollBarAddLine);  // the main window still works
     QCOMPARE(Text("Text_GAMA")->text(), QStringLiteral("0.01"));
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plot menu of the main window, driven with Qt Test on the offscreen
 // platform: a right-click opens it and runs no pass; each entry does what it
 // says; before the first pass they say there is nothing to show yet.
@@ -160,6 +162,12 @@ class PlotMenuTest : public QObject {
       QCOMPARE(png.size(), Picture(name)->contentsRect().size());
       QCOMPARE(png.convertToFormat(shown.format()), shown);
 
+      // A name without an ending is saved as PNG, with the ending added.
+      nextPath = dir.filePath(QStringLiteral("%1-plain").arg(name));
+      Entry("Mn_SavePicture")->trigger();
+      QVERIFY(!QFile::exists(nextPath));
+      QCOMPARE(QImage(nextPath + ".png").convertToFormat(shown.format()), shown);
+
       nextPath = dir.filePath(QStringLiteral("%1.svg").arg(name));
       Entry("Mn_SavePicture")->trigger();
       QSvgRenderer svg(nextPath);
@@ -232,6 +240,15 @@ class PlotMenuTest : public QObject {
     QTest::mouseClick(Picture("Picture2"), Qt::LeftButton);
     QVERIFY(picture->Image() != first);
     QVERIFY(!line->text().contains("1.497"));
+
+    // With a Kutta factor other than 1 the line ends with the note that the
+    // trailing edge is left out.
+    Type("Text_iKutta", "0.5");
+    QTest::mouseClick(Picture("Picture2"), Qt::LeftButton);
+    QVERIFY2(line->text().endsWith(
+                 " The trailing edge is left out of the surface: with a Kutta factor other than 1 "
+                 "the speed there is unbounded."),
+             qPrintable(line->text()));
 
     Type("Text_dR", "0");  // a pass that fails leaves it as it was
     QTest::mouseClick(Picture("Picture2"), Qt::LeftButton);

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Fluvenna developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The browser edition in a real browser: Debian's headless Chromium driven by
 Selenium against the site served on 127.0.0.1 by this test.
 
@@ -303,6 +305,7 @@ class BrowserTest(unittest.TestCase):
         self.assertEqual(self.js("return document.querySelectorAll('dialog[open]').length"), 1)
         self.assertIn("Streamlines around a Joukowsky Airfoil",
                       self.driver.find_element(By.ID, "Form_About").text)
+        self.assertIn("GPL-3.0-or-later", self.driver.find_element(By.ID, "About_Licence").text)
         self.driver.find_element(By.CSS_SELECTOR, "#Form_About .close").click()
         self.assertEqual(self.js("return document.querySelectorAll('dialog[open]').length"), 0)
         self.assert_clean()

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Compares two CSV texts of a pass: the same header, the same rows in the
 // same order, the first `keyColumns` fields of each row equal (for the
 // curves plane, curve, point and psi; for the surface surface and point),

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The WebAssembly module under Node against the native renderer: for the
 // worked examples and a dozen random settings the CSV of a pass must have the
 // renderer's rows, NP and PSI, and coordinates within 1e-12 relative; the
