@@ -13,7 +13,6 @@
 #include "cli/fan_out_surface.h"
 #include "flow/profile_table.h"
 #include "plot/field_picture.h"
-#include "plot/lift_picture.h"
 #include "plot/qt/pass_picture.h"
 #include "report/field_text.h"
 #include "report/pass_summary.h"
@@ -155,7 +154,7 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
   const SurfacePressure* pressure = shown ? &shown->pressure : nullptr;
   if (shown && !session.PressureDrawn()) result.error = "the surface pressure could not be drawn";
   if (result.ok() && !sets.empty()) {
-    if (!DrawLiftPicture(fanOut[kLift], shown->lift)) {
+    if (!session.DrawLift(fanOut[kLift])) {
       result.error = "the lift curve could not be drawn";
     } else if (!options.field.isEmpty() &&
                !session.DrawField(fanOut[kField], ColouringOf(options.field), fieldSize.width(),

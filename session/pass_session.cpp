@@ -11,6 +11,7 @@
 #include "report/curves_csv.h"
 #include "report/field_text.h"
 #include "report/lift_curve_csv.h"
+#include "report/lift_curve_line.h"
 #include "report/surface_csv.h"
 
 namespace fluvenna {
@@ -70,6 +71,10 @@ std::string PassSession::LiftCurveCsv() const {
   return out.str();
 }
 
+std::string PassSession::LiftCurveText() const {
+  return shown_ ? LiftCurveLine(shown_->lift) : std::string();
+}
+
 std::string PassSession::PressureText() const {
   return shown_ ? PressureStatusLine(shown_->pressure) : std::string();
 }
@@ -82,6 +87,10 @@ bool PassSession::DrawShownAgain(PlotSurface& picture1, PlotSurface& picture2) c
 
 bool PassSession::DrawShownPressure(PlotSurface& surface) const {
   return shown_ && DrawPressurePicture(surface, shown_->pressure);
+}
+
+bool PassSession::DrawLift(PlotSurface& surface, const LiftLabels& labels) const {
+  return shown_ && DrawLiftPicture(surface, shown_->lift, labels);
 }
 
 bool PassSession::DrawField(PlotSurface& surface, FieldColouring colouring, int width, int height,
