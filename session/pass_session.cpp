@@ -94,11 +94,11 @@ bool PassSession::DrawLift(PlotSurface& surface, const LiftLabels& labels) const
 }
 
 bool PassSession::DrawField(PlotSurface& surface, FieldColouring colouring, int width, int height,
-                            const FieldLabels& labels) {
+                            const FieldLabels& labels, double density) {
   if (!shown_) return false;
   const FieldScene scene{&shown_->field, &shown_->curves.airfoil(), shown_->result.params.Olcek,
                          shown_->result.params.XMax};
-  return DrawFieldPicture(surface, scene, colouring, width, height, fieldBuffers_, labels);
+  return DrawFieldPicture(surface, scene, colouring, width, height, fieldBuffers_, labels, density);
 }
 
 std::optional<FieldPoint> PassSession::Probe(FieldPlane plane, double x, double y) const {

@@ -91,9 +91,11 @@ class PassSession {
   bool DrawLift(PlotSurface& surface, const LiftLabels& labels = {}) const;
 
   // The flow-field picture of the shown pass on a surface of width x height
-  // device pixels. False before the first pass or when a surface fails.
+  // device pixels, its colour field sampled at `density` times as many each
+  // way (see DrawFieldPicture). False before the first pass or when a
+  // surface fails.
   bool DrawField(PlotSurface& surface, FieldColouring colouring, int width, int height,
-                 const FieldLabels& labels = {});
+                 const FieldLabels& labels = {}, double density = 1.0);
   // The flow of the shown pass at a point of either plot; nothing before the
   // first pass.
   std::optional<FieldPoint> Probe(FieldPlane plane, double x, double y) const;

@@ -142,7 +142,7 @@
   // The flow field of the shown pass in the chosen colouring, sampled at the
   // canvas's device pixels; nothing before the first pass.
   function drawField() {
-    if (session.drawField(colouring.value, ...sizes[FIELD], ...pixelSize(sizes[FIELD]))) {
+    if (session.drawField(colouring.value, ...sizes[FIELD], window.devicePixelRatio || 1)) {
       shown[FIELD] = take(FIELD + 1);
     }
   }

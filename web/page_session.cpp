@@ -28,13 +28,12 @@ bool PageSession::Pass(const ParameterTexts& texts) {
   return true;
 }
 
-bool PageSession::DrawField(const std::string& colouring, double width, double height,
-                            int pixelWidth, int pixelHeight) {
+bool PageSession::DrawField(const std::string& colouring, int width, int height, double density) {
   const FieldColouring how = colouring == "none"    ? FieldColouring::kNone
                              : colouring == "speed" ? FieldColouring::kSpeed
                                                     : FieldColouring::kCp;
   field_.Resize(width, height);
-  if (!session_.DrawField(field_, how, pixelWidth, pixelHeight)) return false;
+  if (!session_.DrawField(field_, how, width, height, {}, density)) return false;
   drawnField_ = field_.Picture();
   return true;
 }

@@ -29,13 +29,13 @@ class PageSession {
   bool Pass(const ParameterTexts& texts);
 
   // The flow-field picture of the last drawn pass on a drawing area of
-  // width x height CSS pixels whose canvas has pixelWidth x pixelHeight
-  // device pixels: the colour field is sampled at every device pixel, the
-  // lines and texts are placed in CSS pixels. `colouring` is "cp", "speed"
-  // or "none" (anything else is "cp"). Returns false before the first pass,
+  // width x height CSS pixels on a screen of `density` device pixels per CSS
+  // pixel: the colour field is sampled at every device pixel (width and
+  // height times density, rounded, as the page sizes its canvas), the lines
+  // and texts are placed in CSS pixels. `colouring` is "cp", "speed" or
+  // "none" (anything else is "cp"). Returns false before the first pass,
   // and then the picture stays as it was.
-  bool DrawField(const std::string& colouring, double width, double height, int pixelWidth,
-                 int pixelHeight);
+  bool DrawField(const std::string& colouring, int width, int height, double density);
 
   // The probe's line for the point (px, py) in CSS pixels of the flow-field
   // picture shown width x height CSS pixels large: its place and flow (or

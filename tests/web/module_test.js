@@ -124,12 +124,11 @@ async function main() {
 
   // The flow-field picture samples its colour field at the canvas's device
   // pixels, whatever the density, and lays it over the same CSS rectangle;
-  // the texts stay in CSS pixels (only the bar's ticks, four device pixels
-  // long, move its numbers along).
+  // the lines and texts stay in CSS pixels.
   const fieldImages = [1, 2].map((density) => {
-    assert.ok(session.drawField("cp", ...fieldSize, ...fieldSize.map((n) => n * density)));
+    assert.ok(session.drawField("cp", ...fieldSize, density));
     const images = session.marks(4).filter((mark) => mark.kind === "image");
-    const texts = session.marks(4).filter((mark) => mark.kind === "text").map((mark) => [mark.y, mark.text]);
+    const texts = session.marks(4).filter((mark) => mark.kind === "text").map((mark) => [mark.x, mark.y, mark.text]);
     return { field: images[0], texts };
   });
   const [one, two] = fieldImages.map((f) => f.field);
@@ -137,9 +136,9 @@ async function main() {
   assert.deepStrictEqual([one.left, one.top, one.width, one.height], [two.left, two.top, two.width, two.height]);
   assert.ok(Math.abs(one.width - one.imageWidth) < 1 && one.height === core.plotHeight, JSON.stringify(one));
   assert.deepStrictEqual(fieldImages[0].texts, fieldImages[1].texts);
-  assert.ok(fieldImages[0].texts.some(([, text]) => text === "Cp"));
+  assert.ok(fieldImages[0].texts.some(([, , text]) => text === "Cp"));
   // Without colouring there is no colour field and no bar.
-  assert.ok(session.drawField("none", ...fieldSize, ...fieldSize));
+  assert.ok(session.drawField("none", ...fieldSize, 1));
   assert.ok(session.marks(4).every((mark) => mark.kind === "image" && mark.imageWidth === 1));
   // The probe: the flow far upstream runs at about the free stream's speed;
   // the colour bar's strip and the points off the picture show nothing.
