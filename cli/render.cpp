@@ -15,7 +15,6 @@
 #include "cli/fan_out_surface.h"
 #include "flow/profile_table.h"
 #include "plot/field_picture.h"
-#include "plot/lift_picture.h"
 #include "plot/qt/pass_picture.h"
 #include "report/field_text.h"
 #include "report/pass_summary.h"

@@ -119,13 +119,15 @@ FieldLabels FieldLabelsIn(Language language) {
 }
 
 bool DrawFieldPicture(PlotSurface& surface, const FieldScene& scene, FieldColouring colouring,
-                      int width, int height, FieldBuffers& buffers, const FieldLabels& labels) {
+                      int width, int height, FieldBuffers& buffers, const FieldLabels& labels,
+                      double density) {
   const FieldFrame frame = FieldPictureFrame(scene.Olcek);
   if (!surface.Scale(frame.left, frame.top, frame.right, frame.bottom) || !surface.Cls()) {
     return false;
   }
   if (colouring != FieldColouring::kNone && scene.model) {
-    const PixelGrid grid = FieldPixelGrid(frame, width, height);
+    const PixelGrid grid = FieldPixelGrid(frame, static_cast<int>(std::lround(width * density)),
+                                          static_cast<int>(std::lround(height * density)));
     const FieldQuantity quantity = RangeOf(colouring).quantity;
     SampleField(*scene.model, FieldPlane::kAirfoil, quantity, grid, buffers.values);
     ColourField(buffers.values, grid.width, grid.height, quantity, buffers.image);

@@ -77,8 +77,13 @@ struct FieldBuffers {
 // colour map from its low end at the bottom to its high end at the top, a
 // tick and a number at every kColourBarTicks step, and the quantity's title
 // above. Returns false when a surface operation fails.
+// A surface whose pixels stand for `density` x `density` pixels of the
+// screen (a browser canvas on a high-density screen) has its colour field
+// sampled at the screen's pixels: FieldPixelGrid of width and height times
+// density, rounded; all else keeps the surface's pixels.
 inline constexpr int kColourBarSteps = 4;
 bool DrawFieldPicture(PlotSurface& surface, const FieldScene& scene, FieldColouring colouring,
-                      int width, int height, FieldBuffers& buffers, const FieldLabels& labels = {});
+                      int width, int height, FieldBuffers& buffers, const FieldLabels& labels = {},
+                      double density = 1.0);
 
 }  // namespace fluvenna

@@ -95,12 +95,13 @@ bool PassSession::DrawLift(PlotSurface& surface) const {
   return shown_ && DrawLiftPicture(surface, shown_->lift, LiftLabelsIn(language_));
 }
 
-bool PassSession::DrawField(PlotSurface& surface, FieldColouring colouring, int width, int height) {
+bool PassSession::DrawField(PlotSurface& surface, FieldColouring colouring, int width, int height,
+                            double density) {
   if (!shown_) return false;
   const FieldScene scene{&shown_->field, &shown_->curves.airfoil(), shown_->result.params.Olcek,
                          shown_->result.params.XMax};
   return DrawFieldPicture(surface, scene, colouring, width, height, fieldBuffers_,
-                          FieldLabelsIn(language_));
+                          FieldLabelsIn(language_), density);
 }
 
 std::string PassSession::ProbeText(double width, double height, double px, double py) const {

@@ -15,6 +15,7 @@
 #include "flow/profile_table.h"
 #include "flow/surface_pressure.h"
 #include "plot/field_picture.h"
+#include "plot/lift_picture.h"
 #include "plot/surface.h"
 #include "report/pass_curves.h"
 #include "report/status_line.h"
@@ -81,18 +82,25 @@ class PassSession {
   std::string SurfaceCsv() const;
   std::string LiftCurveCsv() const;  // as --lift-curve writes it
   std::string PressureText() const;
-  std::string LiftText() const;  // the line under the lift curve
+  // The line under the lift-curve picture (LiftCurveLine of the shown pass).
+  std::string LiftText() const;
 
   // Draws the shown pass again on other surfaces (a picture saved as SVG),
   // leaving the session as it is. False before the first pass or when a
   // surface fails.
   bool DrawShownAgain(PlotSurface& picture1, PlotSurface& picture2) const;
   bool DrawShownPressure(PlotSurface& surface) const;
+  // The lift-curve picture of the shown pass (DrawLiftPicture), as the
+  // renderer writes it and the page and the window show it. False before the
+  // first pass or when a surface fails. Pictures have the session's language.
   bool DrawLift(PlotSurface& surface) const;
 
   // The flow-field picture of the shown pass on a surface of width x height
-  // device pixels. False before the first pass or when a surface fails.
-  bool DrawField(PlotSurface& surface, FieldColouring colouring, int width, int height);
+  // device pixels, its colour field sampled at `density` times as many each
+  // way (see DrawFieldPicture). False before the first pass or when a
+  // surface fails.
+  bool DrawField(PlotSurface& surface, FieldColouring colouring, int width, int height,
+                 double density = 1.0);
   // The flow of the shown pass at a point of either plot; nothing before the
   // first pass.
   std::optional<FieldPoint> Probe(FieldPlane plane, double x, double y) const;

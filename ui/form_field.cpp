@@ -151,7 +151,7 @@ void Form_Field::ShowPass() {
   {
     QPainter painter(&image);
     PainterSurface surface(painter, QRectF(QPointF(0, 0), area.size()));
-    drawn = session.DrawField(surface, Colouring(), image.width(), image.height());
+    drawn = session.DrawField(surface, Colouring(), area.width(), area.height(), ratio);
   }
   if (drawn) Picture_Field->ShowImage(image);
 }

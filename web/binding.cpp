@@ -90,12 +90,18 @@ EMSCRIPTEN_BINDINGS(fluvenna) {
       .function("statusText", &PageSession::StatusText)
       .function("statusFailed", &PageSession::StatusFailed)
       .function("pressureText", &PageSession::PressureText)
+      .function("drawField", &PageSession::DrawField)
+      .function("probeAt", &PageSession::ProbeAt)
+      .function("liftText", &PageSession::LiftText)
+      .function("liftCurveCsv", &PageSession::LiftCurveCsv)
+      .function("fieldCsv", &PageSession::FieldCsv)
       .function("csv", &PageSession::Csv)
       .function("surfaceCsv", &PageSession::SurfaceCsv)
       .function("fileStem", &PageSession::FileStem);
 
   function("barText", &fluvenna::BarText);
   function("barPositionOf", &fluvenna::BarPositionOf);
+  function("fieldPictureWidth", &fluvenna::FieldPictureWidth);
   constant("floatsPerSegment", fluvenna::CanvasSurface::kFloatsPerSegment);
   constant("plotWidth", fluvenna::CanvasSurface::kWidth);
   constant("plotHeight", fluvenna::CanvasSurface::kHeight);

@@ -6,7 +6,17 @@
 
 namespace fluvenna {
 
-CanvasSurface::CanvasSurface() : mapping_(0.0, 0.0, kWidth, kHeight) {}
+CanvasSurface::CanvasSurface() : CanvasSurface(kWidth, kHeight) {}
+
+CanvasSurface::CanvasSurface(double width, double height)
+    : width_(width), height_(height), mapping_(0.0, 0.0, width, height) {}
+
+void CanvasSurface::Resize(double width, double height) {
+  width_ = width;
+  height_ = height;
+  mapping_ = DeviceMapping(0.0, 0.0, width, height);
+  Cls();
+}
 
 bool CanvasSurface::Scale(double x1, double y1, double x2, double y2) {
   return mapping_.SetUserSystem(x1, y1, x2, y2);

@@ -56,7 +56,15 @@ class CanvasSurface : public PlotSurface {
   // top-left corner, y downwards) and the packed colour (exact in a float).
   static constexpr int kFloatsPerSegment = 5;
 
+  // A drawing area of the plots' size, or of width x height CSS pixels.
   CanvasSurface();
+  CanvasSurface(double width, double height);
+
+  // Gives the drawing area a new size in CSS pixels. The user system is
+  // forgotten (the next picture sets its own) and so is what was recorded.
+  void Resize(double width, double height);
+  double Width() const { return width_; }
+  double Height() const { return height_; }
 
   bool Scale(double x1, double y1, double x2, double y2) override;
   bool Cls() override;
@@ -72,6 +80,7 @@ class CanvasSurface : public PlotSurface {
  private:
   int SegmentCount() const;
 
+  double width_, height_;
   DeviceMapping mapping_;
   CanvasPicture picture_;
 };

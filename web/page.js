@@ -26,13 +26,21 @@
 
   const byId = (id) => document.getElementById(id);
   const bars = Array.from(document.querySelectorAll('.bar input[type="range"]'));
-  const pictures = [byId("Picture1"), byId("Picture2"), byId("Picture_Pressure")];
+  // The plots, the surface pressure, the flow field and the lift curve; each
+  // is its picture in the module (1 to 5).
+  const pictures = ["Picture1", "Picture2", "Picture_Pressure", "Picture_Field", "Picture_Lift"].map(byId);
+  const FIELD = 3;
   const status = byId("Label_Status");
+  const colouring = byId("Field_Colouring");
+  const probe = byId("Label_Probe");
+  const probeHint = probe.textContent;
 
   let core = null;
   let session = null;
   // What the plots show: segments, images and texts.
   let shown = pictures.map(() => ({ segments: new Float32Array(0), marks: [] }));
+  // Each picture's drawing area in CSS pixels, from the module.
+  let sizes = [];
   let pendingNote = "";
   let passes = 0;
 
@@ -44,12 +52,16 @@
 
   // --- The plots ----------------------------------------------------------
 
+  // The device pixels of a drawing area of [width, height] CSS pixels.
+  function pixelSize([width, height]) {
+    const density = window.devicePixelRatio || 1;
+    return [Math.round(width * density), Math.round(height * density)];
+  }
+
   // Sizes a canvas's pixels to the screen's density and clears it to the
   // background; the drawing area keeps its size in CSS pixels.
-  function clearPicture(canvas) {
-    const density = window.devicePixelRatio || 1;
-    const width = Math.round(core ? core.plotWidth * density : canvas.clientWidth * density);
-    const height = Math.round(core ? core.plotHeight * density : canvas.clientHeight * density);
+  function clearPicture(canvas, size) {
+    const [width, height] = pixelSize(size || [canvas.clientWidth, canvas.clientHeight]);
     if (canvas.width !== width || canvas.height !== height) {
       canvas.width = width;
       canvas.height = height;
@@ -89,11 +101,11 @@
   // Strokes the segments the canvas surface recorded and draws its images and
   // texts, all in the order they were recorded; they are already in the
   // drawing area's pixels.
-  function paint(canvas, picture) {
-    const context = clearPicture(canvas);
+  function paint(canvas, picture, size) {
+    const context = clearPicture(canvas, size);
     if (!core) return;
     const { segments, marks } = picture;
-    context.setTransform(canvas.width / core.plotWidth, 0, 0, canvas.height / core.plotHeight, 0, 0);
+    context.setTransform(canvas.width / size[0], 0, 0, canvas.height / size[1], 0, 0);
     const stride = core.floatsPerSegment;
     let i = 0;
     let m = 0;
@@ -119,7 +131,31 @@
   }
 
   function repaint() {
-    pictures.forEach((canvas, i) => paint(canvas, shown[i]));
+    pictures.forEach((canvas, i) => paint(canvas, shown[i], sizes[i]));
+  }
+
+  // What a picture of the module shows, copied: the segments at once, since
+  // the next call into the module may move its memory.
+  function take(picture) {
+    const segments = session.segments(picture).slice();
+    return { segments, marks: session.marks(picture) };
+  }
+
+  // The flow field of the shown pass in the chosen colouring, sampled at the
+  // canvas's device pixels; nothing before the first pass.
+  function drawField() {
+    if (session.drawField(colouring.value, ...sizes[FIELD], window.devicePixelRatio || 1)) {
+      shown[FIELD] = take(FIELD + 1);
+    }
+  }
+
+  // The probe's line for the point under the pointer, or the hint where the
+  // picture shows no flow.
+  function probeAt(event) {
+    if (!session) return;
+    const canvas = pictures[FIELD];
+    const line = session.probeAt(event.offsetX, event.offsetY, canvas.clientWidth, canvas.clientHeight);
+    probe.textContent = line || probeHint;
   }
 
   // --- The pass -----------------------------------------------------------
@@ -145,11 +181,11 @@
     if (!session) return;
     const drawn = session.pass(readTexts());
     if (drawn) {
-      // Copy each view at once: the next call into the module may move its memory.
-      shown = [1, 2, 3].map((picture) => ({ segments: session.segments(picture).slice(), marks: [] }));
-      shown.forEach((drawn, i) => { drawn.marks = session.marks(i + 1); });
+      shown = pictures.map((canvas, i) => take(i + 1));
+      drawField();
       repaint();
       byId("Label_Pressure").textContent = session.pressureText();
+      byId("Label_Lift").textContent = session.liftText();
       for (const button of document.querySelectorAll(".save button")) button.disabled = false;
     }
     status.textContent = [session.statusText(), pendingNote].filter(Boolean).join(" ");
@@ -236,7 +272,7 @@
   }
 
   function wireSaving() {
-    const names = ["circle", "airfoil", "pressure"];
+    const names = ["circle", "airfoil", "pressure", "field", "lift"];
     pictures.forEach((canvas, i) => {
       byId(`Save_${canvas.id}`).addEventListener("click", () => {
         canvas.toBlob((blob) => save(blob, `fluvenna-${names[i]}-${session.fileStem()}.png`));
@@ -248,6 +284,15 @@
     byId("Save_Surface_Csv").addEventListener("click", () => {
       save(new Blob([session.surfaceCsv()], { type: "text/csv" }),
            `fluvenna-surface-${session.fileStem()}.csv`);
+    });
+    // The field's CSV holds the points the picture samples at its CSS size.
+    byId("Save_Field_Csv").addEventListener("click", () => {
+      save(new Blob([session.fieldCsv(...sizes[FIELD])], { type: "text/csv" }),
+           `fluvenna-field-${session.fileStem()}.csv`);
+    });
+    byId("Save_Lift_Csv").addEventListener("click", () => {
+      save(new Blob([session.liftCurveCsv()], { type: "text/csv" }),
+           `fluvenna-lift-curve-${session.fileStem()}.csv`);
     });
   }
 
@@ -316,8 +361,20 @@
     const inline = window.FluvennaInline;
     core = await FluvennaCore(inline ? { wasmBinary: decodeBase64(inline.wasm) } : {});
     session = new core.PageSession();
+    sizes = pictures.map((canvas, i) => (i === FIELD ? [core.fieldPictureWidth(core.plotHeight), core.plotHeight]
+                                                    : [core.plotWidth, core.plotHeight]));
     repaint();
-    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener("change", repaint);
+    // A new density: the field is sampled again at the new device pixels.
+    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener("change", () => {
+      drawField();
+      repaint();
+    });
+    colouring.addEventListener("change", () => {
+      drawField();
+      paint(pictures[FIELD], shown[FIELD], sizes[FIELD]);
+    });
+    pictures[FIELD].addEventListener("pointermove", probeAt);
+    pictures[FIELD].addEventListener("pointerdown", probeAt);
     window.addEventListener("resize", repaint);
 
     setStage("table");

@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/page_session.h"
 
+#include <cmath>
 #include <sstream>
 
 #include "flow/leading_number.h"
+#include "plot/field_picture.h"
+#include "report/field_text.h"
 #include "report/number_text.h"
 
 namespace fluvenna {
@@ -23,11 +26,43 @@ bool PageSession::Pass(const ParameterTexts& texts) {
   drawn2_ = picture2_.Picture();
   // A pressure picture that could not be drawn keeps the last one.
   if (session_.PressureDrawn()) drawn3_ = picture3_.Picture();
+  if (session_.DrawLift(lift_)) drawnLift_ = lift_.Picture();
   return true;
 }
 
+bool PageSession::DrawField(const std::string& colouring, int width, int height, double density) {
+  const FieldColouring how = colouring == "none"    ? FieldColouring::kNone
+                             : colouring == "speed" ? FieldColouring::kSpeed
+                                                    : FieldColouring::kCp;
+  field_.Resize(width, height);
+  if (!session_.DrawField(field_, how, width, height, density)) return false;
+  drawnField_ = field_.Picture();
+  return true;
+}
+
+std::string PageSession::ProbeAt(double px, double py, double width, double height) const {
+  const ShownPass* shown = session_.Shown();
+  if (!shown) return std::string();
+  const auto point =
+      FieldUserPoint(FieldPictureFrame(shown->result.params.Olcek), width, height, px, py);
+  if (!point) return std::string();
+  const auto [x, y] = *point;
+  return ProbeLine(x, y, *session_.Probe(FieldPlane::kAirfoil, x, y));
+}
+
 const CanvasPicture& PageSession::Drawn(int picture) const {
-  return picture == 1 ? drawn1_ : picture == 2 ? drawn2_ : drawn3_;
+  switch (picture) {
+    case 1:
+      return drawn1_;
+    case 2:
+      return drawn2_;
+    case 4:
+      return drawnField_;
+    case 5:
+      return drawnLift_;
+    default:
+      return drawn3_;
+  }
 }
 
 const std::vector<float>& PageSession::Segments(int picture) const {
@@ -43,6 +78,10 @@ std::string PageSession::FileStem() const {
   if (!shown) return "pass";
   const FlowParameters& p = shown->result.params;
   return "d" + NumberText(p.DELTA) + "-g" + NumberText(p.GAMA) + "-a" + NumberText(p.Alfa);
+}
+
+int FieldPictureWidth(int height) {
+  return static_cast<int>(std::lround(height * FieldPictureAspect()));
 }
 
 std::string BarText(int position, double divisor) {

@@ -24,14 +24,31 @@ class PageSession {
   std::string LoadTable(const std::string& text);
 
   // One pass with the eight texts: DrawPass on the two canvas surfaces, then
-  // the surface pressure of its flow and its picture on a third. Returns true
-  // when the pass was drawn; after false the plots keep their pictures and
-  // only the status line changes.
+  // the surface pressure of its flow and its picture on a third, and the
+  // lift-curve picture on a fourth. Returns true when the pass was drawn;
+  // after false the plots keep their pictures and only the status line
+  // changes.
   bool Pass(const ParameterTexts& texts);
 
+  // The flow-field picture of the last drawn pass on a drawing area of
+  // width x height CSS pixels on a screen of `density` device pixels per CSS
+  // pixel: the colour field is sampled at every device pixel (width and
+  // height times density, rounded, as the page sizes its canvas), the lines
+  // and texts are placed in CSS pixels. `colouring` is "cp", "speed" or
+  // "none" (anything else is "cp"). Returns false before the first pass,
+  // and then the picture stays as it was.
+  bool DrawField(const std::string& colouring, int width, int height, double density);
+
+  // The probe's line for the point (px, py) in CSS pixels of the flow-field
+  // picture shown width x height CSS pixels large: its place and flow (or
+  // that it lies inside the body); "" outside the flow's part or before the
+  // first pass.
+  std::string ProbeAt(double px, double py, double width, double height) const;
+
   // The segments of the last drawn pass on Picture1 (picture 1), Picture2
-  // (picture 2) or the surface-pressure picture (picture 3),
-  // CanvasSurface::kFloatsPerSegment floats each.
+  // (picture 2), the surface-pressure picture (picture 3), the flow-field
+  // picture (picture 4, as DrawField drew it last) or the lift-curve picture
+  // (picture 5), CanvasSurface::kFloatsPerSegment floats each.
   const std::vector<float>& Segments(int picture) const;
 
   // The images and texts of the same picture, each with the number of
@@ -40,6 +57,9 @@ class PageSession {
 
   // The line under the surface-pressure picture of the last drawn pass.
   std::string PressureText() const { return session_.PressureText(); }
+
+  // The line under the lift-curve picture of the last drawn pass.
+  std::string LiftText() const { return session_.LiftText(); }
 
   // The status line after the last pass, and whether that pass failed.
   const std::string& StatusText() const { return session_.Status().text; }
@@ -52,16 +72,28 @@ class PageSession {
   // as fluvenna-render --cp writes it.
   std::string SurfaceCsv() const { return session_.SurfaceCsv(); }
 
+  // The lift curve of the last drawn pass, as fluvenna-render --lift-curve
+  // writes it.
+  std::string LiftCurveCsv() const { return session_.LiftCurveCsv(); }
+
+  // The flow field of the last drawn pass sampled for a picture of width x
+  // height pixels, as fluvenna-render --field-csv writes it for that size.
+  std::string FieldCsv(int width, int height) const { return session_.FieldCsv(width, height); }
+
   // What the saved files of the last drawn pass are called after:
   // "d0.12-g0.04-a8" for delta 0.12, gamma 0.04 and alpha 8.
   std::string FileStem() const;
 
  private:
   PassSession session_;
-  CanvasSurface picture1_, picture2_, picture3_;
-  CanvasPicture drawn1_, drawn2_, drawn3_;  // what the plots show
+  CanvasSurface picture1_, picture2_, picture3_, field_, lift_;
+  CanvasPicture drawn1_, drawn2_, drawn3_, drawnField_, drawnLift_;  // what the plots show
   const CanvasPicture& Drawn(int picture) const;
 };
+
+// The width in CSS pixels of a flow-field picture `height` CSS pixels high:
+// the renderer's width for that height (FieldPictureAspect, rounded).
+int FieldPictureWidth(int height);
 
 // The text a scroll bar writes into its box: position / divisor (divisor 1
 // for the bars that write whole positions) by the number-to-text rule.

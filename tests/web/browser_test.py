@@ -30,6 +30,7 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import Select
 
 SITE, RENDER, DATA = (os.path.abspath(p) for p in sys.argv[1:4])
 TABLE = "KATJO-D20G15.txt"
@@ -326,7 +327,7 @@ class BrowserTest(unittest.TestCase):
         with tempfile.TemporaryDirectory() as folder:
             native(*README_OPTIONS, "--png", os.path.join(folder, "out"))
             for canvas, plane in (("Picture1", "circle"), ("Picture2", "airfoil"),
-                                  ("Picture_Pressure", "pressure")):
+                                  ("Picture_Pressure", "pressure"), ("Picture_Lift", "lift")):
                 png = png_pixels(os.path.join(folder, "out-%s.png" % plane))
                 page = bytes(self.js(
                     "return Array.from(document.getElementById(arguments[0]).getContext('2d')"
@@ -347,6 +348,11 @@ class BrowserTest(unittest.TestCase):
               compare_csv(native(*README_OPTIONS, "--cp", "-"), surface["text"], 2, 1e-10))
         self.assertEqual(self.saved(2)["name"], "fluvenna-airfoil-d0.12-g0.04-a8.png")
         self.assertIn("C_L", self.driver.find_element(By.ID, "Label_Pressure").text)
+        self.driver.find_element(By.ID, "Save_Lift_Csv").click()
+        lift_csv = self.saved(3)
+        self.assertEqual(lift_csv["name"], "fluvenna-lift-curve-d0.12-g0.04-a8.csv")
+        print("page lift-curve CSV against the renderer:",
+              compare_csv(native(*README_OPTIONS, "--lift-curve", "-"), lift_csv["text"], 1, 1e-12))
 
         # Markup in the address is only ever text.
         script = "<img src=x onerror=alert(1)>"
@@ -378,6 +384,85 @@ class BrowserTest(unittest.TestCase):
         share = min(near(a, b) / len(a), near(b, a) / len(b))
         print("%s: %d renderer ink pixels, %d page ink pixels, %.4f within one pixel" % (name, len(a), len(b), share))
         self.assertGreater(share, 0.98, name)
+
+    def canvas_pixels(self, canvas_id):
+        return bytes(self.js(
+            "const c = document.getElementById(arguments[0]);"
+            "return Array.from(c.getContext('2d').getImageData(0, 0, c.width, c.height).data)", canvas_id))
+
+    def test_flow_field_and_lift_curve(self):
+        self.open(self.server.url + README_ADDRESS, passes=1)
+        for section in ("Form_Field", "Form_Lift"):
+            self.assertTrue(self.driver.find_element(By.ID, section).is_displayed(), section)
+        for button in ("Save_Picture_Field", "Save_Field_Csv", "Save_Picture_Lift", "Save_Lift_Csv"):
+            self.assertTrue(self.driver.find_element(By.ID, button).is_enabled(), button)
+        self.assertIn("Slope dC_L/dα", self.driver.find_element(By.ID, "Label_Lift").text)
+        canvas = self.driver.find_element(By.ID, "Picture_Field")
+        width, height = self.js("const c = arguments[0]; return [c.width, c.height]", canvas)
+        self.assertEqual((width, height), (466, 263))  # the renderer's field for 396 x 263 plots
+
+        # The colour field reaches the canvas (the image path): in each
+        # colouring the page's pixels are the renderer's, and the colourings differ.
+        colouring = Select(self.driver.find_element(By.ID, "Field_Colouring"))
+        self.assertEqual(colouring.first_selected_option.get_attribute("value"), "cp")
+        flow_width = 395  # the flow's part, left of the colour bar's strip
+        shown = {}
+        with tempfile.TemporaryDirectory() as folder:
+            for quantity in ("cp", "speed"):
+                colouring.select_by_value(quantity)
+                native(*README_OPTIONS, "--field", quantity, "--png", os.path.join(folder, quantity))
+                png = png_pixels(os.path.join(folder, "%s-field.png" % quantity))
+                page = self.canvas_pixels("Picture_Field")
+                shown[quantity] = page
+                flow = [(x, y) for y in range(height) for x in range(flow_width)]
+                coloured = sum(1 for x, y in flow
+                               if tuple(page[4 * (y * width + x):4 * (y * width + x) + 3]) != (255, 255, 192))
+                same = sum(1 for x, y in flow
+                           if max(abs(page[4 * (y * width + x) + c] - png[3 * (y * width + x) + c])
+                                  for c in range(3)) <= 2)
+                print("flow field by %s: %d of %d flow pixels coloured, %.4f as the renderer's"
+                      % (quantity, coloured, len(flow), same / len(flow)))
+                self.assertGreater(coloured, 0.8 * len(flow), quantity)
+                self.assertGreater(same / len(flow), 0.95, quantity)
+        changed = sum(1 for i in range(0, len(shown["cp"]), 4) if shown["cp"][i:i + 3] != shown["speed"][i:i + 3])
+        self.assertGreater(changed, 0.5 * width * height)
+        colouring.select_by_value("none")
+        kinds = self.js(PIXEL_KINDS_JS, "Picture_Field", width, height)
+        self.assertGreater(kinds["background"], 0.8 * width * height, kinds)
+        self.assertGreater(kinds["blue"], 50, kinds)
+        colouring.select_by_value("cp")
+
+        # The probe follows the pointer and is quiet over the colour bar.
+        probe = self.driver.find_element(By.ID, "Label_Probe")
+        hint = probe.text
+        lines = []
+        for dx, dy in ((-200, -100), (-150, 60), (220, 0)):  # from the canvas's centre
+            ActionChains(self.driver).move_to_element_with_offset(canvas, dx, dy).perform()
+            lines.append(probe.text)
+        for line in lines[:2]:
+            self.assertRegex(line, r"^x = -0\.\d{3}, y = -?0\.\d{3}: q/U0 = \d\.\d{3}, "
+                                   r"Cp = -?\d\.\d{3}, ψ = -?\d\.\d{4}$")
+        self.assertNotEqual(lines[0], lines[1])
+        self.assertEqual(lines[2], hint)
+
+        # The saved field CSV and picture (the CSV is saved at once, the
+        # picture when its PNG is ready).
+        self.capture_downloads()
+        self.driver.find_element(By.ID, "Save_Field_Csv").click()
+        self.driver.find_element(By.ID, "Save_Picture_Field").click()
+        self.wait("the saved files", lambda: self.js("return window.__saved.length") >= 2)
+        self.assertEqual(self.js("return window.__saved[1].name"), "fluvenna-field-d0.12-g0.04-a8.png")
+        saved = self.driver.execute_async_script("""
+          const done = arguments[arguments.length - 1];
+          const file = window.__saved[0];
+          fetch(file.href).then(r => r.text()).then(text => {
+            const lines = text.trimEnd().split("\\n");
+            done({name: file.name, head: lines[0], rows: lines.length - 1});
+          });""")
+        expected = native(*README_OPTIONS, "--field-csv", "-").rstrip("\n").split("\n")
+        self.assertEqual(saved, {"name": "fluvenna-field-d0.12-g0.04-a8.csv", "head": expected[0],
+                                 "rows": len(expected) - 1})
+        self.assert_clean()
 
     def test_random_addresses(self):
         rng = random.Random(10)
@@ -433,4 +518,4 @@ class BrowserTest(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    unittest.main(argv=[sys.argv[0], "-v"])
+    unittest.main(argv=[sys.argv[0], "-v", *sys.argv[4:]])

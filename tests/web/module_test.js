@@ -3,7 +3,10 @@
 // The WebAssembly module under Node against the native renderer: for the
 // worked examples and a dozen random settings the CSV of a pass must have the
 // renderer's rows, NP and PSI, and coordinates within 1e-12 relative; the
-// surface CSV the renderer's points, with every number within 1e-10.
+// surface CSV the renderer's points, with every number within 1e-10; the lift
+// curve the renderer's angles, C_L within 1e-12. For a few of them the field
+// the flow-field picture samples must have the renderer's pixel centres and
+// states, with every number within 1e-10.
 // Usage: node module_test.js SITE_DIR FLUVENNA_RENDER DATA_DIR
 "use strict";
 
@@ -74,21 +77,30 @@ async function main() {
   const session = new core.PageSession();
   assert.strictEqual(session.loadTable(fs.readFileSync(path.join(data, "KATJO-D20G15.txt"), "utf8")), "");
 
-  const totals = { points: { rows: 0, numbers: 0, differing: 0, largest: 0 },
-                   surface: { rows: 0, numbers: 0, differing: 0, largest: 0 } };
+  const totals = {};
+  for (const name of ["points", "surface", "lift curve", "field"]) {
+    totals[name] = { rows: 0, numbers: 0, differing: 0, largest: 0 };
+  }
   const add = (total, result) => {
     total.rows += result.rows;
     total.numbers += result.numbers;
     total.differing += result.differing;
     total.largest = Math.max(total.largest, result.largest);
   };
+  // The page's flow-field picture at the renderer's default size.
+  const fieldSize = [core.fieldPictureWidth(core.plotHeight), core.plotHeight];
   const settings = [...WORKED.map((w) => ({ ...START, ...w })), ...randomSettings(12)];
-  for (const texts of settings) {
+  for (const [i, texts] of settings.entries()) {
     const label = JSON.stringify(texts);
     assert.ok(session.pass(texts), `the pass of ${label} was refused: ${session.statusText()}`);
     try {
       add(totals.points, compareCsv(nativeCsv(texts), session.csv(), TOLERANCE));
       add(totals.surface, compareCsv(nativeCsv(texts, "--cp"), session.surfaceCsv(), SURFACE_TOLERANCE, 2));
+      add(totals["lift curve"], compareCsv(nativeCsv(texts, "--lift-curve"), session.liftCurveCsv(), TOLERANCE, 1));
+      if (i % 5 === 3) {
+        add(totals.field, compareCsv(nativeCsv(texts, "--field-csv"), session.fieldCsv(...fieldSize),
+                                     SURFACE_TOLERANCE, 3));
+      }
     } catch (error) {
       throw new Error(`${label}: ${error.message}`);
     }
@@ -111,6 +123,36 @@ async function main() {
   assert.strictEqual(legend("upper surface"), 255); // red, as the upper curve
   assert.strictEqual(legend("lower surface"), 255 * 65536); // blue, as the lower curve
   assert.deepStrictEqual([session.marks(1).length, session.marks(2).length], [0, 0]);
+
+  // The flow-field picture samples its colour field at the canvas's device
+  // pixels, whatever the density, and lays it over the same CSS rectangle;
+  // the lines and texts stay in CSS pixels.
+  const fieldImages = [1, 2].map((density) => {
+    assert.ok(session.drawField("cp", ...fieldSize, density));
+    const images = session.marks(4).filter((mark) => mark.kind === "image");
+    const texts = session.marks(4).filter((mark) => mark.kind === "text").map((mark) => [mark.x, mark.y, mark.text]);
+    return { field: images[0], texts };
+  });
+  const [one, two] = fieldImages.map((f) => f.field);
+  assert.deepStrictEqual([two.imageWidth, two.imageHeight], [2 * one.imageWidth, 2 * one.imageHeight]);
+  assert.deepStrictEqual([one.left, one.top, one.width, one.height], [two.left, two.top, two.width, two.height]);
+  assert.ok(Math.abs(one.width - one.imageWidth) < 1 && one.height === core.plotHeight, JSON.stringify(one));
+  assert.deepStrictEqual(fieldImages[0].texts, fieldImages[1].texts);
+  assert.ok(fieldImages[0].texts.some(([, , text]) => text === "Cp"));
+  // Without colouring there is no colour field and no bar.
+  assert.ok(session.drawField("none", ...fieldSize, 1));
+  assert.ok(session.marks(4).every((mark) => mark.kind === "image" && mark.imageWidth === 1));
+  // The probe: the flow far upstream runs at about the free stream's speed;
+  // the colour bar's strip and the points off the picture show nothing.
+  const upstream = session.probeAt(0.5, fieldSize[1] / 2, ...fieldSize);
+  const q = Number(/q\/U0 = (-?[0-9.]+)/.exec(upstream)[1]);
+  assert.ok(/^x = -0\.99[0-9], y = -?0\.00[0-9]: q\/U0 = /.test(upstream) && q > 0.9 && q < 1.1, upstream);
+  for (const [px, py] of [[fieldSize[0] - 2, 100], [-1, 100], [100, fieldSize[1] + 1]]) {
+    assert.strictEqual(session.probeAt(px, py, ...fieldSize), "", `${px}, ${py}`);
+  }
+  assert.ok(/^Slope dC_L\/dα = /.test(session.liftText()), session.liftText());
+  const liftTexts = session.marks(5).filter((mark) => mark.kind === "text").map((mark) => mark.text);
+  assert.ok(liftTexts.some((text) => text.endsWith("exact (Joukowski)")) && session.segments(5).length > 0, liftTexts.join("|"));
 
   // A refused parameter: no pass in either, and the page says why.
   assert.strictEqual(session.pass({ ...START, dR: "0" }), false);
