@@ -10,7 +10,10 @@ set -euo pipefail
 xvfb="$1"
 program="$2"
 cd "$3"
-title='Joukowsky profili etrafında akım çizgileri'
+# The title the window must have, then the environment it starts in (the
+# user's language settings).
+title="$4"
+shift 4
 
 work=$(mktemp -d)
 pids=()
@@ -34,7 +37,7 @@ if [ ! -s "$work/display" ]; then
 fi
 export DISPLAY=":$(head -n 1 "$work/display")"
 
-QT_QPA_PLATFORM=xcb "$program" &
+env -u LANGUAGE -u LC_ALL -u LC_MESSAGES "$@" QT_QPA_PLATFORM=xcb "$program" &
 pids=("$!" "${pids[@]}")  # the program ends before its server
 for _ in $(seq 300); do
   if ! kill -0 "${pids[0]}" 2>/dev/null; then
