@@ -245,7 +245,7 @@
     </message>
     <message>
         <source>Kutta şartı</source>
-        <translation>Kutta condition</translation>
+        <translation>Kutta =</translation>
     </message>
     <message>
         <source>Δψ =</source>

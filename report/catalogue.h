@@ -13,7 +13,7 @@
 
 namespace fluvenna {
 
-// The languages Fluvenna speaks. Turkish is the language of the design's own
+// The languages Fluvenna speaks. Turkish is the language of the window's own
 // texts; English that of everything added since, and the language of the
 // sources of the Qt-free texts.
 enum class Language { kTurkish, kEnglish };

@@ -19,7 +19,7 @@ namespace fluvenna {
 //      QLocale::system().uiLanguages() lists them from LANGUAGE and LANG)
 //      that Fluvenna has;
 //   3. English when the preferences name only languages Fluvenna lacks;
-//   4. the design's Turkish when they name none (the C or POSIX locale).
+//   4. Turkish, the window's own language, when they name none (the C or POSIX locale).
 Language ChooseLanguage(const QStringList& uiLanguages, const QString& requested = QString());
 
 // The language "tr" or "en" names, or nothing for any other text.

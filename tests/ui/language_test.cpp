@@ -29,10 +29,10 @@ struct Texts {
   QString title, kutta, menu, status, missingTable;
 };
 
-// The design's texts in Turkish, and their English readings.
+// The window's own Turkish texts, and their English readings.
 const Texts kTurkish{"Joukowsky profili etrafında akım çizgileri", "Kutta şartı", "Akım alanı…",
                      "Kaldırma katsayısı C_L = ", "KATJO-D20G15.txt dosyası bulunamadı"};
-const Texts kEnglish{"Streamlines around a Joukowsky profile", "Kutta condition", "Flow field…",
+const Texts kEnglish{"Streamlines around a Joukowsky profile", "Kutta =", "Flow field…",
                      "Lift coefficient C_L = ", "The file KATJO-D20G15.txt was not found"};
 
 }  // namespace
@@ -78,6 +78,12 @@ class LanguageTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.windowTitle(), Want().title);
     QCOMPARE(w.findChild<QLabel*>("Label6")->text(), Want().kutta);
+    for (const char* name :
+         {"Label1", "Label2", "Label5", "Label6", "Label7", "Label9", "Label4", "Label10"}) {
+      const QLabel* caption = w.findChild<QLabel*>(name);
+      QVERIFY2(caption->fontMetrics().horizontalAdvance(caption->text()) <= caption->width(),
+               name);  // every caption fits its box
+    }
 
     w.findChild<QLineEdit*>("Text_DELTA")->setText("0.1");
     w.findChild<QLineEdit*>("Text_GAMA")->setText("0.05");
