@@ -3,7 +3,8 @@
 // Speed of a pass of the browser edition: the WebAssembly module under Node
 // runs the page's whole pass (the core, DrawPass on the two canvas surfaces,
 // the status line and the CSV points) at the heaviest scroll-bar setting with
-// fluvenna-bench's one-row table, as its BM_PagePassHeaviest does natively.
+// fluvenna-bench's one-row table, as its BM_PagePassHeaviest does natively;
+// then the flow-field picture and the probe.
 // Usage: node web_pass_bench.js SITE_DIR
 "use strict";
 
@@ -38,4 +39,34 @@ require(path.join(site, "fluvenna-core.js"))({
               `(${runs} runs; ${session.segments(1).length / core.floatsPerSegment} + ` +
               `${session.segments(2).length / core.floatsPerSegment} segments); ` +
               `CSV of it: ${csvMs.toFixed(1)} ms, ${csv.length} bytes`);
+
+  // The flow-field picture with its flow part 600 x 400 pixels, at the
+  // density of an ordinary screen and of a high-density one, as the page
+  // draws it after every pass; then the probe, a point at a time.
+  const height = 400;
+  const width = core.fieldPictureWidth(height);
+  for (const density of [1, 2]) {
+    const timed = timeIt(() => session.drawField("cp", width, height, density));
+    console.log(`BM_PageField in WebAssembly: ${timed.toFixed(2)} ms for ${width} x ${height} ` +
+                `CSS pixels at density ${density}`);
+  }
+  let x = 0;
+  const probe = timeIt(() => {
+    for (let i = 0; i < 1000; ++i) session.probeAt(5 + ((x++) % 500), 200, width, height);
+  });
+  console.log(`BM_PageProbe in WebAssembly: ${probe.toFixed(2)} µs a point (with its line of text)`);
 });
+
+// Milliseconds a call of `run` takes, over at least a second after a warm-up.
+function timeIt(run) {
+  for (let i = 0; i < 3; ++i) run();
+  let runs = 0;
+  const start = process.hrtime.bigint();
+  let elapsed = 0;
+  while (elapsed < 1) {
+    run();
+    runs += 1;
+    elapsed = Number(process.hrtime.bigint() - start) / 1e9;
+  }
+  return (1000 * elapsed) / runs;
+}
