@@ -10,7 +10,7 @@
 namespace fluvenna {
 namespace {
 
-constexpr double kSixDigits = 5e-7;   // the worked examples are given to six digits
+constexpr double kSixDigits = 5e-7;  // the worked examples are given to six digits
 constexpr double kRounding = 1e-15;
 
 FlowParameters Params(double Eps, double Mu, double Alfa, double iKutta) {

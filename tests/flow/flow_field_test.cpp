@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "committed_table.h"
+
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -34,15 +36,8 @@ constexpr double kGradientStep = 1e-6;         // central differences of psi and
 constexpr double kGradient = 1e-6;             // ... against the velocity, relative to the speed
 constexpr double kSpeedIdentity = 1e-12;       // q against |(u, v)|, relative
 
-const std::string kTablePath = std::string(FLUVENNA_SOURCE_DIR) + "/data/" + kProfileTableFileName;
-
 const ProfileTable& Table() {
-  static const std::unique_ptr<ProfileTable> table = [] {
-    auto t = std::make_unique<ProfileTable>();
-    EXPECT_FALSE(LoadProfileTableFile(*t, kTablePath).has_value());
-    return t;
-  }();
-  return *table;
+  return testing::CommittedTable();
 }
 
 ParameterTexts Texts(const char* delta, const char* gamma, const char* alpha, const char* kutta,

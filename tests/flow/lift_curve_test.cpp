@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "committed_table.h"
+
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -27,15 +29,8 @@ constexpr double kVanishingLift = 1e-14;    // C_L at the zero-lift angle
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-const std::string kTablePath = std::string(FLUVENNA_SOURCE_DIR) + "/data/" + kProfileTableFileName;
-
 const ProfileTable& Table() {
-  static const std::unique_ptr<ProfileTable> table = [] {
-    auto t = std::make_unique<ProfileTable>();
-    EXPECT_FALSE(LoadProfileTableFile(*t, kTablePath).has_value());
-    return t;
-  }();
-  return *table;
+  return testing::CommittedTable();
 }
 
 ParameterTexts Texts(const char* delta, const char* gamma, const char* alpha,

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "committed_table.h"
+
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -25,15 +27,8 @@ constexpr double kStagnationCp = 1e-4;    // Cp at the stagnation sample, from 1
 constexpr double kPotentialSpeed = 1e-3;  // q against dPhi/ds on a fine surface, relative
 constexpr double kEdgeLimit = 1e-4;       // trailing-edge limit against its neighbours
 
-const std::string kTablePath = std::string(FLUVENNA_SOURCE_DIR) + "/data/" + kProfileTableFileName;
-
 const ProfileTable& Table() {
-  static const std::unique_ptr<ProfileTable> table = [] {
-    auto t = std::make_unique<ProfileTable>();
-    EXPECT_FALSE(LoadProfileTableFile(*t, kTablePath).has_value());
-    return t;
-  }();
-  return *table;
+  return testing::CommittedTable();
 }
 
 struct Flow {
