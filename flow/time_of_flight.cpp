@@ -49,13 +49,17 @@ constexpr double kLogSeriesRadius = 0.05;
 Complex LogRatio(Complex w, Complex r, Complex inverseR) {
   const Complex u = (w - r) * inverseR;
   if (std::norm(u) >= kLogSeriesRadius * kLogSeriesRadius) return std::log(w * inverseR);
+  // In real arithmetic: the series is the inner loop of the whole computation.
   const Complex v = u * Inverse(2.0 + u);
-  const Complex v2 = v * v;
-  const Complex sum =
-      1.0 +
-      v2 * (1.0 / 3 +
-            v2 * (1.0 / 5 + v2 * (1.0 / 7 + v2 * (1.0 / 9 + v2 * (1.0 / 11 + v2 * (1.0 / 13))))));
-  return 2.0 * v * sum;
+  const double vr = v.real(), vi = v.imag();
+  const double ar = vr * vr - vi * vi, ai = 2.0 * vr * vi;  // v^2
+  double sr = 1.0 / 13.0, si = 0.0;
+  for (const double c : {1.0 / 11.0, 1.0 / 9.0, 1.0 / 7.0, 1.0 / 5.0, 1.0 / 3.0, 1.0}) {
+    const double tr = c + ar * sr - ai * si;
+    si = ar * si + ai * sr;
+    sr = tr;
+  }
+  return Complex(2.0 * (vr * sr - vi * si), 2.0 * (vr * si + vi * sr));
 }
 
 // The level psi = PSI of one curve, with its logarithm continued from the
@@ -110,21 +114,27 @@ class Level {
   // ends it as well.
   bool Solve(double phi, Complex& w) const {
     const Complex target(phi, PSI_);
-    double previous = kInf;
+    double previous2 = kInf;
     for (int i = 0; i < kLevelNewtonSteps; ++i) {
       const Complex iw = Inverse(w);
+      const Complex value =
+          U0_ * (w + A2_ * iw) + kI * Gm_ * (logRef_ + LogRatio(w, wRef_, inverseRef_)) - target;
       const Complex slope = U0_ * (1.0 - A2_ * iw * iw) + kI * Gm_ * iw;
       const Complex bend = (2.0 * U0_ * A2_ * iw - kI * Gm_) * iw * iw;
-      const Complex step = (F(w) - target) * Inverse(slope);
+      const Complex step = value * Inverse(slope);
       const Complex next = w - step;
       if (!std::isfinite(next.real()) || !std::isfinite(next.imag())) return false;
       w = next;
-      const double size = std::abs(step), scale = std::abs(w);
-      if (0.5 * std::abs(bend) * size * size <= kLevelNewtonTolerance * scale * std::abs(slope)) {
+      // Squared sizes: no square roots in the loop.
+      const double size2 = std::norm(step), scale2 = std::norm(w);
+      constexpr double kTolerance2 = kLevelNewtonTolerance * kLevelNewtonTolerance;
+      if (0.25 * std::norm(bend) * size2 * size2 <= kTolerance2 * scale2 * std::norm(slope)) {
         return true;
       }
-      if (size >= 0.5 * previous && size <= kLevelNoiseFloor * scale) return true;
-      previous = size;
+      if (size2 >= 0.25 * previous2 && size2 <= kLevelNoiseFloor * kLevelNoiseFloor * scale2) {
+        return true;
+      }
+      previous2 = size2;
     }
     return false;
   }
