@@ -57,7 +57,9 @@ namespace fluvenna {
 // to the right just as far as needed for every curve traced to that edge
 // (x <= -XMax in the flow frame; not curve 1, which starts on the body, nor
 // a curve cut short) to reach it, since the angle of attack and the map
-// leave the curves' upstream ends a little to either side of -XMax. A curve that crosses it has t =
+// leave the curves' upstream ends a little to either side of -XMax. (XMax
+// is the plot scale Olcek, so the line is the picture's left edge, or
+// within a few hundredths of it.) A curve that crosses it has t =
 // 0 where its exact streamline crosses it (t < 0 upstream of it); the others (curve 1) have t = 0
 // at their upstream end (point 2 when that end is a stagnation point). Each point's time is the
 // same in both planes: the circle plane shows the preimages of the airfoil-plane particles.
@@ -165,8 +167,11 @@ struct Particle {
 };
 
 // A timeline: particles of one release on neighbouring curves in the order
-// of their PSI, joined in that order. A timeline is broken where a curve
-// between has no particle of that release (it already left the picture).
+// of their PSI, joined in that order by straight segments. A timeline is
+// broken where a curve between has no particle of that release (it already
+// left the picture). The particle of curve 2 (PSI = 0) lags at the nose
+// while its neighbours pass the body, so its two joins may cross the body
+// in a picture; they are the straight joins all the same.
 struct TimelinePiece {
   std::int64_t release = 0;
   int first = 0;  // into ParticleFrame::timelinePoints
