@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/time_of_flight_report.h"
 
-#include <cmath>
 #include <charconv>
+#include <cmath>
 
 #include "report/exact_number_text.h"
 #include "report/number_text.h"
