@@ -21,6 +21,8 @@ constexpr int kCrossingSteps = 100;
 constexpr double kCrossingTolerance = 1e-14;
 // Releases of one frame at most (a guard against a tiny interval).
 constexpr std::int64_t kMaxReleases = 100000;
+// Animation times beyond this many intervals are not placed.
+constexpr double kLargestRelease = 1e15;
 // Newton steps that stop shrinking below this (relative) have met the
 // rounding of F.
 constexpr double kLevelNoiseFloor = 1e-9;
@@ -205,14 +207,16 @@ class Stretch {
 
 // One curve's working data in the flow frame, by traced point.
 struct CurveWork {
-  std::vector<Complex> w;      // traced points
-  std::vector<Complex> logs;   // ln(w / A), continued along the curve
-  std::vector<double> phi;     // potential of each traced point
-  std::vector<Complex> exact;  // the exact level point of the same phi
-  std::vector<double> airX;    // airfoil x of each traced point (NaN without an image)
-  std::vector<int> airIndex;   // its airfoil point, -1 without one
-  int stagnation = -1;         // the traced point that is a stagnation point (0), or -1
-  Complex s;                   // that stagnation point
+  std::vector<Complex> w;       // traced points
+  std::vector<Complex> logs;    // ln(w / A), continued along the curve
+  std::vector<double> phi;      // potential of each traced point
+  std::vector<Complex> exact;   // the exact level point of the same phi
+  std::vector<Complex> dwdphi;  // 1 / F' there
+  std::vector<double> g;        // 1 / q^2 there, airfoil plane
+  std::vector<double> airX;     // airfoil x of each traced point (NaN without an image)
+  std::vector<int> airIndex;    // its airfoil point, -1 without one
+  int stagnation = -1;          // the traced point that is a stagnation point (0), or -1
+  Complex s;                    // that stagnation point
   double phiS = 0.0;
   double qLimit = 0.0;  // airfoil speed at it
   bool forward = true;  // the flow runs from point 0 to point n - 1
@@ -229,13 +233,7 @@ class CurveSolver {
  public:
   CurveSolver(const FlowParameters& p, const CircleModel& c, const FlowFieldModel& model,
               const TracedCurve& in, CurveTimes& out, int& failures)
-      : p_(p),
-        c_(c),
-        model_(model),
-        in_(in),
-        out_(out),
-        failures_(failures),
-        level_(p, c, model, in.PSI) {}
+      : p_(p), c_(c), in_(in), out_(out), failures_(failures), level_(p, c, model, in.PSI) {}
 
   bool Prepare();
   void Times();
@@ -262,10 +260,11 @@ class CurveSolver {
   Sample Endpoint(const Stretch& st, int j, double v) const {
     Sample r;
     r.v = v;
-    r.w = work_.exact[static_cast<std::size_t>(j)];
+    const auto uj = static_cast<std::size_t>(j);
+    r.w = work_.exact[uj];
     const double rate = st.PhiRate(v);
-    r.dwdv = rate * Inverse(level_.dF(r.w));
-    r.f = rate / level_.SpeedSquared(FieldPlane::kAirfoil, r.w);
+    r.dwdv = rate * work_.dwdphi[uj];
+    r.f = rate * work_.g[uj];
     return r;
   }
   void UseReference(int j) {
@@ -285,7 +284,6 @@ class CurveSolver {
 
   const FlowParameters& p_;
   const CircleModel& c_;
-  const FlowFieldModel& model_;
   const TracedCurve& in_;
   CurveTimes& out_;
   int& failures_;
@@ -303,6 +301,8 @@ bool CurveSolver::Prepare() {
   W.logs.resize(n);
   W.phi.resize(n);
   W.exact.resize(n);
+  W.dwdphi.assign(n, Complex(0.0, 0.0));
+  W.g.assign(n, 0.0);
   out_.cx.resize(n);
   out_.cy.resize(n);
   out_.qc.resize(n);
@@ -349,6 +349,8 @@ bool CurveSolver::Prepare() {
     Complex w = W.w[j];
     if (!level_.Solve(W.phi[j], w)) ++failures_;
     W.exact[j] = w;
+    W.dwdphi[j] = Inverse(level_.dF(w));
+    W.g[j] = 1.0 / level_.SpeedSquared(FieldPlane::kAirfoil, w);
     out_.qc[j] = std::sqrt(level_.SpeedSquared(FieldPlane::kCircle, W.w[j]));
   }
 
@@ -560,6 +562,7 @@ TimeOfFlight ComputeTimeOfFlight(const FlowParameters& p, const CircleModel& c,
   r.releaseX = -p.XMax;
   for (std::size_t i = 0; i < inputs.size(); ++i) {
     solvers.emplace_back(p, c, model, *inputs[i], r.curves[i], r.newtonFailures);
+    // Prepare holds: every input has two points or more.
     solvers.back().Prepare();
     solvers.back().Times();
     const double x = solvers.back().UpstreamX();
@@ -610,11 +613,16 @@ void PlaceParticles(const TimeOfFlight& times, double T, const ParticleOptions& 
   const double dt = options.interval;
   if (!(dt > 0.0) || !std::isfinite(dt) || !(T >= 0.0) || !std::isfinite(T)) return;
   const double maxAge = options.maxAge > 0.0 ? options.maxAge : times.longestPath;
-  const auto newest = static_cast<std::int64_t>(std::floor(T / dt));
-  std::int64_t oldest = static_cast<std::int64_t>(std::ceil((T - maxAge) / dt));
-  if (options.sinceZero) oldest = std::max<std::int64_t>(oldest, 0);
-  oldest = std::max(oldest, newest - kMaxReleases + 1);
-  if (oldest > newest) return;
+  // Release numbers are worked out in double and kept within kMaxReleases
+  // of the newest before they become integers.
+  const double newestReal = std::floor(T / dt);
+  if (!(newestReal < kLargestRelease)) return;
+  double oldestReal =
+      std::max(std::ceil((T - maxAge) / dt), newestReal - static_cast<double>(kMaxReleases - 1));
+  if (options.sinceZero) oldestReal = std::max(oldestReal, 0.0);
+  if (!(oldestReal <= newestReal)) return;
+  const auto newest = static_cast<std::int64_t>(newestReal);
+  const auto oldest = static_cast<std::int64_t>(oldestReal);
 
   // Per curve in psi order: its particles run from release `newest` down to
   // `low` (ages growing), starting at `base`.
