@@ -2,8 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/render.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QPainter>
 #include <QSaveFile>
 #include <cmath>
 #include <memory>
@@ -15,6 +19,8 @@
 #include "cli/fan_out_surface.h"
 #include "flow/profile_table.h"
 #include "plot/field_picture.h"
+#include "plot/particles_picture.h"
+#include "plot/qt/painter_surface.h"
 #include "plot/qt/pass_picture.h"
 #include "report/field_text.h"
 #include "report/pass_summary.h"
@@ -91,6 +97,47 @@ ProfileTableSource LoadTable(const QString& tablePath, ProfileTable& table) {
   return source;
 }
 
+// The animated flow-field view: its picture drawn once, then for every frame
+// the particles and timelines of that moment over a copy of it.
+bool WriteFrames(PassSession& session, const RenderOptions& options, FieldColouring colouring,
+                 const QSize& size, std::ostream& err) {
+  if (!QDir().mkpath(options.framesDir)) {
+    err << kProgram << "cannot make the folder " << options.framesDir.toStdString() << '\n';
+    return false;
+  }
+  QImage base(size, QImage::Format_RGB32);
+  base.fill(ToQColor(kBackgroundColour));
+  {
+    QPainter painter(&base);
+    PainterSurface surface(painter, QRectF(QPointF(0, 0), size));
+    if (!session.DrawField(surface, colouring, size.width(), size.height())) return false;
+  }
+  const int count = static_cast<int>(std::lround(options.seconds * options.fps));
+  const ParticleOptions particles{kReleaseInterval, true, 0.0};
+  for (int i = 0; i < count; ++i) {
+    QImage frame = base.copy();
+    {
+      QPainter painter(&frame);
+      painter.setRenderHint(QPainter::Antialiasing);
+      PainterSurface surface(painter, QRectF(QPointF(0, 0), size));
+      const double T = i / (options.fps * kSecondsPerTimeUnit);
+      if (!session.DrawMotion(surface, T, particles, true, size.width(), size.height())) {
+        return false;
+      }
+    }
+    OutputFile file{
+        QDir(options.framesDir)
+            .filePath(QStringLiteral("fluvenna-%1.png").arg(i + 1, 4, 10, QLatin1Char('0'))),
+        nullptr};
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    frame.save(&buffer, "PNG");
+    if (!Open(file, err) || !Commit(file, bytes, err)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
@@ -115,12 +162,13 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
   TextOutput cp{{options.cpPath, nullptr}, options.cpPath == toOut};
   TextOutput lift{{options.liftPath, nullptr}, options.liftPath == toOut};
   TextOutput fieldCsv{{options.fieldCsvPath, nullptr}, options.fieldCsvPath == toOut};
+  TextOutput timesCsv{{options.timesPath, nullptr}, options.timesPath == toOut};
   for (PictureSet& set : sets) {
     for (OutputFile& file : set.files) {
       if (!Open(file, err)) return kExitUsage;
     }
   }
-  for (TextOutput* text : {&csv, &cp, &lift, &fieldCsv}) {
+  for (TextOutput* text : {&csv, &cp, &lift, &fieldCsv, &timesCsv}) {
     if (!text->file.path.isEmpty() && !text->toOut && !Open(text->file, err)) return kExitUsage;
   }
 
@@ -173,12 +221,19 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     err << kProgram << "note: no lift curve: " << shown->lift.notComputed << '\n';
   }
   PassSummary summary = SummarisePass(result, session.LastCurves(), pressure);
+  if (result.ok()) {
+    const TimeOfFlight& times = *session.Times();
+    summary.releaseX = times.releaseX;
+    summary.stationX = times.stationX;
+    summary.stationTimes = StationTimes(times);
+  }
   summary.table = tableSource.path.string();
   if (!summary.table.empty()) summary.tableFailure = tableSource.failure;
-  const bool anyToOut =
-      csv.toOut || cp.toOut || lift.toOut || fieldCsv.toOut || !options.probes.empty();
+  const bool anyToOut = csv.toOut || cp.toOut || lift.toOut || fieldCsv.toOut || timesCsv.toOut ||
+                        !options.probes.empty();
   std::ostream& summaryOut = anyToOut ? err : out;
   summaryOut << (options.json ? SummaryJson(summary) : SummaryText(summary));
+  if (!options.json && result.ok()) summaryOut << session.TimesText();
   if (!result.ok()) {
     err << kProgram << "error: " << *result.error << "; no file written\n";
     return kExitPassError;
@@ -201,7 +256,12 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
   };
   if (!write(csv, session.Csv()) || !write(cp, session.SurfaceCsv()) ||
       !write(lift, session.LiftCurveCsv()) ||
-      !write(fieldCsv, session.FieldCsv(fieldSize.width(), fieldSize.height()))) {
+      !write(fieldCsv, session.FieldCsv(fieldSize.width(), fieldSize.height())) ||
+      !write(timesCsv, session.TimesCsv())) {
+    return kExitUsage;
+  }
+  if (!options.framesDir.isEmpty() &&
+      !WriteFrames(session, options, ColouringOf(options.field), fieldSize, err)) {
     return kExitUsage;
   }
   if (!options.probes.empty()) {

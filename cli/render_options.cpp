@@ -147,10 +147,28 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                      "(plane,x,y,state,u,v,q,cp,psi,phi) on standard output; may be repeated. "
                      "The summary then goes to standard error."),
       QStringLiteral("plane:x,y"));
+  const QCommandLineOption times(
+      QStringLiteral("times"),
+      QStringLiteral("Write every point of every curve with its time of flight to FILE "
+                     "(plane,curve,point,psi,x,y,q,t; '-' for standard output)."),
+      QStringLiteral("file"));
+  const QCommandLineOption frames(
+      QStringLiteral("frames"),
+      QStringLiteral("Write the flow-field view with its particles and timelines moving at their "
+                     "true speed as numbered pictures DIR/fluvenna-0001.png, ... (the folder is "
+                     "made when missing); one time unit, chord / U0, takes 2 seconds."),
+      QStringLiteral("dir"));
+  const QCommandLineOption seconds(
+      QStringLiteral("seconds"),
+      QStringLiteral("Seconds of animation --frames writes (default: 4)."), QStringLiteral("s"));
+  const QCommandLineOption fps(QStringLiteral("fps"),
+                               QStringLiteral("Frames a second --frames writes (default: 25)."),
+                               QStringLiteral("n"));
   const QCommandLineOption json(QStringLiteral("json"),
                                 QStringLiteral("Print the summary as one JSON object."));
   for (const QCommandLineOption* option :
-       {&table, &png, &svg, &size, &csv, &cp, &lift, &field, &fieldCsv, &probe, &json}) {
+       {&table, &png, &svg, &size, &csv, &cp, &lift, &field, &fieldCsv, &probe, &times, &frames,
+        &seconds, &fps, &json}) {
     parser.addOption(*option);
   }
 
@@ -203,13 +221,36 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     }
     o.probes.push_back(option);
   }
+  o.timesPath = parser.value(times);
+  o.framesDir = parser.value(frames);
+  if ((parser.isSet(times) && o.timesPath.isEmpty()) ||
+      (parser.isSet(frames) && o.framesDir.isEmpty())) {
+    return UsageError(QStringLiteral("--times and --frames need a name"));
+  }
+  if (parser.isSet(seconds)) {
+    bool read = false;
+    o.seconds = QLocale::c().toDouble(parser.value(seconds), &read);
+    if (!read || !(o.seconds > 0.0) || o.seconds > 600.0) {
+      return UsageError(QStringLiteral("--seconds takes a number above 0 up to 600"));
+    }
+  }
+  if (parser.isSet(fps)) {
+    bool read = false;
+    o.fps = parser.value(fps).toInt(&read);
+    if (!read || o.fps < 1 || o.fps > 120) {
+      return UsageError(QStringLiteral("--fps takes a whole number from 1 to 120"));
+    }
+  }
+  if (o.seconds * o.fps > kMostFrames) {
+    return UsageError(QStringLiteral("--frames writes at most %1 pictures").arg(kMostFrames));
+  }
   const QString toOut = QStringLiteral("-");
   if ((o.csvPath == toOut) + (o.cpPath == toOut) + (o.liftPath == toOut) +
-          (o.fieldCsvPath == toOut) + !o.probes.empty() >
+          (o.fieldCsvPath == toOut) + (o.timesPath == toOut) + !o.probes.empty() >
       1) {
     return UsageError(
-        QStringLiteral("only one of --csv, --cp, --lift-curve, --field-csv and --probe can go to "
-                       "standard output"));
+        QStringLiteral("only one of --csv, --cp, --lift-curve, --field-csv, --times and --probe "
+                       "can go to standard output"));
   }
   if (parser.isSet(field)) {
     o.field = parser.value(field);

@@ -33,6 +33,10 @@ struct RenderOptions {
   QString field;         // "cp" or "speed": PREFIX-field is written too; empty: not
   QString fieldCsvPath;  // the sampled flow field; "-" for standard output
   std::vector<ProbeOption> probes;  // printed as CSV on standard output
+  QString timesPath;                // every point with its time of flight; "-" for standard output
+  QString framesDir;                // the animated flow-field view as numbered PNGs; empty: none
+  double seconds = 4.0;             // of animation, with --frames
+  int fps = 25;                     // frames a second, with --frames
   QSize size;                       // picture size in pixels
   bool json = false;                // the summary as one JSON object
 };
@@ -40,6 +44,8 @@ struct RenderOptions {
 // The size of the window's drawing area: the smallest picture size.
 inline constexpr int kPictureWidth = 396;
 inline constexpr int kPictureHeight = 263;
+// The most frames --frames writes.
+inline constexpr int kMostFrames = 10000;
 // The largest picture side accepted.
 inline constexpr int kLargestPictureSide = 8192;
 

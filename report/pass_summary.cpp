@@ -196,6 +196,18 @@ std::string SummaryJson(const PassSummary& s) {
   o["C_L_slope"] = JsonNumber(s.CLSlope);
   o["alpha_L0_deg"] = JsonNumber(s.zeroLiftDeg);
   o["alpha_L0_thin_deg"] = JsonNumber(s.zeroLiftThinDeg);
+  if (s.releaseX) {
+    o["release_x"] = JsonNumber(s.releaseX);
+    o["station_x"] = JsonNumber(s.stationX);
+    Json pairs = Json::array();
+    for (const PairTimes& pair : s.stationTimes) {
+      pairs.push_back({{"m", pair.m},
+                       {"psi", JsonNumber(pair.psi)},
+                       {"upper", JsonNumber(pair.upper)},
+                       {"lower", JsonNumber(pair.lower)}});
+    }
+    o["station_times"] = std::move(pairs);
+  }
   Json curves = Json::array();
   for (const PassSummary::Curve& curve : s.curves) {
     curves.push_back({{"curve", curve.k}, {"NP", curve.NP}, {"PSI", JsonNumber(curve.PSI)}});

@@ -8,6 +8,7 @@
 
 #include "flow/pass.h"
 #include "flow/surface_pressure.h"
+#include "flow/time_of_flight.h"
 #include "report/pass_curves.h"
 
 namespace fluvenna {
@@ -34,6 +35,11 @@ struct PassSummary {
   // pass's alpha, and the zero-lift angle in degrees, exact (-Beta) and by
   // thin-airfoil theory (-2 GAMA).
   std::optional<double> CLSlope, zeroLiftDeg, zeroLiftThinDeg;
+
+  // From the times of flight, when the caller has them: the release line,
+  // the trailing-edge station and each streamline pair's times between them.
+  std::optional<double> releaseX, stationX;
+  std::vector<PairTimes> stationTimes;
 
   // The profile table file the pass used, as an absolute path; empty when
   // none was loaded (every pair then draws the flat plate). The caller fills

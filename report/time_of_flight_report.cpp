@@ -82,4 +82,12 @@ std::string TimesSummaryText(const TimeOfFlight& times, const TimesWording& word
   return text;
 }
 
+TimesWording TimesWordingIn(Language language) {
+  TimesWording w;
+  for (std::string* text : {&w.heading, &w.pair, &w.none, &w.noPairs}) {
+    *text = Translate(language, "Report", *text);
+  }
+  return w;
+}
+
 }  // namespace fluvenna

@@ -9,6 +9,7 @@
 #include "flow/circle_model.h"
 #include "flow/parameters.h"
 #include "flow/time_of_flight.h"
+#include "report/catalogue.h"
 #include "report/pass_curves.h"
 
 namespace fluvenna {
@@ -34,12 +35,15 @@ void WriteTimesCsv(const TimeOfFlight& times, std::ostream& out);
 // %1 the release line's x, %2 the trailing-edge station's x; %1 the pair
 // number m, %2 the psi step m dPsi, %3 the upper time, %4 the lower time.
 struct TimesWording {
-  std::string heading =
-      "Time of flight from the release line x = %1 to the trailing-edge station x = %2:";
-  std::string pair = "pair %1 (psi = +-%2): upper %3, lower %4";
-  std::string none = "none";  // a curve missing or not reaching the station
-  std::string noPairs = "no streamline pairs (nSL < 4)";
+  std::string heading = QT_TRANSLATE_NOOP(
+      "Report", "Time of flight from the release line x = %1 to the trailing-edge station x = %2:");
+  std::string pair = QT_TRANSLATE_NOOP("Report", "pair %1 (psi = +-%2): upper %3, lower %4");
+  std::string none = QT_TRANSLATE_NOOP("Report", "none");  // a curve missing or not reaching it
+  std::string noPairs = QT_TRANSLATE_NOOP("Report", "no streamline pairs (nSL < 4)");
 };
+
+// The wording in `language`.
+TimesWording TimesWordingIn(Language language);
 
 // The summary: the heading, then one line per pair m (curves 2m + 1 and
 // 2m + 2), times with six significant digits; lines end with "\n".

@@ -8,12 +8,14 @@
 
 #include "plot/drawing.h"
 #include "plot/lift_picture.h"
+#include "plot/particles_picture.h"
 #include "plot/pressure_picture.h"
 #include "report/curves_csv.h"
 #include "report/field_text.h"
 #include "report/lift_curve_csv.h"
 #include "report/lift_curve_line.h"
 #include "report/surface_csv.h"
+#include "report/time_of_flight_report.h"
 
 namespace fluvenna {
 
@@ -46,6 +48,7 @@ const PassResult& PassSession::Run(const ParameterTexts& texts, PlotSurface& pic
                        ComputeSurfacePressure(p, result.circle, profile),
                        ComputeLiftCurve(p, profile.chord),
                        FlowFieldModel(p, result.circle)};
+    times_.reset();
     if (pressure) pressureDrawn_ = DrawShownPressure(*pressure);
   }
   lastCurves_ = std::move(curves);
@@ -131,6 +134,67 @@ std::string PassSession::FieldCsv(int width, int height) const {
     }
   }
   return out.str();
+}
+
+const TimeOfFlight* PassSession::Times() {
+  if (!shown_) return nullptr;
+  if (!times_)
+    times_ = TimeOfFlightOf(shown_->result.params, shown_->result.circle, shown_->curves);
+  return &*times_;
+}
+
+std::string PassSession::TimesCsv() {
+  std::ostringstream out;
+  WriteTimesCsv(Times() ? *Times() : TimeOfFlight(), out);
+  return out.str();
+}
+
+std::string PassSession::TimesText() {
+  return Times() ? TimesSummaryText(*Times(), TimesWordingIn(language_)) : std::string();
+}
+
+namespace {
+
+// Timelines are joined straight from particle to particle; a join that would
+// cut through the body (the particle of the dividing streamline lags at the
+// nose) breaks its timeline there instead. A join is looked at in this many
+// places along it.
+constexpr int kJoinSamples = 8;
+
+void BreakTimelinesAtTheBody(const FlowFieldModel& field, ParticleFrame& frame) {
+  std::vector<TimelinePiece> pieces;
+  for (const TimelinePiece& piece : frame.timelines) {
+    int start = 0;
+    for (int j = 1; j <= piece.count; ++j) {
+      bool through = false;
+      if (j < piece.count) {
+        const Particle& a = frame.particles[frame.timelinePoints[piece.first + j - 1]];
+        const Particle& b = frame.particles[frame.timelinePoints[piece.first + j]];
+        for (int i = 1; i < kJoinSamples && !through; ++i) {
+          const double f = static_cast<double>(i) / kJoinSamples;
+          through =
+              field.At(FieldPlane::kAirfoil, a.ax + f * (b.ax - a.ax), a.ay + f * (b.ay - a.ay))
+                  .state == FieldState::kInsideBody;
+        }
+      }
+      if (j == piece.count || through) {
+        if (j - start >= 2) pieces.push_back({piece.release, piece.first + start, j - start});
+        start = j;
+      }
+    }
+  }
+  frame.timelines = std::move(pieces);
+}
+
+}  // namespace
+
+bool PassSession::DrawMotion(PlotSurface& surface, double T, const ParticleOptions& options,
+                             bool timelines, int width, int height) {
+  const TimeOfFlight* times = Times();
+  if (!times) return false;
+  PlaceParticles(*times, T, options, particles_);
+  if (timelines) BreakTimelinesAtTheBody(shown_->field, particles_);
+  return DrawParticles(surface, shown_->result.params.Olcek, particles_, timelines, width, height);
 }
 
 const ProfileMeasure& PassSession::ProfileOf(double Eps, double Mu) {

@@ -14,6 +14,7 @@
 #include "flow/profile_geometry.h"
 #include "flow/profile_table.h"
 #include "flow/surface_pressure.h"
+#include "flow/time_of_flight.h"
 #include "plot/field_picture.h"
 #include "plot/lift_picture.h"
 #include "plot/surface.h"
@@ -113,6 +114,20 @@ class PassSession {
   // coordinates (header only before the first pass).
   std::string FieldCsv(int width, int height) const;
 
+  // The times of flight along the curves of the shown pass, worked out when
+  // first asked for (they cost far more than a pass); nullptr before the
+  // first pass.
+  const TimeOfFlight* Times();
+  // Of the shown pass: every point with its time (as --times writes it) and
+  // the times of each streamline pair to the trailing-edge station.
+  std::string TimesCsv();
+  std::string TimesText();
+  // The particles and timelines of animation time T over a flow-field
+  // picture of width x height device pixels (see DrawParticles). False
+  // before the first pass or when a surface fails.
+  bool DrawMotion(PlotSurface& surface, double T, const ParticleOptions& options, bool timelines,
+                  int width, int height);
+
   // The profile as the table generator measures it; measured again only when
   // the profile changes.
   const ProfileMeasure& ProfileOf(double Eps, double Mu);
@@ -133,6 +148,8 @@ class PassSession {
   };
   std::optional<MeasuredProfile> measured_;  // the profile measured last
   FieldBuffers fieldBuffers_;
+  std::optional<TimeOfFlight> times_;  // of the shown pass, once asked for
+  ParticleFrame particles_;
 };
 
 }  // namespace fluvenna
