@@ -2,17 +2,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/form_field.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "plot/particles_picture.h"
 #include "plot/qt/painter_surface.h"
 
 namespace fluvenna {
@@ -21,6 +25,8 @@ namespace {
 
 // The view opens with the flow part of the picture 600 x 400 pixels large.
 constexpr int kOpeningHeight = 400;
+// The animation's frames: 60 a second.
+constexpr int kFrameMilliseconds = 16;
 
 }  // namespace
 
@@ -115,6 +121,32 @@ Form_Field::Form_Field(PassSession& session, SavePathDialog savePathDialog, QWid
   Label_Probe->setObjectName(QStringLiteral("Label_Probe"));
   Label_Probe->setTextFormat(Qt::PlainText);
 
+  Button_Play = new QPushButton(tr("Play"), this);
+  Button_Play->setObjectName(QStringLiteral("Button_Play"));
+  Check_Timelines = new QCheckBox(tr("Timelines"), this);
+  Check_Timelines->setObjectName(QStringLiteral("Check_Timelines"));
+  Check_Timelines->setChecked(true);
+  auto* intervalCaption = new QLabel(tr("Release every"), this);
+  Spin_Interval = new QDoubleSpinBox(this);
+  Spin_Interval->setObjectName(QStringLiteral("Spin_Interval"));
+  Spin_Interval->setLocale(QLocale::c());  // "." as the decimal point in every language
+  Spin_Interval->setRange(0.05, 2.0);
+  Spin_Interval->setSingleStep(0.05);
+  Spin_Interval->setValue(kReleaseInterval);
+  intervalCaption->setBuddy(Spin_Interval);
+  auto* timeUnit = new QLabel(
+      tr("c/U0 (one c/U0 takes %1 s)").arg(QLocale::c().toString(kSecondsPerTimeUnit)), this);
+  timer = new QTimer(this);
+  timer->setInterval(kFrameMilliseconds);
+
+  auto* motion = new QHBoxLayout;
+  motion->addWidget(Button_Play);
+  motion->addWidget(Check_Timelines);
+  motion->addWidget(intervalCaption);
+  motion->addWidget(Spin_Interval);
+  motion->addWidget(timeUnit);
+  motion->addStretch(1);
+
   auto* controls = new QHBoxLayout;
   controls->addWidget(caption);
   controls->addWidget(Combo_Field);
@@ -124,14 +156,22 @@ Form_Field::Form_Field(PassSession& session, SavePathDialog savePathDialog, QWid
   controls->addWidget(Button_SaveCsv);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(controls);
+  layout->addLayout(motion);
   layout->addWidget(Picture_Field, 1);
   layout->addWidget(Label_Probe);
 
-  connect(Combo_Field, &QComboBox::currentIndexChanged, this, &Form_Field::ShowPass);
+  connect(Combo_Field, &QComboBox::currentIndexChanged, this, &Form_Field::Redraw);
+  connect(Button_Play, &QPushButton::clicked, this, [this] { Play(!playing); });
+  connect(Check_Timelines, &QCheckBox::toggled, this, &Form_Field::DrawFrame);
+  connect(Spin_Interval, &QDoubleSpinBox::valueChanged, this, &Form_Field::DrawFrame);
+  connect(timer, &QTimer::timeout, this, [this] {
+    animationTime += clock.restart() / (1000.0 * kSecondsPerTimeUnit);
+    DrawFrame();
+  });
   connect(Button_Copy, &QPushButton::clicked, this, &Form_Field::CopyPicture);
   connect(Button_SavePicture, &QPushButton::clicked, this, &Form_Field::SavePicture);
   connect(Button_SaveCsv, &QPushButton::clicked, this, &Form_Field::SaveCsv);
-  Picture_Field->resized = [this] { ShowPass(); };
+  Picture_Field->resized = [this] { Redraw(); };
   Picture_Field->pointerAt = [this](QPointF at) { ShowProbe(at); };
   Picture_Field->pointerLeft = [this] { Label_Probe->setText(ProbeHint()); };
 }
@@ -141,6 +181,12 @@ FieldColouring Form_Field::Colouring() const {
 }
 
 void Form_Field::ShowPass() {
+  animationTime = 0.0;  // the particles start afresh on the new curves
+  clock.restart();
+  Redraw();
+}
+
+void Form_Field::Redraw() {
   if (!isVisible()) return;  // drawn when shown
   const QRect area = Picture_Field->PictureRect();
   const qreal ratio = Picture_Field->devicePixelRatioF();
@@ -153,7 +199,64 @@ void Form_Field::ShowPass() {
     PainterSurface surface(painter, QRectF(QPointF(0, 0), area.size()));
     drawn = session.DrawField(surface, Colouring(), area.width(), area.height(), ratio);
   }
-  if (drawn) Picture_Field->ShowImage(image);
+  if (!drawn) return;
+  picture = image;
+  DrawFrame();
+}
+
+// No pass runs here: the particles are placed on the curves the last pass
+// traced, by their times of flight.
+void Form_Field::DrawFrame() {
+  if (picture.isNull()) return;
+  if (!playing && animationTime == 0.0) {
+    Picture_Field->ShowImage(picture);
+    return;
+  }
+  QImage frame = picture.copy();
+  {
+    QPainter painter(&frame);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QSizeF size = frame.deviceIndependentSize();
+    PainterSurface surface(painter, QRectF(QPointF(0, 0), size));
+    const ParticleOptions options{Spin_Interval->value(), true, 0.0};
+    session.DrawMotion(surface, animationTime, options, Check_Timelines->isChecked(),
+                       static_cast<int>(size.width()), static_cast<int>(size.height()));
+  }
+  Picture_Field->ShowImage(frame);
+  ++framesDrawn;
+}
+
+void Form_Field::Play(bool on) {
+  playing = on;
+  Button_Play->setText(playing ? tr("Pause") : tr("Play"));
+  clock.restart();
+  KeepTimerToState();
+  DrawFrame();
+}
+
+void Form_Field::KeepTimerToState() {
+  const bool run = playing && isVisible() && !isMinimized();
+  if (run && !timer->isActive()) {
+    clock.restart();
+    timer->start();
+  } else if (!run) {
+    timer->stop();
+  }
+}
+
+void Form_Field::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  KeepTimerToState();
+}
+
+void Form_Field::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  KeepTimerToState();
+}
+
+void Form_Field::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange) KeepTimerToState();
 }
 
 void Form_Field::ShowProbe(const QPointF& at) {

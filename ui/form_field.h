@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QWidget>
 #include <functional>
@@ -11,7 +12,10 @@
 #include "session/pass_session.h"
 #include "ui/save_files.h"
 
+class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
+class QTimer;
 class QLabel;
 class QPushButton;
 
@@ -59,13 +63,32 @@ class Form_Field : public QWidget {
  public:
   Form_Field(PassSession& session, SavePathDialog savePathDialog, QWidget* parent = nullptr);
 
-  // Draws the shown pass again (after a pass, a resize, another colouring).
+  // Shows a new pass: its picture, and its particles from the start.
   void ShowPass();
 
   // The colouring shown; the view opens with Cp.
   FieldColouring Colouring() const;
 
+  // The flow in motion: whether Play is on, the animation's time in time
+  // units (chord / U0), and how many frames have been drawn.
+  bool Playing() const { return playing; }
+  double AnimationTime() const { return animationTime; }
+  int FramesDrawn() const { return framesDrawn; }
+
+ protected:
+  // The animation pauses while the view is hidden or minimised.
+  void hideEvent(QHideEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
  private:
+  // Draws the shown pass's picture again (a resize, another colouring) and
+  // the particles of the moment over it.
+  void Redraw();
+  // One frame: the particles of the moment over the last picture.
+  void DrawFrame();
+  void Play(bool on);
+  void KeepTimerToState();
   void ShowProbe(const QPointF& at);
   void CopyPicture();
   void SavePicture();
@@ -80,6 +103,16 @@ class Form_Field : public QWidget {
   QPushButton* Button_SaveCsv;
   FieldCanvas* Picture_Field;
   QLabel* Label_Probe;
+  QPushButton* Button_Play;
+  QCheckBox* Check_Timelines;
+  QDoubleSpinBox* Spin_Interval;
+
+  QImage picture;  // the flow-field picture the frames are drawn over
+  QTimer* timer;
+  QElapsedTimer clock;  // since the last frame
+  bool playing = false;
+  double animationTime = 0.0;
+  int framesDrawn = 0;
 };
 
 }  // namespace fluvenna

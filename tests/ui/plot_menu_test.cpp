@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QPushButton>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,10 +29,10 @@
 #include "plot/qt/painter_surface.h"
 #include "report/field_text.h"
 #include "ui/form1.h"
-#include "ui/language.h"
 #include "ui/form_field.h"
 #include "ui/form_lift.h"
 #include "ui/form_pressure.h"
+#include "ui/language.h"
 #include "ui/plot_picture.h"
 
 using namespace fluvenna;
@@ -333,6 +334,40 @@ class PlotMenuTest : public QObject {
     QVERIFY(canvas->PictureRect().height() >= area.height());
     QVERIFY(std::abs(canvas->PictureRect().width() / double(canvas->PictureRect().height()) -
                      FieldPictureAspect()) < 0.01);
+  }
+
+  // Play moves the particles over the view's last picture: the frames run no
+  // pass, the animation stops while the view is hidden, a new pass restarts it.
+  void flowFieldAnimatesWithoutPasses() {
+    PassWith("8");
+    Type("Text_kMax", "10");
+    QTest::mouseClick(Picture("Picture1"), Qt::LeftButton);
+    Entry("Mn_FlowField")->trigger();
+    Form_Field* view = w->findChild<Form_Field*>();
+    QVERIFY(QTest::qWaitForWindowExposed(view));
+    auto* canvas = view->findChild<FieldCanvas*>("Picture_Field");
+    const QImage still = canvas->Image();
+    const int passes = w->PassesEnded();
+    QTest::mouseClick(view->findChild<QPushButton*>("Button_Play"), Qt::LeftButton);
+    QVERIFY(view->Playing());
+    QTRY_VERIFY(view->FramesDrawn() >= 5);
+    QCOMPARE(w->PassesEnded(), passes);  // no pass per frame
+    QVERIFY(view->AnimationTime() > 0.0);
+    QVERIFY(canvas->Image() != still);  // the particles are drawn
+
+    view->hide();  // hidden: no more frames
+    const int frames = view->FramesDrawn();
+    QTest::qWait(100);
+    QCOMPARE(view->FramesDrawn(), frames);
+    view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(view));
+    QTRY_VERIFY(view->FramesDrawn() > frames);
+
+    const double before = view->AnimationTime();
+    PassWith("4");  // a new pass: its curves, from the start
+    QVERIFY(view->AnimationTime() < before);
+    QTest::mouseClick(view->findChild<QPushButton*>("Button_Play"), Qt::LeftButton);
+    QVERIFY(!view->Playing());
   }
 
   void liftCurveIsOneWindowRedrawnByEveryPass() {
