@@ -26,9 +26,10 @@ class PageSession {
   std::string LanguageCode() const { return fluvenna::LanguageCode(session_.CurrentLanguage()); }
 
   // Loads the profile table from the text of "KATJO-D20G15.txt" with the
-  // core's loader. Returns "" on success, or the window's message (in the
-  // session's language) when the text is not a good table (a missing file is given as ""): the rows read
-  // before the failure stay, and profiles without a row are the flat plate.
+  // core's loader. Returns "" on success, or the window's message in the
+  // session's language when the text is not a good table (a missing file is
+  // given as ""): the rows read before the failure stay, and profiles without
+  // a row are the flat plate.
   std::string LoadTable(const std::string& text);
 
   // One pass with the eight texts: DrawPass on the two canvas surfaces, then

@@ -70,19 +70,22 @@ const PageText kPageTexts[] = {
     // The plots and the views under them.
     {"Page", QT_TRANSLATE_NOOP("Page", "flow past the circle; click to redraw")},
     {"Page", QT_TRANSLATE_NOOP("Page", "flow around the airfoil; click to redraw")},
-    {"Page", QT_TRANSLATE_NOOP(
-                 "Page", "surface pressure: minus Cp against x/c, upper surface red, lower surface blue")},
+    {"Page",
+     QT_TRANSLATE_NOOP(
+         "Page", "surface pressure: minus Cp against x/c, upper surface red, lower surface blue")},
     {"Page", QT_TRANSLATE_NOOP("Page", "PNG")},
     {"Page", QT_TRANSLATE_NOOP("Page", "Save the flow-field picture as PNG")},
     {"Page", QT_TRANSLATE_NOOP("Page", "Save the flow field as CSV")},
-    {"Page", QT_TRANSLATE_NOOP("Page",
-                               "flow field around the airfoil: the colour of the chosen quantity with "
-                               "its colour bar, the body red and the streamlines blue")},
+    {"Page",
+     QT_TRANSLATE_NOOP("Page",
+                       "flow field around the airfoil: the colour of the chosen quantity with "
+                       "its colour bar, the body red and the streamlines blue")},
     {"Page", QT_TRANSLATE_NOOP("Page", "Save the lift-curve picture as PNG")},
     {"Page", QT_TRANSLATE_NOOP("Page", "Save the lift curve as CSV")},
-    {"Page", QT_TRANSLATE_NOOP("Page",
-                               "lift curve: C_L against the angle of attack, exact red, thin-airfoil "
-                               "theory blue, the drawn pass black")},
+    {"Page",
+     QT_TRANSLATE_NOOP("Page",
+                       "lift curve: C_L against the angle of attack, exact red, thin-airfoil "
+                       "theory blue, the drawn pass black")},
     // The dialogs.
     {"Page", QT_TRANSLATE_NOOP("Page", "Close")},
     {"Page", QT_TRANSLATE_NOOP("Page", "Free software under GPL-3.0-or-later")},
