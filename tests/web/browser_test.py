@@ -597,8 +597,9 @@ class BrowserTest(unittest.TestCase):
         self.assertEqual(self.js("return document.querySelectorAll('img[src=x]').length"), 0)
         self.assert_clean()
 
-    def test_turkish_browser(self):
-        main, driver = self.driver, chromium("tr-TR,tr,en")
+    def test_browser_preferences(self):
+        # A user who prefers Turkish of Turkey, then English.
+        main, driver = self.driver, chromium("tr-TR,en-US")
         try:
             self.driver = driver
             self.assertEqual(self.js("return navigator.languages[0]"), "tr-TR")
@@ -612,6 +613,12 @@ class BrowserTest(unittest.TestCase):
             self.open(self.server.url + "?lang=en")
             self.assert_language("en")
             self.assert_clean()
+            # A user whose languages Fluvenna lacks gets English.
+            driver.execute_cdp_cmd("Emulation.setUserAgentOverride", {
+                "userAgent": self.js("return navigator.userAgent"), "acceptLanguage": "de-DE,fr"})
+            self.open(self.server.url)
+            self.assertEqual(self.js("return navigator.languages"), ["de-DE", "fr"])
+            self.assert_language("en")
         finally:
             self.driver = main
             driver.quit()
