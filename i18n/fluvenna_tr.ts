@@ -332,7 +332,7 @@
     </message>
     <message>
         <source>(GNU GPL, version 3 or any later version)</source>
-        <translation>(GNU GPL, sürüm 3 ya da daha sonraki herhangi bir sürüm)</translation>
+        <translation>(GNU GPL, sürüm 3 ya da sonraki bir sürüm)</translation>
     </message>
     <message>
         <source>OK</source>
