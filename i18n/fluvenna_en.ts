@@ -109,6 +109,241 @@
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>PNG ↑</source>
+        <translation>PNG ↑</translation>
+    </message>
+    <message>
+        <source>Save the circle plot as PNG</source>
+        <translation>Save the circle plot as PNG</translation>
+    </message>
+    <message>
+        <source>PNG ↓</source>
+        <translation>PNG ↓</translation>
+    </message>
+    <message>
+        <source>Save the airfoil plot as PNG</source>
+        <translation>Save the airfoil plot as PNG</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>Save every point of the pass as CSV</source>
+        <translation>Save every point of the pass as CSV</translation>
+    </message>
+    <message>
+        <source>PNG Cp</source>
+        <translation>PNG Cp</translation>
+    </message>
+    <message>
+        <source>Save the surface-pressure plot as PNG</source>
+        <translation>Save the surface-pressure plot as PNG</translation>
+    </message>
+    <message>
+        <source>CSV Cp</source>
+        <translation>CSV Cp</translation>
+    </message>
+    <message>
+        <source>Save the surface speed and pressure as CSV</source>
+        <translation>Save the surface speed and pressure as CSV</translation>
+    </message>
+    <message>
+        <source>Profile and flow</source>
+        <translation>Profile and flow</translation>
+    </message>
+    <message>
+        <source>thickness δ</source>
+        <translation>thickness δ</translation>
+    </message>
+    <message>
+        <source>thickness δ down</source>
+        <translation>thickness δ down</translation>
+    </message>
+    <message>
+        <source>thickness δ up</source>
+        <translation>thickness δ up</translation>
+    </message>
+    <message>
+        <source>thickness δ scroll bar</source>
+        <translation>thickness δ scroll bar</translation>
+    </message>
+    <message>
+        <source>camber γ</source>
+        <translation>camber γ</translation>
+    </message>
+    <message>
+        <source>camber γ down</source>
+        <translation>camber γ down</translation>
+    </message>
+    <message>
+        <source>camber γ up</source>
+        <translation>camber γ up</translation>
+    </message>
+    <message>
+        <source>camber γ scroll bar</source>
+        <translation>camber γ scroll bar</translation>
+    </message>
+    <message>
+        <source>angle of attack α in degrees</source>
+        <translation>angle of attack α in degrees</translation>
+    </message>
+    <message>
+        <source>angle of attack α down</source>
+        <translation>angle of attack α down</translation>
+    </message>
+    <message>
+        <source>angle of attack α up</source>
+        <translation>angle of attack α up</translation>
+    </message>
+    <message>
+        <source>angle of attack α scroll bar</source>
+        <translation>angle of attack α scroll bar</translation>
+    </message>
+    <message>
+        <source>Kutta factor</source>
+        <translation>Kutta factor</translation>
+    </message>
+    <message>
+        <source>Kutta factor down</source>
+        <translation>Kutta factor down</translation>
+    </message>
+    <message>
+        <source>Kutta factor up</source>
+        <translation>Kutta factor up</translation>
+    </message>
+    <message>
+        <source>Kutta factor scroll bar</source>
+        <translation>Kutta factor scroll bar</translation>
+    </message>
+    <message>
+        <source>Streamlines and drawing</source>
+        <translation>Streamlines and drawing</translation>
+    </message>
+    <message>
+        <source>streamline step Δψ</source>
+        <translation>streamline step Δψ</translation>
+    </message>
+    <message>
+        <source>streamline step Δψ down</source>
+        <translation>streamline step Δψ down</translation>
+    </message>
+    <message>
+        <source>streamline step Δψ up</source>
+        <translation>streamline step Δψ up</translation>
+    </message>
+    <message>
+        <source>streamline step Δψ scroll bar</source>
+        <translation>streamline step Δψ scroll bar</translation>
+    </message>
+    <message>
+        <source>last streamline curve nSL</source>
+        <translation>last streamline curve nSL</translation>
+    </message>
+    <message>
+        <source>last streamline curve nSL down</source>
+        <translation>last streamline curve nSL down</translation>
+    </message>
+    <message>
+        <source>last streamline curve nSL up</source>
+        <translation>last streamline curve nSL up</translation>
+    </message>
+    <message>
+        <source>last streamline curve nSL scroll bar</source>
+        <translation>last streamline curve nSL scroll bar</translation>
+    </message>
+    <message>
+        <source>plot scale</source>
+        <translation>plot scale</translation>
+    </message>
+    <message>
+        <source>plot scale down</source>
+        <translation>plot scale down</translation>
+    </message>
+    <message>
+        <source>plot scale up</source>
+        <translation>plot scale up</translation>
+    </message>
+    <message>
+        <source>plot scale scroll bar</source>
+        <translation>plot scale scroll bar</translation>
+    </message>
+    <message>
+        <source>radial step dR</source>
+        <translation>radial step dR</translation>
+    </message>
+    <message>
+        <source>flow past the circle; click to redraw</source>
+        <translation>flow past the circle; click to redraw</translation>
+    </message>
+    <message>
+        <source>flow around the airfoil; click to redraw</source>
+        <translation>flow around the airfoil; click to redraw</translation>
+    </message>
+    <message>
+        <source>surface pressure: minus Cp against x/c, upper surface red, lower surface blue</source>
+        <translation>surface pressure: minus Cp against x/c, upper surface red, lower surface blue</translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>Save the flow-field picture as PNG</source>
+        <translation>Save the flow-field picture as PNG</translation>
+    </message>
+    <message>
+        <source>Save the flow field as CSV</source>
+        <translation>Save the flow field as CSV</translation>
+    </message>
+    <message>
+        <source>flow field around the airfoil: the colour of the chosen quantity with its colour bar, the body red and the streamlines blue</source>
+        <translation>flow field around the airfoil: the colour of the chosen quantity with its colour bar, the body red and the streamlines blue</translation>
+    </message>
+    <message>
+        <source>Save the lift-curve picture as PNG</source>
+        <translation>Save the lift-curve picture as PNG</translation>
+    </message>
+    <message>
+        <source>Save the lift curve as CSV</source>
+        <translation>Save the lift curve as CSV</translation>
+    </message>
+    <message>
+        <source>lift curve: C_L against the angle of attack, exact red, thin-airfoil theory blue, the drawn pass black</source>
+        <translation>lift curve: C_L against the angle of attack, exact red, thin-airfoil theory blue, the drawn pass black</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Free software under GPL-3.0-or-later</source>
+        <translation>Free software under GPL-3.0-or-later</translation>
+    </message>
+    <message>
+        <source>(GNU GPL, version 3 or any later version)</source>
+        <translation>(GNU GPL, version 3 or any later version)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Ignored in the address: %1.</source>
+        <translation>Ignored in the address: %1.</translation>
+    </message>
+</context>
+<context>
     <name>Pictures</name>
     <message>
         <source>Cp</source>

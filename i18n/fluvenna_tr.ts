@@ -109,6 +109,241 @@
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Dil</translation>
+    </message>
+    <message>
+        <source>PNG ↑</source>
+        <translation>PNG ↑</translation>
+    </message>
+    <message>
+        <source>Save the circle plot as PNG</source>
+        <translation>Çember çizimini PNG olarak kaydet</translation>
+    </message>
+    <message>
+        <source>PNG ↓</source>
+        <translation>PNG ↓</translation>
+    </message>
+    <message>
+        <source>Save the airfoil plot as PNG</source>
+        <translation>Kanat profili çizimini PNG olarak kaydet</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>Save every point of the pass as CSV</source>
+        <translation>Hesabın bütün noktalarını CSV olarak kaydet</translation>
+    </message>
+    <message>
+        <source>PNG Cp</source>
+        <translation>PNG Cp</translation>
+    </message>
+    <message>
+        <source>Save the surface-pressure plot as PNG</source>
+        <translation>Yüzey basıncı çizimini PNG olarak kaydet</translation>
+    </message>
+    <message>
+        <source>CSV Cp</source>
+        <translation>CSV Cp</translation>
+    </message>
+    <message>
+        <source>Save the surface speed and pressure as CSV</source>
+        <translation>Yüzeydeki hızı ve basıncı CSV olarak kaydet</translation>
+    </message>
+    <message>
+        <source>Profile and flow</source>
+        <translation>Profil ve akım</translation>
+    </message>
+    <message>
+        <source>thickness δ</source>
+        <translation>kalınlık δ</translation>
+    </message>
+    <message>
+        <source>thickness δ down</source>
+        <translation>kalınlık δ azalt</translation>
+    </message>
+    <message>
+        <source>thickness δ up</source>
+        <translation>kalınlık δ artır</translation>
+    </message>
+    <message>
+        <source>thickness δ scroll bar</source>
+        <translation>kalınlık δ kaydırma çubuğu</translation>
+    </message>
+    <message>
+        <source>camber γ</source>
+        <translation>kamburluk γ</translation>
+    </message>
+    <message>
+        <source>camber γ down</source>
+        <translation>kamburluk γ azalt</translation>
+    </message>
+    <message>
+        <source>camber γ up</source>
+        <translation>kamburluk γ artır</translation>
+    </message>
+    <message>
+        <source>camber γ scroll bar</source>
+        <translation>kamburluk γ kaydırma çubuğu</translation>
+    </message>
+    <message>
+        <source>angle of attack α in degrees</source>
+        <translation>derece cinsinden hücum açısı α</translation>
+    </message>
+    <message>
+        <source>angle of attack α down</source>
+        <translation>hücum açısı α azalt</translation>
+    </message>
+    <message>
+        <source>angle of attack α up</source>
+        <translation>hücum açısı α artır</translation>
+    </message>
+    <message>
+        <source>angle of attack α scroll bar</source>
+        <translation>hücum açısı α kaydırma çubuğu</translation>
+    </message>
+    <message>
+        <source>Kutta factor</source>
+        <translation>Kutta şartı</translation>
+    </message>
+    <message>
+        <source>Kutta factor down</source>
+        <translation>Kutta şartı azalt</translation>
+    </message>
+    <message>
+        <source>Kutta factor up</source>
+        <translation>Kutta şartı artır</translation>
+    </message>
+    <message>
+        <source>Kutta factor scroll bar</source>
+        <translation>Kutta şartı kaydırma çubuğu</translation>
+    </message>
+    <message>
+        <source>Streamlines and drawing</source>
+        <translation>Akım çizgileri ve çizim</translation>
+    </message>
+    <message>
+        <source>streamline step Δψ</source>
+        <translation>akım çizgisi aralığı Δψ</translation>
+    </message>
+    <message>
+        <source>streamline step Δψ down</source>
+        <translation>akım çizgisi aralığı Δψ azalt</translation>
+    </message>
+    <message>
+        <source>streamline step Δψ up</source>
+        <translation>akım çizgisi aralığı Δψ artır</translation>
+    </message>
+    <message>
+        <source>streamline step Δψ scroll bar</source>
+        <translation>akım çizgisi aralığı Δψ kaydırma çubuğu</translation>
+    </message>
+    <message>
+        <source>last streamline curve nSL</source>
+        <translation>son akım çizgisi eğrisi nSL</translation>
+    </message>
+    <message>
+        <source>last streamline curve nSL down</source>
+        <translation>son akım çizgisi eğrisi nSL azalt</translation>
+    </message>
+    <message>
+        <source>last streamline curve nSL up</source>
+        <translation>son akım çizgisi eğrisi nSL artır</translation>
+    </message>
+    <message>
+        <source>last streamline curve nSL scroll bar</source>
+        <translation>son akım çizgisi eğrisi nSL kaydırma çubuğu</translation>
+    </message>
+    <message>
+        <source>plot scale</source>
+        <translation>çizim ölçeği</translation>
+    </message>
+    <message>
+        <source>plot scale down</source>
+        <translation>çizim ölçeği azalt</translation>
+    </message>
+    <message>
+        <source>plot scale up</source>
+        <translation>çizim ölçeği artır</translation>
+    </message>
+    <message>
+        <source>plot scale scroll bar</source>
+        <translation>çizim ölçeği kaydırma çubuğu</translation>
+    </message>
+    <message>
+        <source>radial step dR</source>
+        <translation>radyal adım dR</translation>
+    </message>
+    <message>
+        <source>flow past the circle; click to redraw</source>
+        <translation>çember etrafındaki akım; yeniden çizmek için tıklayın</translation>
+    </message>
+    <message>
+        <source>flow around the airfoil; click to redraw</source>
+        <translation>kanat profili etrafındaki akım; yeniden çizmek için tıklayın</translation>
+    </message>
+    <message>
+        <source>surface pressure: minus Cp against x/c, upper surface red, lower surface blue</source>
+        <translation>yüzey basıncı: x/c&apos;ye karşı eksi Cp, üst yüzey kırmızı, alt yüzey mavi</translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>Save the flow-field picture as PNG</source>
+        <translation>Akım alanı resmini PNG olarak kaydet</translation>
+    </message>
+    <message>
+        <source>Save the flow field as CSV</source>
+        <translation>Akım alanını CSV olarak kaydet</translation>
+    </message>
+    <message>
+        <source>flow field around the airfoil: the colour of the chosen quantity with its colour bar, the body red and the streamlines blue</source>
+        <translation>kanat profili etrafındaki akım alanı: seçilen büyüklüğün rengi ve renk çubuğu, cisim kırmızı, akım çizgileri mavi</translation>
+    </message>
+    <message>
+        <source>Save the lift-curve picture as PNG</source>
+        <translation>Kaldırma eğrisi resmini PNG olarak kaydet</translation>
+    </message>
+    <message>
+        <source>Save the lift curve as CSV</source>
+        <translation>Kaldırma eğrisini CSV olarak kaydet</translation>
+    </message>
+    <message>
+        <source>lift curve: C_L against the angle of attack, exact red, thin-airfoil theory blue, the drawn pass black</source>
+        <translation>kaldırma eğrisi: hücum açısına karşı C_L, tam çözüm kırmızı, ince kanat kuramı mavi, çizilen hesap siyah</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>Free software under GPL-3.0-or-later</source>
+        <translation>GPL-3.0-or-later altında özgür yazılım</translation>
+    </message>
+    <message>
+        <source>(GNU GPL, version 3 or any later version)</source>
+        <translation>(GNU GPL, sürüm 3 ya da sonraki bir sürüm)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Ignored in the address: %1.</source>
+        <translation>Adreste yok sayıldı: %1.</translation>
+    </message>
+</context>
+<context>
     <name>Pictures</name>
     <message>
         <source>Cp</source>

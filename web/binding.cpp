@@ -83,6 +83,8 @@ EMSCRIPTEN_BINDINGS(fluvenna) {
 
   class_<PageSession>("PageSession")
       .constructor<>()
+      .function("setLanguage", &PageSession::SetLanguage)
+      .function("language", &PageSession::LanguageCode)
       .function("loadTable", &PageSession::LoadTable)
       .function("pass", &PageSession::Pass)
       .function("segments", &fluvenna::SegmentsView)

@@ -7,7 +7,8 @@ Usage: make_site.py SITE_DIR MODULE_JS PAGE_FILE...
 
 Copies the page files and the module (MODULE_JS and the .wasm beside it)
 into SITE_DIR, and writes SITE_DIR/fluvenna.html: the same page in one file,
-with its style, icon, scripts, module and profile table inlined, so that it
+with its style, icon, scripts (the texts' catalogue among them), module and
+profile table inlined, so that it
 works when opened straight from a disk, without a server or a network.
 """
 import base64
@@ -47,6 +48,8 @@ def main(site, module_js, page_files):
         'src="fluvenna.svg"': 'src="data:image/svg+xml;base64,%s"' % icon,
         '<script src="%s"></script>' % module_name:
             inline + "<script>\n%s</script>" % inline_script(read(module_name)),
+        '<script src="catalogue.js"></script>':
+            "<script>\n%s</script>" % inline_script(read("catalogue.js")),
         '<script src="page.js"></script>': "<script>\n%s</script>" % inline_script(read("page.js")),
     }
     for old, new in replacements.items():

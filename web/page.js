@@ -4,7 +4,11 @@
 // Every number comes from the C++ core (the module FluvennaCore): the pass,
 // the segments to stroke and the images and texts to draw, the status line,
 // the CSV and the texts the scroll bars write. This script only moves values
-// between the module and the page.
+// between the module and the page. Its own texts come from the catalogue
+// made from the translation sources (FLUVENNA_CATALOGUE, catalogue.js),
+// which the window reads too: an element names its text as
+// data-i18n="Context|source" and its accessible name as
+// data-i18n-aria-label="Context|source".
 "use strict";
 
 (function () {
@@ -23,6 +27,9 @@
   const TABLE_FILE = "KATJO-D20G15.txt";
   const LIGHT_YELLOW = "rgb(255, 255, 192)";
   const LONGEST_NAME_SHOWN = 40;
+  // The languages of the page, as the address names them (?lang=tr|en).
+  const LANGUAGES = ["tr", "en"];
+  const IGNORED_NOTE = "Page|Ignored in the address: %1.";
 
   const byId = (id) => document.getElementById(id);
   const bars = Array.from(document.querySelectorAll('.bar input[type="range"]'));
@@ -33,7 +40,6 @@
   const status = byId("Label_Status");
   const colouring = byId("Field_Colouring");
   const probe = byId("Label_Probe");
-  const probeHint = probe.textContent;
 
   let core = null;
   let session = null;
@@ -43,11 +49,85 @@
   let sizes = [];
   let pendingNote = "";
   let passes = 0;
+  // The names in the address the page does not know, named once.
+  let ignoredNames = [];
+  let language = "tr";
+  // Whether the address carries the language: when it was opened with one,
+  // or after the page's switch.
+  let languageInAddress = false;
 
   // Where the page is, for whoever waits for it: loading, module, table,
   // ready; and how many passes have been drawn.
   function setStage(stage) {
     document.body.dataset.stage = stage;
+  }
+
+  // --- The language -------------------------------------------------------
+
+  // The language the address asks for, or null: only "tr" and "en" count,
+  // anything else (markup included) is ignored.
+  function addressLanguage() {
+    const asked = new URLSearchParams(location.search).get("lang");
+    return LANGUAGES.includes(asked) ? asked : null;
+  }
+
+  // The first of the browser's preferred languages that Fluvenna has (by its
+  // prefix: "tr-TR" is Turkish); English when they name only others, the
+  // design's Turkish when they name none.
+  function preferredLanguage() {
+    const named = navigator.languages && navigator.languages.length > 0
+      ? Array.from(navigator.languages) : [navigator.language].filter(Boolean);
+    for (const tag of named) {
+      const prefix = String(tag).toLowerCase().split(/[-_]/)[0];
+      if (LANGUAGES.includes(prefix)) return prefix;
+    }
+    return named.length > 0 ? "en" : "tr";
+  }
+
+  // The text a name "Context|source" has in the page's language; the source
+  // itself where the catalogue has none.
+  function text(name) {
+    const bar = name.indexOf("|");
+    const source = name.slice(bar + 1);
+    const table = typeof FLUVENNA_CATALOGUE === "object" ? FLUVENNA_CATALOGUE[language] : null;
+    const key = name.slice(0, bar) + "\u0004" + source;
+    return table && Object.prototype.hasOwnProperty.call(table, key) ? table[key] : source;
+  }
+
+  // The sentence naming the address's unknown names, in the page's language.
+  function ignoredNote() {
+    return ignoredNames.length > 0 ? text(IGNORED_NOTE).replace("%1", () => ignoredNames.join(", ")) : "";
+  }
+
+  // Every text of the page in its language, and <html lang>.
+  function applyLanguage() {
+    document.documentElement.lang = language;
+    for (const element of document.querySelectorAll("[data-i18n]")) {
+      element.textContent = text(element.dataset.i18n);
+    }
+    for (const element of document.querySelectorAll("[data-i18n-aria-label]")) {
+      element.setAttribute("aria-label", text(element.dataset.i18nAriaLabel));
+    }
+    for (const button of document.querySelectorAll("[data-language]")) {
+      button.setAttribute("aria-pressed", String(button.dataset.language === language));
+    }
+  }
+
+  // The language switch: the page's texts at once, and the session's (the
+  // status line, the lines under the pictures and the pictures' words) with
+  // a redraw when a pass has been drawn; the address keeps the choice.
+  function switchLanguage(next) {
+    if (!LANGUAGES.includes(next) || next === language) return;
+    language = next;
+    languageInAddress = true;
+    applyLanguage();
+    if (session) session.setLanguage(language);
+    if (session && passes > 0) {
+      hesapla();
+    } else {
+      status.textContent = [status.textContent, ignoredNote()].filter(Boolean).join(" ");
+      updateAddress(false);
+    }
   }
 
   // --- The plots ----------------------------------------------------------
@@ -155,7 +235,7 @@
     if (!session) return;
     const canvas = pictures[FIELD];
     const line = session.probeAt(event.offsetX, event.offsetY, canvas.clientWidth, canvas.clientHeight);
-    probe.textContent = line || probeHint;
+    probe.textContent = line || text(probe.dataset.i18n);
   }
 
   // --- The pass -----------------------------------------------------------
@@ -166,9 +246,12 @@
     return texts;
   }
 
-  function updateAddress() {
-    const params = new URLSearchParams();
-    for (const box of TEXT_BOXES) params.set(box.key, byId(box.id).value);
+  // The address follows the eight texts after a pass (`texts`), and the
+  // language once it is chosen; before the first pass it keeps what it had.
+  function updateAddress(texts = true) {
+    const params = new URLSearchParams(texts ? "" : location.search);
+    if (texts) for (const box of TEXT_BOXES) params.set(box.key, byId(box.id).value);
+    if (languageInAddress) params.set("lang", language);
     try {
       history.replaceState(null, "", "?" + params.toString() + location.hash);
     } catch (error) {
@@ -306,6 +389,7 @@
     const seen = new Set();
     const unknown = new Set();
     for (const [key, value] of params) {
+      if (key === "lang") continue; // chosen at the start
       const box = TEXT_BOXES.find((b) => b.key === key);
       if (!box) {
         unknown.add(key.length > LONGEST_NAME_SHOWN ? key.slice(0, LONGEST_NAME_SHOWN) + "…" : key);
@@ -321,8 +405,8 @@
         if (position >= Number(bar.min)) bar.value = String(position);
       }
     }
-    const note = unknown.size > 0 ? `Ignored in the address: ${Array.from(unknown).join(", ")}.` : "";
-    return { given: seen.size > 0, note };
+    ignoredNames = Array.from(unknown);
+    return { given: seen.size > 0, note: ignoredNote() };
   }
 
   // --- Start --------------------------------------------------------------
@@ -343,6 +427,12 @@
 
   async function start() {
     setStage("loading");
+    language = addressLanguage() || preferredLanguage();
+    languageInAddress = addressLanguage() !== null;
+    applyLanguage();
+    for (const button of document.querySelectorAll("[data-language]")) {
+      button.addEventListener("click", () => switchLanguage(button.dataset.language));
+    }
     bars.forEach(wireBar);
     wireAbout();
     wireSaving();
@@ -361,6 +451,7 @@
     const inline = window.FluvennaInline;
     core = await FluvennaCore(inline ? { wasmBinary: decodeBase64(inline.wasm) } : {});
     session = new core.PageSession();
+    session.setLanguage(language);
     sizes = pictures.map((canvas, i) => (i === FIELD ? [core.fieldPictureWidth(core.plotHeight), core.plotHeight]
                                                     : [core.plotWidth, core.plotHeight]));
     repaint();

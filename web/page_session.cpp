@@ -7,6 +7,7 @@
 
 #include "flow/leading_number.h"
 #include "plot/field_picture.h"
+#include "report/catalogue.h"
 #include "report/field_text.h"
 #include "report/number_text.h"
 
@@ -14,10 +15,16 @@ namespace fluvenna {
 
 PageSession::PageSession() = default;
 
+bool PageSession::SetLanguage(const std::string& code) {
+  if (code != "tr" && code != "en") return false;
+  session_.SetLanguage(code == "tr" ? Language::kTurkish : Language::kEnglish);
+  return true;
+}
+
 std::string PageSession::LoadTable(const std::string& text) {
   std::istringstream in(text);
   const auto failure = LoadProfileTable(in, session_.Table());
-  return failure ? *failure : std::string();
+  return failure ? TranslateNote(session_.CurrentLanguage(), *failure) : std::string();
 }
 
 bool PageSession::Pass(const ParameterTexts& texts) {
@@ -47,7 +54,8 @@ std::string PageSession::ProbeAt(double px, double py, double width, double heig
       FieldUserPoint(FieldPictureFrame(shown->result.params.Olcek), width, height, px, py);
   if (!point) return std::string();
   const auto [x, y] = *point;
-  return ProbeLine(x, y, *session_.Probe(FieldPlane::kAirfoil, x, y));
+  return ProbeLine(x, y, *session_.Probe(FieldPlane::kAirfoil, x, y),
+                   ProbeWordingIn(session_.CurrentLanguage()));
 }
 
 const CanvasPicture& PageSession::Drawn(int picture) const {

@@ -17,10 +17,19 @@ class PageSession {
  public:
   PageSession();
 
+  // The language of every text the session makes from now on: the status
+  // line, the lines under the pictures, the probe's line, the table's
+  // message and the pictures' words. `code` is "tr" or "en"; anything else
+  // leaves the language as it is and returns false. English until set. The
+  // pictures and lines already made keep their words until the next pass.
+  bool SetLanguage(const std::string& code);
+  std::string LanguageCode() const { return fluvenna::LanguageCode(session_.CurrentLanguage()); }
+
   // Loads the profile table from the text of "KATJO-D20G15.txt" with the
-  // core's loader. Returns "" on success, or the window's message when the
-  // text is not a good table (a missing file is given as ""): the rows read
-  // before the failure stay, and profiles without a row are the flat plate.
+  // core's loader. Returns "" on success, or the window's message in the
+  // session's language when the text is not a good table (a missing file is
+  // given as ""): the rows read before the failure stay, and profiles without
+  // a row are the flat plate.
   std::string LoadTable(const std::string& text);
 
   // One pass with the eight texts: DrawPass on the two canvas surfaces, then

@@ -51,6 +51,7 @@ TAB_ORDER = ["Text_DELTA", "Text_GAMA", "Text_Alfa", "Text_iKutta", "Picture1", 
 README_ADDRESS = "?delta=0.12&gamma=0.04&alpha=8&nsl=10"
 README_OPTIONS = ["--delta", "0.12", "--gamma", "0.04", "--alpha", "8", "--nsl", "10"]
 STAGE_TIMEOUT = 20.0
+TITLE = {"tr": "Joukowsky profili etrafında akım çizgileri", "en": "Streamlines around a Joukowsky profile"}
 
 # Counts of the canvas's pixels by kind: background, red (the body), blue
 # (streamlines), and the rest (axes, antialiased edges).
@@ -127,19 +128,27 @@ def png_pixels(path):
                           capture_output=True).stdout
 
 
+def chromium(languages):
+    """Headless Chromium whose user prefers `languages` (as navigator.languages)."""
+    options = Options()
+    options.binary_location = "/usr/bin/chromium"
+    for arg in ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
+                "--window-size=900,760", "--force-device-scale-factor=1",
+                "--allow-file-access-from-files", "--lang=" + languages.split(",")[0]]:
+        options.add_argument(arg)
+    options.add_experimental_option("prefs", {"intl.accept_languages": languages})
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver.set_script_timeout(STAGE_TIMEOUT)
+    return driver
+
+
 class BrowserTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.server = Server(SITE)
-        options = Options()
-        options.binary_location = "/usr/bin/chromium"
-        for arg in ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
-                    "--window-size=900,760", "--force-device-scale-factor=1",
-                    "--allow-file-access-from-files"]:
-            options.add_argument(arg)
-        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-        cls.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-        cls.driver.set_script_timeout(STAGE_TIMEOUT)
+        # A user who prefers English (and German, which Fluvenna lacks).
+        cls.driver = chromium("en-US,en,de")
 
     @classmethod
     def tearDownClass(cls):
@@ -222,7 +231,7 @@ class BrowserTest(unittest.TestCase):
 
     def test_window_controls_and_handlers(self):
         self.open(self.server.url)
-        self.assertEqual(self.driver.title, "Joukowsky profili etrafında akım çizgileri")
+        self.assertEqual(self.driver.title, TITLE["en"])
         self.assertEqual(self.texts(), INITIAL_TEXTS)
         self.assertEqual(self.js("return document.activeElement.id"), "Text_DELTA")
         for canvas in ("Picture1", "Picture2"):
@@ -494,7 +503,7 @@ class BrowserTest(unittest.TestCase):
                     shutil.copy(os.path.join(SITE, name), folder)
             server = Server(folder)
             try:
-                self.driver.get(server.url)
+                self.driver.get(server.url + "?lang=tr")
                 self.wait("the table message", lambda: self.js(
                     "return document.getElementById('Message_Box').open"))
                 self.assertEqual(self.driver.find_element(By.ID, "Message_Text").text, TABLE_MESSAGE)
@@ -507,6 +516,112 @@ class BrowserTest(unittest.TestCase):
                 self.assert_clean(allowed_log=(TABLE,))
             finally:
                 server.close()
+
+    def element_text(self, element_id):
+        return self.js("return document.getElementById(arguments[0]).textContent", element_id)
+
+    def aria_label(self, element_id):
+        return self.driver.find_element(By.ID, element_id).get_attribute("aria-label")
+
+    def assert_language(self, language):
+        """The page's own texts, its accessible names and <html lang> are in `language`."""
+        english = language == "en"
+        self.assertEqual(self.js("return document.documentElement.lang"), language)
+        self.assertEqual(self.driver.title, TITLE[language])
+        self.assertEqual(self.element_text("Label6"), "Kutta condition" if english else "Kutta şartı")
+        self.assertEqual(self.element_text("Pressure_Title"), "Surface pressure" if english else "Yüzey basıncı")
+        self.assertEqual(self.element_text("Message_OK"), "OK" if english else "Tamam")
+        self.assertEqual(self.aria_label("Text_Alfa"),
+                         "angle of attack α in degrees" if english else "derece cinsinden hücum açısı α")
+        self.assertEqual(self.aria_label("Picture1"), "flow past the circle; click to redraw" if english
+                         else "çember etrafındaki akım; yeniden çizmek için tıklayın")
+        self.assertEqual(self.driver.find_element(By.ID, "Language_" + language).get_attribute("aria-pressed"),
+                         "true")
+
+    def test_languages(self):
+        # ?lang=en: the page's texts and the session's lines are English.
+        self.open(self.server.url + README_ADDRESS + "&lang=en", passes=1)
+        self.assert_language("en")
+        status = self.element_text("Label_Status")
+        self.assertRegex(status, r"^Lift coefficient C_L = -?\d")
+        self.assertIn("Slope dC_L/dα", self.element_text("Label_Lift"))
+        self.assertIn("lang=en", self.driver.current_url)
+        pressure_en = self.canvas_pixels("Picture_Pressure")
+
+        # The switch: every text in Turkish, the same pass redrawn with Turkish
+        # words, the address keeps the language and the setting.
+        self.driver.find_element(By.ID, "Language_tr").click()
+        self.assert_language("tr")
+        self.assertEqual(self.passes(), 2)
+        self.assertRegex(self.element_text("Label_Status"), r"^Kaldırma katsayısı C_L = -?\d")
+        self.assertEqual(self.element_text("Label_Status").split("=")[-1], status.split("=")[-1])
+        self.assertIn("Eğim dC_L/dα", self.element_text("Label_Lift"))
+        self.assertIn("Cp'nin integralinden C_L", self.element_text("Label_Pressure"))
+        self.assertNotEqual(self.canvas_pixels("Picture_Pressure"), pressure_en, "the legend kept its words")
+        query = urllib.parse.parse_qs(urllib.parse.urlsplit(self.driver.current_url).query)
+        self.assertEqual((query["lang"], query["delta"], query["nsl"]), (["tr"], ["0.12"], ["10"]))
+        # Opened again from its address, the page keeps the language.
+        self.open(self.driver.current_url, passes=1)
+        self.assert_language("tr")
+        # The probe speaks the language too: along the chord it meets the body.
+        canvas = self.driver.find_element(By.ID, "Picture_Field")
+        lines = []
+        for dx in range(-100, 61, 20):
+            ActionChains(self.driver).move_to_element_with_offset(canvas, dx, 0).perform()
+            lines.append(self.element_text("Label_Probe"))
+        self.assertTrue(any(line.endswith(": cismin içinde") for line in lines), lines)
+        self.assert_clean()
+
+        # Before any pass the switch changes the hint and the address only.
+        self.open(self.server.url + "?nsl%20=1")
+        self.assertEqual(self.element_text("Label_Status"),
+                         "Move a scroll bar or click a plot to draw the flow. Ignored in the address: nsl .")
+        self.driver.find_element(By.ID, "Language_tr").click()
+        self.assertEqual(self.element_text("Label_Status"),
+                         "Akımı çizmek için bir kaydırma çubuğunu oynatın ya da bir çizime tıklayın. "
+                         "Adreste yok sayıldı: nsl .")
+        self.assertEqual(self.passes(), 0)
+        self.assertEqual(urllib.parse.urlsplit(self.driver.current_url).query, "nsl+=1&lang=tr")
+        self.driver.find_element(By.ID, "Language_en").click()
+        self.assert_language("en")
+
+        # Markup as the language is ignored: the browser's English stays, and
+        # nothing is added to the page.
+        elements = self.js("return document.getElementsByTagName('*').length")
+        self.open(self.server.url + "?lang=" + urllib.parse.quote("<script>alert(1)</script>"))
+        self.assert_language("en")
+        self.assertEqual(self.js("return document.getElementsByTagName('*').length"), elements)
+        self.assertEqual(self.element_text("Label_Status"), "Move a scroll bar or click a plot to draw the flow.")
+        self.open(self.server.url + "?lang=%3Cimg%20src=x%20onerror=alert(2)%3E&delta=0.1", passes=1)
+        self.assert_language("en")
+        self.assertEqual(self.js("return document.querySelectorAll('img[src=x]').length"), 0)
+        self.assert_clean()
+
+    def test_browser_preferences(self):
+        # A user who prefers Turkish of Turkey, then English.
+        main, driver = self.driver, chromium("tr-TR,en-US")
+        try:
+            self.driver = driver
+            self.assertEqual(self.js("return navigator.languages[0]"), "tr-TR")
+            self.open(self.server.url)
+            self.assert_language("tr")
+            self.assertEqual(self.element_text("Label_Status"),
+                             "Akımı çizmek için bir kaydırma çubuğunu oynatın ya da bir çizime tıklayın.")
+            self.driver.find_element(By.ID, "Picture1").click()
+            self.assertRegex(self.element_text("Label_Status"), r"^Kaldırma katsayısı C_L = ")
+            self.assertNotIn("lang=", self.driver.current_url)  # the browser's choice is not pinned
+            self.open(self.server.url + "?lang=en")
+            self.assert_language("en")
+            self.assert_clean()
+            # A user whose languages Fluvenna lacks gets English.
+            driver.execute_cdp_cmd("Emulation.setUserAgentOverride", {
+                "userAgent": self.js("return navigator.userAgent"), "acceptLanguage": "de-DE,fr"})
+            self.open(self.server.url)
+            self.assertEqual(self.js("return navigator.languages"), ["de-DE", "fr"])
+            self.assert_language("en")
+        finally:
+            self.driver = main
+            driver.quit()
 
     def test_single_file_from_disk(self):
         page = "file://" + os.path.join(SITE, "fluvenna.html")

@@ -158,8 +158,33 @@ async function main() {
   assert.strictEqual(session.pass({ ...START, dR: "0" }), false);
   assert.ok(session.statusFailed() && /dR/.test(session.statusText()), session.statusText());
   assert.throws(() => nativeCsv({ ...START, dR: "0" }));
-  // A table that is not one: the window's message.
+  // A table that is not one: the window's message, in the session's language
+  // (English until set).
+  assert.strictEqual(session.language(), "en");
+  assert.strictEqual(session.loadTable("no table"), "The file KATJO-D20G15.txt was not found");
+
+  // In Turkish: the same pass, its lines and pictures' words in Turkish, the
+  // numbers as they were; only "tr" and "en" name a language.
+  const thick = { ...START, DELTA: "0.2" };
+  assert.ok(session.pass(thick));
+  const english = { status: session.statusText(), lift: session.liftText(), pressure: session.pressureText() };
+  assert.strictEqual(session.setLanguage("tr"), true);
+  assert.strictEqual(session.setLanguage("<b>de</b>"), false);
+  assert.strictEqual(session.language(), "tr");
   assert.strictEqual(session.loadTable("no table"), "KATJO-D20G15.txt dosyası bulunamadı");
+  assert.ok(session.pass(thick));
+  const numbers = (text) => text.match(/-?[0-9]+\.[0-9]+/g);
+  for (const [name, turkish, prefix] of [["status", session.statusText(), "Kaldırma katsayısı C_L = "],
+                                         ["lift", session.liftText(), "Eğim dC_L/dα = "],
+                                         ["pressure", session.pressureText(), "Cp'nin integralinden C_L = "]]) {
+    assert.ok(turkish.startsWith(prefix), turkish);
+    assert.deepStrictEqual(numbers(turkish), numbers(english[name]), name);
+  }
+  const turkishLift = session.marks(5).filter((mark) => mark.kind === "text").map((mark) => mark.text);
+  assert.ok(turkishLift.some((text) => text.endsWith("tam çözüm (Joukowski)")), turkishLift.join("|"));
+  assert.ok(session.drawField("cp", ...fieldSize, 1));
+  assert.ok(/: cismin içinde$/.test(session.probeAt(fieldSize[0] * 0.42, fieldSize[1] / 2, ...fieldSize)),
+            session.probeAt(fieldSize[0] * 0.42, fieldSize[1] / 2, ...fieldSize));
 
   for (const [name, t] of Object.entries(totals)) {
     console.log(`${settings.length} passes, ${name}: ${t.rows} rows as the renderer's; ${t.differing} of ` +
