@@ -440,6 +440,22 @@
         <source>Lowest Cp = %1 at x/c = %2 on the lower surface.</source>
         <translation>Lowest Cp = %1 at x/c = %2 on the lower surface.</translation>
     </message>
+    <message>
+        <source>Time of flight from the release line x = %1 to the trailing-edge station x = %2:</source>
+        <translation>Time of flight from the release line x = %1 to the trailing-edge station x = %2:</translation>
+    </message>
+    <message>
+        <source>pair %1 (psi = +-%2): upper %3, lower %4</source>
+        <translation>pair %1 (psi = +-%2): upper %3, lower %4</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>no streamline pairs (nSL &lt; 4)</source>
+        <translation>no streamline pairs (nSL &lt; 4)</translation>
+    </message>
 </context>
 <context>
     <name>SaveFiles</name>
@@ -623,6 +639,26 @@
     <message>
         <source>Move the pointer over the flow to read its speed and pressure.</source>
         <translation>Move the pointer over the flow to read its speed and pressure.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Timelines</source>
+        <translation>Timelines</translation>
+    </message>
+    <message>
+        <source>Release every</source>
+        <translation>Release every</translation>
+    </message>
+    <message>
+        <source>c/U0 (one c/U0 takes %1 s)</source>
+        <translation>c/U0 (one c/U0 takes %1 s)</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
     </message>
 </context>
 <context>

@@ -440,6 +440,22 @@
         <source>Lowest Cp = %1 at x/c = %2 on the lower surface.</source>
         <translation>En düşük Cp = %1, alt yüzeyde x/c = %2 noktasında.</translation>
     </message>
+    <message>
+        <source>Time of flight from the release line x = %1 to the trailing-edge station x = %2:</source>
+        <translation>Salma çizgisi x = %1 ile firar kenarı istasyonu x = %2 arasında uçuş süresi:</translation>
+    </message>
+    <message>
+        <source>pair %1 (psi = +-%2): upper %3, lower %4</source>
+        <translation>çift %1 (psi = +-%2): üst %3, alt %4</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>yok</translation>
+    </message>
+    <message>
+        <source>no streamline pairs (nSL &lt; 4)</source>
+        <translation>akım çizgisi çifti yok (nSL &lt; 4)</translation>
+    </message>
 </context>
 <context>
     <name>SaveFiles</name>
@@ -623,6 +639,26 @@
     <message>
         <source>Move the pointer over the flow to read its speed and pressure.</source>
         <translation>Hızı ve basıncı okumak için işaretçiyi akımın üzerinde gezdirin.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Oynat</translation>
+    </message>
+    <message>
+        <source>Timelines</source>
+        <translation>Zaman çizgileri</translation>
+    </message>
+    <message>
+        <source>Release every</source>
+        <translation>Salma aralığı</translation>
+    </message>
+    <message>
+        <source>c/U0 (one c/U0 takes %1 s)</source>
+        <translation>c/U0 (bir c/U0 %1 s sürer)</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Duraklat</translation>
     </message>
 </context>
 <context>
