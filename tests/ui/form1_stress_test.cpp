@@ -8,13 +8,16 @@
 //   - the status line is never empty once a pass has run;
 //   - after a bar moved, its text box holds what the bar wrote;
 //   - a failed pass (and an event without a pass) leaves both pictures
-//     exactly as they were.
+//     exactly as they were;
+//   - the flow-field view, opened now and then, plays and pauses its
+//     particles between events without running a pass.
 // The seed is fixed; a failure names it and the event. Environment:
 // FLUVENNA_STRESS_SEED (default 20261207), FLUVENNA_STRESS_EVENTS (10000).
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QTest>
@@ -27,6 +30,7 @@
 #include "tests/ui/scroll_bar_parts.h"
 #include "ui/form1.h"
 #include "ui/form_about.h"
+#include "ui/form_field.h"
 #include "ui/plot_picture.h"
 
 using namespace fluvenna;
@@ -100,7 +104,8 @@ class Form1StressTest : public QObject {
     auto* picture1 = w.findChild<PlotPicture*>(QStringLiteral("Picture1"));
     auto* picture2 = w.findChild<PlotPicture*>(QStringLiteral("Picture2"));
     auto* about = w.findChild<QAction*>(QStringLiteral("Mn_About"));
-    QVERIFY(status && picture1 && picture2 && about);
+    auto* flowField = w.findChild<QAction*>(QStringLiteral("Mn_FlowField"));
+    QVERIFY(status && picture1 && picture2 && about && flowField);
 
     int failedPasses = 0, passes = 0;
     for (int event = 1; event <= events; ++event) {
@@ -155,16 +160,34 @@ class Form1StressTest : public QObject {
                    .arg(at.y());
         QTest::mouseClick(picture, Qt::LeftButton, {}, at);
         plotClicks = 1;
-      } else {  // the About entry, or closing the About window
-        if (pick(2) == 0) {
+      } else {  // About, the flow-field view and its animation
+        Form_Field* view = w.findChild<Form_Field*>();
+        const int choice = pick(6);
+        if (choice == 0) {
           what = QStringLiteral("About");
           about->trigger();
-        } else {
+        } else if (choice == 1) {
           what = QStringLiteral("closing About windows");
           for (QWidget* top : QApplication::topLevelWidgets()) {
             if (qobject_cast<Form_About*>(top)) top->close();
           }
+        } else if (choice == 2) {
+          what = QStringLiteral("Flow field");
+          flowField->trigger();
+          // Small, so that the passes it follows stay quick.
+          if (Form_Field* opened = w.findChild<Form_Field*>()) opened->resize(360, 240);
+        } else if (choice == 5 && view) {
+          what = QStringLiteral("closing the flow-field view");
+          view->close();
+          QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        } else if (choice == 3 && view) {
+          what = QStringLiteral("Play/Pause");
+          QTest::mouseClick(view->findChild<QPushButton*>("Button_Play"), Qt::LeftButton);
+        } else {
+          what = QStringLiteral("a few frames of time");
+          QTest::qWait(2 * 16);
         }
+        QVERIFY2(w.findChildren<Form_Field*>().size() <= 1, qPrintable(what));
       }
 
       const QString where = QStringLiteral("seed %1 (FLUVENNA_STRESS_SEED), event %2: %3")
