@@ -4,6 +4,7 @@
 // its probe, each the core's numbers to the last digit.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QImage>
 #include <cmath>
 #include <cstdlib>
@@ -163,6 +164,57 @@ TEST(FieldOutput, ProbesAndTheSampledFieldAreTheCoresFlow) {
             ParsedCommandLine::Action::kUsageError);
   EXPECT_EQ(ParseCommandLine({"fluvenna-render", "--probe", "airfoil:0,0", "--csv", "-"}).action,
             ParsedCommandLine::Action::kUsageError);
+}
+
+// The flow in motion: the times of every point, the pairs' times in the
+// summary (the upper side first when there is lift) and the animated view as
+// numbered pictures.
+TEST(MotionOutput, TimesSummaryAndFrames) {
+  const testing::TableFolder folder;
+  const QStringList pass{"--delta", "0.1", "--gamma", "0.05", "--alpha", "6", "--nsl", "8"};
+  const QString frames = folder.Path("frames");
+  const testing::Run run = testing::RenderWith(
+      folder,
+      pass + QStringList{"--times", "-", "--frames", frames, "--seconds", "0.4", "--fps", "10"});
+  ASSERT_EQ(run.status, kExitPassOk) << run.err;
+  std::string header;
+  const auto rows = CsvRows(run.out, header);
+  EXPECT_EQ(header, "plane,curve,point,psi,x,y,q,t");
+  int circle = 0, airfoil = 0;
+  for (const auto& row : rows) (row[0] == "circle" ? circle : airfoil) += 1;
+  EXPECT_GT(circle, 500);
+  EXPECT_GT(airfoil, 500);
+
+  // Three pairs, each with the upper curve faster to the trailing edge.
+  int pairs = 0;
+  const std::size_t timesAt = run.err.find("Time of flight");
+  ASSERT_NE(timesAt, std::string::npos);
+  for (std::size_t at = run.err.find("upper ", timesAt); at != std::string::npos;
+       at = run.err.find("upper ", at + 1)) {
+    const double upper = std::strtod(run.err.c_str() + at + 6, nullptr);
+    const std::size_t lowerAt = run.err.find("lower ", at);
+    ASSERT_NE(lowerAt, std::string::npos);
+    EXPECT_LT(upper, std::strtod(run.err.c_str() + lowerAt + 6, nullptr));
+    ++pairs;
+  }
+  EXPECT_EQ(pairs, 3);
+
+  // 0.4 s at 10 a second: four pictures of the view, moving.
+  const QDir dir(frames);
+  EXPECT_EQ(dir.entryList({"*.png"}, QDir::Files, QDir::Name),
+            (QStringList{"fluvenna-0001.png", "fluvenna-0002.png", "fluvenna-0003.png",
+                         "fluvenna-0004.png"}));
+  const QImage first(dir.filePath("fluvenna-0001.png")), last(dir.filePath("fluvenna-0004.png"));
+  EXPECT_EQ(first.width(), static_cast<int>(std::lround(263 * FieldPictureAspect())));
+  EXPECT_EQ(first.height(), 263);
+  EXPECT_NE(first, last);
+
+  EXPECT_EQ(ParseCommandLine({"fluvenna-render", "--frames", "f", "--fps", "0"}).action,
+            ParsedCommandLine::Action::kUsageError);
+  EXPECT_EQ(
+      ParseCommandLine({"fluvenna-render", "--frames", "f", "--seconds", "600", "--fps", "120"})
+          .action,
+      ParsedCommandLine::Action::kUsageError);  // more than 10,000 pictures
 }
 
 }  // namespace
