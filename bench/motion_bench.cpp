@@ -13,6 +13,15 @@
 #include "flow/pass.h"
 #include "flow/time_of_flight.h"
 
+#ifdef FLUVENNA_BENCH_DRAWING
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "plot/qt/painter_surface.h"
+#include "session/pass_session.h"
+#endif
+
 namespace {
 
 using namespace fluvenna;
@@ -118,3 +127,48 @@ void BM_ParticleFrame(benchmark::State& state) {
 BENCHMARK(BM_ParticleFrame)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+#ifdef FLUVENNA_BENCH_DRAWING
+namespace {
+
+// A frame of the window's flow-field view as it plays: the view's picture
+// (600 x 400 of flow) copied, and about 300 particles with their timelines
+// painted over it.
+void BM_WindowMotionFrame(benchmark::State& state) {
+  // The picture's numbers want a GUI application (offscreen, as the renderer).
+  if (!QGuiApplication::instance()) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "fluvenna-bench";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication application(argc, argv);
+  }
+  PassSession session;
+  session.Table() = OneRowTable();
+  const QSize size(708, 400);
+  QImage picture(size, QImage::Format_RGB32), plots(size, QImage::Format_RGB32);
+  {
+    QPainter painter(&picture), other(&plots);
+    PainterSurface field(painter, QRectF(QPointF(0, 0), size));
+    PainterSurface one(other, QRectF(QPointF(0, 0), size)), two(other, QRectF(QPointF(0, 0), size));
+    session.Run(TenCurves(), one, two);
+    session.DrawField(field, FieldColouring::kCp, size.width(), size.height());
+  }
+  const TimeOfFlight& times = *session.Times();
+  ParticleOptions options;
+  options.sinceZero = false;
+  options.interval = times.longestPath * static_cast<double>(times.psiOrder.size()) / 300.0;
+  double T = 10.0;
+  for (auto _ : state) {
+    QImage frame = picture.copy();
+    QPainter painter(&frame);
+    painter.setRenderHint(QPainter::Antialiasing);
+    PainterSurface surface(painter, QRectF(QPointF(0, 0), size));
+    session.DrawMotion(surface, T, options, true, size.width(), size.height());
+    T += 1.0 / 60.0;
+  }
+}
+BENCHMARK(BM_WindowMotionFrame)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+#endif  // FLUVENNA_BENCH_DRAWING
