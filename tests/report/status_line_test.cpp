@@ -11,6 +11,8 @@
 
 #include "flow/circle_model.h"
 #include "flow/profile_table.h"
+#include "report/catalogue.h"
+#include "report/note_forms.h"
 
 namespace fluvenna {
 namespace {
@@ -83,6 +85,65 @@ TEST(StatusLine, PressureLineHasLiftLowestCpAndEveryNote) {
   ASSERT_GE(line.size(), note.size());
   EXPECT_EQ(line.substr(line.size() - note.size()), note) << line;
   EXPECT_EQ(line.rfind("C_L integrated from Cp = ", 0), 0u) << line;
+}
+
+// The same kinds of sentence in Turkish, the notes of the core translated
+// with their numbers.
+TEST(StatusLine, EveryKindOfSentenceInTurkish) {
+  PassResult drawn;
+  drawn.params.U0 = 1.0;
+  drawn.circle.Circ = 0.25;
+  drawn.notes = {"nSL is limited to 20: the curves up to 20 are drawn",
+                 "curve 3 is cut short at 2001 points (dR is too small to reach the edge of the "
+                 "plot)"};
+  EXPECT_EQ(PassStatusLine(drawn, 1.0, Language::kTurkish).text,
+            "Kaldırma katsayısı C_L = 0.500. nSL 20 ile sınırlı: 20'ye kadarki eğriler "
+            "çiziliyor. Eğri 3, 2001 noktada kesildi (dR, çizimin kenarına ulaşmak için çok "
+            "küçük).");
+
+  auto arrays = std::make_unique<PointArrays>();
+  ParameterTexts texts;
+  texts.dR = "0";
+  EXPECT_EQ(
+      PassStatusLine(RunWholePass(texts, ProfileTable{}, *arrays), 1.0, Language::kTurkish).text,
+      "Çizimler yenilenmedi: Akım çizgilerini izlemek için dR 0'dan büyük olmalı.");
+  texts = ParameterTexts{};
+  texts.Alfa = "1e999";
+  EXPECT_EQ(
+      PassStatusLine(RunWholePass(texts, ProfileTable{}, *arrays), 1.0, Language::kTurkish).text,
+      "Çizimler yenilenmedi: Alpha değeri hesap yapılamayacak kadar büyük.");
+
+  SurfacePressure s;
+  s.points.resize(3);
+  s.CL = 0.5;
+  s.CpMin = -1.25;
+  s.CpMinXc = 0.25;
+  s.CpMinSide = SurfaceSide::kLower;
+  s.notes = {"2 surface point(s) with an unbounded speed left out"};
+  EXPECT_EQ(PressureStatusLine(s, Language::kTurkish),
+            "Cp'nin integralinden C_L = 0.500. En düşük Cp = -1.250, alt yüzeyde x/c = 0.250 "
+            "noktasında. Hızı sınırsız olan 2 yüzey noktası dışarıda bırakıldı.");
+}
+
+// Every form of note the core and the drawing code write has a Turkish and an
+// English text in the catalogue, and an instance of it is translated with its
+// values in place.
+TEST(StatusLine, EveryNoteFormIsInTheCatalogue) {
+  for (const char* form : NoteForms()) {
+    const std::string turkish = Translate(Language::kTurkish, "Notes", form);
+    const std::string english = Translate(Language::kEnglish, "Notes", form);
+    const bool turkishSource = std::string(form).find("dosyası") != std::string::npos;
+    EXPECT_NE(turkishSource ? english : turkish, form) << form;
+    std::string instance = form;
+    for (std::size_t at; (at = instance.find('%')) != std::string::npos;) {
+      instance.replace(at, 2, "17");
+    }
+    std::string expected = turkish;
+    for (std::size_t at; (at = expected.find('%')) != std::string::npos;) {
+      expected.replace(at, 2, "17");
+    }
+    EXPECT_EQ(TranslateNote(Language::kTurkish, instance), expected) << form;
+  }
 }
 
 }  // namespace
