@@ -6,7 +6,8 @@
 // surface CSV the renderer's points, with every number within 1e-10; the lift
 // curve the renderer's angles, C_L within 1e-12. For a few of them the field
 // the flow-field picture samples must have the renderer's pixel centres and
-// states, with every number within 1e-10.
+// states, with every number within 1e-10. The flow in motion is the core's:
+// particles and timelines from DrawMotion, its clock, no pass for a frame.
 // Usage: node module_test.js SITE_DIR FLUVENNA_RENDER DATA_DIR
 "use strict";
 
