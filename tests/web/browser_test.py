@@ -564,21 +564,21 @@ class BrowserTest(unittest.TestCase):
         self.wait("frames", lambda: self.motion()["frames"] > still["frames"] + 3)
         self.set_hidden(True)
         hidden = self.motion()
-        time.sleep(0.4)
+        time.sleep(1.0)
         later = self.motion()
         self.assertEqual(hidden["state"], "held")
         self.assertEqual((later["frames"], later["time"]), (hidden["frames"], hidden["time"]))
         self.set_hidden(False)
         self.wait("frames after showing", lambda: self.motion()["frames"] > later["frames"] + 3)
-        # The hidden time does not count.
-        self.assertLess(self.motion()["time"] - later["time"], 0.15)
+        # The hidden time (0.5 c/U0) does not count.
+        self.assertLess(self.motion()["time"] - later["time"], 0.3)
 
         # A new pass (a click on a plot) starts the particles afresh on its curves.
-        self.wait("the time to run on", lambda: self.motion()["time"] > 0.3)
+        self.wait("the time to run on", lambda: self.motion()["time"] > 0.4)
         self.driver.find_element(By.ID, "Picture2").click()
         self.wait("the new pass", lambda: self.motion()["passes"] == before["passes"] + 1)
         restarted = self.motion()
-        self.assertLess(restarted["time"], 0.1, restarted)
+        self.assertLess(restarted["time"], 0.15, restarted)
         self.assertEqual(restarted["core"], before["core"] + 1)
         self.wait("frames on the new pass", lambda: self.motion()["frames"] > restarted["frames"] + 3)
         self.assertGreater(self.motion()["black"], 0)
