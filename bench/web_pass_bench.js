@@ -4,7 +4,7 @@
 // runs the page's whole pass (the core, DrawPass on the two canvas surfaces,
 // the status line and the CSV points) at the heaviest scroll-bar setting with
 // fluvenna-bench's one-row table, as its BM_PagePassHeaviest does natively;
-// then the flow-field picture and the probe.
+// then the flow-field picture, the probe and a frame of the flow in motion.
 // Usage: node web_pass_bench.js SITE_DIR
 "use strict";
 
@@ -55,6 +55,27 @@ require(path.join(site, "fluvenna-core.js"))({
     for (let i = 0; i < 1000; ++i) session.probeAt(5 + ((x++) % 500), 200, width, height);
   });
   console.log(`BM_PageProbe in WebAssembly: ${probe.toFixed(2)} µs a point (with its line of text)`);
+
+  // A frame of the flow in motion as the page plays it (goal: under 4 ms):
+  // ten curves at 8 degrees (motion_bench's BM_ParticleFrame) long after the
+  // start, released every 0.05 chord / U0 (the shortest the page offers),
+  // some 300 particles on the picture with their timelines, placed, drawn
+  // on the canvas surface and handed over; the clock moves a 60th of a second
+  // a frame. No pass runs. The times of flight are worked out before.
+  session.pass({ DELTA: "0.1", GAMA: "0.05", Alfa: "8", iKutta: "1", dPsi: "0.1", kMax: "10", Olcek: "1", dR: "0.01" });
+  session.advanceMotion(20000);
+  const fieldWidth = core.fieldPictureWidth(core.plotHeight);
+  let segments = null;
+  const frame = timeIt(() => {
+    session.advanceMotion(1000 / 60);
+    session.drawMotion(0.05, true, fieldWidth, core.plotHeight);
+    segments = session.segments(6);
+  });
+  let dots = 0;
+  for (let i = 4; i < segments.length; i += core.floatsPerSegment) if (segments[i] === 0) dots += 1;
+  console.log(`BM_PageMotionFrame in WebAssembly: ${frame.toFixed(3)} ms for ${dots / 2} particles and ` +
+              `${segments.length / core.floatsPerSegment - dots} timeline segments ` +
+              `(${fieldWidth} x ${core.plotHeight} CSS pixels)`);
 });
 
 // Milliseconds a call of `run` takes, over at least a second after a warm-up.

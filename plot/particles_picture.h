@@ -20,6 +20,10 @@ inline constexpr Colour kTimelineColour = RGB(0, 120, 0);
 inline constexpr double kSecondsPerTimeUnit = 2.0;
 // The release interval the views open with, in time units.
 inline constexpr double kReleaseInterval = 0.25;
+// The release intervals a view offers, in time units, and its step.
+inline constexpr double kShortestReleaseInterval = 0.05;
+inline constexpr double kLongestReleaseInterval = 2.0;
+inline constexpr double kReleaseIntervalStep = 0.05;
 // Half the size of a particle's dot, in device pixels.
 inline constexpr double kParticleHalfSize = 1.5;
 

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "flow/decimal_text.h"
 #include "report/exact_number_text.h"
 #include "report/number_text.h"
 
@@ -17,10 +18,9 @@ std::string Exact(double value) {
 }
 
 std::string Short(double value) {
-  // Six significant digits, "." whatever the locale.
-  char text[32];
-  const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6);
-  return std::string(text, end.ptr);
+  // Six significant digits, "." whatever the locale (and where the standard
+  // library lacks floating-point to_chars, as the page's module's does).
+  return DecimalText(value, std::chars_format::general, 6);
 }
 
 void Row(const char* plane, const CurveTimes& curve, int point, double x, double y, double q,

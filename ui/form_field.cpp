@@ -130,8 +130,8 @@ Form_Field::Form_Field(PassSession& session, SavePathDialog savePathDialog, QWid
   Spin_Interval = new QDoubleSpinBox(this);
   Spin_Interval->setObjectName(QStringLiteral("Spin_Interval"));
   Spin_Interval->setLocale(QLocale::c());  // "." as the decimal point in every language
-  Spin_Interval->setRange(0.05, 2.0);
-  Spin_Interval->setSingleStep(0.05);
+  Spin_Interval->setRange(kShortestReleaseInterval, kLongestReleaseInterval);
+  Spin_Interval->setSingleStep(kReleaseIntervalStep);
   Spin_Interval->setValue(kReleaseInterval);
   intervalCaption->setBuddy(Spin_Interval);
   auto* timeUnit = new QLabel(

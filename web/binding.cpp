@@ -9,6 +9,7 @@
 #include <string>
 #include <variant>
 
+#include "plot/particles_picture.h"
 #include "web/page_session.h"
 
 namespace fluvenna {
@@ -99,7 +100,12 @@ EMSCRIPTEN_BINDINGS(fluvenna) {
       .function("fieldCsv", &PageSession::FieldCsv)
       .function("csv", &PageSession::Csv)
       .function("surfaceCsv", &PageSession::SurfaceCsv)
-      .function("fileStem", &PageSession::FileStem);
+      .function("fileStem", &PageSession::FileStem)
+      .function("advanceMotion", &PageSession::AdvanceMotion)
+      .function("motionTime", &PageSession::MotionTime)
+      .function("restartMotion", &PageSession::RestartMotion)
+      .function("drawMotion", &PageSession::DrawMotion)
+      .function("passCount", &PageSession::Passes);
 
   function("barText", &fluvenna::BarText);
   function("barPositionOf", &fluvenna::BarPositionOf);
@@ -108,4 +114,9 @@ EMSCRIPTEN_BINDINGS(fluvenna) {
   constant("plotWidth", fluvenna::CanvasSurface::kWidth);
   constant("plotHeight", fluvenna::CanvasSurface::kHeight);
   constant("textPixels", fluvenna::kTextPixels);
+  constant("secondsPerTimeUnit", fluvenna::kSecondsPerTimeUnit);
+  constant("releaseInterval", fluvenna::kReleaseInterval);
+  constant("shortestReleaseInterval", fluvenna::kShortestReleaseInterval);
+  constant("longestReleaseInterval", fluvenna::kLongestReleaseInterval);
+  constant("releaseIntervalStep", fluvenna::kReleaseIntervalStep);
 }

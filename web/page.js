@@ -40,6 +40,14 @@
   const status = byId("Label_Status");
   const colouring = byId("Field_Colouring");
   const probe = byId("Label_Probe");
+  // The flow in motion over the field picture.
+  const MOTION = 6; // the particles' picture in the module
+  const motionCanvas = byId("Picture_Motion");
+  const playButton = byId("Button_Play");
+  const timelinesBox = byId("Check_Timelines");
+  const intervalBox = byId("Spin_Interval");
+  const PLAY = "fluvenna::Form_Field|Play";
+  const PAUSE = "fluvenna::Form_Field|Pause";
 
   let core = null;
   let session = null;
@@ -55,6 +63,10 @@
   // Whether the address carries the language: when it was opened with one,
   // or after the page's switch.
   let languageInAddress = false;
+  // The animation: whether it plays, the frame asked for (0: none), the
+  // moment of the last frame (null: the next one starts the clock) and the
+  // frames drawn so far.
+  const motion = { playing: false, request: 0, last: null, frames: 0 };
 
   // Where the page is, for whoever waits for it: loading, module, table,
   // ready; and how many passes have been drawn.
@@ -103,7 +115,9 @@
   function applyLanguage() {
     document.documentElement.lang = language;
     for (const element of document.querySelectorAll("[data-i18n]")) {
-      element.textContent = text(element.dataset.i18n);
+      const own = text(element.dataset.i18n);
+      const arg = element.dataset.i18nArg;
+      element.textContent = arg === undefined ? own : own.replace("%1", () => arg);
     }
     for (const element of document.querySelectorAll("[data-i18n-aria-label]")) {
       element.setAttribute("aria-label", text(element.dataset.i18nAriaLabel));
@@ -184,8 +198,12 @@
   function paint(canvas, picture, size) {
     const context = clearPicture(canvas, size);
     if (!core) return;
-    const { segments, marks } = picture;
     context.setTransform(canvas.width / size[0], 0, 0, canvas.height / size[1], 0, 0);
+    stroke(context, picture);
+  }
+
+  function stroke(context, picture) {
+    const { segments, marks } = picture;
     const stride = core.floatsPerSegment;
     let i = 0;
     let m = 0;
@@ -212,6 +230,79 @@
 
   function repaint() {
     pictures.forEach((canvas, i) => paint(canvas, shown[i], sizes[i]));
+    drawMotion();
+  }
+
+  // --- The flow in motion ---------------------------------------------------
+
+  // The particles and timelines of the module's animation time on the canvas
+  // over the field picture, which stays as it is: no pass and no field are
+  // drawn here. Nothing shows before the first play (time 0, paused), as in
+  // the window.
+  function drawMotion() {
+    const size = sizes[FIELD];
+    const [width, height] = pixelSize(size);
+    if (motionCanvas.width !== width || motionCanvas.height !== height) {
+      motionCanvas.width = width;
+      motionCanvas.height = height;
+    }
+    const context = motionCanvas.getContext("2d");
+    context.setTransform(1, 0, 0, 1, 0, 0);
+    context.clearRect(0, 0, width, height);
+    if (!session) return;
+    const time = session.motionTime();
+    if ((motion.playing || time > 0) &&
+        session.drawMotion(intervalBox.valueAsNumber, timelinesBox.checked, ...size)) {
+      context.setTransform(width / size[0], 0, 0, height / size[1], 0, 0);
+      // Stroked at once from the module's memory: nothing calls it meanwhile.
+      stroke(context, { segments: session.segments(MOTION), marks: [] });
+    }
+    document.body.dataset.motionTime = String(time);
+    document.body.dataset.corePasses = String(session.passCount());
+  }
+
+  // One frame: the time moves on by the real time since the last frame.
+  function motionFrame(now) {
+    motion.request = 0;
+    if (motion.last !== null) session.advanceMotion(now - motion.last);
+    motion.last = now;
+    drawMotion();
+    motion.frames += 1;
+    document.body.dataset.motionFrames = String(motion.frames);
+    keepMotion();
+  }
+
+  // Frames are asked for while it plays and the page is seen (as the window's
+  // timer runs only while its view is shown); the clock starts afresh after
+  // a stop, so hidden time does not count.
+  function keepMotion() {
+    const run = motion.playing && !document.hidden;
+    if (run && !motion.request) {
+      motion.request = requestAnimationFrame(motionFrame);
+    } else if (!run) {
+      if (motion.request) cancelAnimationFrame(motion.request);
+      motion.request = 0;
+      motion.last = null;
+    }
+    document.body.dataset.motion = run ? "running" : motion.playing ? "held" : "paused";
+  }
+
+  function play(on) {
+    motion.playing = on;
+    playButton.dataset.i18n = on ? PAUSE : PLAY;
+    playButton.textContent = text(playButton.dataset.i18n);
+    motion.last = null;
+    keepMotion();
+    drawMotion();
+  }
+
+  function wireMotion() {
+    byId("Label_TimeUnit").dataset.i18nArg = String(core.secondsPerTimeUnit);
+    applyLanguage();
+    playButton.addEventListener("click", () => play(!motion.playing));
+    timelinesBox.addEventListener("change", drawMotion);
+    intervalBox.addEventListener("input", drawMotion);
+    document.addEventListener("visibilitychange", keepMotion);
   }
 
   // What a picture of the module shows, copied: the segments at once, since
@@ -270,6 +361,8 @@
       byId("Label_Pressure").textContent = session.pressureText();
       byId("Label_Lift").textContent = session.liftText();
       for (const button of document.querySelectorAll(".save button")) button.disabled = false;
+      playButton.disabled = false;
+      motion.last = null; // the new curves' time 0 starts with the next frame
     }
     status.textContent = [session.statusText(), pendingNote].filter(Boolean).join(" ");
     status.classList.toggle("failed", session.statusFailed());
@@ -454,6 +547,7 @@
     session.setLanguage(language);
     sizes = pictures.map((canvas, i) => (i === FIELD ? [core.fieldPictureWidth(core.plotHeight), core.plotHeight]
                                                     : [core.plotWidth, core.plotHeight]));
+    wireMotion();
     repaint();
     // A new density: the field is sampled again at the new device pixels.
     matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener("change", () => {

@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/page_session.h"
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
 #include "flow/leading_number.h"
 #include "plot/field_picture.h"
+#include "plot/particles_picture.h"
 #include "report/catalogue.h"
 #include "report/field_text.h"
 #include "report/number_text.h"
@@ -34,7 +36,23 @@ bool PageSession::Pass(const ParameterTexts& texts) {
   // A pressure picture that could not be drawn keeps the last one.
   if (session_.PressureDrawn()) drawn3_ = picture3_.Picture();
   if (session_.DrawLift(lift_)) drawnLift_ = lift_.Picture();
+  motionTime_ = 0.0;
   return true;
+}
+
+double PageSession::AdvanceMotion(double elapsedMilliseconds) {
+  if (elapsedMilliseconds > 0.0)
+    motionTime_ += elapsedMilliseconds / (1000.0 * kSecondsPerTimeUnit);
+  return motionTime_;
+}
+
+bool PageSession::DrawMotion(double interval, bool timelines, int width, int height) {
+  const double every = std::isfinite(interval)
+                           ? std::clamp(interval, kShortestReleaseInterval, kLongestReleaseInterval)
+                           : kReleaseInterval;
+  motion_.Resize(width, height);
+  const ParticleOptions options{every, true, 0.0};
+  return session_.DrawMotion(motion_, motionTime_, options, timelines, width, height);
 }
 
 bool PageSession::DrawField(const std::string& colouring, int width, int height, double density) {
@@ -68,6 +86,8 @@ const CanvasPicture& PageSession::Drawn(int picture) const {
       return drawnField_;
     case 5:
       return drawnLift_;
+    case 6:
+      return motion_.Picture();
     default:
       return drawn3_;
   }

@@ -54,15 +54,37 @@ class PageSession {
   // first pass.
   std::string ProbeAt(double px, double py, double width, double height) const;
 
+  // The flow in motion over the flow-field picture. The animation time, in
+  // chord / U0, runs kSecondsPerTimeUnit seconds a unit of real time: the
+  // page hands over the milliseconds since its last frame and gets the new
+  // time. Every drawn pass sets it back to 0 (the particles start afresh on
+  // the new curves), and so does RestartMotion.
+  double AdvanceMotion(double elapsedMilliseconds);
+  double MotionTime() const { return motionTime_; }
+  void RestartMotion() { motionTime_ = 0.0; }
+
+  // The particles of the motion time, released every `interval` chord / U0
+  // (held to the window's kShortestReleaseInterval..kLongestReleaseInterval;
+  // kReleaseInterval when not a number) since time 0, and their timelines
+  // when asked, over a flow-field picture of width x height CSS pixels
+  // (picture 6): only their segments, to be stroked over the field picture
+  // as it stands. No pass runs. Returns false before the first pass, and
+  // then picture 6 is empty.
+  bool DrawMotion(double interval, bool timelines, int width, int height);
+
   // The segments of the last drawn pass on Picture1 (picture 1), Picture2
   // (picture 2), the surface-pressure picture (picture 3), the flow-field
-  // picture (picture 4, as DrawField drew it last) or the lift-curve picture
-  // (picture 5), CanvasSurface::kFloatsPerSegment floats each.
+  // picture (picture 4, as DrawField drew it last), the lift-curve picture
+  // (picture 5) or the particles over the field (picture 6, as DrawMotion
+  // drew them last), CanvasSurface::kFloatsPerSegment floats each.
   const std::vector<float>& Segments(int picture) const;
 
   // The images and texts of the same picture, each with the number of
   // segments drawn before it.
   const std::vector<CanvasMark>& Marks(int picture) const;
+
+  // How many passes the session has run (drawn or refused).
+  int Passes() const { return session_.Passes(); }
 
   // The line under the surface-pressure picture of the last drawn pass.
   std::string PressureText() const { return session_.PressureText(); }
@@ -95,8 +117,9 @@ class PageSession {
 
  private:
   PassSession session_;
-  CanvasSurface picture1_, picture2_, picture3_, field_, lift_;
+  CanvasSurface picture1_, picture2_, picture3_, field_, lift_, motion_;
   CanvasPicture drawn1_, drawn2_, drawn3_, drawnField_, drawnLift_;  // what the plots show
+  double motionTime_ = 0.0;
   const CanvasPicture& Drawn(int picture) const;
 };
 

@@ -473,6 +473,118 @@ class BrowserTest(unittest.TestCase):
                                  "rows": len(expected) - 1})
         self.assert_clean()
 
+    def motion(self):
+        """The animation as the page reports it, and what its canvas over the
+        field shows: how many pixels are drawn, how many of them black (the
+        particles) and green (the timelines), and a digest of them."""
+        return self.js("""
+          const c = document.getElementById("Picture_Motion");
+          const d = c.getContext("2d").getImageData(0, 0, c.width, c.height).data;
+          const seen = {drawn: 0, black: 0, green: 0, digest: 0};
+          for (let i = 0; i < d.length; i += 4) {
+            if (d[i + 3] === 0) continue;
+            seen.drawn++;
+            seen.digest = (Math.imul(seen.digest, 31) + i + d[i + 1] + 7 * d[i + 3]) | 0;
+            if (d[i + 3] > 128 && d[i] < 60 && d[i + 1] < 60 && d[i + 2] < 60) seen.black++;
+            else if (d[i + 1] > d[i] + 40 && d[i + 1] > d[i + 2] + 40) seen.green++;
+          }
+          const b = document.body.dataset;
+          return Object.assign(seen, {time: Number(b.motionTime), frames: Number(b.motionFrames || 0),
+                                      state: b.motion, passes: Number(b.passes), core: Number(b.corePasses)});""")
+
+    def set_hidden(self, hidden):
+        """The page hidden or shown again, as a browser tells it: document.hidden
+        and visibilityState, then the visibilitychange event."""
+        self.js("""
+          if (arguments[0]) {
+            Object.defineProperty(document, "hidden", {configurable: true, get: () => true});
+            Object.defineProperty(document, "visibilityState", {configurable: true, get: () => "hidden"});
+          } else {
+            delete document.hidden;
+            delete document.visibilityState;
+          }
+          document.dispatchEvent(new Event("visibilitychange"));""", hidden)
+
+    def test_flow_in_motion(self):
+        self.open(self.server.url + README_ADDRESS, passes=1)
+        play = self.driver.find_element(By.ID, "Button_Play")
+        self.assertTrue(play.is_enabled())
+        self.assertEqual(play.text, "Play")
+        self.assertEqual(self.driver.find_element(By.ID, "Label_TimeUnit").text, "c/U0 (one c/U0 takes 2 s)")
+        before = self.motion()
+        self.assertEqual(before["drawn"], 0, "particles before Play")
+        field = self.canvas_pixels("Picture_Field")
+
+        # Play: frames follow one another, the time runs with the clock (one
+        # chord / U0 in 2 s), and no pass runs and the field stays as drawn.
+        play.click()
+        self.assertEqual(play.text, "Pause")
+        self.wait("frames", lambda: self.motion()["frames"] >= 5 and self.motion()["time"] > 0.1)
+        first, start = self.motion(), time.monotonic()
+        time.sleep(0.4)
+        second, elapsed = self.motion(), time.monotonic() - start
+        self.assertEqual(first["state"], "running")
+        self.assertGreater(second["frames"], first["frames"])
+        self.assertNotEqual(first["digest"], second["digest"], "the particles stand still")
+        self.assertGreater(first["black"], 20, first)
+        self.assertGreater(first["green"], 20, first)  # timelines are on by default
+        advanced = second["time"] - first["time"]
+        self.assertGreater(advanced, 0.5 * elapsed / 2 - 0.02, (advanced, elapsed))
+        self.assertLess(advanced, elapsed / 2 + 0.05, (advanced, elapsed))
+        self.assertEqual((second["passes"], second["core"]), (before["passes"], before["core"]),
+                         "a pass ran while playing")
+        self.assertEqual(self.canvas_pixels("Picture_Field"), field, "the field was redrawn while playing")
+
+        # Pause: no more frames, the particles stay where they are; timelines
+        # off and on redraw that moment without and with them.
+        play.click()
+        self.assertEqual(play.text, "Play")
+        paused = self.motion()
+        time.sleep(0.3)
+        still = self.motion()
+        self.assertEqual(paused["state"], "paused")
+        self.assertEqual((still["frames"], still["time"], still["digest"]),
+                         (paused["frames"], paused["time"], paused["digest"]))
+        timelines = self.driver.find_element(By.ID, "Check_Timelines")
+        timelines.click()
+        bare = self.motion()
+        self.assertEqual(bare["green"], 0, bare)
+        self.assertGreater(bare["black"], 0.8 * paused["black"], (bare, paused))
+        self.assertEqual(bare["time"], paused["time"])
+        timelines.click()
+        self.assertEqual(self.motion()["digest"], paused["digest"])
+        # A shorter release interval releases more particles at the same moment.
+        interval = self.driver.find_element(By.ID, "Spin_Interval")
+        self.assertEqual(interval.get_attribute("value"), "0.25")
+        interval.send_keys(Keys.ARROW_DOWN, Keys.ARROW_DOWN, Keys.ARROW_DOWN)  # 0.1
+        self.assertGreater(self.motion()["black"], 1.5 * paused["black"])
+
+        # Hidden, the page draws no frames; shown again, it goes on.
+        play.click()
+        self.wait("frames", lambda: self.motion()["frames"] > still["frames"] + 3)
+        self.set_hidden(True)
+        hidden = self.motion()
+        time.sleep(1.0)
+        later = self.motion()
+        self.assertEqual(hidden["state"], "held")
+        self.assertEqual((later["frames"], later["time"]), (hidden["frames"], hidden["time"]))
+        self.set_hidden(False)
+        self.wait("frames after showing", lambda: self.motion()["frames"] > later["frames"] + 3)
+        # The hidden time (0.5 c/U0) does not count.
+        self.assertLess(self.motion()["time"] - later["time"], 0.3)
+
+        # A new pass (a click on a plot) starts the particles afresh on its curves.
+        self.wait("the time to run on", lambda: self.motion()["time"] > 0.4)
+        self.driver.find_element(By.ID, "Picture2").click()
+        self.wait("the new pass", lambda: self.motion()["passes"] == before["passes"] + 1)
+        restarted = self.motion()
+        self.assertLess(restarted["time"], 0.15, restarted)
+        self.assertEqual(restarted["core"], before["core"] + 1)
+        self.wait("frames on the new pass", lambda: self.motion()["frames"] > restarted["frames"] + 3)
+        self.assertGreater(self.motion()["black"], 0)
+        play.click()
+        self.assert_clean()
+
     def test_random_addresses(self):
         rng = random.Random(10)
         keys = ["delta", "gamma", "alpha", "kutta", "dpsi", "nsl", "scale", "dr", "x", "DELTA", "", "nsl "]
@@ -528,7 +640,7 @@ class BrowserTest(unittest.TestCase):
         english = language == "en"
         self.assertEqual(self.js("return document.documentElement.lang"), language)
         self.assertEqual(self.driver.title, TITLE[language])
-        self.assertEqual(self.element_text("Label6"), "Kutta condition" if english else "Kutta şartı")
+        self.assertEqual(self.element_text("Label6"), "Kutta =" if english else "Kutta şartı")
         self.assertEqual(self.element_text("Pressure_Title"), "Surface pressure" if english else "Yüzey basıncı")
         self.assertEqual(self.element_text("Message_OK"), "OK" if english else "Tamam")
         self.assertEqual(self.aria_label("Text_Alfa"),

@@ -6,7 +6,8 @@
 // surface CSV the renderer's points, with every number within 1e-10; the lift
 // curve the renderer's angles, C_L within 1e-12. For a few of them the field
 // the flow-field picture samples must have the renderer's pixel centres and
-// states, with every number within 1e-10.
+// states, with every number within 1e-10. The flow in motion is the core's:
+// particles and timelines from DrawMotion, its clock, no pass for a frame.
 // Usage: node module_test.js SITE_DIR FLUVENNA_RENDER DATA_DIR
 "use strict";
 
@@ -153,6 +154,56 @@ async function main() {
   assert.ok(/^Slope dC_L\/dα = /.test(session.liftText()), session.liftText());
   const liftTexts = session.marks(5).filter((mark) => mark.kind === "text").map((mark) => mark.text);
   assert.ok(liftTexts.some((text) => text.endsWith("exact (Joukowski)")) && session.segments(5).length > 0, liftTexts.join("|"));
+
+  // The flow in motion is the core's DrawMotion over the field picture
+  // (picture 6): the particles as black dots of two crossing segments, the
+  // timelines green when asked for, all on the picture. Its time runs
+  // with the page's clock, kSecondsPerTimeUnit seconds a chord / U0, and
+  // every drawn pass sets it back to 0; nothing moves before the first pass.
+  const fresh = new core.PageSession();
+  assert.strictEqual(fresh.drawMotion(core.releaseInterval, true, ...fieldSize), false);
+  assert.strictEqual(fresh.segments(6).length, 0);
+  fresh.delete();
+  const BLACK = 0;
+  const GREEN = 120 * 256;
+  const motionAt = (interval, timelines) => {
+    assert.ok(session.drawMotion(interval, timelines, ...fieldSize));
+    const segments = session.segments(6).slice();
+    const part = { black: [], green: 0 };
+    for (let i = 0; i < segments.length; i += core.floatsPerSegment) {
+      const [x1, y1, x2, y2, colour] = segments.subarray(i, i + core.floatsPerSegment);
+      // Clipped to the picture grown by a pixel, as every plot's lines.
+      assert.ok([x1, x2].every((x) => x >= -1 && x <= fieldSize[0] + 1) &&
+                [y1, y2].every((y) => y >= -1 && y <= fieldSize[1] + 1),
+                `a motion segment off the picture: ${[x1, y1, x2, y2]}`);
+      assert.ok(colour === BLACK || (timelines && colour === GREEN), `colour ${colour}`);
+      if (colour === BLACK) part.black.push(x1, y1, x2, y2);
+      else part.green += 1;
+    }
+    return part;
+  };
+  assert.ok(session.pass({ ...START, ...WORKED[3] }));
+  assert.strictEqual(session.motionTime(), 0);
+  assert.strictEqual(session.advanceMotion(1500 * core.secondsPerTimeUnit), 1.5);
+  const passesBefore = session.passCount();
+  const withTimelines = motionAt(core.releaseInterval, true);
+  const without = motionAt(core.releaseInterval, false);
+  const particles = withTimelines.black.length / 8;
+  assert.ok(Number.isInteger(particles) && particles > 20, `${particles} particles at T = 1.5`);
+  assert.ok(withTimelines.green > particles / 4, `${withTimelines.green} timeline segments`);
+  assert.strictEqual(without.green, 0);
+  assert.deepStrictEqual(without.black, withTimelines.black);
+  // More releases, more particles; later, the same releases elsewhere.
+  assert.ok(motionAt(0.05, false).black.length > 3 * without.black.length);
+  session.advanceMotion(100);
+  assert.notDeepStrictEqual(motionAt(core.releaseInterval, false).black, without.black);
+  assert.strictEqual(session.passCount(), passesBefore, "a frame ran a pass");
+  // An interval the window's box would not take is held to its range.
+  assert.deepStrictEqual(motionAt(1000, false).black, motionAt(core.longestReleaseInterval, false).black);
+  assert.deepStrictEqual(motionAt(NaN, false).black, motionAt(core.releaseInterval, false).black);
+  assert.ok(session.pass({ ...START, ...WORKED[3] }));
+  assert.strictEqual(session.motionTime(), 0);
+  console.log(`motion at T = 1.5: ${particles} particles, ${withTimelines.green} timeline segments`);
 
   // A refused parameter: no pass in either, and the page says why.
   assert.strictEqual(session.pass({ ...START, dR: "0" }), false);
