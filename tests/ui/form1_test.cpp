@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -22,6 +23,7 @@
 #include "report/number_text.h"
 #include "tests/ui/scroll_bar_parts.h"
 #include "ui/form1.h"
+#include "ui/language.h"
 #include "ui/form_about.h"
 #include "ui/plot_picture.h"
 
@@ -70,6 +72,7 @@ class Form1Test : public QObject {
 
  private:
   QTemporaryDir dir;
+  QTranslator translator;
   QString tablePath;
   std::unique_ptr<Form1> w;
 
@@ -88,6 +91,9 @@ class Form1Test : public QObject {
 
  private slots:
   void initTestCase() {
+    // The window in Turkish, as it starts under the C locale: its own texts
+    // exactly as they stand.
+    QVERIFY(InstallTranslations(translator, Language::kTurkish));
     QVERIFY(dir.isValid());
     tablePath = dir.filePath("KATJO-D20G15.txt");
     QFile file(tablePath);
