@@ -22,19 +22,11 @@
 #include "session/pass_session.h"
 #endif
 
+#include "one_row_table.h"
+
 namespace {
 
 using namespace fluvenna;
-
-ProfileTable OneRowTable() {
-  ProfileTable t;
-  t.NTab = 1;
-  t.TabDelta[1] = 0.1;
-  t.TabGama[1] = 0.05;
-  t.TabEps[1] = 0.1;
-  t.TabMu[1] = 0.05;
-  return t;
-}
 
 // A pass with its curves kept in the flow frame and the airfoil plane.
 struct Curves {

@@ -19,19 +19,11 @@
 #include "plot/qt/painter_surface.h"
 #endif
 
+#include "one_row_table.h"
+
 namespace {
 
 using namespace fluvenna;
-
-ProfileTable OneRowTable() {
-  ProfileTable t;
-  t.NTab = 1;
-  t.TabDelta[1] = 0.1;
-  t.TabGama[1] = 0.05;
-  t.TabEps[1] = 0.1;
-  t.TabMu[1] = 0.05;
-  return t;
-}
 
 // The heaviest scroll-bar setting: ten curves, the finest step, the widest
 // plot, the steepest angle.

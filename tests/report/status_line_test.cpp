@@ -17,6 +17,18 @@
 namespace fluvenna {
 namespace {
 
+// A surface with a lift, its lowest Cp on the lower side and one note.
+SurfacePressure LiftLowestCpAndANote() {
+  SurfacePressure s;
+  s.points.resize(3);
+  s.CL = 0.5;
+  s.CpMin = -1.25;
+  s.CpMinXc = 0.25;
+  s.CpMinSide = SurfaceSide::kLower;
+  s.notes = {"2 surface point(s) with an unbounded speed left out"};
+  return s;
+}
+
 TEST(StatusLine, EveryKindOfSentenceEndsWithOneFullStop) {
   PassResult drawn;
   drawn.params.U0 = 1.0;
@@ -61,13 +73,7 @@ TEST(StatusLine, FailedPassSaysWhyInOneSentence) {
 }
 
 TEST(StatusLine, PressureLineHasLiftLowestCpAndEveryNote) {
-  SurfacePressure s;
-  s.points.resize(3);
-  s.CL = 0.5;
-  s.CpMin = -1.25;
-  s.CpMinXc = 0.25;
-  s.CpMinSide = SurfaceSide::kLower;
-  s.notes = {"2 surface point(s) with an unbounded speed left out"};
+  SurfacePressure s = LiftLowestCpAndANote();
   EXPECT_EQ(PressureStatusLine(s),
             "C_L integrated from Cp = 0.500. Lowest Cp = -1.250 at x/c = 0.250 on the lower "
             "surface. 2 surface point(s) with an unbounded speed left out.");
@@ -113,13 +119,7 @@ TEST(StatusLine, EveryKindOfSentenceInTurkish) {
       PassStatusLine(RunWholePass(texts, ProfileTable{}, *arrays), 1.0, Language::kTurkish).text,
       "Çizimler yenilenmedi: Alpha değeri hesap yapılamayacak kadar büyük.");
 
-  SurfacePressure s;
-  s.points.resize(3);
-  s.CL = 0.5;
-  s.CpMin = -1.25;
-  s.CpMinXc = 0.25;
-  s.CpMinSide = SurfaceSide::kLower;
-  s.notes = {"2 surface point(s) with an unbounded speed left out"};
+  SurfacePressure s = LiftLowestCpAndANote();
   EXPECT_EQ(PressureStatusLine(s, Language::kTurkish),
             "Cp'nin integralinden C_L = 0.500. En düşük Cp = -1.250, alt yüzeyde x/c = 0.250 "
             "noktasında. Hızı sınırsız olan 2 yüzey noktası dışarıda bırakıldı.");
