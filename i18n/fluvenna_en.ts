@@ -147,16 +147,28 @@
         <translation>PNG Cp</translation>
     </message>
     <message>
-        <source>Save the surface-pressure plot as PNG</source>
-        <translation>Save the surface-pressure plot as PNG</translation>
+        <source>PNG Cp: save the surface-pressure plot as PNG</source>
+        <translation>PNG Cp: save the surface-pressure plot as PNG</translation>
     </message>
     <message>
         <source>CSV Cp</source>
         <translation>CSV Cp</translation>
     </message>
     <message>
-        <source>Save the surface speed and pressure as CSV</source>
-        <translation>Save the surface speed and pressure as CSV</translation>
+        <source>CSV Cp: save the surface speed and pressure as CSV</source>
+        <translation>CSV Cp: save the surface speed and pressure as CSV</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Live</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Leave full screen</translation>
     </message>
     <message>
         <source>Profile and flow</source>

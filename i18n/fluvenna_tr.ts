@@ -147,16 +147,28 @@
         <translation>PNG Cp</translation>
     </message>
     <message>
-        <source>Save the surface-pressure plot as PNG</source>
-        <translation>Yüzey basıncı çizimini PNG olarak kaydet</translation>
+        <source>PNG Cp: save the surface-pressure plot as PNG</source>
+        <translation>PNG Cp: yüzey basıncı çizimini PNG olarak kaydet</translation>
     </message>
     <message>
         <source>CSV Cp</source>
         <translation>CSV Cp</translation>
     </message>
     <message>
-        <source>Save the surface speed and pressure as CSV</source>
-        <translation>Yüzeydeki hızı ve basıncı CSV olarak kaydet</translation>
+        <source>CSV Cp: save the surface speed and pressure as CSV</source>
+        <translation>CSV Cp: yüzeydeki hızı ve basıncı CSV olarak kaydet</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Canlı</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Tam ekran</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Tam ekrandan çık</translation>
     </message>
     <message>
         <source>Profile and flow</source>

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Fluvenna developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian packages Fluvenna needs to build, test and run.
+# Installs the Debian packages Fluvenna needs to build, test and run, and the
+# page tests' npm packages (package-lock.json) into node_modules/.
 # Quick and quiet when everything is already there.
 set -euo pipefail
 
@@ -9,7 +10,7 @@ packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev qt6-svg-dev qt6-l10n-tools qt6-tools-dev libgl-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils imagemagick fonts-dejavu-core
+  xvfb xauth x11-utils imagemagick librsvg2-bin fonts-dejavu-core
   dpkg-dev help2man desktop-file-utils appstream lintian reuse
   emscripten node-acorn nodejs python3
   chromium chromium-driver python3-selenium
@@ -24,11 +25,19 @@ for p in "${packages[@]}"; do
   fi
 done
 
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}" >&2
+  SUDO=""
+  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
 
-echo "setup: installing ${missing[*]}" >&2
-SUDO=""
-if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# The npm packages, exactly as locked; again only when the lock file changed.
+cd "$(dirname "$0")/.."
+if ! [ node_modules/.installed -nt package-lock.json ]; then
+  echo "setup: installing the npm packages of package-lock.json" >&2
+  npm ci --no-audit --no-fund --loglevel=error >/dev/null
+  touch node_modules/.installed
+fi

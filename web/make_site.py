@@ -10,12 +10,57 @@ into SITE_DIR, and writes SITE_DIR/fluvenna.html: the same page in one file,
 with its style, icon, scripts (the texts' catalogue among them), module and
 profile table inlined, so that it
 works when opened straight from a disk, without a server or a network.
+
+For the site itself it writes the web manifest (manifest.webmanifest, with
+the icons icon-192.png and icon-512.png among the page files) and the
+service worker (service-worker.js, from the page file service_worker.js),
+which stores every file of the site under a name made of their hash: a new
+build is a new store.
 """
 import base64
+import hashlib
 import json
 import os
 import shutil
 import sys
+
+WORKER_SOURCE = "service_worker.js"
+WORKER = "service-worker.js"
+MANIFEST = "manifest.webmanifest"
+# The manifest: the window's title bar blue, the plots' light yellow.
+APP = {
+    "name": "Fluvenna",
+    "short_name": "Fluvenna",
+    "description": "Streamlines around a Joukowsky airfoil",
+    "start_url": "./",
+    "scope": "./",
+    "display": "standalone",
+    "theme_color": "#3a6ea5",
+    "background_color": "#ffffc0",
+    "icons": [
+        {"src": "icon-192.png", "sizes": "192x192", "type": "image/png"},
+        {"src": "icon-512.png", "sizes": "512x512", "type": "image/png"},
+        {"src": "fluvenna.svg", "sizes": "any", "type": "image/svg+xml"},
+    ],
+}
+
+
+def write_offline_files(site, names):
+    """The manifest, then the service worker storing `names`, the manifest
+    and the page's address ("./") under the hash of them all."""
+    with open(os.path.join(site, MANIFEST), "w", encoding="utf-8") as f:
+        json.dump(APP, f, indent=1)
+    stored = sorted(set(names) | {MANIFEST})
+    digest = hashlib.sha256()
+    for name in stored:
+        with open(os.path.join(site, name), "rb") as f:
+            digest.update(name.encode() + b"\0" + f.read())
+    with open(os.path.join(site, WORKER), encoding="utf-8") as f:
+        worker = f.read()
+    worker = worker.replace("@CACHE@", "fluvenna-" + digest.hexdigest()[:16])
+    worker = worker.replace("@FILES@", json.dumps(["./", *stored]))
+    with open(os.path.join(site, WORKER), "w", encoding="utf-8") as f:
+        f.write(worker)
 
 
 def inline_script(text):
@@ -26,8 +71,14 @@ def inline_script(text):
 def main(site, module_js, page_files):
     os.makedirs(site, exist_ok=True)
     module_wasm = os.path.splitext(module_js)[0] + ".wasm"
+    copied = []
     for path in [module_js, module_wasm, *page_files]:
-        shutil.copyfile(path, os.path.join(site, os.path.basename(path)))
+        name = os.path.basename(path)
+        name = WORKER if name == WORKER_SOURCE else name
+        shutil.copyfile(path, os.path.join(site, name))
+        if name != WORKER:
+            copied.append(name)
+    write_offline_files(site, copied)
 
     def read(name, mode="r"):
         with open(os.path.join(site, name), mode, **({} if "b" in mode else {"encoding": "utf-8"})) as f:
@@ -46,7 +97,10 @@ def main(site, module_js, page_files):
         '<link rel="stylesheet" href="page.css">': "<style>\n%s</style>" % read("page.css"),
         'href="fluvenna.svg"': 'href="data:image/svg+xml;base64,%s"' % icon,
         'src="fluvenna.svg"': 'src="data:image/svg+xml;base64,%s"' % icon,
-        '<script src="%s"></script>' % module_name:
+        # The page in one file is no installable site: no manifest.
+        '<link rel="manifest" href="%s">\n' % MANIFEST: "",
+        '<link rel="apple-touch-icon" href="icon-192.png">\n': "",
+        '<script src="%s" async></script>' % module_name:
             inline + "<script>\n%s</script>" % inline_script(read(module_name)),
         '<script src="catalogue.js"></script>':
             "<script>\n%s</script>" % inline_script(read("catalogue.js")),

@@ -48,6 +48,16 @@
   const intervalBox = byId("Spin_Interval");
   const PLAY = "fluvenna::Form_Field|Play";
   const PAUSE = "fluvenna::Form_Field|Pause";
+  // Live: the address's name for it (?live=1), its switch, and the field's
+  // samples per device pixel while a bar is dragged (sharpened on release).
+  const LIVE_KEY = "live";
+  const liveSwitch = byId("Live_Switch");
+  const DRAFT_DENSITY = 0.5;
+  const FULL_SCREEN = "Page|Full screen";
+  const LEAVE_FULL_SCREEN = "Page|Leave full screen";
+  // The room a picture leaves in full screen round itself, in CSS pixels
+  // (the padding and the gaps of the full-screen layout).
+  const FULL_SCREEN_MARGIN = 32;
 
   let core = null;
   let session = null;
@@ -67,6 +77,13 @@
   // moment of the last frame (null: the next one starts the clock) and the
   // frames drawn so far.
   const motion = { playing: false, request: 0, last: null, frames: 0 };
+  // Live dragging: whether it is on, the bar moved since the last frame (its
+  // value is read when the frame comes, so a frame takes the newest), the
+  // frame asked for (0: none) and the passes drawn while dragging.
+  const live = { on: false, bar: null, request: 0, passes: 0 };
+  // How much larger than its drawing area each picture is shown (1, or the
+  // fit of full screen).
+  const scales = pictures.map(() => 1);
 
   // Where the page is, for whoever waits for it: loading, module, table,
   // ready; and how many passes have been drawn.
@@ -121,6 +138,7 @@
     }
     for (const element of document.querySelectorAll("[data-i18n-aria-label]")) {
       element.setAttribute("aria-label", text(element.dataset.i18nAriaLabel));
+      if (element.classList.contains("fullscreen-button")) element.title = element.getAttribute("aria-label");
     }
     for (const button of document.querySelectorAll("[data-language]")) {
       button.setAttribute("aria-pressed", String(button.dataset.language === language));
@@ -146,16 +164,18 @@
 
   // --- The plots ----------------------------------------------------------
 
-  // The device pixels of a drawing area of [width, height] CSS pixels.
-  function pixelSize([width, height]) {
-    const density = window.devicePixelRatio || 1;
+  // The device pixels of a drawing area of [width, height] CSS pixels shown
+  // `scale` times as large.
+  function pixelSize([width, height], scale = 1) {
+    const density = (window.devicePixelRatio || 1) * scale;
     return [Math.round(width * density), Math.round(height * density)];
   }
 
-  // Sizes a canvas's pixels to the screen's density and clears it to the
-  // background; the drawing area keeps its size in CSS pixels.
-  function clearPicture(canvas, size) {
-    const [width, height] = pixelSize(size || [canvas.clientWidth, canvas.clientHeight]);
+  // Sizes a canvas's pixels to the screen's density (and the scale it is
+  // shown at) and clears it to the background; the drawing area keeps its
+  // size in CSS pixels.
+  function clearPicture(canvas, size, scale = 1) {
+    const [width, height] = pixelSize(size || [canvas.clientWidth, canvas.clientHeight], scale);
     if (canvas.width !== width || canvas.height !== height) {
       canvas.width = width;
       canvas.height = height;
@@ -196,7 +216,7 @@
   // texts, all in the order they were recorded; they are already in the
   // drawing area's pixels.
   function paint(canvas, picture, size) {
-    const context = clearPicture(canvas, size);
+    const context = clearPicture(canvas, size, scales[pictures.indexOf(canvas)]);
     if (!core) return;
     context.setTransform(canvas.width / size[0], 0, 0, canvas.height / size[1], 0, 0);
     stroke(context, picture);
@@ -241,7 +261,7 @@
   // the window.
   function drawMotion() {
     const size = sizes[FIELD];
-    const [width, height] = pixelSize(size);
+    const [width, height] = pixelSize(size, scales[FIELD]);
     if (motionCanvas.width !== width || motionCanvas.height !== height) {
       motionCanvas.width = width;
       motionCanvas.height = height;
@@ -313,9 +333,11 @@
   }
 
   // The flow field of the shown pass in the chosen colouring, sampled at the
-  // canvas's device pixels; nothing before the first pass.
-  function drawField() {
-    if (session.drawField(colouring.value, ...sizes[FIELD], window.devicePixelRatio || 1)) {
+  // canvas's device pixels (at a part of them for a draft while a bar is
+  // dragged); nothing before the first pass.
+  function drawField(draft = false) {
+    const density = (window.devicePixelRatio || 1) * scales[FIELD] * (draft ? DRAFT_DENSITY : 1);
+    if (session.drawField(colouring.value, ...sizes[FIELD], density)) {
       shown[FIELD] = take(FIELD + 1);
     }
   }
@@ -342,6 +364,8 @@
   function updateAddress(texts = true) {
     const params = new URLSearchParams(texts ? "" : location.search);
     if (texts) for (const box of TEXT_BOXES) params.set(box.key, byId(box.id).value);
+    if (live.on) params.set(LIVE_KEY, "1");
+    else params.delete(LIVE_KEY);
     if (languageInAddress) params.set("lang", language);
     try {
       history.replaceState(null, "", "?" + params.toString() + location.hash);
@@ -350,13 +374,15 @@
     }
   }
 
-  // One pass with the eight texts as they stand (hesapla).
-  function hesapla() {
+  // One pass with the eight texts as they stand (hesapla). A draft (a live
+  // frame while a bar is dragged) samples the field more coarsely and leaves
+  // the address for the release.
+  function hesapla(draft = false) {
     if (!session) return;
     const drawn = session.pass(readTexts());
     if (drawn) {
       shown = pictures.map((canvas, i) => take(i + 1));
-      drawField();
+      drawField(draft);
       repaint();
       byId("Label_Pressure").textContent = session.pressureText();
       byId("Label_Lift").textContent = session.liftText();
@@ -367,7 +393,7 @@
     status.textContent = [session.statusText(), pendingNote].filter(Boolean).join(" ");
     status.classList.toggle("failed", session.statusFailed());
     pendingNote = "";
-    updateAddress();
+    if (!draft) updateAddress();
     passes += 1;
     document.body.dataset.passes = String(passes);
     // Milliseconds from opening the page to its first drawn pass.
@@ -378,10 +404,48 @@
 
   // --- The scroll bars ----------------------------------------------------
 
-  // A change of a bar: its value into its own box, then a pass.
-  function barChanged(bar) {
+  // A change of a bar: its value into its own box, then a pass. A live
+  // frame still asked for is dropped: this pass has the newest value.
+  function barChanged(bar, draft = false) {
+    if (!draft) dropLiveFrame();
     byId(bar.dataset.text).value = core.barText(Number(bar.value), Number(bar.dataset.divisor));
-    hesapla();
+    hesapla(draft);
+  }
+
+  // --- Live dragging --------------------------------------------------------
+
+  // A bar moved while dragged: one frame is asked for, and whatever moves
+  // before it comes is taken by that frame; no pass waits behind another.
+  function liveMoved(bar) {
+    live.bar = bar;
+    if (!live.request) live.request = requestAnimationFrame(liveFrame);
+    document.body.dataset.liveRequests = String(live.request ? 1 : 0);
+  }
+
+  function liveFrame() {
+    live.request = 0;
+    const bar = live.bar;
+    live.bar = null;
+    if (!bar || !session) return;
+    barChanged(bar, true);
+    live.passes += 1;
+    document.body.dataset.livePasses = String(live.passes);
+    document.body.dataset.liveRequests = "0";
+  }
+
+  function dropLiveFrame() {
+    if (live.request) cancelAnimationFrame(live.request);
+    live.request = 0;
+    live.bar = null;
+  }
+
+  // The switch: the address keeps the choice (from the next pass on, or at
+  // once before any).
+  function setLive(on) {
+    live.on = on;
+    liveSwitch.setAttribute("aria-pressed", String(on));
+    if (!on) dropLiveFrame();
+    updateAddress(passes > 0);
   }
 
   // Moves a bar by some steps, stopping at its ends; a bar already at the end
@@ -400,8 +464,10 @@
     const [down, up] = bar.parentElement.querySelectorAll(".arrow");
     down.addEventListener("click", () => session && moveBar(bar, -arrowStep));
     up.addEventListener("click", () => session && moveBar(bar, arrowStep));
-    // A dragged thumb takes effect when it is released.
+    // A dragged thumb takes effect when it is released; with Live on, the
+    // pictures follow it meanwhile.
     bar.addEventListener("change", () => session && barChanged(bar));
+    bar.addEventListener("input", () => live.on && session && liveMoved(bar));
     // The keys of the window's scroll bars.
     bar.addEventListener("keydown", (event) => {
       const range = Number(bar.max) - Number(bar.min);
@@ -413,6 +479,77 @@
       event.preventDefault();
       if (session) moveBar(bar, moves[event.key]);
     });
+  }
+
+  // --- Full screen --------------------------------------------------------
+
+  // Every element marked data-fullscreen (a plot, a section) gets a button
+  // that shows it on the whole screen, in its head where it has one. A plot
+  // keeps the designed tab order: its button is for the pointer, and the F
+  // key on the focused plot does the same. An element naming a line
+  // elsewhere (data-fullscreen-line) shows a copy of that line in full screen.
+  function wireFullscreen() {
+    for (const box of document.querySelectorAll("[data-fullscreen]")) {
+      const button = document.createElement("button");
+      button.type = "button";
+      button.className = "fullscreen-button";
+      button.dataset.i18nAriaLabel = FULL_SCREEN;
+      if (box.querySelector('[tabindex="0"]')) button.tabIndex = -1;
+      button.addEventListener("click", () => toggleFullscreen(box));
+      (box.querySelector(".section-head") || box).appendChild(button);
+      const lineId = box.dataset.fullscreenLine;
+      if (lineId) {
+        const source = byId(lineId);
+        const copy = document.createElement("p");
+        copy.className = "fullscreen-line";
+        copy.setAttribute("aria-hidden", "true");
+        const follow = () => { copy.textContent = source.textContent; };
+        new MutationObserver(follow).observe(source, { childList: true, characterData: true, subtree: true });
+        follow();
+        box.appendChild(copy);
+      }
+    }
+    document.addEventListener("fullscreenchange", fitFullscreen);
+    window.addEventListener("resize", () => document.fullscreenElement && fitFullscreen());
+  }
+
+  function toggleFullscreen(box) {
+    if (document.fullscreenElement === box) {
+      document.exitFullscreen();
+    } else if (box.requestFullscreen) {
+      box.requestFullscreen().catch(() => {}); // refused: the page stays as it is
+    }
+  }
+
+  // Each picture at the largest scale of its drawing area that fits the
+  // full-screen element beside the rest of it, and its pixels at the screen's
+  // density for that size (the field sampled anew); 1 outside full screen.
+  function fitFullscreen() {
+    const box = document.fullscreenElement;
+    for (const button of document.querySelectorAll(".fullscreen-button")) {
+      const on = box !== null && box.contains(button);
+      button.dataset.i18nAriaLabel = on ? LEAVE_FULL_SCREEN : FULL_SCREEN;
+      button.setAttribute("aria-label", text(button.dataset.i18nAriaLabel));
+      button.title = button.getAttribute("aria-label");
+    }
+    pictures.forEach((canvas, i) => {
+      canvas.style.width = canvas.style.height = "";
+      scales[i] = 1;
+      if (!box || !box.contains(canvas) || !sizes[i]) return;
+      const holder = Array.from(box.children).find((child) => child.contains(canvas));
+      let others = 0;
+      for (const child of box.children) {
+        if (child !== holder && getComputedStyle(child).position !== "absolute") others += child.offsetHeight;
+      }
+      const room = [box.clientWidth - FULL_SCREEN_MARGIN, box.clientHeight - others - FULL_SCREEN_MARGIN * 2];
+      scales[i] = Math.max(1, Math.min(room[0] / sizes[i][0], room[1] / sizes[i][1]));
+      canvas.style.width = `${sizes[i][0] * scales[i]}px`;
+      canvas.style.height = `${sizes[i][1] * scales[i]}px`;
+    });
+    document.body.dataset.fullscreen = box ? box.id : "";
+    if (!session) return;
+    drawField();
+    repaint();
   }
 
   // --- Dialogs ------------------------------------------------------------
@@ -482,7 +619,7 @@
     const seen = new Set();
     const unknown = new Set();
     for (const [key, value] of params) {
-      if (key === "lang") continue; // chosen at the start
+      if (key === "lang" || key === LIVE_KEY) continue; // chosen at the start
       const box = TEXT_BOXES.find((b) => b.key === key);
       if (!box) {
         unknown.add(key.length > LONGEST_NAME_SHOWN ? key.slice(0, LONGEST_NAME_SHOWN) + "…" : key);
@@ -518,10 +655,35 @@
     }
   }
 
+  // The module's script, loaded beside the page's (async) or inlined before it.
+  function coreScript() {
+    if (typeof FluvennaCore === "function") return Promise.resolve();
+    const script = document.querySelector('script[src="fluvenna-core.js"]');
+    return new Promise((resolve, reject) => {
+      script.addEventListener("load", resolve);
+      script.addEventListener("error", reject);
+    });
+  }
+
+  // The site is kept for use without a network once it has worked here: the
+  // service worker stores it under the name of this build. Not for the page
+  // in one file, nor from a disk.
+  function keepOffline() {
+    if (window.FluvennaInline || !("serviceWorker" in navigator) || !/^https?:$/.test(location.protocol)) return;
+    navigator.serviceWorker.register("service-worker.js")
+      .then(() => navigator.serviceWorker.ready)
+      .then(() => { document.body.dataset.offline = "ready"; })
+      .catch(() => { document.body.dataset.offline = "refused"; });
+  }
+
   async function start() {
     setStage("loading");
     language = addressLanguage() || preferredLanguage();
     languageInAddress = addressLanguage() !== null;
+    live.on = new URLSearchParams(location.search).get(LIVE_KEY) === "1";
+    liveSwitch.setAttribute("aria-pressed", String(live.on));
+    liveSwitch.addEventListener("click", () => setLive(!live.on));
+    wireFullscreen();
     applyLanguage();
     for (const button of document.querySelectorAll("[data-language]")) {
       button.addEventListener("click", () => switchLanguage(button.dataset.language));
@@ -536,12 +698,16 @@
         if (event.key === "Enter" || event.key === " ") {
           event.preventDefault();
           hesapla();
+        } else if (event.key === "f" || event.key === "F") {
+          event.preventDefault();
+          toggleFullscreen(canvas.closest("[data-fullscreen]"));
         }
       });
     });
 
     setStage("module");
     const inline = window.FluvennaInline;
+    await coreScript();
     core = await FluvennaCore(inline ? { wasmBinary: decodeBase64(inline.wasm) } : {});
     session = new core.PageSession();
     session.setLanguage(language);
@@ -565,6 +731,8 @@
     setStage("table");
     const failure = session.loadTable(await readTable(inline));
     if (failure) showMessage(failure); // the page goes on with the flat plate
+
+    if (!failure) keepOffline();
 
     setStage("ready");
     // Unknown names are named once: with the first pass, or at once.

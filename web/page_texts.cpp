@@ -25,6 +25,9 @@ const PageText kPageTexts[] = {
     // The menu bar.
     {"Page", QT_TRANSLATE_NOOP("Page", "Menu")},
     {"Page", QT_TRANSLATE_NOOP("Page", "Language")},
+    {"Page", QT_TRANSLATE_NOOP("Page", "Live")},
+    {"Page", QT_TRANSLATE_NOOP("Page", "Full screen")},
+    {"Page", QT_TRANSLATE_NOOP("Page", "Leave full screen")},
     {"Page", QT_TRANSLATE_NOOP("Page", "PNG ↑")},
     {"Page", QT_TRANSLATE_NOOP("Page", "Save the circle plot as PNG")},
     {"Page", QT_TRANSLATE_NOOP("Page", "PNG ↓")},
@@ -32,9 +35,9 @@ const PageText kPageTexts[] = {
     {"Page", QT_TRANSLATE_NOOP("Page", "CSV")},
     {"Page", QT_TRANSLATE_NOOP("Page", "Save every point of the pass as CSV")},
     {"Page", QT_TRANSLATE_NOOP("Page", "PNG Cp")},
-    {"Page", QT_TRANSLATE_NOOP("Page", "Save the surface-pressure plot as PNG")},
+    {"Page", QT_TRANSLATE_NOOP("Page", "PNG Cp: save the surface-pressure plot as PNG")},
     {"Page", QT_TRANSLATE_NOOP("Page", "CSV Cp")},
-    {"Page", QT_TRANSLATE_NOOP("Page", "Save the surface speed and pressure as CSV")},
+    {"Page", QT_TRANSLATE_NOOP("Page", "CSV Cp: save the surface speed and pressure as CSV")},
     // The two frames and the names of their controls.
     {"Page", QT_TRANSLATE_NOOP("Page", "Profile and flow")},
     {"Page", QT_TRANSLATE_NOOP("Page", "thickness δ")},
