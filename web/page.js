@@ -339,6 +339,7 @@
     const density = (window.devicePixelRatio || 1) * scales[FIELD] * (draft ? DRAFT_DENSITY : 1);
     if (session.drawField(colouring.value, ...sizes[FIELD], density)) {
       shown[FIELD] = take(FIELD + 1);
+      document.body.dataset.fieldDensity = String(density);
     }
   }
 
@@ -510,6 +511,10 @@
       }
     }
     document.addEventListener("fullscreenchange", fitFullscreen);
+    // Escape leaves, where the browser leaves that key to the page.
+    document.addEventListener("keydown", (event) => {
+      if (event.key === "Escape" && document.fullscreenElement) document.exitFullscreen();
+    });
     window.addEventListener("resize", () => document.fullscreenElement && fitFullscreen());
   }
 

@@ -51,6 +51,9 @@ TAB_ORDER = ["Text_DELTA", "Text_GAMA", "Text_Alfa", "Text_iKutta", "Picture1", 
 README_ADDRESS = "?delta=0.12&gamma=0.04&alpha=8&nsl=10"
 README_OPTIONS = ["--delta", "0.12", "--gamma", "0.04", "--alpha", "8", "--nsl", "10"]
 STAGE_TIMEOUT = 20.0
+# axe-core, installed by scripts/setup.sh from the lock file.
+AXE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "node_modules", "axe-core",
+                   "axe.min.js")
 TITLE = {"tr": "Joukowsky profili etrafında akım çizgileri", "en": "Streamlines around a Joukowsky profile"}
 
 # Counts of the canvas's pixels by kind: background, red (the body), blue
@@ -741,6 +744,163 @@ class BrowserTest(unittest.TestCase):
         self.assertEqual(self.value("Text_kMax"), "10")
         self.assert_drawn("fluvenna.html from a file")
         self.assertIn("C_L", self.driver.find_element(By.ID, "Label_Status").text)
+        self.assert_clean()
+
+    # --- the page as an app: live dragging, offline, accessible, full screen --
+
+    def drag(self, element_id, fractions, pause=0.05):
+        """Holds the thumb of a bar and moves it to each fraction of its
+        width in turn (without releasing it); returns the action chain, to be
+        released by the caller."""
+        bar = self.driver.find_element(By.ID, element_id)
+        width = bar.size["width"]
+        value = (float(bar.get_attribute("value")) - float(bar.get_attribute("min"))) / (
+            float(bar.get_attribute("max")) - float(bar.get_attribute("min")))
+        x = -width / 2 + value * width
+        chain = ActionChains(self.driver).move_to_element_with_offset(bar, int(x), 0).click_and_hold()
+        for fraction in fractions:
+            target = -width / 2 + fraction * width
+            chain.move_by_offset(int(target - x), 0).pause(pause)
+            x = int(target)
+        chain.perform()
+        return bar
+
+    def test_live_dragging(self):
+        # Off (the designed behaviour): a dragged thumb draws nothing until
+        # it is released.
+        self.open(self.server.url + "?nsl=10&lang=en", passes=1)
+        self.drag("HScroll_Alfa", [0.5, 0.6])
+        self.assertEqual(self.passes(), 1)
+        ActionChains(self.driver).release().perform()
+        self.wait("the pass on release", lambda: self.passes() == 2)
+
+        # On from the address: many moves within one frame make one pass,
+        # with the newest value; the switch and the address agree.
+        self.open(self.server.url + "?nsl=10&lang=en&live=1", passes=1)
+        self.assertEqual(self.driver.find_element(By.ID, "Live_Switch").get_attribute("aria-pressed"), "true")
+        passes = self.driver.execute_async_script("""
+          const done = arguments[arguments.length - 1];
+          const bar = document.getElementById("HScroll_Alfa");
+          requestAnimationFrame(() => {
+            for (let v = -10; v <= 20; ++v) {
+              bar.value = String(v);
+              bar.dispatchEvent(new Event("input"));
+            }
+            const before = Number(document.body.dataset.passes);
+            requestAnimationFrame(() => requestAnimationFrame(() =>
+              done([before, Number(document.body.dataset.passes), document.body.dataset.livePasses])));
+          });""")
+        self.assertEqual(passes, [1, 2, "1"], "thirty moves in one frame")
+        self.assertEqual(self.value("Text_Alfa"), "20")
+        self.assertEqual(self.js("return document.body.dataset.fieldDensity"), "0.5")
+
+        # A real drag: the plots and the status line follow the thumb before
+        # it is released, with a coarse field; the release sharpens it and
+        # writes the address.
+        plot = self.canvas_pixels("Picture2")
+        status = self.element_text("Label_Status")
+        self.drag("HScroll_Alfa", [0.2, 0.3, 0.4, 0.5], pause=0.1)
+        during = self.passes()
+        self.assertGreaterEqual(during, 4, "passes while the thumb was held")
+        self.assertNotEqual(self.canvas_pixels("Picture2"), plot)
+        self.assertNotEqual(self.element_text("Label_Status"), status)
+        self.assertEqual(self.js("return document.body.dataset.fieldDensity"), "0.5")
+        self.assertEqual(self.js("return document.body.dataset.liveRequests"), "0")
+        ActionChains(self.driver).release().perform()
+        self.wait("the sharp pass on release", lambda: self.passes() == during + 1)
+        self.assertEqual(self.js("return document.body.dataset.fieldDensity"), "1")
+        self.assertIn("live=1", self.driver.current_url)
+        self.assertIn("alpha=%s" % self.value("Text_Alfa"), self.driver.current_url)
+        self.assertEqual(self.value("Text_Alfa"), self.value("HScroll_Alfa"))
+
+        # Switched off by the keyboard: the address drops it.
+        switch = self.driver.find_element(By.ID, "Live_Switch")
+        switch.send_keys(Keys.ENTER)
+        self.assertEqual(switch.get_attribute("aria-pressed"), "false")
+        self.assertNotIn("live=", self.driver.current_url)
+        self.assert_clean()
+
+    def test_offline_after_one_visit(self):
+        server = Server(SITE)
+        try:
+            self.driver.get(server.url + "?lang=en&alpha=4")
+            self.wait("the site to be stored", lambda: self.js("return document.body.dataset.offline") == "ready")
+            self.assertEqual(server.failed(), [])
+        finally:
+            server.close()
+        # The network is gone: a link with other parameters opens and draws.
+        self.open(server.url + "?lang=tr&delta=0.12&gamma=0.04&alpha=8&nsl=10", passes=1)
+        self.assertEqual(self.value("Text_kMax"), "10")
+        self.assert_drawn("offline")
+        self.assertRegex(self.element_text("Label_Status"), r"^Kaldırma katsayısı C_L = ")
+        self.assertTrue(self.js("return navigator.serviceWorker.controller !== null"))
+
+    def axe_violations(self):
+        if not self.js("return typeof axe === 'object'"):
+            with open(AXE, encoding="utf-8") as f:
+                self.js(f.read())
+        return self.driver.execute_async_script("""
+          const done = arguments[arguments.length - 1];
+          axe.run(document).then(r => done(r.violations.map(v =>
+            v.id + ": " + v.nodes.map(n => n.target.join(" ")).join(", "))));""")
+
+    def test_accessibility(self):
+        # axe finds nothing in either language, before and after a pass, and
+        # on a phone's width.
+        self.open(self.server.url + "?lang=tr")
+        self.assertEqual(self.axe_violations(), [], "Turkish, before a pass")
+        self.assertEqual(self.js("return document.querySelectorAll('[tabindex]:not([tabindex=\"0\"]):not([tabindex=\"-1\"])').length"), 0)
+        self.open(self.server.url + README_ADDRESS + "&lang=en&live=1", passes=1)
+        self.assertEqual(self.axe_violations(), [], "English, after a pass")
+        try:
+            self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                        {"width": 390, "height": 844, "deviceScaleFactor": 3, "mobile": True})
+            self.open(self.server.url + README_ADDRESS + "&lang=tr", passes=1)
+            self.assertEqual(self.axe_violations(), [], "Turkish on a phone")
+            self.assertEqual(self.js("return document.documentElement.scrollWidth"), 390)
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+        # Every picture says what it shows: its name, and its line (the status
+        # line with C_L, the pressure's and lift's lines, the probe) as its
+        # description.
+        self.open(self.server.url + README_ADDRESS + "&lang=en", passes=1)
+        for canvas, line in (("Picture1", "Label_Status"), ("Picture2", "Label_Status"),
+                             ("Picture_Pressure", "Label_Pressure"), ("Picture_Field", "Label_Probe"),
+                             ("Picture_Lift", "Label_Lift")):
+            self.assertEqual(self.driver.find_element(By.ID, canvas).get_attribute("aria-describedby"), line)
+            self.assertIn("C_L" if line != "Label_Probe" else "pointer", self.element_text(line))
+        self.assert_clean()
+
+    def test_full_screen(self):
+        self.open(self.server.url + README_ADDRESS + "&lang=en", passes=1)
+        # A section: its button (reached by the keyboard) fills the screen
+        # with the picture at the screen's pixels and its line; again leaves.
+        button = self.driver.find_element(By.CSS_SELECTOR, "#Form_Lift .fullscreen-button")
+        self.assertEqual(button.get_attribute("aria-label"), "Full screen")
+        button.click()
+        self.wait("full screen", lambda: self.js("return document.fullscreenElement && document.fullscreenElement.id") == "Form_Lift")
+        self.wait("the picture fitted", lambda: self.js("return document.body.dataset.fullscreen") == "Form_Lift")
+        canvas = self.js("const c = document.getElementById('Picture_Lift');"
+                         "return [c.width, c.height, c.clientWidth, c.clientHeight, innerWidth, innerHeight]")
+        self.assertGreater(canvas[0], 396)
+        self.assertEqual(canvas[:2], canvas[2:4], "the canvas has a pixel for each screen pixel")
+        self.assertTrue(canvas[0] > canvas[4] * 0.6 or canvas[1] > canvas[5] * 0.6, canvas)
+        self.assertTrue(self.driver.find_element(By.ID, "Label_Lift").is_displayed())
+        self.assertIn("C_L", self.driver.find_element(By.ID, "Label_Lift").text)
+        self.assertEqual(button.get_attribute("aria-label"), "Leave full screen")
+        button.click()
+        self.wait("full screen left", lambda: self.js("return document.fullscreenElement") is None)
+        self.assertEqual(self.js("return document.getElementById('Picture_Lift').width"), 396)
+        # A plot by the F key on it, with the status line beside it; Escape leaves.
+        self.driver.find_element(By.ID, "Picture2").send_keys("f")
+        self.wait("the plot in full screen", lambda: self.js("return document.fullscreenElement && document.fullscreenElement.id") == "Plot2")
+        line = self.driver.find_element(By.CSS_SELECTOR, "#Plot2 .fullscreen-line")
+        self.assertEqual(line.text, self.driver.find_element(By.ID, "Label_Status").text)
+        self.wait("the plot fitted", lambda: self.js("return document.getElementById('Picture2').width") > 396)
+        self.assert_drawn("in full screen")
+        ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
+        self.wait("Escape to leave", lambda: self.js("return document.fullscreenElement") is None)
+        self.assertEqual(self.passes(), 1, "full screen draws no pass")
         self.assert_clean()
 
 
