@@ -2,8 +2,10 @@
 # SPDX-FileCopyrightText: 2026 Fluvenna developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Size of the browser edition's site, the time from opening a link with
-parameters to the first drawn pass, and the frame rate of the flow in motion
-(goal: at least 55 frames a second), in headless Chromium on a local server.
+parameters to the first drawn pass, the frame rate of the flow in motion
+(goal: at least 55 frames a second) and the redraws a second while α is
+dragged with Live on (goal: at least 30), in headless Chromium on a local
+server.
 
 Usage: web_site_bench.py SITE_DIR
 """
@@ -23,6 +25,7 @@ SITE = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build-web/site")
 LINK = "?delta=0.12&gamma=0.04&alpha=8&nsl=10"
 RUNS = 10
 MOTION_SECONDS = 3.0
+DRAG_SECONDS = 3.0
 
 # The browser's own pace: requestAnimationFrame callbacks counted by a loop of
 # the test's, beside the page's, so that a throttled headless browser shows
@@ -72,6 +75,7 @@ def first_pass_times():
         print("opening %s to the first drawn pass: median %.0f ms, best %.0f ms, worst %.0f ms (%d loads)"
               % (LINK, times[len(times) // 2], times[0], times[-1], RUNS))
         motion_frame_rate(driver)
+        live_drag_rate(driver, url + "&live=1")
     finally:
         driver.quit()
         httpd.shutdown()
@@ -95,6 +99,38 @@ def motion_frame_rate(driver):
     print("playing the flow of %s (interval 0.05, timelines): %.1f frames a second over %.1f s "
           "(the browser's own requestAnimationFrame: %.1f a second)"
           % (LINK, (frames1 - frames0) / seconds, seconds, (browser1 - browser0) / seconds))
+
+
+def live_drag_rate(driver, url):
+    """The thumb of α held and swept to and fro by the mouse (DevTools
+    protocol events, as a hand's) for DRAG_SECONDS with Live on: the passes
+    drawn while it is held, a second, beside the browser's pace."""
+    driver.get("about:blank")
+    driver.get(url)
+    while driver.execute_script("return document.body.dataset.firstPass") is None:
+        time.sleep(0.005)
+    left, top, width, height = driver.execute_script(
+        "const r = document.getElementById('HScroll_Alfa').getBoundingClientRect();"
+        "return [r.left, r.top, r.width, r.height];")
+    y = top + height / 2
+    x0 = left + width * 0.45  # the thumb at α = 8
+    mouse = lambda kind, x: driver.execute_cdp_cmd("Input.dispatchMouseEvent", {
+        "type": kind, "x": x, "y": y, "button": "left", "buttons": 1 if kind != "mouseReleased" else 0,
+        "clickCount": 1})
+    driver.execute_script(COUNT_BROWSER_FRAMES_JS)
+    state = "return [Number(document.body.dataset.livePasses || 0), performance.now(), window.__browserFrames]"
+    mouse("mousePressed", x0)
+    passes0, now0, browser0 = driver.execute_script(state)
+    end, step = time.monotonic() + DRAG_SECONDS, 0
+    while time.monotonic() < end:
+        step += 1
+        mouse("mouseMoved", left + width * (0.1 + 0.8 * abs((step % 80) - 40) / 40))
+    passes1, now1, browser1 = driver.execute_script(state)
+    mouse("mouseReleased", x0)
+    seconds = (now1 - now0) / 1000
+    print("dragging α with Live on (%s): %.1f redraws a second over %.1f s from %d mouse moves "
+          "(the browser's own requestAnimationFrame: %.1f a second)"
+          % (url.split("?")[1], (passes1 - passes0) / seconds, seconds, step, (browser1 - browser0) / seconds))
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
