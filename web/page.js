@@ -681,6 +681,17 @@
       .catch(() => { document.body.dataset.offline = "refused"; });
   }
 
+  // A new task of the browser's, so that starting is no one long task: input
+  // and painting may come between (a message, which a hidden page does not
+  // hold back as it does timers).
+  function nextTask() {
+    return new Promise((resolve) => {
+      const channel = new MessageChannel();
+      channel.port1.onmessage = () => resolve();
+      channel.port2.postMessage(0);
+    });
+  }
+
   async function start() {
     setStage("loading");
     language = addressLanguage() || preferredLanguage();
@@ -696,7 +707,8 @@
     bars.forEach(wireBar);
     wireAbout();
     wireSaving();
-    pictures.forEach((canvas) => clearPicture(canvas));
+    // The pictures show their background (the canvases' own) until the
+    // module paints them.
     pictures.slice(0, 2).forEach((canvas) => {
       canvas.addEventListener("click", hesapla);
       canvas.addEventListener("keydown", (event) => {
@@ -714,12 +726,14 @@
     const inline = window.FluvennaInline;
     await coreScript();
     core = await FluvennaCore(inline ? { wasmBinary: decodeBase64(inline.wasm) } : {});
+    await nextTask();
     session = new core.PageSession();
     session.setLanguage(language);
     sizes = pictures.map((canvas, i) => (i === FIELD ? [core.fieldPictureWidth(core.plotHeight), core.plotHeight]
                                                     : [core.plotWidth, core.plotHeight]));
     wireMotion();
     repaint();
+    await nextTask();
     // A new density: the field is sampled again at the new device pixels.
     matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener("change", () => {
       drawField();
