@@ -66,6 +66,8 @@
   // Each picture's drawing area in CSS pixels, from the module.
   let sizes = [];
   let pendingNote = "";
+  // The profile table's text, read but not yet loaded (null: loaded or not read).
+  let tableText = null;
   let passes = 0;
   // The names in the address the page does not know, named once.
   let ignoredNames = [];
@@ -253,6 +255,18 @@
     drawMotion();
   }
 
+  // Paints a picture once it is seen (those below the first screen, on
+  // opening the page).
+  const paintWhenSeen = new IntersectionObserver((entries) => {
+    for (const entry of entries) {
+      if (!entry.isIntersecting) continue;
+      paintWhenSeen.unobserve(entry.target);
+      const i = pictures.indexOf(entry.target);
+      paint(entry.target, shown[i], sizes[i]);
+      if (i === FIELD) drawMotion();
+    }
+  });
+
   // --- The flow in motion ---------------------------------------------------
 
   // The particles and timelines of the module's animation time on the canvas
@@ -380,6 +394,7 @@
   // the address for the release.
   function hesapla(draft = false) {
     if (!session) return;
+    loadTable();
     const drawn = session.pass(readTexts());
     if (drawn) {
       shown = pictures.map((canvas, i) => take(i + 1));
@@ -650,6 +665,15 @@
     return Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
   }
 
+  // The profile table into the session, once: the window's message when it
+  // is missing or not a good table (the page goes on with the flat plate).
+  function loadTable() {
+    if (tableText === null) return;
+    const failure = session.loadTable(tableText);
+    tableText = null;
+    if (failure) showMessage(failure);
+  }
+
   async function readTable(inline) {
     if (inline) return inline.table;
     try {
@@ -732,7 +756,9 @@
     sizes = pictures.map((canvas, i) => (i === FIELD ? [core.fieldPictureWidth(core.plotHeight), core.plotHeight]
                                                     : [core.plotWidth, core.plotHeight]));
     wireMotion();
-    repaint();
+    // The plots at once; the pictures further down, still empty, when they
+    // come into view (or with the first pass).
+    pictures.forEach((canvas, i) => (i < 2 ? paint(canvas, shown[i], sizes[i]) : paintWhenSeen.observe(canvas)));
     await nextTask();
     // A new density: the field is sampled again at the new device pixels.
     matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener("change", () => {
@@ -748,10 +774,11 @@
     window.addEventListener("resize", repaint);
 
     setStage("table");
-    const failure = session.loadTable(await readTable(inline));
-    if (failure) showMessage(failure); // the page goes on with the flat plate
-
-    if (!failure) keepOffline();
+    // A missing table is told at once; a table read is loaded by the first
+    // pass, so that opening the page is quick.
+    tableText = await readTable(inline);
+    if (!tableText) loadTable();
+    else keepOffline();
 
     setStage("ready");
     // Unknown names are named once: with the first pass, or at once.
