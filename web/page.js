@@ -396,10 +396,38 @@
     if (!session) return;
     loadTable();
     const drawn = session.pass(readTexts());
+    showPlots(drawn);
+    showRest(drawn, draft);
+  }
+
+  // The pass a link asks for on opening, as hesapla but in tasks of its own
+  // (the table, the pass and its plots, the field, the rest), so that the
+  // page answers in between.
+  async function firstPass() {
+    loadTable();
+    await nextTask();
+    const drawn = session.pass(readTexts());
+    showPlots(drawn);
+    await nextTask();
+    if (drawn) drawField();
+    await nextTask();
+    showRest(drawn, false, true);
+  }
+
+  // What a pass drew, taken from the module, and the two plots painted.
+  function showPlots(drawn) {
+    if (!drawn) return;
+    shown = pictures.map((canvas, i) => take(i + 1));
+    pictures.slice(0, 2).forEach((canvas, i) => paint(canvas, shown[i], sizes[i]));
+  }
+
+  // The rest of a pass: the field (unless drawn already), the pictures
+  // below the plots and every line; then the pass is counted.
+  function showRest(drawn, draft, fieldDrawn = false) {
     if (drawn) {
-      shown = pictures.map((canvas, i) => take(i + 1));
-      drawField(draft);
-      repaint();
+      if (!fieldDrawn) drawField(draft);
+      pictures.slice(2).forEach((canvas, i) => paint(canvas, shown[i + 2], sizes[i + 2]));
+      drawMotion();
       byId("Label_Pressure").textContent = session.pressureText();
       byId("Label_Lift").textContent = session.liftText();
       for (const button of document.querySelectorAll(".save button")) button.disabled = false;
@@ -785,7 +813,7 @@
     const address = applyAddress();
     if (address.given) {
       pendingNote = address.note;
-      hesapla();
+      await firstPass();
     } else if (address.note) {
       status.textContent = `${status.textContent} ${address.note}`;
     }
