@@ -360,10 +360,31 @@
   // The probe's line for the point under the pointer, or the hint where the
   // picture shows no flow.
   function probeAt(event) {
+    probePoint(event.offsetX, event.offsetY);
+  }
+
+  function probePoint(x, y) {
     if (!session) return;
     const canvas = pictures[FIELD];
-    const line = session.probeAt(event.offsetX, event.offsetY, canvas.clientWidth, canvas.clientHeight);
+    const line = session.probeAt(x, y, canvas.clientWidth, canvas.clientHeight);
     probe.textContent = line || text(probe.dataset.i18n);
+  }
+
+  // The probe from the keyboard: the arrow keys move its point over the
+  // focused field picture (Shift: five times as far), from the picture's
+  // middle; its line says where it is.
+  const PROBE_STEP = 4;
+  const keyProbe = { x: null, y: null };
+  function probeByKey(event) {
+    const moves = { ArrowLeft: [-1, 0], ArrowRight: [1, 0], ArrowUp: [0, -1], ArrowDown: [0, 1] };
+    if (!(event.key in moves) || !session) return;
+    event.preventDefault();
+    const canvas = pictures[FIELD];
+    const step = PROBE_STEP * (event.shiftKey ? 5 : 1);
+    if (keyProbe.x === null) [keyProbe.x, keyProbe.y] = [canvas.clientWidth / 2, canvas.clientHeight / 2];
+    keyProbe.x = Math.min(canvas.clientWidth - 1, Math.max(0, keyProbe.x + moves[event.key][0] * step));
+    keyProbe.y = Math.min(canvas.clientHeight - 1, Math.max(0, keyProbe.y + moves[event.key][1] * step));
+    probePoint(keyProbe.x, keyProbe.y);
   }
 
   // --- The pass -----------------------------------------------------------
@@ -451,7 +472,10 @@
   // A change of a bar: its value into its own box, then a pass. A live
   // frame still asked for is dropped: this pass has the newest value.
   function barChanged(bar, draft = false) {
-    if (!draft) dropLiveFrame();
+    if (!draft) {
+      dropLiveFrame();
+      for (const line of document.querySelectorAll("[aria-busy]")) line.removeAttribute("aria-busy");
+    }
     byId(bar.dataset.text).value = core.barText(Number(bar.value), Number(bar.dataset.divisor));
     hesapla(draft);
   }
@@ -471,6 +495,9 @@
     const bar = live.bar;
     live.bar = null;
     if (!bar || !session) return;
+    // The lines change with every frame: a screen reader hears them once,
+    // when the bar is released.
+    for (const line of document.querySelectorAll("[aria-live]")) line.setAttribute("aria-busy", "true");
     barChanged(bar, true);
     live.passes += 1;
     document.body.dataset.livePasses = String(live.passes);
@@ -799,6 +826,7 @@
     });
     pictures[FIELD].addEventListener("pointermove", probeAt);
     pictures[FIELD].addEventListener("pointerdown", probeAt);
+    pictures[FIELD].addEventListener("keydown", probeByKey);
     window.addEventListener("resize", repaint);
 
     setStage("table");

@@ -869,6 +869,16 @@ class BrowserTest(unittest.TestCase):
                              ("Picture_Lift", "Label_Lift")):
             self.assertEqual(self.driver.find_element(By.ID, canvas).get_attribute("aria-describedby"), line)
             self.assertIn("C_L" if line != "Label_Probe" else "pointer", self.element_text(line))
+        # The probe from the keyboard: from the middle (inside the body at
+        # this setting's chord) out into the flow ahead of it.
+        field = self.driver.find_element(By.ID, "Picture_Field")
+        field.send_keys(Keys.ARROW_DOWN)
+        middle = self.element_text("Label_Probe")
+        field.send_keys(Keys.SHIFT + Keys.ARROW_LEFT * 10)
+        ahead = self.element_text("Label_Probe")
+        self.assertNotIn("pointer", middle)
+        self.assertNotEqual(ahead, middle)
+        self.assertIn("Cp", ahead)
         self.assert_clean()
 
     def test_full_screen(self):
