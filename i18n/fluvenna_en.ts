@@ -468,6 +468,102 @@
         <source>no streamline pairs (nSL &lt; 4)</source>
         <translation>no streamline pairs (nSL &lt; 4)</translation>
     </message>
+    <message>
+        <source>Upper surface</source>
+        <translation>Upper surface</translation>
+    </message>
+    <message>
+        <source>Lower surface</source>
+        <translation>Lower surface</translation>
+    </message>
+    <message>
+        <source>%1: laminar, separates at x/c = %3 for good.</source>
+        <translation>%1: laminar, separates at x/c = %3 for good.</translation>
+    </message>
+    <message>
+        <source>%1: laminar to the trailing edge, no separation.</source>
+        <translation>%1: laminar to the trailing edge, no separation.</translation>
+    </message>
+    <message>
+        <source>%1: laminar separation bubble, transition at x/c = %2, separation at x/c = %3.</source>
+        <translation>%1: laminar separation bubble, transition at x/c = %2, separation at x/c = %3.</translation>
+    </message>
+    <message>
+        <source>%1: laminar separation bubble, transition at x/c = %2, no separation.</source>
+        <translation>%1: laminar separation bubble, transition at x/c = %2, no separation.</translation>
+    </message>
+    <message>
+        <source>%1: transition at x/c = %2, separation at x/c = %3.</source>
+        <translation>%1: transition at x/c = %2, separation at x/c = %3.</translation>
+    </message>
+    <message>
+        <source>%1: transition at x/c = %2, no separation.</source>
+        <translation>%1: transition at x/c = %2, no separation.</translation>
+    </message>
+    <message>
+        <source>The boundary layer is not computed: with a Kutta factor other than 1 the speed at the trailing edge is unbounded.</source>
+        <translation>The boundary layer is not computed: with a Kutta factor other than 1 the speed at the trailing edge is unbounded.</translation>
+    </message>
+    <message>
+        <source>The boundary layer is not computed: the profile has a sharp leading edge or no usable chord.</source>
+        <translation>The boundary layer is not computed: the profile has a sharp leading edge or no usable chord.</translation>
+    </message>
+    <message>
+        <source>The boundary layer is not computed: the Reynolds number or N_crit is not usable.</source>
+        <translation>The boundary layer is not computed: the Reynolds number or N_crit is not usable.</translation>
+    </message>
+    <message>
+        <source>Re = %1:</source>
+        <translation>Re = %1:</translation>
+    </message>
+    <message>
+        <source>C_D = %1 (friction %2, pressure %3).</source>
+        <translation>C_D = %1 (friction %2, pressure %3).</translation>
+    </message>
+    <message>
+        <source>C_D not predicted: the flow separates at x/c = %1 on the upper surface.</source>
+        <translation>C_D not predicted: the flow separates at x/c = %1 on the upper surface.</translation>
+    </message>
+    <message>
+        <source>C_D not predicted: the flow separates at x/c = %1 on the lower surface.</source>
+        <translation>C_D not predicted: the flow separates at x/c = %1 on the lower surface.</translation>
+    </message>
+    <message>
+        <source>Wing: L&apos; = %1 N/m, D&apos; = %2 N/m.</source>
+        <translation>Wing: L&apos; = %1 N/m, D&apos; = %2 N/m.</translation>
+    </message>
+    <message>
+        <source>Wing: L&apos; = %1 N/m.</source>
+        <translation>Wing: L&apos; = %1 N/m.</translation>
+    </message>
+    <message>
+        <source>The Reynolds number must be a finite number.</source>
+        <translation>The Reynolds number must be a finite number.</translation>
+    </message>
+    <message>
+        <source>The Reynolds number must lie between 1000 and 1000000000.</source>
+        <translation>The Reynolds number must lie between 1000 and 1000000000.</translation>
+    </message>
+    <message>
+        <source>The wing&apos;s speed must be a finite number, not negative.</source>
+        <translation>The wing&apos;s speed must be a finite number, not negative.</translation>
+    </message>
+    <message>
+        <source>The wing&apos;s chord must be a finite positive number.</source>
+        <translation>The wing&apos;s chord must be a finite positive number.</translation>
+    </message>
+    <message>
+        <source>The altitude must lie between 0 and 11000 m.</source>
+        <translation>The altitude must lie between 0 and 11000 m.</translation>
+    </message>
+    <message>
+        <source>The wing&apos;s Reynolds number must lie between 1000 and 1000000000.</source>
+        <translation>The wing&apos;s Reynolds number must lie between 1000 and 1000000000.</translation>
+    </message>
+    <message>
+        <source>N_crit must be a finite number between 1 and 20.</source>
+        <translation>N_crit must be a finite number between 1 and 20.</translation>
+    </message>
 </context>
 <context>
     <name>SaveFiles</name>

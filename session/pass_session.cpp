@@ -10,6 +10,7 @@
 #include "plot/lift_picture.h"
 #include "plot/particles_picture.h"
 #include "plot/pressure_picture.h"
+#include "report/boundary_layer_report.h"
 #include "report/curves_csv.h"
 #include "report/field_text.h"
 #include "report/lift_curve_csv.h"
@@ -49,6 +50,7 @@ const PassResult& PassSession::Run(const ParameterTexts& texts, PlotSurface& pic
                        ComputeLiftCurve(p, profile.chord),
                        FlowFieldModel(p, result.circle)};
     times_.reset();
+    ForgetViscous();
     if (pressure) pressureDrawn_ = DrawShownPressure(*pressure);
   }
   lastCurves_ = std::move(curves);
@@ -195,6 +197,90 @@ bool PassSession::DrawMotion(PlotSurface& surface, double T, const ParticleOptio
   PlaceParticles(*times, T, options, particles_);
   if (timelines) BreakTimelinesAtTheBody(shown_->field, particles_);
   return DrawParticles(surface, shown_->result.params.Olcek, particles_, timelines, width, height);
+}
+
+BoundaryLayerOptions PassSession::ViscousOptions() const {
+  BoundaryLayerOptions options;
+  options.reynolds = reynolds_;
+  options.nCrit = nCrit_;
+  return options;
+}
+
+void PassSession::ForgetViscous() {
+  boundaryLayer_.reset();
+  polar_.reset();
+}
+
+std::optional<std::string> PassSession::SetReynolds(double reynolds) {
+  const ReynoldsFault fault = CheckReynolds(reynolds);
+  if (fault != ReynoldsFault::kNone) return ReynoldsRefusal(fault, language_);
+  if (reynolds != reynolds_ || wing_) ForgetViscous();
+  reynolds_ = reynolds;
+  wing_.reset();
+  return std::nullopt;
+}
+
+std::optional<std::string> PassSession::SetWing(const Wing& wing) {
+  const WingFault fault = CheckWing(wing);
+  if (fault != WingFault::kNone) return WingRefusal(fault, language_);
+  wing_ = FlowOfWing(wing);
+  if (wing_->reynolds != reynolds_) ForgetViscous();
+  reynolds_ = wing_->reynolds;
+  return std::nullopt;
+}
+
+void PassSession::ClearWing() {
+  wing_.reset();
+}
+
+std::optional<std::string> PassSession::SetNCrit(double nCrit) {
+  if (!NCritUsable(nCrit)) return NCritRefusal(language_);
+  if (nCrit != nCrit_) ForgetViscous();
+  nCrit_ = nCrit;
+  return std::nullopt;
+}
+
+const BoundaryLayer* PassSession::BoundaryLayerOfShown() {
+  if (!shown_) return nullptr;
+  if (!boundaryLayer_) {
+    const FlowParameters& p = shown_->result.params;
+    boundaryLayer_ =
+        ComputeBoundaryLayer(p, shown_->result.circle, shown_->profile, ViscousOptions());
+  }
+  return &*boundaryLayer_;
+}
+
+const Polar* PassSession::PolarOfShown() {
+  if (!shown_) return nullptr;
+  if (!polar_) {
+    polar_ = ComputePolar(shown_->result.params, shown_->profile, shown_->lift, ViscousOptions());
+  }
+  return &*polar_;
+}
+
+std::string PassSession::BoundaryLayerText() {
+  const BoundaryLayer* layer = BoundaryLayerOfShown();
+  if (!layer) return std::string();
+  const std::optional<double> CL =
+      shown_->profile.chord > 0.0
+          ? std::optional<double>(LiftCoefficient(shown_->result.circle.Circ,
+                                                  shown_->result.params.U0, shown_->profile.chord))
+          : std::nullopt;
+  return BoundaryLayerLine(*layer, wing_ ? &*wing_ : nullptr, CL, language_);
+}
+
+std::string PassSession::BoundaryLayerCsv() {
+  std::ostringstream out;
+  const BoundaryLayer* layer = BoundaryLayerOfShown();
+  WriteBoundaryLayerCsv(layer ? *layer : BoundaryLayer(), out);
+  return out.str();
+}
+
+std::string PassSession::PolarCsv() {
+  std::ostringstream out;
+  const Polar* polar = PolarOfShown();
+  WritePolarCsv(polar ? *polar : Polar(), out);
+  return out.str();
 }
 
 const ProfileMeasure& PassSession::ProfileOf(double Eps, double Mu) {

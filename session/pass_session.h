@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "flow/atmosphere.h"
+#include "flow/boundary_layer.h"
 #include "flow/flow_field.h"
 #include "flow/lift_curve.h"
 #include "flow/parameters.h"
@@ -128,6 +130,36 @@ class PassSession {
   bool DrawMotion(PlotSurface& surface, double T, const ParticleOptions& options, bool timelines,
                   int width, int height);
 
+  // ---- The boundary layer of the shown pass ----
+  // The Reynolds number, from a typed value or a wing, and N_crit; they are
+  // kept across passes. Each setter takes the value and returns nothing, or
+  // refuses it (the settings stay as they were) and returns why, one
+  // sentence in the session's language.
+  std::optional<std::string> SetReynolds(double reynolds);  // drops the wing
+  std::optional<std::string> SetWing(const Wing& wing);     // Re from the wing
+  void ClearWing();                                         // keeps its Re
+  std::optional<std::string> SetNCrit(double nCrit);
+  double Reynolds() const { return reynolds_; }
+  double NCrit() const { return nCrit_; }
+  // The wing's air, Re and dynamic pressure; empty without a wing.
+  const std::optional<WingFlow>& CurrentWing() const { return wing_; }
+
+  // The boundary layer of the shown pass at the current Re and N_crit,
+  // worked out when first asked for; nullptr before the first pass. Its
+  // points (x/c, c_f) make the friction picture; see status when it is not
+  // computed.
+  const BoundaryLayer* BoundaryLayerOfShown();
+  // The drag polar over the lift curve's angles, likewise.
+  const Polar* PolarOfShown();
+  // The line under the pressure and friction pictures (BoundaryLayerLine,
+  // with the wing's L' and D' when there is a wing); empty before the first
+  // pass.
+  std::string BoundaryLayerText();
+  // As --boundary-layer and --polar write them (headers only before the
+  // first pass).
+  std::string BoundaryLayerCsv();
+  std::string PolarCsv();
+
   // The profile as the table generator measures it; measured again only when
   // the profile changes.
   const ProfileMeasure& ProfileOf(double Eps, double Mu);
@@ -150,6 +182,13 @@ class PassSession {
   FieldBuffers fieldBuffers_;
   std::optional<TimeOfFlight> times_;  // of the shown pass, once asked for
   ParticleFrame particles_;
+  double reynolds_ = kDefaultReynolds;
+  double nCrit_ = kDefaultNCrit;
+  std::optional<WingFlow> wing_;
+  std::optional<BoundaryLayer> boundaryLayer_;  // of the shown pass, once asked for
+  std::optional<Polar> polar_;                  // likewise
+  BoundaryLayerOptions ViscousOptions() const;
+  void ForgetViscous();
 };
 
 }  // namespace fluvenna
