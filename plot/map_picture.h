@@ -18,6 +18,10 @@ inline constexpr Colour kMapGridColour = RGB(205, 205, 205);
 inline constexpr Colour kCriticalPointColour = RGB(0, 0, 0);
 inline constexpr Colour kMapPointerColour = RGB(0, 130, 0);
 inline constexpr Colour kMapTitleColour = RGB(64, 64, 64);
+// Play runs the morph from t = 0 to t = 1 in this many seconds; a slider for
+// t has this many steps.
+inline constexpr double kMorphSeconds = 3.0;
+inline constexpr int kMorphSteps = 1000;
 // Half the size of a critical point's cross and the pointer's ring, in device pixels.
 inline constexpr double kCriticalMarkPixels = 4.0;
 inline constexpr double kPointerMarkPixels = 5.0;
