@@ -342,6 +342,18 @@
         <source>Ignored in the address: %1.</source>
         <translation>Ignored in the address: %1.</translation>
     </message>
+    <message>
+        <source>circle plane: the polar grid, the body and the streamlines, the critical points marked</source>
+        <translation>circle plane: the polar grid, the body and the streamlines, the critical points marked</translation>
+    </message>
+    <message>
+        <source>the map at the morph t: the grid, the body and the streamlines on their way from the circle to the airfoil</source>
+        <translation>the map at the morph t: the grid, the body and the streamlines on their way from the circle to the airfoil</translation>
+    </message>
+    <message>
+        <source>airfoil plane: the grid, the body and the streamlines carried over by the map</source>
+        <translation>airfoil plane: the grid, the body and the streamlines carried over by the map</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

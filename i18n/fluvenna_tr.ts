@@ -342,6 +342,18 @@
         <source>Ignored in the address: %1.</source>
         <translation>Adreste yok sayıldı: %1.</translation>
     </message>
+    <message>
+        <source>circle plane: the polar grid, the body and the streamlines, the critical points marked</source>
+        <translation>çember düzlemi: kutupsal ızgara, cisim ve akım çizgileri, kritik noktalar işaretli</translation>
+    </message>
+    <message>
+        <source>the map at the morph t: the grid, the body and the streamlines on their way from the circle to the airfoil</source>
+        <translation>dönüşümün t anı: ızgara, cisim ve akım çizgileri çemberden kanat profiline giderken</translation>
+    </message>
+    <message>
+        <source>airfoil plane: the grid, the body and the streamlines carried over by the map</source>
+        <translation>kanat profili düzlemi: dönüşümle taşınan ızgara, cisim ve akım çizgileri</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
