@@ -484,6 +484,7 @@
       motion.last = null; // the new curves' time 0 starts with the next frame
       morphSlider.disabled = false;
       morphButton.disabled = false;
+      mapPointerLine.textContent = text(mapPointerLine.dataset.i18n); // the pointer is let go
       drawMap();
     }
     status.textContent = [session.statusText(), pendingNote].filter(Boolean).join(" ");

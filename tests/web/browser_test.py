@@ -649,7 +649,7 @@ class BrowserTest(unittest.TestCase):
         self.wait("Play again", lambda: play.text == "Play")
         self.assertEqual(self.map_state()["state"], "paused")
         if os.environ.get("FLUVENNA_SHOTS"):
-            self.driver.set_window_size(1400, 1000)
+            self.driver.set_window_size(1400, 1800)
             slider.send_keys(Keys.HOME, Keys.PAGE_UP, Keys.PAGE_UP, Keys.PAGE_UP, Keys.PAGE_UP,
                              Keys.PAGE_UP)
             ActionChains(self.driver).move_to_element_with_offset(picture, 60, -60).perform()
