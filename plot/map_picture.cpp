@@ -69,23 +69,29 @@ bool DrawMapPicture(PlotSurface& surface, const ConformalMorph& morph, double Ol
       return false;
     }
   }
-  if (pointer) {
-    if (const auto at = morph.Morph(t, pointer->first, pointer->second)) {
-      const double Pi = 4.0 * std::atan(1.0);
-      const double rx = kPointerMarkPixels * ux, ry = kPointerMarkPixels * uy;
-      const auto ring = [&](int j) {
-        const double a = 2.0 * Pi * j / kRingSegments;
-        return std::pair{at->first + rx * std::cos(a), at->second + ry * std::sin(a)};
-      };
-      if (!DrawChain(surface, 0, kRingSegments, kMapPointerColour, ring)) return false;
-    }
-  }
+  if (pointer && !DrawMapPointer(surface, morph, Olcek, t, width, height, *pointer)) return false;
   const std::string title = t == 0.0   ? labels.circle
                             : t == 1.0 ? labels.airfoil
                                        : FillMarkers(labels.morph, {FixedText(t, 2)});
   return surface.Text(-std::fabs(Olcek) + kTitleInsetPixels * ux,
                       std::fabs(Olcek) * (2.0 / 3.0) - kTitleInsetPixels * uy, title,
                       kMapTitleColour, TextAnchor::kTopLeft);
+}
+
+bool DrawMapPointer(PlotSurface& surface, const ConformalMorph& morph, double Olcek, double t,
+                    int width, int height, std::pair<double, double> pointer) {
+  const double top = Olcek * (2.0 / 3.0);
+  if (!surface.Scale(-Olcek, top, Olcek, -top)) return false;
+  const auto at = morph.Morph(t, pointer.first, pointer.second);
+  if (!at) return true;
+  const double Pi = 4.0 * std::atan(1.0);
+  const double rx = kPointerMarkPixels * 2.0 * std::fabs(Olcek) / std::max(width, 1);
+  const double ry = kPointerMarkPixels * (4.0 / 3.0) * std::fabs(Olcek) / std::max(height, 1);
+  const auto ring = [&](int j) {
+    const double a = 2.0 * Pi * j / kRingSegments;
+    return std::pair{at->first + rx * std::cos(a), at->second + ry * std::sin(a)};
+  };
+  return DrawChain(surface, 0, kRingSegments, kMapPointerColour, ring);
 }
 
 }  // namespace fluvenna

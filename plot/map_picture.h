@@ -55,4 +55,11 @@ bool DrawMapPicture(PlotSurface& surface, const ConformalMorph& morph, double Ol
                     double t, int width, int height, const MapLabels& labels = {},
                     const std::optional<std::pair<double, double>>& pointer = std::nullopt);
 
+// The linked pointer's ring alone, over a picture of zeta_t already on the
+// surface (DrawMapPicture with the same Olcek, t and size): Scale to the plots'
+// rectangle without clearing, then the ring at the image of the circle-plane
+// point `pointer`. Returns false when a surface operation fails.
+bool DrawMapPointer(PlotSurface& surface, const ConformalMorph& morph, double Olcek, double t,
+                    int width, int height, std::pair<double, double> pointer);
+
 }  // namespace fluvenna

@@ -224,6 +224,13 @@ bool PassSession::DrawMap(PlotSurface& surface, double t, int width, int height,
                         pointer);
 }
 
+bool PassSession::DrawMapPointer(PlotSurface& surface, double t, int width, int height,
+                                 std::pair<double, double> pointer) {
+  const ConformalMorph* morph = Morph();
+  return morph && fluvenna::DrawMapPointer(surface, *morph, shown_->result.params.Olcek, t, width,
+                                           height, pointer);
+}
+
 std::optional<PassSession::MapPointer> PassSession::LinkMapPointer(double t, double width,
                                                                    double height, double px,
                                                                    double py) {

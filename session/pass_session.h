@@ -139,6 +139,10 @@ class PassSession {
   // airfoil plot. False before the first pass or when a surface fails.
   bool DrawMap(PlotSurface& surface, double t, int width, int height,
                const std::optional<std::pair<double, double>>& pointer = std::nullopt);
+  // The ring of the linked pointer's circle-plane point alone, over a map
+  // picture already drawn with the same t and size (DrawMapPointer).
+  bool DrawMapPointer(PlotSurface& surface, double t, int width, int height,
+                      std::pair<double, double> pointer);
   // The linked pointer at the device pixel (px, py) of a picture of zeta_t
   // width x height pixels large: its counterpart and the line that says where
   // it is; nothing outside the picture or before the first pass.

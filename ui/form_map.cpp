@@ -76,7 +76,7 @@ Form_Map::Form_Map(PassSession& session, QWidget* parent)
     Picture_Map[i]->pointerLeft = [this] {
       pointer.reset();
       Label_Pointer->setText(PointerHint());
-      Redraw();
+      for (int j = 0; j < 3; ++j) Show(j);
     };
     pictures->addWidget(Picture_Map[i]);
   }
@@ -140,8 +140,7 @@ void Form_Map::ShowPass() {
 
 void Form_Map::Draw(int picture) {
   if (!isVisible()) return;  // drawn when shown
-  MapCanvas* canvas = Picture_Map[static_cast<std::size_t>(picture)];
-  const qreal ratio = canvas->devicePixelRatioF();
+  const qreal ratio = Picture_Map[static_cast<std::size_t>(picture)]->devicePixelRatioF();
   QImage image(qRound(kPictureWidth * ratio), qRound(kPictureHeight * ratio), QImage::Format_RGB32);
   image.setDevicePixelRatio(ratio);
   image.fill(ToQColor(kBackgroundColour));
@@ -149,9 +148,28 @@ void Form_Map::Draw(int picture) {
   {
     QPainter painter(&image);
     PainterSurface surface(painter, QRectF(0, 0, kPictureWidth, kPictureHeight));
-    drawn = session.DrawMap(surface, PlaneOf(picture), kPictureWidth, kPictureHeight, pointer);
+    drawn = session.DrawMap(surface, PlaneOf(picture), kPictureWidth, kPictureHeight);
   }
-  if (drawn) canvas->ShowImage(image);
+  if (!drawn) return;
+  plain[static_cast<std::size_t>(picture)] = image;
+  Show(picture);
+}
+
+// The pointer moves often: only its ring is drawn, over the picture as it stands.
+void Form_Map::Show(int picture) {
+  const QImage& image = plain[static_cast<std::size_t>(picture)];
+  MapCanvas* canvas = Picture_Map[static_cast<std::size_t>(picture)];
+  if (image.isNull() || !pointer) {
+    if (!image.isNull()) canvas->ShowImage(image);
+    return;
+  }
+  QImage ringed = image.copy();
+  {
+    QPainter painter(&ringed);
+    PainterSurface surface(painter, QRectF(0, 0, kPictureWidth, kPictureHeight));
+    session.DrawMapPointer(surface, PlaneOf(picture), kPictureWidth, kPictureHeight, *pointer);
+  }
+  canvas->ShowImage(ringed);
 }
 
 void Form_Map::Redraw() {
@@ -213,7 +231,7 @@ void Form_Map::Point(int picture, const QPointF& at) {
   } else {
     pointer = std::pair{linked->point.zx, linked->point.zy};
   }
-  Redraw();
+  for (int i = 0; i < 3; ++i) Show(i);
 }
 
 QString Form_Map::PointerHint() const {

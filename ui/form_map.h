@@ -71,8 +71,11 @@ class Form_Map : public QWidget {
  private:
   // The planes of the three pictures: t = 0, the slider's t, t = 1.
   double PlaneOf(int picture) const { return picture == 0 ? 0.0 : picture == 2 ? 1.0 : t; }
+  // Draws a picture afresh (a new pass, another t) and shows it.
   void Draw(int picture);
   void Redraw();
+  // Shows a picture as last drawn, with the pointer's ring over a copy of it.
+  void Show(int picture);
   void SetMorph(double next);
   void Play(bool on);
   void KeepTimerToState();
@@ -86,6 +89,7 @@ class Form_Map : public QWidget {
   QPushButton* Button_Play;
   QLabel* Label_Pointer;
   QLabel* Label_Critical;
+  std::array<QImage, 3> plain;  // the pictures without the ring
   QTimer* timer;
   QElapsedTimer clock;
 
