@@ -239,6 +239,7 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
   std::ostream& summaryOut = anyToOut ? err : out;
   summaryOut << (options.json ? SummaryJson(summary) : SummaryText(summary));
   if (!options.json && result.ok()) summaryOut << session.TimesText();
+  if (!options.json && result.ok() && options.map) summaryOut << session.MapText() << '\n';
   if (!result.ok()) {
     err << kProgram << "error: " << *result.error << "; no file written\n";
     return kExitPassError;
