@@ -29,7 +29,7 @@ ConformalMorph::ConformalMorph(const CircleModel& c, double cJ, double Olcek)
   }
   const double Pi = 4.0 * std::atan(1.0);
   std::vector<double> x, y;
-  for (int k = 1; A_ * (1.0 + (k - 1) * kMapGridStep) <= far; ++k) {
+  for (int k = 1; k <= kMapMostCircles && A_ * (1.0 + (k - 1) * kMapGridStep) <= far; ++k) {
     const double r = A_ * (1.0 + k * kMapGridStep);
     x.clear(), y.clear();
     for (int j = 0; j < kMapCirclePoints; ++j) {

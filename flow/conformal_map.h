@@ -36,15 +36,17 @@ namespace fluvenna {
 //
 // The grid. Polar lines around the circle centre zc: circles of radius
 // A (1 + k kMapGridStep), k = 1, 2, ..., out to the farthest corner of the
-// plot, and rays every kMapRayDegrees degrees from the body outwards, the
-// first through the trailing-edge point cJ, out to well beyond the plot's
-// edge (the surfaces clip them). Lines of constant radius and angle cross at
-// right angles, and so do their images.
+// plot (at most kMapMostCircles of them), and rays every kMapRayDegrees degrees from the body
+// outwards, the first through the trailing-edge point cJ, out to well beyond the plot's edge (the
+// surfaces clip them). Lines of constant radius and angle cross at right angles, and so do their
+// images.
 //
 // The local map at z: dzeta_t/dz, its modulus (the stretch: how much a small
 // figure grows) and its argument (the turn: how far it is rotated).
 
 inline constexpr double kMapGridStep = 0.25;
+// The most grid circles drawn (a plot scale far larger than the body would ask for more).
+inline constexpr int kMapMostCircles = 120;
 inline constexpr double kMapRayDegrees = 15.0;
 inline constexpr int kMapCirclePoints = 361;  // every degree, the last closing the circle
 inline constexpr int kMapRayPoints = 201;     // crowded towards the body, where the map bends most
