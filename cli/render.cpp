@@ -59,12 +59,13 @@ bool Commit(OutputFile& output, const QByteArray& bytes, std::ostream& err) {
 
 // The pictures a run writes, in the order of their files: the two plots, the
 // surface pressure, the lift curve and, with --field, the flow field.
-enum PictureKind { kCircle, kAirfoil, kPressure, kLift, kField, kPictureKinds };
-constexpr const char* kPictureNames[kPictureKinds] = {"circle", "airfoil", "pressure", "lift",
-                                                      "field"};
+enum PictureKind { kCircle, kAirfoil, kPressure, kLift, kField, kMap, kPictureKinds };
+constexpr const char* kPictureNames[kPictureKinds] = {"circle", "airfoil", "pressure",
+                                                      "lift",   "field",   "map"};
 constexpr const char* kPictureTitles[kPictureKinds] = {
     "Fluvenna: flow past the circle", "Fluvenna: flow around the airfoil",
-    "Fluvenna: surface pressure", "Fluvenna: lift curve", "Fluvenna: flow field"};
+    "Fluvenna: surface pressure",     "Fluvenna: lift curve",
+    "Fluvenna: flow field",           "Fluvenna: conformal map"};
 
 // The pictures of one format, each with its file.
 struct PictureSet {
@@ -151,6 +152,7 @@ void ApplyViscousOptions(const RenderOptions& options, PassSession& session) {
 int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
   std::vector<PictureKind> kinds{kCircle, kAirfoil, kPressure, kLift};
   if (!options.field.isEmpty()) kinds.push_back(kField);
+  if (options.map) kinds.push_back(kMap);
   std::vector<PictureSet> sets;
   const auto addSet = [&](PassPicture::Format format, const QString& prefix, const char* ext) {
     PictureSet set{format, kinds, {}, {}};
@@ -222,6 +224,9 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
                !session.DrawField(fanOut[kField], ColouringOf(options.field), fieldSize.width(),
                                   fieldSize.height())) {
       result.error = "the flow field could not be drawn";
+    } else if (options.map && !session.DrawMap(fanOut[kMap], options.morph, options.size.width(),
+                                               options.size.height())) {
+      result.error = "the conformal map could not be drawn";
     }
   }
 
@@ -250,6 +255,7 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
   std::ostream& summaryOut = anyToOut ? err : out;
   summaryOut << (options.json ? SummaryJson(summary) : SummaryText(summary));
   if (!options.json && result.ok()) summaryOut << session.TimesText();
+  if (!options.json && result.ok() && options.map) summaryOut << session.MapText() << '\n';
   if (!result.ok()) {
     err << kProgram << "error: " << *result.error << "; no file written\n";
     return kExitPassError;

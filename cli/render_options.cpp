@@ -190,6 +190,16 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
       QStringLiteral("With --png or --svg, also write the flow field coloured by QUANTITY, cp or "
                      "speed, to PREFIX-field (the window's flow-field view)."),
       QStringLiteral("quantity"));
+  const QCommandLineOption map(
+      QStringLiteral("map"),
+      QStringLiteral("With --png or --svg, also write the conformal map zeta = z + t cJ^2/z "
+                     "with its polar grid, body, streamlines and critical points at the morph "
+                     "--morph to PREFIX-map (the window's conformal-map view)."));
+  const QCommandLineOption morph(
+      QStringLiteral("morph"),
+      QStringLiteral("The morph t of --map, from 0 (the circle plane) to 1 (the airfoil plane, "
+                     "the default)."),
+      QStringLiteral("t"));
   const QCommandLineOption fieldCsv(
       QStringLiteral("field-csv"),
       QStringLiteral("Write the flow field as the flow-field picture samples it, one row per "
@@ -253,9 +263,9 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                      "standard output)."),
       QStringLiteral("file"));
   for (const QCommandLineOption* option :
-       {&table,    &png,   &svg,      &size,   &csv,           &cp,   &lift, &field,
-        &fieldCsv, &probe, &times,    &frames, &seconds,       &fps,  &json, &re,
-        &speed,    &chord, &altitude, &ncrit,  &boundaryLayer, &polar}) {
+       {&table, &png, &svg, &size, &csv, &cp, &lift, &field, &map, &morph, &fieldCsv, &probe,
+        &times, &frames, &seconds, &fps, &json, &re, &speed, &chord, &altitude, &ncrit,
+        &boundaryLayer, &polar}) {
     parser.addOption(*option);
   }
 
@@ -354,6 +364,16 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     if (o.field != QStringLiteral("cp") && o.field != QStringLiteral("speed")) {
       return UsageError(QStringLiteral("--field takes cp or speed, not '%1'").arg(o.field));
     }
+  }
+  o.map = parser.isSet(map);
+  if (parser.isSet(morph)) {
+    bool read = false;
+    o.morph = QLocale::c().toDouble(parser.value(morph).trimmed(), &read);
+    if (!read || !std::isfinite(o.morph) || o.morph < 0.0 || o.morph > 1.0) {
+      return UsageError(
+          QStringLiteral("--morph takes a number from 0 to 1, not '%1'").arg(parser.value(morph)));
+    }
+    if (!o.map) return UsageError(QStringLiteral("--morph needs --map"));
   }
   o.size = QSize(kPictureWidth, kPictureHeight);
   if (parser.isSet(size) && !ReadSize(parser.value(size), o.size)) {

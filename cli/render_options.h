@@ -33,6 +33,8 @@ struct RenderOptions {
   QString cpPath;        // the surface speed and pressure; "-" for standard output
   QString liftPath;      // the lift curve; "-" for standard output
   QString field;         // "cp" or "speed": PREFIX-field is written too; empty: not
+  bool map = false;      // PREFIX-map is written too: the conformal map at `morph`
+  double morph = 1.0;    // t of the morph, 0 (the circle) to 1 (the airfoil)
   QString fieldCsvPath;  // the sampled flow field; "-" for standard output
   std::vector<ProbeOption> probes;  // printed as CSV on standard output
   QString timesPath;                // every point with its time of flight; "-" for standard output

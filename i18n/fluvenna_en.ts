@@ -354,6 +354,18 @@
         <source>Ignored in the address: %1.</source>
         <translation>Ignored in the address: %1.</translation>
     </message>
+    <message>
+        <source>circle plane: the polar grid, the body and the streamlines, the critical points marked</source>
+        <translation>circle plane: the polar grid, the body and the streamlines, the critical points marked</translation>
+    </message>
+    <message>
+        <source>the map at the morph t: the grid, the body and the streamlines on their way from the circle to the airfoil</source>
+        <translation>the map at the morph t: the grid, the body and the streamlines on their way from the circle to the airfoil</translation>
+    </message>
+    <message>
+        <source>airfoil plane: the grid, the body and the streamlines carried over by the map</source>
+        <translation>airfoil plane: the grid, the body and the streamlines carried over by the map</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -400,6 +412,18 @@
     <message>
         <source>lower surface</source>
         <translation>lower surface</translation>
+    </message>
+    <message>
+        <source>circle plane z (t = 0)</source>
+        <translation>circle plane z (t = 0)</translation>
+    </message>
+    <message>
+        <source>airfoil plane ζ (t = 1)</source>
+        <translation>airfoil plane ζ (t = 1)</translation>
+    </message>
+    <message>
+        <source>ζ = z + t·c_J²/z, t = %1</source>
+        <translation>ζ = z + t·c_J²/z, t = %1</translation>
     </message>
 </context>
 <context>
@@ -564,6 +588,22 @@
         <source>N_crit must be a finite number between 1 and 20.</source>
         <translation>N_crit must be a finite number between 1 and 20.</translation>
     </message>
+    <message>
+        <source>z = (%1, %2) ↔ ζ = (%3, %4): stretch |dζ/dz| = %5, turn arg(dζ/dz) = %6°</source>
+        <translation>z = (%1, %2) ↔ ζ = (%3, %4): stretch |dζ/dz| = %5, turn arg(dζ/dz) = %6°</translation>
+    </message>
+    <message>
+        <source>(%1, %2): inside the body</source>
+        <translation>(%1, %2): inside the body</translation>
+    </message>
+    <message>
+        <source>Critical points z = ±c_J = ±%1 (dζ/dz = 0, angles double): z = +c_J becomes the sharp trailing edge ζ = %2; z = −c_J, inside the body, goes to ζ = −%2.</source>
+        <translation>Critical points z = ±c_J = ±%1 (dζ/dz = 0, angles double): z = +c_J becomes the sharp trailing edge ζ = %2; z = −c_J, inside the body, goes to ζ = −%2.</translation>
+    </message>
+    <message>
+        <source>Critical points z = ±c_J = ±%1 (dζ/dz = 0, angles double): z = +c_J becomes the sharp trailing edge ζ = %2, and z = −c_J, on the circle too, a sharp leading edge ζ = −%2.</source>
+        <translation>Critical points z = ±c_J = ±%1 (dζ/dz = 0, angles double): z = +c_J becomes the sharp trailing edge ζ = %2, and z = −c_J, on the circle too, a sharp leading edge ζ = −%2.</translation>
+    </message>
 </context>
 <context>
     <name>SaveFiles</name>
@@ -665,6 +705,10 @@
     <message>
         <source>CSV files (*.csv)</source>
         <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Conformal map…</source>
+        <translation>Conformal map…</translation>
     </message>
 </context>
 <context>
@@ -774,6 +818,33 @@
     <message>
         <source>Lift curve</source>
         <translation>Lift curve</translation>
+    </message>
+</context>
+<context>
+    <name>fluvenna::Form_Map</name>
+    <message>
+        <source>Conformal map</source>
+        <translation>Conformal map</translation>
+    </message>
+    <message>
+        <source>Morph t:</source>
+        <translation>Morph t:</translation>
+    </message>
+    <message>
+        <source>Morph from the circle (t = 0) to the airfoil (t = 1)</source>
+        <translation>Morph from the circle (t = 0) to the airfoil (t = 1)</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Move the pointer over a picture: its point is ringed in all three.</source>
+        <translation>Move the pointer over a picture: its point is ringed in all three.</translation>
     </message>
 </context>
 <context>

@@ -354,6 +354,18 @@
         <source>Ignored in the address: %1.</source>
         <translation>Adreste yok sayıldı: %1.</translation>
     </message>
+    <message>
+        <source>circle plane: the polar grid, the body and the streamlines, the critical points marked</source>
+        <translation>çember düzlemi: kutupsal ızgara, cisim ve akım çizgileri, kritik noktalar işaretli</translation>
+    </message>
+    <message>
+        <source>the map at the morph t: the grid, the body and the streamlines on their way from the circle to the airfoil</source>
+        <translation>dönüşümün t anı: ızgara, cisim ve akım çizgileri çemberden kanat profiline giderken</translation>
+    </message>
+    <message>
+        <source>airfoil plane: the grid, the body and the streamlines carried over by the map</source>
+        <translation>kanat profili düzlemi: dönüşümle taşınan ızgara, cisim ve akım çizgileri</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -400,6 +412,18 @@
     <message>
         <source>lower surface</source>
         <translation>alt yüzey</translation>
+    </message>
+    <message>
+        <source>circle plane z (t = 0)</source>
+        <translation>çember düzlemi z (t = 0)</translation>
+    </message>
+    <message>
+        <source>airfoil plane ζ (t = 1)</source>
+        <translation>kanat profili düzlemi ζ (t = 1)</translation>
+    </message>
+    <message>
+        <source>ζ = z + t·c_J²/z, t = %1</source>
+        <translation>ζ = z + t·c_J²/z, t = %1</translation>
     </message>
 </context>
 <context>
@@ -564,6 +588,22 @@
         <source>N_crit must be a finite number between 1 and 20.</source>
         <translation>N_crit 1 ile 20 arasında sonlu bir sayı olmalı.</translation>
     </message>
+    <message>
+        <source>z = (%1, %2) ↔ ζ = (%3, %4): stretch |dζ/dz| = %5, turn arg(dζ/dz) = %6°</source>
+        <translation>z = (%1, %2) ↔ ζ = (%3, %4): uzama |dζ/dz| = %5, dönme arg(dζ/dz) = %6°</translation>
+    </message>
+    <message>
+        <source>(%1, %2): inside the body</source>
+        <translation>(%1, %2): cismin içinde</translation>
+    </message>
+    <message>
+        <source>Critical points z = ±c_J = ±%1 (dζ/dz = 0, angles double): z = +c_J becomes the sharp trailing edge ζ = %2; z = −c_J, inside the body, goes to ζ = −%2.</source>
+        <translation>Kritik noktalar z = ±c_J = ±%1 (dζ/dz = 0, açılar iki katına çıkar): z = +c_J keskin firar kenarı ζ = %2 olur; cismin içindeki z = −c_J, ζ = −%2 noktasına gider.</translation>
+    </message>
+    <message>
+        <source>Critical points z = ±c_J = ±%1 (dζ/dz = 0, angles double): z = +c_J becomes the sharp trailing edge ζ = %2, and z = −c_J, on the circle too, a sharp leading edge ζ = −%2.</source>
+        <translation>Kritik noktalar z = ±c_J = ±%1 (dζ/dz = 0, açılar iki katına çıkar): z = +c_J keskin firar kenarı ζ = %2 olur; yine çember üzerindeki z = −c_J de keskin hücum kenarı ζ = −%2 olur.</translation>
+    </message>
 </context>
 <context>
     <name>SaveFiles</name>
@@ -665,6 +705,10 @@
     <message>
         <source>CSV files (*.csv)</source>
         <translation>CSV dosyaları (*.csv)</translation>
+    </message>
+    <message>
+        <source>Conformal map…</source>
+        <translation>Konform dönüşüm…</translation>
     </message>
 </context>
 <context>
@@ -774,6 +818,33 @@
     <message>
         <source>Lift curve</source>
         <translation>Kaldırma eğrisi</translation>
+    </message>
+</context>
+<context>
+    <name>fluvenna::Form_Map</name>
+    <message>
+        <source>Conformal map</source>
+        <translation>Konform dönüşüm</translation>
+    </message>
+    <message>
+        <source>Morph t:</source>
+        <translation>Dönüşüm t:</translation>
+    </message>
+    <message>
+        <source>Morph from the circle (t = 0) to the airfoil (t = 1)</source>
+        <translation>Çemberden (t = 0) kanat profiline (t = 1) dönüşüm</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Oynat</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Duraklat</translation>
+    </message>
+    <message>
+        <source>Move the pointer over a picture: its point is ringed in all three.</source>
+        <translation>İşaretçiyi bir resmin üzerinde gezdirin: noktası üç resimde de halkayla gösterilir.</translation>
     </message>
 </context>
 <context>

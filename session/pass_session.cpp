@@ -8,6 +8,7 @@
 
 #include "plot/drawing.h"
 #include "plot/lift_picture.h"
+#include "plot/map_picture.h"
 #include "plot/particles_picture.h"
 #include "plot/pressure_picture.h"
 #include "report/boundary_layer_report.h"
@@ -15,6 +16,7 @@
 #include "report/field_text.h"
 #include "report/lift_curve_csv.h"
 #include "report/lift_curve_line.h"
+#include "report/map_text.h"
 #include "report/surface_csv.h"
 #include "report/time_of_flight_report.h"
 
@@ -51,6 +53,7 @@ const PassResult& PassSession::Run(const ParameterTexts& texts, PlotSurface& pic
                        FlowFieldModel(p, result.circle)};
     times_.reset();
     ForgetViscous();
+    morph_.reset();
     if (pressure) pressureDrawn_ = DrawShownPressure(*pressure);
   }
   lastCurves_ = std::move(curves);
@@ -281,6 +284,54 @@ std::string PassSession::PolarCsv() {
   const Polar* polar = PolarOfShown();
   WritePolarCsv(polar ? *polar : Polar(), out);
   return out.str();
+}
+
+const ConformalMorph* PassSession::Morph() {
+  if (!shown_) return nullptr;
+  if (!morph_) {
+    const std::vector<PlaneCurve>& curves = shown_->curves.circle();
+    // The map constant as the pass re-reads it: the first point of the body in the circle plot.
+    const auto body = std::find_if(curves.begin(), curves.end(),
+                                   [](const PlaneCurve& c) { return c.k == 0 && c.NP() > 0; });
+    const CircleModel& c = shown_->result.circle;
+    const double cJ = body != curves.end() ? body->x.front() : c.cJ;
+    morph_.emplace(c, cJ, shown_->result.params.Olcek);
+    for (const PlaneCurve& curve : curves) morph_->AddCurve(curve.k, curve.x, curve.y);
+  }
+  return &*morph_;
+}
+
+bool PassSession::DrawMap(PlotSurface& surface, double t, int width, int height,
+                          const std::optional<std::pair<double, double>>& pointer) {
+  const ConformalMorph* morph = Morph();
+  if (!morph) return false;
+  const FlowParameters& p = shown_->result.params;
+  return DrawMapPicture(surface, *morph, p.Olcek, p.XMax, t, width, height, MapLabelsIn(language_),
+                        pointer);
+}
+
+bool PassSession::DrawMapPointer(PlotSurface& surface, double t, int width, int height,
+                                 std::pair<double, double> pointer) {
+  const ConformalMorph* morph = Morph();
+  return morph && fluvenna::DrawMapPointer(surface, *morph, shown_->result.params.Olcek, t, width,
+                                           height, pointer);
+}
+
+std::optional<PassSession::MapPointer> PassSession::LinkMapPointer(double t, double width,
+                                                                   double height, double px,
+                                                                   double py) {
+  const ConformalMorph* morph = Morph();
+  if (!morph) return std::nullopt;
+  const auto at = MapUserPoint(shown_->result.params.Olcek, width, height, px, py);
+  if (!at) return std::nullopt;
+  MapPointer pointer{morph->Link(t, at->first, at->second), {}};
+  pointer.line = MapPointerLine(at->first, at->second, pointer.point, MapWordingIn(language_));
+  return pointer;
+}
+
+std::string PassSession::MapText() {
+  const ConformalMorph* morph = Morph();
+  return morph ? CriticalPointsLine(*morph, MapWordingIn(language_)) : std::string();
 }
 
 const ProfileMeasure& PassSession::ProfileOf(double Eps, double Mu) {

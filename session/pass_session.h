@@ -8,6 +8,7 @@
 
 #include "flow/atmosphere.h"
 #include "flow/boundary_layer.h"
+#include "flow/conformal_map.h"
 #include "flow/flow_field.h"
 #include "flow/lift_curve.h"
 #include "flow/parameters.h"
@@ -159,6 +160,31 @@ class PassSession {
   // first pass).
   std::string BoundaryLayerCsv();
   std::string PolarCsv();
+  // The conformal map of the shown pass: its grid, body and streamlines in
+  // the circle plane with their images, made when first asked for; nullptr
+  // before the first pass.
+  const ConformalMorph* Morph();
+  // The picture of zeta_t = z + t cJ^2 / z of the shown pass (DrawMapPicture)
+  // on a surface of width x height device pixels, with the linked pointer's
+  // circle-plane point marked when given. t = 0 is the circle plot, t = 1 the
+  // airfoil plot. False before the first pass or when a surface fails.
+  bool DrawMap(PlotSurface& surface, double t, int width, int height,
+               const std::optional<std::pair<double, double>>& pointer = std::nullopt);
+  // The ring of the linked pointer's circle-plane point alone, over a map
+  // picture already drawn with the same t and size (DrawMapPointer).
+  bool DrawMapPointer(PlotSurface& surface, double t, int width, int height,
+                      std::pair<double, double> pointer);
+  // The linked pointer at the device pixel (px, py) of a picture of zeta_t
+  // width x height pixels large: its counterpart and the line that says where
+  // it is; nothing outside the picture or before the first pass.
+  struct MapPointer {
+    LinkedPoint point;
+    std::string line;
+  };
+  std::optional<MapPointer> LinkMapPointer(double t, double width, double height, double px,
+                                           double py);
+  // The line under the conformal-map view: the critical points of the map.
+  std::string MapText();
 
   // The profile as the table generator measures it; measured again only when
   // the profile changes.
@@ -189,6 +215,7 @@ class PassSession {
   std::optional<Polar> polar_;                  // likewise
   BoundaryLayerOptions ViscousOptions() const;
   void ForgetViscous();
+  std::optional<ConformalMorph> morph_;  // of the shown pass, once asked for
 };
 
 }  // namespace fluvenna

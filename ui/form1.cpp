@@ -25,6 +25,7 @@
 #include "ui/form_about.h"
 #include "ui/form_field.h"
 #include "ui/form_lift.h"
+#include "ui/form_map.h"
 #include "ui/form_pressure.h"
 #include "ui/plot_picture.h"
 #include "ui/twips.h"
@@ -107,6 +108,7 @@ Form1::Form1(const QString& tablePath, Language language, QWidget* parent) : QMa
   Mn_SurfacePressure = entry("Mn_SurfacePressure", &Form1::Mn_SurfacePressure_Click);
   Mn_FlowField = entry("Mn_FlowField", &Form1::Mn_FlowField_Click);
   Mn_LiftCurve = entry("Mn_LiftCurve", &Form1::Mn_LiftCurve_Click);
+  Mn_ConformalMap = entry("Mn_ConformalMap", &Form1::Mn_ConformalMap_Click);
   Mn_Plot->addSeparator();
   Mn_CopyPicture = entry("Mn_CopyPicture", &Form1::Mn_CopyPicture_Click);
   Mn_SavePicture = entry("Mn_SavePicture", &Form1::Mn_SavePicture_Click);
@@ -268,6 +270,7 @@ void Form1::hesapla() {
     if (pressureWindow) ShowSurfacePressure();
     if (fieldWindow) fieldWindow->ShowPass();
     if (liftWindow) ShowLiftCurve();
+    if (mapWindow) mapWindow->ShowPass();
   }
   ShowPassReport();
 }
@@ -340,6 +343,7 @@ void Form1::UpdatePlotMenu() {
       {Mn_SurfacePressure, tr("Surface pressure…")},
       {Mn_FlowField, tr("Flow field…")},
       {Mn_LiftCurve, tr("Lift curve…")},
+      {Mn_ConformalMap, tr("Conformal map…")},
       {Mn_CopyPicture, tr("Copy picture")},
       {Mn_SavePicture, tr("Save picture…")},
       {Mn_SaveCsv, tr("Save points as CSV…")},
@@ -389,6 +393,15 @@ void Form1::Mn_LiftCurve_Click() {
   liftWindow->show();
   liftWindow->raise();
   liftWindow->activateWindow();
+}
+
+void Form1::Mn_ConformalMap_Click() {
+  if (!session.Shown()) return;
+  if (!mapWindow) mapWindow = new Form_Map(session, this);
+  mapWindow->show();
+  mapWindow->ShowPass();
+  mapWindow->raise();
+  mapWindow->activateWindow();
 }
 
 void Form1::Mn_CopyPicture_Click() {

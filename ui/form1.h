@@ -24,6 +24,7 @@ namespace fluvenna {
 class Form_About;
 class Form_Field;
 class Form_Lift;
+class Form_Map;
 class Form_Pressure;
 class PlotPicture;
 
@@ -32,7 +33,7 @@ class PlotPicture;
 // under the plots. It owns the profile table, the angle of attack `Alfa` and
 // the point arrays for its whole life; every pass reads the eight texts anew.
 // A right-click on either plot opens the plot menu: the surface pressure,
-// the flow field and the lift curve of the pass shown, each in a window of
+// the flow field, the lift curve and the conformal map of the pass shown, each in a window of
 // its own, the plot's picture to the clipboard or a file, and every point of
 // the pass as CSV.
 class Form1 : public QMainWindow {
@@ -71,6 +72,7 @@ class Form1 : public QMainWindow {
   void Mn_SurfacePressure_Click();
   void Mn_FlowField_Click();
   void Mn_LiftCurve_Click();
+  void Mn_ConformalMap_Click();
   void Mn_CopyPicture_Click();
   void Mn_SavePicture_Click();
   void Mn_SaveCsv_Click();
@@ -136,6 +138,7 @@ class Form1 : public QMainWindow {
   QAction* Mn_SurfacePressure;
   QAction* Mn_FlowField;
   QAction* Mn_LiftCurve;
+  QAction* Mn_ConformalMap;
   QAction* Mn_CopyPicture;
   QAction* Mn_SavePicture;
   QAction* Mn_SaveCsv;
@@ -143,6 +146,7 @@ class Form1 : public QMainWindow {
   QPointer<Form_Pressure> pressureWindow;
   QPointer<Form_Field> fieldWindow;
   QPointer<Form_Lift> liftWindow;
+  QPointer<Form_Map> mapWindow;
 };
 
 }  // namespace fluvenna

@@ -9,6 +9,7 @@
 #include <string>
 #include <variant>
 
+#include "plot/map_picture.h"
 #include "plot/particles_picture.h"
 #include "web/page_session.h"
 
@@ -105,7 +106,17 @@ EMSCRIPTEN_BINDINGS(fluvenna) {
       .function("motionTime", &PageSession::MotionTime)
       .function("restartMotion", &PageSession::RestartMotion)
       .function("drawMotion", &PageSession::DrawMotion)
-      .function("passCount", &PageSession::Passes);
+      .function("passCount", &PageSession::Passes)
+      .function("drawMap", &PageSession::DrawMap)
+      .function("drawMorph", &PageSession::DrawMorph)
+      .function("setMorphPosition", &PageSession::SetMorphPosition)
+      .function("morphPosition", &PageSession::MorphPosition)
+      .function("morphText", &PageSession::MorphText)
+      .function("advanceMorph", &PageSession::AdvanceMorph)
+      .function("playMorph", &PageSession::PlayMorph)
+      .function("mapPointerAt", &PageSession::MapPointerAt)
+      .function("clearMapPointer", &PageSession::ClearMapPointer)
+      .function("mapText", &PageSession::MapText);
 
   function("barText", &fluvenna::BarText);
   function("barPositionOf", &fluvenna::BarPositionOf);
@@ -119,4 +130,5 @@ EMSCRIPTEN_BINDINGS(fluvenna) {
   constant("shortestReleaseInterval", fluvenna::kShortestReleaseInterval);
   constant("longestReleaseInterval", fluvenna::kLongestReleaseInterval);
   constant("releaseIntervalStep", fluvenna::kReleaseIntervalStep);
+  constant("morphSteps", fluvenna::kMorphSteps);
 }

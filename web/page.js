@@ -387,6 +387,125 @@
     probePoint(keyProbe.x, keyProbe.y);
   }
 
+  // --- The conformal map ----------------------------------------------------
+
+  // The circle plane, the morph at the slider's t and the airfoil plane, drawn
+  // by the module (its pictures 7 to 9) while the section is open. The
+  // pointer over any of them rings its point in all three; Play runs the
+  // morph on the module's clock while the section is open and the page seen.
+  const MAP_FIRST = 7;
+  const mapCanvases = ["Picture_MapCircle", "Picture_MapMorph", "Picture_MapAirfoil"].map(byId);
+  const mapDetails = byId("Map_Details");
+  const morphSlider = byId("Slider_Morph");
+  const morphLabel = byId("Label_Morph");
+  const morphButton = byId("Button_PlayMorph");
+  const mapPointerLine = byId("Label_MapPointer");
+  const MORPH_PLAY = "fluvenna::Form_Map|Play";
+  const MORPH_PAUSE = "fluvenna::Form_Map|Pause";
+  const morph = { playing: false, request: 0, last: null, frames: 0 };
+  let mapShown = mapCanvases.map(() => ({ segments: new Float32Array(0), marks: [] }));
+
+  function mapSize() {
+    return [core.plotWidth, core.plotHeight];
+  }
+
+  function showMorph() {
+    morphSlider.value = String(session.morphPosition());
+    morphLabel.textContent = session.morphText();
+    document.body.dataset.morph = morphLabel.textContent;
+  }
+
+  function paintMap() {
+    if (!core) return;
+    mapCanvases.forEach((canvas, i) => paint(canvas, mapShown[i], mapSize()));
+  }
+
+  // All three pictures of the drawn pass, when the section is open.
+  function drawMap() {
+    if (!session || !mapDetails.open) return;
+    if (session.drawMap()) {
+      mapShown = mapCanvases.map((canvas, i) => take(MAP_FIRST + i));
+      byId("Label_Critical").textContent = session.mapText();
+    }
+    paintMap();
+    showMorph();
+  }
+
+  // The middle picture alone: t moved.
+  function drawMorph() {
+    if (session.drawMorph()) {
+      mapShown[1] = take(MAP_FIRST + 1);
+      paint(mapCanvases[1], mapShown[1], mapSize());
+    }
+    showMorph();
+  }
+
+  function morphFrame(now) {
+    morph.request = 0;
+    let running = true;
+    if (morph.last !== null) running = session.advanceMorph(now - morph.last);
+    morph.last = now;
+    drawMorph();
+    morph.frames += 1;
+    document.body.dataset.morphFrames = String(morph.frames);
+    if (!running) playMorph(false);
+    else keepMorph();
+  }
+
+  function keepMorph() {
+    const run = morph.playing && !document.hidden && mapDetails.open;
+    if (run && !morph.request) {
+      morph.request = requestAnimationFrame(morphFrame);
+    } else if (!run) {
+      if (morph.request) cancelAnimationFrame(morph.request);
+      morph.request = 0;
+      morph.last = null;
+    }
+    document.body.dataset.morphPlay = run ? "running" : morph.playing ? "held" : "paused";
+  }
+
+  function playMorph(on) {
+    morph.playing = on;
+    if (on) session.playMorph();
+    morphButton.dataset.i18n = on ? MORPH_PAUSE : MORPH_PLAY;
+    morphButton.textContent = text(morphButton.dataset.i18n);
+    morph.last = null;
+    keepMorph();
+  }
+
+  function pointMap(event, panel) {
+    if (!session || passes === 0) return;
+    const canvas = mapCanvases[panel];
+    const line = session.mapPointerAt(panel, event.offsetX, event.offsetY,
+                                      canvas.clientWidth, canvas.clientHeight);
+    mapPointerLine.textContent = line || text(mapPointerLine.dataset.i18n);
+    drawMap();
+  }
+
+  function wireMap() {
+    mapDetails.addEventListener("toggle", () => {
+      drawMap();
+      keepMorph();
+    });
+    morphSlider.addEventListener("input", () => {
+      session.setMorphPosition(Number(morphSlider.value));
+      drawMorph();
+    });
+    morphButton.addEventListener("click", () => playMorph(!morph.playing));
+    mapCanvases.forEach((canvas, panel) => {
+      canvas.addEventListener("pointermove", (event) => pointMap(event, panel));
+      canvas.addEventListener("pointerdown", (event) => pointMap(event, panel));
+      canvas.addEventListener("pointerleave", () => {
+        session.clearMapPointer();
+        mapPointerLine.textContent = text(mapPointerLine.dataset.i18n);
+        drawMap();
+      });
+    });
+    document.addEventListener("visibilitychange", keepMorph);
+    window.addEventListener("resize", paintMap);
+    mapCanvases.forEach((canvas) => clearPicture(canvas, mapSize()));
+  }
+
   // --- The pass -----------------------------------------------------------
 
   function readTexts() {
@@ -454,6 +573,10 @@
       for (const button of document.querySelectorAll(".save button")) button.disabled = false;
       playButton.disabled = false;
       motion.last = null; // the new curves' time 0 starts with the next frame
+      morphSlider.disabled = false;
+      morphButton.disabled = false;
+      mapPointerLine.textContent = text(mapPointerLine.dataset.i18n); // the pointer is let go
+      drawMap();
     }
     status.textContent = [session.statusText(), pendingNote].filter(Boolean).join(" ");
     status.classList.toggle("failed", session.statusFailed());
@@ -811,6 +934,7 @@
     sizes = pictures.map((canvas, i) => (i === FIELD ? [core.fieldPictureWidth(core.plotHeight), core.plotHeight]
                                                     : [core.plotWidth, core.plotHeight]));
     wireMotion();
+    wireMap();
     // The plots at once; the pictures further down, still empty, when they
     // come into view (or with the first pass).
     pictures.forEach((canvas, i) => (i < 2 ? paint(canvas, shown[i], sizes[i]) : paintWhenSeen.observe(canvas)));

@@ -8,6 +8,7 @@
 
 #include "flow/leading_number.h"
 #include "plot/field_picture.h"
+#include "plot/map_picture.h"
 #include "plot/particles_picture.h"
 #include "report/catalogue.h"
 #include "report/field_text.h"
@@ -37,7 +38,60 @@ bool PageSession::Pass(const ParameterTexts& texts) {
   if (session_.PressureDrawn()) drawn3_ = picture3_.Picture();
   if (session_.DrawLift(lift_)) drawnLift_ = lift_.Picture();
   motionTime_ = 0.0;
+  mapPointer_.reset();  // the new curves: the pointer's point is found afresh
   return true;
+}
+
+bool PageSession::DrawMap() {
+  for (int panel = 0; panel < 3; ++panel) {
+    CanvasSurface& surface = map_[panel];
+    surface.Resize(CanvasSurface::kWidth, CanvasSurface::kHeight);
+    if (!session_.DrawMap(surface, MapPlane(panel), static_cast<int>(CanvasSurface::kWidth),
+                          static_cast<int>(CanvasSurface::kHeight), mapPointer_)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool PageSession::DrawMorph() {
+  map_[1].Resize(CanvasSurface::kWidth, CanvasSurface::kHeight);
+  return session_.DrawMap(map_[1], morph_, static_cast<int>(CanvasSurface::kWidth),
+                          static_cast<int>(CanvasSurface::kHeight), mapPointer_);
+}
+
+void PageSession::SetMorphPosition(int position) {
+  morph_ = static_cast<double>(std::clamp(position, 0, kMorphSteps)) / kMorphSteps;
+}
+
+int PageSession::MorphPosition() const {
+  return static_cast<int>(std::lround(morph_ * kMorphSteps));
+}
+
+std::string PageSession::MorphText() const {
+  return FixedText(morph_, 3);
+}
+
+bool PageSession::AdvanceMorph(double elapsedMilliseconds) {
+  if (elapsedMilliseconds > 0.0) morph_ += elapsedMilliseconds / (1000.0 * kMorphSeconds);
+  morph_ = std::min(morph_, 1.0);
+  return morph_ < 1.0;
+}
+
+void PageSession::PlayMorph() {
+  if (morph_ >= 1.0) morph_ = 0.0;
+}
+
+std::string PageSession::MapPointerAt(int panel, double px, double py, double width,
+                                      double height) {
+  const auto linked = session_.LinkMapPointer(
+      MapPlane(std::clamp(panel, 0, 2)), CanvasSurface::kWidth, CanvasSurface::kHeight,
+      width > 0.0 ? px * CanvasSurface::kWidth / width : -1.0,
+      height > 0.0 ? py * CanvasSurface::kHeight / height : -1.0);
+  mapPointer_.reset();
+  if (!linked) return std::string();
+  if (!linked->point.inside) mapPointer_ = std::pair{linked->point.zx, linked->point.zy};
+  return linked->line;
 }
 
 double PageSession::AdvanceMotion(double elapsedMilliseconds) {
@@ -88,6 +142,10 @@ const CanvasPicture& PageSession::Drawn(int picture) const {
       return drawnLift_;
     case 6:
       return motion_.Picture();
+    case 7:
+    case 8:
+    case 9:
+      return map_[picture - 7].Picture();
     default:
       return drawn3_;
   }

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "flow/parameters.h"
@@ -72,11 +74,41 @@ class PageSession {
   // then picture 6 is empty.
   bool DrawMotion(double interval, bool timelines, int width, int height);
 
+  // The conformal map of the last drawn pass: the circle plane (picture 7),
+  // zeta_t at the morph t (picture 8) and the airfoil plane (picture 9), each
+  // of the plots' size, with the linked pointer's point ringed when there is
+  // one. Returns false before the first pass. DrawMorph draws picture 8 alone.
+  bool DrawMap();
+  bool DrawMorph();
+
+  // The morph t, 0 to 1: every drawn pass keeps it. Its slider has
+  // kMorphSteps positions; Play moves it by the real time since the last
+  // frame, running 0 to 1 in kMorphSeconds, and stops at 1 (AdvanceMorph
+  // returns whether it still runs). PlayMorph starts it again from 0 when it
+  // stands at 1.
+  void SetMorphPosition(int position);
+  int MorphPosition() const;
+  std::string MorphText() const;
+  bool AdvanceMorph(double elapsedMilliseconds);
+  void PlayMorph();
+
+  // The linked pointer at (px, py) in CSS pixels of map picture `panel`
+  // (0 the circle plane, 1 zeta_t, 2 the airfoil plane) shown width x height
+  // CSS pixels large: its counterpart is ringed in all three from the next
+  // DrawMap on, and the line says where it is (or that it lies inside the
+  // body). "" outside the picture or before the first pass; then, and with
+  // ClearMapPointer, no point is ringed.
+  std::string MapPointerAt(int panel, double px, double py, double width, double height);
+  void ClearMapPointer() { mapPointer_.reset(); }
+  // The line under the map: its critical points.
+  std::string MapText() { return session_.MapText(); }
+
   // The segments of the last drawn pass on Picture1 (picture 1), Picture2
   // (picture 2), the surface-pressure picture (picture 3), the flow-field
   // picture (picture 4, as DrawField drew it last), the lift-curve picture
   // (picture 5) or the particles over the field (picture 6, as DrawMotion
-  // drew them last), CanvasSurface::kFloatsPerSegment floats each.
+  // drew them last), the map's pictures (pictures 7 to 9, as DrawMap drew
+  // them last), CanvasSurface::kFloatsPerSegment floats each.
   const std::vector<float>& Segments(int picture) const;
 
   // The images and texts of the same picture, each with the number of
@@ -120,6 +152,10 @@ class PageSession {
   CanvasSurface picture1_, picture2_, picture3_, field_, lift_, motion_;
   CanvasPicture drawn1_, drawn2_, drawn3_, drawnField_, drawnLift_;  // what the plots show
   double motionTime_ = 0.0;
+  CanvasSurface map_[3];
+  double morph_ = 0.5;
+  std::optional<std::pair<double, double>> mapPointer_;  // circle-plane point
+  double MapPlane(int panel) const { return panel == 0 ? 0.0 : panel == 2 ? 1.0 : morph_; }
   const CanvasPicture& Drawn(int picture) const;
 };
 

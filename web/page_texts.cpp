@@ -12,6 +12,7 @@
 //   fluvenna::Form_Pressure  Surface pressure
 //   fluvenna::Form_Field     Flow field, Colour:, None, the probe's hint
 //   fluvenna::Form_Lift      Lift curve
+//   fluvenna::Form_Map       Conformal map, the morph's slider, Play, the pointer's hint
 //   Pictures                 Cp and q/U0 in the colouring's choice
 // tests/web/page_texts_test.py checks that every name the page uses is in
 // the catalogue with both translations, and that every text here is used.
@@ -89,6 +90,17 @@ const PageText kPageTexts[] = {
      QT_TRANSLATE_NOOP("Page",
                        "lift curve: C_L against the angle of attack, exact red, thin-airfoil "
                        "theory blue, the drawn pass black")},
+    {"Page",
+     QT_TRANSLATE_NOOP("Page",
+                       "circle plane: the polar grid, the body and the streamlines, the critical "
+                       "points marked")},
+    {"Page",
+     QT_TRANSLATE_NOOP("Page",
+                       "the map at the morph t: the grid, the body and the streamlines on their "
+                       "way from the circle to the airfoil")},
+    {"Page",
+     QT_TRANSLATE_NOOP(
+         "Page", "airfoil plane: the grid, the body and the streamlines carried over by the map")},
     // The dialogs.
     {"Page", QT_TRANSLATE_NOOP("Page", "Close")},
     {"Page", QT_TRANSLATE_NOOP("Page", "Free software under GPL-3.0-or-later")},

@@ -588,6 +588,78 @@ class BrowserTest(unittest.TestCase):
         play.click()
         self.assert_clean()
 
+    def map_state(self):
+        """The conformal-map section as the page reports it, and the share of
+        the pointer's green on each of its pictures."""
+        return self.js("""
+          const green = (id) => {
+            const c = document.getElementById(id);
+            const d = c.getContext("2d").getImageData(0, 0, c.width, c.height).data;
+            let n = 0;
+            for (let i = 0; i < d.length; i += 4) n += d[i + 1] > d[i] + 60 && d[i + 1] > d[i + 2] + 60;
+            return n;
+          };
+          const b = document.body.dataset;
+          return {morph: b.morph, state: b.morphPlay, frames: Number(b.morphFrames || 0),
+                  green: ["Picture_MapCircle", "Picture_MapMorph", "Picture_MapAirfoil"].map(green),
+                  line: document.getElementById("Label_MapPointer").textContent,
+                  critical: document.getElementById("Label_Critical").textContent};""")
+
+    def test_conformal_map(self):
+        self.open(self.server.url + README_ADDRESS, passes=1)
+        circle, middle, airfoil = ("Picture_MapCircle", "Picture_MapMorph", "Picture_MapAirfoil")
+        self.assertEqual(self.kinds(middle)["red"], 0, "drawn while the section is closed")
+        self.driver.find_element(By.CSS_SELECTOR, "#Map_Details summary").click()
+        self.wait("the map", lambda: self.kinds(middle)["red"] > 50)
+        for canvas in (circle, middle, airfoil):
+            kinds = self.kinds(canvas)
+            self.assertGreater(kinds["blue"], 50, (canvas, kinds))
+        state = self.map_state()
+        self.assertEqual(state["morph"], "0.500")
+        self.assertTrue(state["critical"].startswith("Critical points z = ±c_J = ±0.24"), state)
+
+        # The slider's ends draw the circle and the airfoil planes exactly.
+        slider = self.driver.find_element(By.ID, "Slider_Morph")
+        slider.send_keys(Keys.HOME)
+        self.assertEqual(self.map_state()["morph"], "0.000")
+        self.assertEqual(self.canvas_pixels(middle), self.canvas_pixels(circle))
+        slider.send_keys(Keys.END)
+        self.assertEqual(self.map_state()["morph"], "1.000")
+        self.assertEqual(self.canvas_pixels(middle), self.canvas_pixels(airfoil))
+
+        # The linked pointer: the circle's centre is inside the body; a point
+        # in the flow is ringed in all three pictures.
+        picture = self.driver.find_element(By.ID, circle)
+        ActionChains(self.driver).move_to_element(picture).perform()  # the plot's origin
+        self.wait("the inside line", lambda: "inside the body" in self.map_state()["line"])
+        self.assertEqual(self.map_state()["green"], [0, 0, 0])
+        ActionChains(self.driver).move_to_element_with_offset(picture, -120, -80).perform()
+        self.wait("the pointer's line", lambda: "stretch |dζ/dz|" in self.map_state()["line"])
+        self.assertTrue(all(g > 4 for g in self.map_state()["green"]), self.map_state())
+
+        # Play runs t from 0 to 1 in about 3 s, holding while the page is hidden.
+        play = self.driver.find_element(By.ID, "Button_PlayMorph")
+        play.click()
+        self.assertEqual(play.text, "Pause")
+        self.wait("frames", lambda: self.map_state()["frames"] >= 5)
+        self.set_hidden(True)
+        held = self.map_state()
+        time.sleep(0.5)
+        self.assertEqual(self.map_state()["state"], "held")
+        self.assertEqual(self.map_state()["morph"], held["morph"])
+        self.set_hidden(False)
+        self.wait("the end of the morph", lambda: self.map_state()["morph"] == "1.000", timeout=8.0)
+        self.wait("Play again", lambda: play.text == "Play")
+        self.assertEqual(self.map_state()["state"], "paused")
+        if os.environ.get("FLUVENNA_SHOTS"):
+            self.driver.set_window_size(1400, 1800)
+            slider.send_keys(Keys.HOME, Keys.PAGE_UP, Keys.PAGE_UP, Keys.PAGE_UP, Keys.PAGE_UP,
+                             Keys.PAGE_UP)
+            ActionChains(self.driver).move_to_element_with_offset(picture, 60, -60).perform()
+            self.driver.find_element(By.ID, "Form_Map").screenshot(
+                os.path.join(os.environ["FLUVENNA_SHOTS"], "page.png"))
+        self.assert_clean()
+
     def test_random_addresses(self):
         rng = random.Random(10)
         keys = ["delta", "gamma", "alpha", "kutta", "dpsi", "nsl", "scale", "dr", "x", "DELTA", "", "nsl "]
