@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/render.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +21,7 @@
 #include "plot/particles_picture.h"
 #include "plot/qt/painter_surface.h"
 #include "plot/qt/pass_picture.h"
+#include "plot/unpainted_surface.h"
 #include "report/field_text.h"
 #include "report/pass_summary.h"
 #include "session/pass_session.h"
@@ -129,18 +129,14 @@ bool WriteFrames(PassSession& session, const RenderOptions& options, FieldColour
         QDir(options.framesDir)
             .filePath(QStringLiteral("fluvenna-%1.png").arg(i + 1, 4, 10, QLatin1Char('0'))),
         nullptr};
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    frame.save(&buffer, "PNG");
-    if (!Open(file, err) || !Commit(file, bytes, err)) return false;
+    if (!Open(file, err) || !Commit(file, PngBytes(frame), err)) return false;
   }
   return true;
 }
 
-}  // namespace
-
-int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
+// The run on a session of its own; `painted` counts the pictures painted.
+int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& out,
+             std::ostream& err, int& painted) {
   std::vector<PictureKind> kinds{kCircle, kAirfoil, kPressure, kLift};
   if (!options.field.isEmpty()) kinds.push_back(kField);
   std::vector<PictureSet> sets;
@@ -172,29 +168,24 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     if (!text->file.path.isEmpty() && !text->toOut && !Open(text->file, err)) return kExitUsage;
   }
 
-  PassSession session;
   const ProfileTableSource tableSource = LoadTable(options.tablePath, session.Table());
   if (tableSource.failure) err << kProgram << "warning: " << *tableSource.failure << '\n';
 
-  // The plots are always painted, written or not, so that a pass fails on
-  // the same surface operations whichever files are asked for; the pictures
-  // of one format are made for each kind the run writes.
-  PassPicture circleImage(PassPicture::Format::kPng, options.size, {});
-  PassPicture airfoilImage(PassPicture::Format::kPng, options.size, {});
-  PassPicture pressureImage(PassPicture::Format::kPng, options.size, {});
+  // Only the pictures of the files asked for are painted. Every plot is also
+  // drawn on a surface that paints nothing but refuses what the painting
+  // ones refuse, so that a pass fails on the same surface operations
+  // whichever files are asked for.
+  UnpaintedSurface unpainted[kPictureKinds];
   FanOutSurface fanOut[kPictureKinds];
-  fanOut[kCircle].Add(circleImage.surface());
-  fanOut[kAirfoil].Add(airfoilImage.surface());
-  fanOut[kPressure].Add(pressureImage.surface());
+  for (int kind = 0; kind < kPictureKinds; ++kind) fanOut[kind].Add(unpainted[kind]);
   const QSize fieldSize = FieldPictureSize(options.size);
   for (PictureSet& set : sets) {
     for (const PictureKind kind : set.kinds) {
-      const bool shared = set.format == PassPicture::Format::kPng && kind <= kPressure;
-      set.pictures.push_back(shared ? nullptr
-                                    : std::make_unique<PassPicture>(
-                                          set.format, kind == kField ? fieldSize : options.size,
-                                          QString::fromLatin1(kPictureTitles[kind])));
-      if (!shared) fanOut[kind].Add(set.pictures.back()->surface());
+      set.pictures.push_back(
+          std::make_unique<PassPicture>(set.format, kind == kField ? fieldSize : options.size,
+                                        QString::fromLatin1(kPictureTitles[kind])));
+      fanOut[kind].Add(set.pictures.back()->surface());
+      ++painted;
     }
   }
 
@@ -220,7 +211,8 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
   if (shown && !shown->lift.ok()) {
     err << kProgram << "note: no lift curve: " << shown->lift.notComputed << '\n';
   }
-  PassSummary summary = SummarisePass(result, session.LastCurves(), pressure);
+  PassSummary summary =
+      SummarisePass(result, session.LastCurves(), pressure, shown ? &shown->profile : nullptr);
   if (result.ok()) {
     const TimeOfFlight& times = *session.Times();
     summary.releaseX = times.releaseX;
@@ -239,25 +231,26 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     return kExitPassError;
   }
 
-  PassPicture* const sharedPng[] = {&circleImage, &airfoilImage, &pressureImage};
   for (PictureSet& set : sets) {
     for (std::size_t i = 0; i < set.kinds.size(); ++i) {
-      PassPicture& picture = set.pictures[i] ? *set.pictures[i] : *sharedPng[set.kinds[i]];
-      if (!Commit(set.files[i], picture.Finish(), err)) return kExitUsage;
+      if (!Commit(set.files[i], set.pictures[i]->Finish(), err)) return kExitUsage;
     }
   }
-  const auto write = [&](TextOutput& text, const std::string& content) {
+  // Each text is made only when its file is asked for: the sampled field
+  // alone is hundreds of thousands of rows.
+  const auto write = [&](TextOutput& text, const auto& content) {
     if (text.file.path.isEmpty()) return true;
     if (text.toOut) {
-      out << content;
+      out << content();
       return true;
     }
-    return Commit(text.file, QByteArray::fromStdString(content), err);
+    return Commit(text.file, QByteArray::fromStdString(content()), err);
   };
-  if (!write(csv, session.Csv()) || !write(cp, session.SurfaceCsv()) ||
-      !write(lift, session.LiftCurveCsv()) ||
-      !write(fieldCsv, session.FieldCsv(fieldSize.width(), fieldSize.height())) ||
-      !write(timesCsv, session.TimesCsv())) {
+  if (!write(csv, [&] { return session.Csv(); }) ||
+      !write(cp, [&] { return session.SurfaceCsv(); }) ||
+      !write(lift, [&] { return session.LiftCurveCsv(); }) ||
+      !write(fieldCsv, [&] { return session.FieldCsv(fieldSize.width(), fieldSize.height()); }) ||
+      !write(timesCsv, [&] { return session.TimesCsv(); })) {
     return kExitUsage;
   }
   if (!options.framesDir.isEmpty() &&
@@ -272,6 +265,16 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     }
   }
   return kExitPassOk;
+}
+
+}  // namespace
+
+int Render(const RenderOptions& options, std::ostream& out, std::ostream& err, RenderWork* work) {
+  PassSession session;
+  int painted = 0;
+  const int status = RenderOn(session, options, out, err, painted);
+  if (work) *work = RenderWork{session.Work(), painted};
+  return status;
 }
 
 }  // namespace fluvenna

@@ -3,6 +3,7 @@
 #include "plot/qt/pass_picture.h"
 
 #include <QFont>
+#include <QImageWriter>
 #include <QRegularExpression>
 
 namespace fluvenna {
@@ -44,10 +45,16 @@ QByteArray PassPicture::Finish() {
         QStringLiteral(R"(<svg width="%1" height="%2")").arg(size_.width()).arg(size_.height()));
     return svg.toUtf8();
   }
+  return PngBytes(image_);
+}
+
+QByteArray PngBytes(const QImage& image) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  if (!image_.save(&buffer, "PNG")) return {};
+  QImageWriter writer(&buffer, "png");
+  writer.setQuality(kPngQuality);
+  if (!writer.write(image)) return {};
   return bytes;
 }
 
