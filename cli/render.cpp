@@ -16,6 +16,7 @@
 
 #include "app/table_search.h"
 #include "cli/fan_out_surface.h"
+#include "flow/blocks_on_cores.h"
 #include "flow/profile_table.h"
 #include "plot/field_picture.h"
 #include "plot/particles_picture.h"
@@ -231,10 +232,28 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
     return kExitPassError;
   }
 
+  // The PNG pictures are encoded on every core, the SVG documents (quick to
+  // finish) on this thread; then the files are written in order.
+  std::vector<std::pair<PassPicture*, OutputFile*>> pictures;
   for (PictureSet& set : sets) {
     for (std::size_t i = 0; i < set.kinds.size(); ++i) {
-      if (!Commit(set.files[i], set.pictures[i]->Finish(), err)) return kExitUsage;
+      pictures.emplace_back(set.pictures[i].get(), &set.files[i]);
     }
+  }
+  std::vector<QByteArray> bytes(pictures.size());
+  const auto finishPng = [&](int first, int last) {
+    for (int i = first; i < last; ++i) {
+      if (pictures[i].first->format() == PassPicture::Format::kPng) {
+        bytes[i] = pictures[i].first->Finish();
+      }
+    }
+  };
+  ForBlocksOnCores(static_cast<int>(pictures.size()), 1, 0, finishPng);
+  for (std::size_t i = 0; i < pictures.size(); ++i) {
+    if (pictures[i].first->format() == PassPicture::Format::kSvg) {
+      bytes[i] = pictures[i].first->Finish();
+    }
+    if (!Commit(*pictures[i].second, bytes[i], err)) return kExitUsage;
   }
   // Each text is made only when its file is asked for: the sampled field
   // alone is hundreds of thousands of rows.

@@ -37,8 +37,10 @@ class PassPicture {
   PassPicture& operator=(const PassPicture&) = delete;
 
   PlotSurface& surface() { return *surface_; }
+  Format format() const { return format_; }
 
   // Ends the painting and returns the picture as the bytes of its file.
+  // Pictures in PNG may be finished on several threads at once, each on one.
   QByteArray Finish();
 
  private:
