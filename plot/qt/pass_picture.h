@@ -14,15 +14,17 @@
 
 namespace fluvenna {
 
-// The quality asked of Qt's PNG writer for the pictures' files. Qt takes it
-// to the zlib level (100 - quality) * 9 / 91, here 1: the fastest level that
-// still compresses, some two to three times faster than the default 6 on
-// the plots, whose files come out about as small. PNG is lossless at every
-// level.
-inline constexpr int kPngQuality = 85;
+// The pictures' PNG files are written by libpng with zlib level 1, the
+// fastest level that still compresses, and without a row filter. The plots
+// are mostly flat background, which deflate packs as tightly without one;
+// Qt's writer (level 6, libpng trying every filter on every row) took three
+// times as long for files a tenth larger. PNG is lossless whatever the level
+// and the filter.
+inline constexpr int kPngZlibLevel = 1;
 
-// The image as the bytes of a PNG file (kPngQuality); empty when it cannot
-// be encoded.
+// The image as the bytes of an 8-bit RGB PNG file (an alpha channel is
+// dropped: the pictures are opaque); empty when it cannot be encoded. May be
+// called on several threads at once.
 QByteArray PngBytes(const QImage& image);
 
 // One plot of a pass, painted into a PNG image or an SVG
