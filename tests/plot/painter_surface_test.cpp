@@ -260,10 +260,10 @@ TEST(PainterSurface, ClipSegmentKeepsThePartInside) {
   }
 }
 
-// The light PNG encoding is lossless: noise (every colour, no run to
-// pack), widths whose RGB rows are no whole number of words, and a painted
-// plot all decode to their very pixels; an image with an alpha channel
-// keeps its (opaque) colours; a null image gives no bytes.
+// The light PNG encoding is lossless: noise (every colour, no run to pack)
+// and widths whose RGB rows are no whole number of words decode to their
+// very pixels (the renderer's plots are held to the window's pixels too); a
+// null image gives no bytes.
 TEST(PassPicture, PngBytesDecodeToTheirPixels) {
   std::vector<QImage> images;
   for (const QSize size : {QSize(300, 200), QSize(7, 3), QSize(1, 1)}) {
@@ -277,12 +277,6 @@ TEST(PassPicture, PngBytesDecodeToTheirPixels) {
     }
     images.push_back(noise);
   }
-  Plot plot;
-  ASSERT_TRUE(plot.surface.Line(-0.9f, -0.5f, 0.9f, 0.6f, kStreamlineColour));
-  ASSERT_TRUE(plot.surface.Text(0.0, 0.0, "Cp", kAxisColour, TextAnchor::kCentre));
-  plot.At(0, 0);  // ends the painting
-  images.push_back(plot.image);
-  images.push_back(plot.image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
   for (const QImage& image : images) {
     const QByteArray bytes = PngBytes(image);
     ASSERT_TRUE(bytes.startsWith("\x89PNG"));
