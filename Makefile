@@ -73,6 +73,7 @@ serve: web
 
 bench: build web
 	@$(BUILD_DIR)/bench/fluvenna-bench
+	@bash bench/render_bench.sh $(BUILD_DIR)/cli/fluvenna-render
 	@node bench/web_pass_bench.js build-web/site
 	@/usr/bin/python3 bench/web_site_bench.py build-web/site
 

@@ -4,9 +4,12 @@
 // pictures (PNG, SVG), a CSV of every point and a summary of the numbers.
 // It needs no display: the pictures are painted into images in memory, on
 // Qt's offscreen platform unless QT_QPA_PLATFORM names another (the labels'
-// font wants a GUI application, not a window).
+// font wants a GUI application, not a window). A run that paints nothing
+// starts no platform at all.
 #include <QGuiApplication>
 #include <iostream>
+#include <memory>
+#include <string_view>
 
 #include "cli/render.h"
 #include "cli/render_options.h"
@@ -25,12 +28,33 @@ void QuietAboutTheRuntimeFolder(QtMsgType type, const QMessageLogContext& contex
   qtHandler(type, context, message);
 }
 
+// Whether the command line may ask for a picture (--png, --svg, --frames),
+// for the help (which lists the GUI's options) or for one of the options Qt's
+// GUI application takes itself (one dash: -platform, -reverse, ...). Only
+// such a run starts the GUI application; for one that prints numbers alone,
+// starting the platform and its font configuration (read in full even to be
+// put away at the end) would be most of its time. An argument is looked at
+// without its meaning: a value that looks like one of them (a file named
+// --png, a negative number) only starts the platform needlessly.
+bool MayPaint(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument(argv[i]);
+    for (const std::string_view paints : {"--png", "--svg", "--frames", "--help"}) {
+      if (argument.starts_with(paints)) return true;
+    }
+    if (argument.size() > 1 && argument[0] == '-' && argument[1] != '-') return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   qtHandler = qInstallMessageHandler(QuietAboutTheRuntimeFolder);
-  QGuiApplication app(argc, argv);
+  const std::unique_ptr<QCoreApplication> app =
+      MayPaint(argc, argv) ? std::make_unique<QGuiApplication>(argc, argv)
+                           : std::make_unique<QCoreApplication>(argc, argv);
   qInstallMessageHandler(qtHandler);
   QCoreApplication::setApplicationName(QStringLiteral("fluvenna-render"));
   QCoreApplication::setApplicationVersion(QStringLiteral(FLUVENNA_VERSION));

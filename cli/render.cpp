@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/render.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,11 +16,13 @@
 
 #include "app/table_search.h"
 #include "cli/fan_out_surface.h"
+#include "flow/blocks_on_cores.h"
 #include "flow/profile_table.h"
 #include "plot/field_picture.h"
 #include "plot/particles_picture.h"
 #include "plot/qt/painter_surface.h"
 #include "plot/qt/pass_picture.h"
+#include "plot/unpainted_surface.h"
 #include "report/field_text.h"
 #include "report/pass_summary.h"
 #include "session/pass_session.h"
@@ -130,11 +131,7 @@ bool WriteFrames(PassSession& session, const RenderOptions& options, FieldColour
         QDir(options.framesDir)
             .filePath(QStringLiteral("fluvenna-%1.png").arg(i + 1, 4, 10, QLatin1Char('0'))),
         nullptr};
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    frame.save(&buffer, "PNG");
-    if (!Open(file, err) || !Commit(file, bytes, err)) return false;
+    if (!Open(file, err) || !Commit(file, PngBytes(frame), err)) return false;
   }
   return true;
 }
@@ -147,9 +144,9 @@ void ApplyViscousOptions(const RenderOptions& options, PassSession& session) {
   if (options.nCrit) session.SetNCrit(*options.nCrit);
 }
 
-}  // namespace
-
-int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
+// The run on a session of its own; `painted` counts the pictures painted.
+int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& out,
+             std::ostream& err, int& painted) {
   std::vector<PictureKind> kinds{kCircle, kAirfoil, kPressure, kLift};
   if (!options.field.isEmpty()) kinds.push_back(kField);
   if (options.map) kinds.push_back(kMap);
@@ -185,30 +182,25 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     if (!text->file.path.isEmpty() && !text->toOut && !Open(text->file, err)) return kExitUsage;
   }
 
-  PassSession session;
   const ProfileTableSource tableSource = LoadTable(options.tablePath, session.Table());
   if (tableSource.failure) err << kProgram << "warning: " << *tableSource.failure << '\n';
   ApplyViscousOptions(options, session);
 
-  // The plots are always painted, written or not, so that a pass fails on
-  // the same surface operations whichever files are asked for; the pictures
-  // of one format are made for each kind the run writes.
-  PassPicture circleImage(PassPicture::Format::kPng, options.size, {});
-  PassPicture airfoilImage(PassPicture::Format::kPng, options.size, {});
-  PassPicture pressureImage(PassPicture::Format::kPng, options.size, {});
+  // Only the pictures of the files asked for are painted. Every plot is also
+  // drawn on a surface that paints nothing but refuses what the painting
+  // ones refuse, so that a pass fails on the same surface operations
+  // whichever files are asked for.
+  UnpaintedSurface unpainted[kPictureKinds];
   FanOutSurface fanOut[kPictureKinds];
-  fanOut[kCircle].Add(circleImage.surface());
-  fanOut[kAirfoil].Add(airfoilImage.surface());
-  fanOut[kPressure].Add(pressureImage.surface());
+  for (int kind = 0; kind < kPictureKinds; ++kind) fanOut[kind].Add(unpainted[kind]);
   const QSize fieldSize = FieldPictureSize(options.size);
   for (PictureSet& set : sets) {
     for (const PictureKind kind : set.kinds) {
-      const bool shared = set.format == PassPicture::Format::kPng && kind <= kPressure;
-      set.pictures.push_back(shared ? nullptr
-                                    : std::make_unique<PassPicture>(
-                                          set.format, kind == kField ? fieldSize : options.size,
-                                          QString::fromLatin1(kPictureTitles[kind])));
-      if (!shared) fanOut[kind].Add(set.pictures.back()->surface());
+      set.pictures.push_back(
+          std::make_unique<PassPicture>(set.format, kind == kField ? fieldSize : options.size,
+                                        QString::fromLatin1(kPictureTitles[kind])));
+      fanOut[kind].Add(set.pictures.back()->surface());
+      ++painted;
     }
   }
 
@@ -237,7 +229,8 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
   if (shown && !shown->lift.ok()) {
     err << kProgram << "note: no lift curve: " << shown->lift.notComputed << '\n';
   }
-  PassSummary summary = SummarisePass(result, session.LastCurves(), pressure);
+  PassSummary summary =
+      SummarisePass(result, session.LastCurves(), pressure, shown ? &shown->profile : nullptr);
   if (result.ok()) {
     const TimeOfFlight& times = *session.Times();
     summary.releaseX = times.releaseX;
@@ -261,28 +254,46 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     return kExitPassError;
   }
 
-  PassPicture* const sharedPng[] = {&circleImage, &airfoilImage, &pressureImage};
+  // The PNG pictures are encoded on every core, the SVG documents (quick to
+  // finish) on this thread; then the files are written in order.
+  std::vector<std::pair<PassPicture*, OutputFile*>> pictures;
   for (PictureSet& set : sets) {
     for (std::size_t i = 0; i < set.kinds.size(); ++i) {
-      PassPicture& picture = set.pictures[i] ? *set.pictures[i] : *sharedPng[set.kinds[i]];
-      if (!Commit(set.files[i], picture.Finish(), err)) return kExitUsage;
+      pictures.emplace_back(set.pictures[i].get(), &set.files[i]);
     }
   }
-  const auto write = [&](TextOutput& text, const std::string& content) {
+  std::vector<QByteArray> bytes(pictures.size());
+  const auto finishPng = [&](int first, int last) {
+    for (int i = first; i < last; ++i) {
+      if (pictures[i].first->format() == PassPicture::Format::kPng) {
+        bytes[i] = pictures[i].first->Finish();
+      }
+    }
+  };
+  ForBlocksOnCores(static_cast<int>(pictures.size()), 1, 0, finishPng);
+  for (std::size_t i = 0; i < pictures.size(); ++i) {
+    if (pictures[i].first->format() == PassPicture::Format::kSvg) {
+      bytes[i] = pictures[i].first->Finish();
+    }
+    if (!Commit(*pictures[i].second, bytes[i], err)) return kExitUsage;
+  }
+  // Each text is made only when its file is asked for: the sampled field
+  // alone is hundreds of thousands of rows.
+  const auto write = [&](TextOutput& text, const auto& content) {
     if (text.file.path.isEmpty()) return true;
     if (text.toOut) {
-      out << content;
+      out << content();
       return true;
     }
-    return Commit(text.file, QByteArray::fromStdString(content), err);
+    return Commit(text.file, QByteArray::fromStdString(content()), err);
   };
-  if (!write(csv, session.Csv()) || !write(cp, session.SurfaceCsv()) ||
-      !write(lift, session.LiftCurveCsv()) ||
-      !write(fieldCsv, session.FieldCsv(fieldSize.width(), fieldSize.height())) ||
-      !write(timesCsv, session.TimesCsv()) ||
-      (!boundaryLayerCsv.file.path.isEmpty() &&
-       !write(boundaryLayerCsv, session.BoundaryLayerCsv())) ||
-      (!polarCsv.file.path.isEmpty() && !write(polarCsv, session.PolarCsv()))) {
+  if (!write(csv, [&] { return session.Csv(); }) ||
+      !write(cp, [&] { return session.SurfaceCsv(); }) ||
+      !write(lift, [&] { return session.LiftCurveCsv(); }) ||
+      !write(fieldCsv, [&] { return session.FieldCsv(fieldSize.width(), fieldSize.height()); }) ||
+      !write(timesCsv, [&] { return session.TimesCsv(); }) ||
+      !write(boundaryLayerCsv, [&] { return session.BoundaryLayerCsv(); }) ||
+      !write(polarCsv, [&] { return session.PolarCsv(); })) {
     return kExitUsage;
   }
   if (!options.framesDir.isEmpty() &&
@@ -297,6 +308,16 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     }
   }
   return kExitPassOk;
+}
+
+}  // namespace
+
+int Render(const RenderOptions& options, std::ostream& out, std::ostream& err, RenderWork* work) {
+  PassSession session;
+  int painted = 0;
+  const int status = RenderOn(session, options, out, err, painted);
+  if (work) *work = RenderWork{session.Work(), painted};
+  return status;
 }
 
 }  // namespace fluvenna

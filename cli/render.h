@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/render_options.h"
+#include "session/pass_session.h"
 
 namespace fluvenna {
 
@@ -13,10 +14,19 @@ inline constexpr int kExitPassOk = 0;
 inline constexpr int kExitPassError = 1;  // the pass ended with an error: no file is written
 inline constexpr int kExitUsage = 2;      // a bad command line or a file that cannot be written
 
+// What one run did that costs: the work of its pass session, and the
+// pictures it painted (into images or SVG documents).
+struct RenderWork {
+  SessionWork session;
+  int picturesPainted = 0;
+};
+
 // Runs one pass with the options and writes what they ask for: the pictures,
 // the CSV, and the summary on `out` (on `err` when the CSV goes to `out`).
 // The table warning, the notes and errors of the pass and every failure go
-// to `err` as single lines. Returns the exit status.
-int Render(const RenderOptions& options, std::ostream& out, std::ostream& err);
+// to `err` as single lines. Returns the exit status. When `work` is given,
+// it gets what the run did.
+int Render(const RenderOptions& options, std::ostream& out, std::ostream& err,
+           RenderWork* work = nullptr);
 
 }  // namespace fluvenna

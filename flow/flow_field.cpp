@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 
+#include "flow/blocks_on_cores.h"
 #include "flow/mapping.h"
 
 namespace fluvenna {
@@ -241,48 +242,58 @@ std::pair<double, double> PixelCentre(const PixelGrid& grid, int i, int j) {
 }
 
 void SampleField(const FlowFieldModel& model, FieldPlane plane, FieldQuantity quantity,
-                 const PixelGrid& grid, std::vector<double>& values) {
+                 const PixelGrid& grid, std::vector<double>& values, int threads) {
   if (grid.width <= 0 || grid.height <= 0) {
     values.clear();
     return;
   }
-  values.resize(static_cast<std::size_t>(grid.width) * static_cast<std::size_t>(grid.height));
+  const std::size_t width = static_cast<std::size_t>(grid.width);
+  values.resize(width * static_cast<std::size_t>(grid.height));
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double dx = (grid.right - grid.left) / grid.width;
   const double dy = (grid.bottom - grid.top) / grid.height;
   const double U0 = model.U0();
-  double* out = values.data();
-  // The larger roots of a row are made first, in a loop without branches,
-  // then used by the same location as the probe's.
   const bool airfoil = plane == FieldPlane::kAirfoil;
-  std::vector<double> roots(airfoil ? 2 * static_cast<std::size_t>(grid.width) : 0);
-  for (int j = 0; j < grid.height; ++j) {
-    const double y = grid.top + (j + 0.5) * dy;
-    if (airfoil) {
-      for (int i = 0; i < grid.width; ++i) {
-        const double x = grid.left + (i + 0.5) * dx;
-        LargerRoot(x, y, model.cJ_, roots[2 * i], roots[2 * i + 1]);
+  // A block of rows writes only its own rows of `values`, and has its own
+  // larger roots: the larger roots of a row are made first, in a loop
+  // without branches, then used by the same location as the probe's.
+  // Everything the loops read is copied in, so that no store into the
+  // values can be taken to change it.
+  const auto sampleRows = [&model, plane, quantity, grid, dx, dy, U0, nan, airfoil, width,
+                           values = values.data()](int firstRow, int lastRow) {
+    const int columns = grid.width;
+    const double left = grid.left, top = grid.top, cJ = model.cJ_;
+    std::vector<double> roots(airfoil ? 2 * width : 0);
+    double* out = values + static_cast<std::size_t>(firstRow) * width;
+    for (int j = firstRow; j < lastRow; ++j) {
+      const double y = top + (j + 0.5) * dy;
+      if (airfoil) {
+        for (int i = 0; i < columns; ++i) {
+          const double x = left + (i + 0.5) * dx;
+          LargerRoot(x, y, cJ, roots[2 * i], roots[2 * i + 1]);
+        }
+      }
+      for (int i = 0; i < columns; ++i) {
+        const double x = left + (i + 0.5) * dx;
+        double zx = 0.0, zy = 0.0;
+        const FieldState state = airfoil ? model.LocateInline(plane, x, y, zx, zy, &roots[2 * i])
+                                         : model.LocateInline(plane, x, y, zx, zy, nullptr);
+        double value = nan;
+        if (state == FieldState::kFlow || state == FieldState::kOnBody) {
+          const double q2 = model.SpeedSquaredInline(plane, zx, zy);
+          if (std::isfinite(q2)) value = FieldValue(quantity, q2, U0);
+        }
+        *out++ = value;
       }
     }
-    for (int i = 0; i < grid.width; ++i) {
-      const double x = grid.left + (i + 0.5) * dx;
-      double zx = 0.0, zy = 0.0;
-      const FieldState state = airfoil ? model.LocateInline(plane, x, y, zx, zy, &roots[2 * i])
-                                       : model.LocateInline(plane, x, y, zx, zy, nullptr);
-      double value = nan;
-      if (state == FieldState::kFlow || state == FieldState::kOnBody) {
-        const double q2 = model.SpeedSquaredInline(plane, zx, zy);
-        if (std::isfinite(q2)) value = FieldValue(quantity, q2, U0);
-      }
-      *out++ = value;
-    }
-  }
+  };
+  ForBlocksOnCores(grid.height, kSampleRowBlock, threads, sampleRows);
 }
 
 std::vector<double> SampleField(const FlowFieldModel& model, FieldPlane plane,
-                                FieldQuantity quantity, const PixelGrid& grid) {
+                                FieldQuantity quantity, const PixelGrid& grid, int threads) {
   std::vector<double> values;
-  SampleField(model, plane, quantity, grid, values);
+  SampleField(model, plane, quantity, grid, values, threads);
   return values;
 }
 

@@ -149,7 +149,7 @@ class FlowFieldModel {
 
  private:
   friend void SampleField(const FlowFieldModel&, FieldPlane, FieldQuantity, const PixelGrid&,
-                          std::vector<double>&);
+                          std::vector<double>&, int);
   using Complex = std::complex<double>;
   Complex Velocity(FieldPlane plane, Complex z) const;  // u + i v
   // Locate; in the airfoil plane `root`, when given, is the larger root
@@ -195,11 +195,17 @@ std::pair<double, double> PixelCentre(const PixelGrid& grid, int i, int j);
 // values[j * width + i]. Points in the flow and on the body get Cp or the
 // speed q (the same numbers as At gives there); points inside the body and
 // singular points get NaN. A grid without pixels gives no values.
+//
+// The rows are sampled in blocks of kSampleRowBlock on `threads` threads (0:
+// one per core; one under WebAssembly), as ForBlocksOnCores hands them out;
+// each pixel is worked out by the same operations on any thread, so the
+// values are the same bit for bit whatever the threads.
+inline constexpr int kSampleRowBlock = 8;
 std::vector<double> SampleField(const FlowFieldModel& model, FieldPlane plane,
-                                FieldQuantity quantity, const PixelGrid& grid);
+                                FieldQuantity quantity, const PixelGrid& grid, int threads = 0);
 
 // The same, reusing `values` (resized to width * height).
 void SampleField(const FlowFieldModel& model, FieldPlane plane, FieldQuantity quantity,
-                 const PixelGrid& grid, std::vector<double>& values);
+                 const PixelGrid& grid, std::vector<double>& values, int threads = 0);
 
 }  // namespace fluvenna

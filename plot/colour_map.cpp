@@ -6,6 +6,8 @@
 #include <array>
 #include <cmath>
 
+#include "flow/blocks_on_cores.h"
+
 namespace fluvenna {
 namespace {
 
@@ -122,7 +124,7 @@ Colour FieldColour(FieldQuantity quantity, double value) {
 }
 
 void ColourField(const std::vector<double>& values, int width, int height, FieldQuantity quantity,
-                 RgbaImage& image) {
+                 RgbaImage& image, int threads) {
   if (width <= 0 || height <= 0 ||
       values.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
     image.width = image.height = 0;
@@ -132,27 +134,34 @@ void ColourField(const std::vector<double>& values, int width, int height, Field
   image.width = width;
   image.height = height;
   image.pixels.resize(values.size() * 4);
-  std::uint8_t* out = image.pixels.data();
   const bool cp = quantity == FieldQuantity::kCp;
   const Table& table = cp ? CpTable() : SpeedTable();
-  for (const double value : values) {
-    if (std::isnan(value)) {
-      out[0] = out[1] = out[2] = out[3] = 0;
-    } else {
-      const Colour c = table[cp ? CpStep(value) : SpeedStep(value)];
-      out[0] = static_cast<std::uint8_t>(RedOf(c));
-      out[1] = static_cast<std::uint8_t>(GreenOf(c));
-      out[2] = static_cast<std::uint8_t>(BlueOf(c));
-      out[3] = 255;
+  // A block of rows writes only its own pixels.
+  const auto colourRows = [cp, &table, width, in = values.data(), pixels = image.pixels.data()](
+                              int firstRow, int lastRow) {
+    const std::size_t first = static_cast<std::size_t>(firstRow) * static_cast<std::size_t>(width);
+    const std::size_t last = static_cast<std::size_t>(lastRow) * static_cast<std::size_t>(width);
+    std::uint8_t* out = pixels + 4 * first;
+    for (std::size_t k = first; k < last; ++k, out += 4) {
+      const double value = in[k];
+      if (std::isnan(value)) {
+        out[0] = out[1] = out[2] = out[3] = 0;
+      } else {
+        const Colour c = table[cp ? CpStep(value) : SpeedStep(value)];
+        out[0] = static_cast<std::uint8_t>(RedOf(c));
+        out[1] = static_cast<std::uint8_t>(GreenOf(c));
+        out[2] = static_cast<std::uint8_t>(BlueOf(c));
+        out[3] = 255;
+      }
     }
-    out += 4;
-  }
+  };
+  ForBlocksOnCores(height, kSampleRowBlock, threads, colourRows);
 }
 
 RgbaImage ColourField(const std::vector<double>& values, int width, int height,
-                      FieldQuantity quantity) {
+                      FieldQuantity quantity, int threads) {
   RgbaImage image;
-  ColourField(values, width, height, quantity, image);
+  ColourField(values, width, height, quantity, image, threads);
   return image;
 }
 

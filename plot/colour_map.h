@@ -44,12 +44,14 @@ Colour FieldColour(FieldQuantity quantity, double value);
 // from the top, NaN where the point is not in the flow): each value's
 // FieldColour, opaque; NaN is transparent black (alpha 0). Speeds are
 // taken as q / U0 with U0 = 1, as every pass has it. Requires
-// values.size() == width * height; otherwise gives an empty image.
+// values.size() == width * height; otherwise gives an empty image. The rows
+// are coloured in blocks of kSampleRowBlock on `threads` threads (0: one per
+// core; see ForBlocksOnCores), each pixel alike on any thread.
 RgbaImage ColourField(const std::vector<double>& values, int width, int height,
-                      FieldQuantity quantity);
+                      FieldQuantity quantity, int threads = 0);
 
 // The same into `image`, reusing its bytes from frame to frame.
 void ColourField(const std::vector<double>& values, int width, int height, FieldQuantity quantity,
-                 RgbaImage& image);
+                 RgbaImage& image, int threads = 0);
 
 }  // namespace fluvenna

@@ -70,7 +70,7 @@ void WriteJson(const Json& value, std::string& out) {
 }  // namespace
 
 PassSummary SummarisePass(const PassResult& result, const PassCurves& curves,
-                          const SurfacePressure* pressure) {
+                          const SurfacePressure* pressure, const ProfileMeasure* measured) {
   const FlowParameters& p = result.params;
   const CircleModel& c = result.circle;
   PassSummary s;
@@ -90,7 +90,9 @@ PassSummary SummarisePass(const PassResult& result, const PassCurves& curves,
     s.Beta = IfFinite(c.Beta);
     s.Circ = IfFinite(c.Circ);
     s.Gm = IfFinite(c.Gm);
-    const ProfileMeasure profile = MeasureProfile(*s.Eps, *s.Mu);
+    std::optional<ProfileMeasure> own;
+    const ProfileMeasure& profile =
+        measured ? *measured : own.emplace(MeasureProfile(*s.Eps, *s.Mu));
     const double chord = profile.chord;
     if (std::isfinite(chord) && chord > 0.0) s.chord = chord;
     std::optional<SurfacePressure> computed;

@@ -9,6 +9,7 @@
 #include "flow/atmosphere.h"
 #include "flow/boundary_layer.h"
 #include "flow/pass.h"
+#include "flow/profile_geometry.h"
 #include "flow/surface_pressure.h"
 #include "flow/time_of_flight.h"
 #include "report/pass_curves.h"
@@ -70,9 +71,12 @@ struct PassSummary {
 
 // `pressure` is the surface pressure of the pass when the caller has it;
 // without it the summary computes it (only for a pass without error whose
-// chord was measured).
+// chord was measured). `profile`, when given, is MeasureProfile of the pass's
+// Eps and Mu, as the caller has it already; without it the summary measures
+// the profile itself.
 PassSummary SummarisePass(const PassResult& result, const PassCurves& curves,
-                          const SurfacePressure* pressure = nullptr);
+                          const SurfacePressure* pressure = nullptr,
+                          const ProfileMeasure* profile = nullptr);
 
 // Adds the boundary layer of the pass to `summary`; `wing` and the pass's
 // `CL` give the forces per span when there is a wing.

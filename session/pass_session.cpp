@@ -108,6 +108,12 @@ bool PassSession::DrawField(PlotSurface& surface, FieldColouring colouring, int 
   if (!shown_) return false;
   const FieldScene scene{&shown_->field, &shown_->curves.airfoil(), shown_->result.params.Olcek,
                          shown_->result.params.XMax};
+  if (colouring != FieldColouring::kNone) {
+    const PixelGrid grid = FieldPixelGrid(FieldPictureFrame(shown_->result.params.Olcek),
+                                          static_cast<int>(std::lround(width * density)),
+                                          static_cast<int>(std::lround(height * density)));
+    work_.fieldPoints += static_cast<long long>(grid.width) * grid.height;
+  }
   return DrawFieldPicture(surface, scene, colouring, width, height, fieldBuffers_,
                           FieldLabelsIn(language_), density);
 }
@@ -132,6 +138,7 @@ std::string PassSession::FieldCsv(int width, int height) const {
   if (!shown_) return out.str();
   const PixelGrid grid =
       FieldPixelGrid(FieldPictureFrame(shown_->result.params.Olcek), width, height);
+  work_.fieldPoints += static_cast<long long>(grid.width) * grid.height;
   for (int j = 0; j < grid.height; ++j) {
     for (int i = 0; i < grid.width; ++i) {
       const auto [x, y] = PixelCentre(grid, i, j);
@@ -143,8 +150,10 @@ std::string PassSession::FieldCsv(int width, int height) const {
 
 const TimeOfFlight* PassSession::Times() {
   if (!shown_) return nullptr;
-  if (!times_)
+  if (!times_) {
     times_ = TimeOfFlightOf(shown_->result.params, shown_->result.circle, shown_->curves);
+    ++work_.timesOfFlight;
+  }
   return &*times_;
 }
 

@@ -38,6 +38,13 @@ struct ShownPass {
   FlowFieldModel field;  // the flow at any point
 };
 
+// The costly work a session has done since it began, counted so that the
+// front ends' tests can hold them to computing only what they are asked for.
+struct SessionWork {
+  long long fieldPoints = 0;  // points of the flow field sampled (DrawField, FieldCsv)
+  int timesOfFlight = 0;      // times of flight worked out (Times)
+};
+
 // One front end's run of passes, without Qt: the window, the renderer and the
 // page each hold one, hand it the eight texts and the surfaces to draw on,
 // and show what it returns. It owns the profile table and the point arrays
@@ -75,6 +82,8 @@ class PassSession {
   const StatusLine& Status() const { return status_; }
   // How many passes have run since the session began.
   int Passes() const { return passes_; }
+  // The costly work done since the session began.
+  const SessionWork& Work() const { return work_; }
 
   // The last pass drawn whole, or nullptr before the first.
   const ShownPass* Shown() const { return shown_ ? &*shown_ : nullptr; }
@@ -216,6 +225,7 @@ class PassSession {
   BoundaryLayerOptions ViscousOptions() const;
   void ForgetViscous();
   std::optional<ConformalMorph> morph_;  // of the shown pass, once asked for
+  mutable SessionWork work_;  // counted by the const questions too
 };
 
 }  // namespace fluvenna

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot/qt/pass_picture.h"
 
+#include <png.h>
 #include <QFont>
 #include <QRegularExpression>
 
@@ -44,10 +45,50 @@ QByteArray PassPicture::Finish() {
         QStringLiteral(R"(<svg width="%1" height="%2")").arg(size_.width()).arg(size_.height()));
     return svg.toUtf8();
   }
+  return PngBytes(image_);
+}
+
+namespace {
+
+void AppendToBytes(png_structp png, png_bytep data, png_size_t length) {
+  static_cast<QByteArray*>(png_get_io_ptr(png))
+      ->append(reinterpret_cast<const char*>(data), static_cast<qsizetype>(length));
+}
+
+void NothingToFlush(png_structp) {}
+
+// Writes the rows of `rgb` (QImage::Format_RGB888) into `bytes`; false when
+// libpng reports an error. Nothing with a destructor is made after setjmp.
+bool WritePng(const QImage& rgb, QByteArray& bytes) {
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  if (!png) return false;
+  png_infop info = png_create_info_struct(png);
+  if (!info || setjmp(png_jmpbuf(png))) {
+    png_destroy_write_struct(&png, &info);
+    return false;
+  }
+  png_set_write_fn(png, &bytes, AppendToBytes, NothingToFlush);
+  png_set_IHDR(png, info, static_cast<png_uint_32>(rgb.width()),
+               static_cast<png_uint_32>(rgb.height()), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+  png_set_compression_level(png, kPngZlibLevel);
+  png_write_info(png, info);
+  for (int y = 0; y < rgb.height(); ++y) {
+    png_write_row(png, const_cast<png_bytep>(rgb.constScanLine(y)));
+  }
+  png_write_end(png, info);
+  png_destroy_write_struct(&png, &info);
+  return true;
+}
+
+}  // namespace
+
+QByteArray PngBytes(const QImage& image) {
+  if (image.isNull()) return {};
+  const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
   QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  if (!image_.save(&buffer, "PNG")) return {};
+  if (!WritePng(rgb, bytes)) return {};
   return bytes;
 }
 

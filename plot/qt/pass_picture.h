@@ -14,6 +14,19 @@
 
 namespace fluvenna {
 
+// The pictures' PNG files are written by libpng with zlib level 1, the
+// fastest level that still compresses, and without a row filter. The plots
+// are mostly flat background, which deflate packs as tightly without one;
+// Qt's writer (level 6, libpng trying every filter on every row) took three
+// times as long for files a tenth larger. PNG is lossless whatever the level
+// and the filter.
+inline constexpr int kPngZlibLevel = 1;
+
+// The image as the bytes of an 8-bit RGB PNG file (an alpha channel is
+// dropped: the pictures are opaque); empty when it cannot be encoded. May be
+// called on several threads at once.
+QByteArray PngBytes(const QImage& image);
+
 // One plot of a pass, painted into a PNG image or an SVG
 // document the way the window paints its drawing area: a plot surface over
 // the whole picture, so that the plot's coordinate system spans it.
@@ -26,8 +39,10 @@ class PassPicture {
   PassPicture& operator=(const PassPicture&) = delete;
 
   PlotSurface& surface() { return *surface_; }
+  Format format() const { return format_; }
 
   // Ends the painting and returns the picture as the bytes of its file.
+  // Pictures in PNG may be finished on several threads at once, each on one.
   QByteArray Finish();
 
  private:

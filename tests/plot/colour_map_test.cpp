@@ -34,8 +34,10 @@ TEST(ColourMap, EachPixelHasTheColourOfTheProbedValueAndTheBodyIsTransparent) {
     for (const FieldQuantity quantity : {FieldQuantity::kCp, FieldQuantity::kSpeed}) {
       const std::string where = std::string(plane == FieldPlane::kCircle ? "circle" : "airfoil") +
                                 (quantity == FieldQuantity::kCp ? ", Cp" : ", q");
-      const RgbaImage image =
-          ColourField(SampleField(model, plane, quantity, grid), grid.width, grid.height, quantity);
+      const std::vector<double> values = SampleField(model, plane, quantity, grid);
+      const RgbaImage image = ColourField(values, grid.width, grid.height, quantity);
+      EXPECT_EQ(image.pixels, ColourField(values, grid.width, grid.height, quantity, 1).pixels)
+          << where << ": the rows coloured on every core as on one thread";
       ASSERT_EQ(image.width, grid.width);
       ASSERT_EQ(image.height, grid.height);
       ASSERT_EQ(image.pixels.size(), 300u * 200u * 4u);

@@ -15,7 +15,9 @@
 #include <QRegularExpression>
 #include <QSvgGenerator>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <vector>
 
 namespace fluvenna {
 namespace {
@@ -256,6 +258,35 @@ TEST(PainterSurface, ClipSegmentKeepsThePartInside) {
       }
     }
   }
+}
+
+// The light PNG encoding is lossless: noise (every colour, no run to pack)
+// and widths whose RGB rows are no whole number of words decode to their
+// very pixels (the renderer's plots are held to the window's pixels too); a
+// null image gives no bytes.
+TEST(PassPicture, PngBytesDecodeToTheirPixels) {
+  std::vector<QImage> images;
+  for (const QSize size : {QSize(300, 200), QSize(7, 3), QSize(1, 1)}) {
+    QImage noise(size, QImage::Format_RGB32);
+    std::uint32_t state = 12345;
+    for (int y = 0; y < noise.height(); ++y) {
+      for (int x = 0; x < noise.width(); ++x) {
+        state = state * 1664525u + 1013904223u;  // Numerical Recipes' LCG
+        noise.setPixel(x, y, 0xff000000u | (state >> 8));
+      }
+    }
+    images.push_back(noise);
+  }
+  for (const QImage& image : images) {
+    const QByteArray bytes = PngBytes(image);
+    ASSERT_TRUE(bytes.startsWith("\x89PNG"));
+    QImage back;
+    ASSERT_TRUE(back.loadFromData(bytes, "PNG"));
+    EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32),
+              image.convertToFormat(QImage::Format_RGB32))
+        << image.width() << " x " << image.height();
+  }
+  EXPECT_TRUE(PngBytes(QImage()).isEmpty());
 }
 
 }  // namespace
