@@ -61,6 +61,38 @@ TEST(CommandLine, RefusesWhatItCannotDoInOneLine) {
   }
 }
 
+// A picture side from the window's drawing area up to 8192 pixels; one pixel
+// beyond either end is refused, whichever side it is.
+TEST(CommandLine, PictureSidesFromTheWindowsAreaUpTo8192) {
+  const struct {
+    const char* size;
+    QSize accepted;  // empty: refused
+  } cases[] = {{"396x263", {396, 263}},
+               {"8192x8192", {8192, 8192}},
+               {"8192x263", {8192, 263}},
+               {"396x8192", {396, 8192}},
+               {"8193x263", {}},
+               {"396x8193", {}},
+               {"8193x8193", {}},
+               {"395x8192", {}},
+               {"8192x262", {}},
+               {"0008192x300", {}},
+               {"4096x", {}},
+               {"x300", {}},
+               {"500X300", {}},
+               {" 500x300", {}}};
+  for (const auto& c : cases) {
+    const ParsedCommandLine parsed = Parse({"--size", c.size});
+    if (c.accepted.isEmpty()) {
+      EXPECT_EQ(parsed.action, Action::kUsageError) << c.size;
+      EXPECT_TRUE(parsed.text.contains(QStringLiteral("8192x8192"))) << parsed.text.toStdString();
+    } else {
+      ASSERT_EQ(parsed.action, Action::kRun) << c.size << ": " << parsed.text.toStdString();
+      EXPECT_EQ(parsed.options.size, c.accepted) << c.size;
+    }
+  }
+}
+
 TEST(CommandLine, HelpListsTheOptionsAndVersionNamesTheRelease) {
   const ParsedCommandLine help = Parse({"--help"});
   ASSERT_EQ(help.action, Action::kHelp);

@@ -17,8 +17,11 @@ struct Finished {
 };
 
 // Runs fluvenna-render in `folder` as its working directory.
-Finished RunProgram(const QString& folder, const QStringList& arguments) {
+Finished RunProgram(
+    const QString& folder, const QStringList& arguments,
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
   QProcess process;
+  process.setProcessEnvironment(environment);
   process.setWorkingDirectory(folder);
   process.start(QStringLiteral(FLUVENNA_RENDER_PROGRAM), arguments);
   EXPECT_TRUE(process.waitForFinished(120000));
@@ -67,6 +70,30 @@ TEST(Program, ExitStatusSaysWhatWentWrongInOneLine) {
       << version.out.toStdString();
   EXPECT_TRUE(version.out.contains(QStringLiteral("\nLicence: GPL-3.0-or-later ")))
       << version.out.toStdString();
+}
+
+// Standard error is kept for the renderer's own lines: of Qt's messages only
+// the warning that a headless session has no runtime folder is dropped;
+// Qt's other warnings and the debug lines its logging rules ask for still
+// reach it.
+TEST(Program, OnlyQtsRuntimeFolderWarningIsDropped) {
+  const testing::TableFolder folder;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  const Finished quiet = RunProgram(folder.Path("."), {"--json"}, environment);
+  EXPECT_EQ(quiet.status, 0);
+  EXPECT_TRUE(quiet.err.isEmpty()) << quiet.err.toStdString();
+
+  environment.insert(QStringLiteral("QT_SCALE_FACTOR_ROUNDING_POLICY"), QStringLiteral("Sideways"));
+  environment.insert(QStringLiteral("QT_LOGGING_RULES"),
+                     QStringLiteral("qt.qpa.plugin.debug=true"));
+  const Finished told = RunProgram(folder.Path("."), {"--json"}, environment);
+  EXPECT_EQ(told.status, 0);
+  EXPECT_TRUE(told.err.contains(QStringLiteral("Sideways"))) << told.err.toStdString();
+  EXPECT_TRUE(told.err.contains(QStringLiteral("qt.qpa.plugin: "))) << told.err.toStdString();
+  EXPECT_FALSE(told.err.contains(QStringLiteral("QStandardPaths"))) << told.err.toStdString();
+  EXPECT_TRUE(told.out.startsWith('{')) << told.out.toStdString();
 }
 
 }  // namespace
