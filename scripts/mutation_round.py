@@ -18,7 +18,7 @@ Usage: scripts/mutation_round.py [BUILD_DIR] [--only SUBSTRING] [--issue | --lat
   --leave-out  also leaves out the tests with these labels (a ctest regular
                expression, e.g. 'web|install' in a tree without the web build)
   --quick      the quick suite: every test but those labelled install, web,
-               sweep and stress, and no sweep run
+               sweep and stress, two at a time, and no sweep run
   --random N   plants N faults drawn at random in each folder instead of the
                lists below: one operator or constant of one line changed, or
                one statement left out (see RandomMutants); --seed S (an
@@ -262,7 +262,9 @@ def run_group(cmd, timeout, env):
 def suite(build, leave_out=None, quick_only=False):
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", FLUVENNA_STRESS_EVENTS="1000")
     labels = "^sweep$" if not leave_out else f"^(sweep|{leave_out})$"
-    quick = run_group(["ctest", "--test-dir", build, "--timeout", "120", "-LE", labels], 1200, env)
+    jobs = ["-j", "2"] if quick_only else []  # the quick suite's tests are independent
+    quick = run_group(["ctest", "--test-dir", build, "--timeout", "120", "-LE", labels] + jobs, 1200,
+                      env)
     if quick.returncode != 0:
         lines = quick.stdout.splitlines()
         at = next((i for i, l in enumerate(lines) if "The following tests FAILED" in l), len(lines))
