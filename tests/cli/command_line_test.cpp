@@ -52,12 +52,23 @@ TEST(CommandLine, RefusesWhatItCannotDoInOneLine) {
                                {"--size", "9000x600"},
                                {"--size", "-400x300"},
                                {"--png", ""},
-                               {"--table", ""}};
+                               {"--table", ""},
+                               // Arguments quoted in the message keep it on one line.
+                               {"--bo\ngus"},
+                               {"--probe", "circle:1\n;2"},
+                               {"--size", "400x300\n"},
+                               {"--size", "400\nx300"},
+                               {"--field", QStringLiteral("c\rp\u2028\u0085")},
+                               {"--frames", "f", "--seconds", "1\n2"}};
   for (const QStringList& arguments : cases) {
     const ParsedCommandLine parsed = Parse(arguments);
     EXPECT_EQ(parsed.action, Action::kUsageError) << arguments.join(' ').toStdString();
     EXPECT_FALSE(parsed.text.isEmpty());
-    EXPECT_FALSE(parsed.text.contains('\n')) << parsed.text.toStdString();
+    for (const QChar c : parsed.text) {
+      EXPECT_NE(c.category(), QChar::Other_Control) << parsed.text.toStdString();
+      EXPECT_NE(c.category(), QChar::Separator_Line) << parsed.text.toStdString();
+      EXPECT_NE(c.category(), QChar::Separator_Paragraph) << parsed.text.toStdString();
+    }
   }
 }
 

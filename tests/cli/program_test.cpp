@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
@@ -70,6 +71,38 @@ TEST(Program, ExitStatusSaysWhatWentWrongInOneLine) {
       << version.out.toStdString();
   EXPECT_TRUE(version.out.contains(QStringLiteral("\nLicence: GPL-3.0-or-later ")))
       << version.out.toStdString();
+}
+
+// A bad value of any of the renderer's options is one line on standard
+// error, status 2, and no file: the folder holds the table alone.
+TEST(Program, ABadValueWritesOneLineAndNothingElse) {
+  const QStringList bad[] = {{"--probe", "wing:0,0"},
+                             {"--probe", "airfoil:1,inf"},
+                             {"--probe", "circle:1;2"},
+                             {"--size", "8193x600"},
+                             {"--size", "600x262"},
+                             {"--size", "600x300x2"},
+                             {"--fps", "0"},
+                             {"--seconds", "0"},
+                             {"--seconds", "601"},
+                             {"--fps", "121"},
+                             {"--fps", "2.5"},
+                             {"--seconds", "600", "--fps", "17"},
+                             {"--field", "vorticity"},
+                             {"--probe", "circle:1\n;2"}};
+  for (const QStringList& arguments : bad) {
+    SCOPED_TRACE(arguments.join(' ').toStdString());
+    const testing::TableFolder folder;
+    const Finished run = RunProgram(
+        folder.Path("."), arguments + QStringList{"--png", "out", "--frames", "frames", "--csv",
+                                                  "out.csv", "--times", "times.csv"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.endsWith(QStringLiteral(" (see --help)\n"))) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+    EXPECT_EQ(QDir(folder.Path(".")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{QString::fromLatin1(kProfileTableFileName)});
+  }
 }
 
 // Standard error is kept for the renderer's own lines: of Qt's messages only
