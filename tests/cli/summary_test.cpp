@@ -155,6 +155,13 @@ TEST(Summary, NamesTheTableFileByItsAbsolutePathOrSaysNoneWasLoaded) {
   EXPECT_EQ(s["table"].toString(), QFileInfo(shortTable).absoluteFilePath());
   EXPECT_EQ(s["tableFailure"].toString(), QString::fromUtf8(kProfileTableMessage));
   EXPECT_EQ(s["profileRow"].toInt(), 1);
+
+  // A name outside ASCII stands in the JSON as its UTF-8, as in the text.
+  const QString turkish = folder.Path(QStringLiteral("profil tablosu ğüşıöç.txt"));
+  ASSERT_TRUE(QFile::copy(folder.TablePath(), turkish));
+  const testing::Run json = run({"--table", turkish, "--json"});
+  const std::string utf8 = QFileInfo(turkish).absoluteFilePath().toStdString();
+  EXPECT_NE(json.out.find("\"table\":\"" + utf8 + "\""), std::string::npos) << json.out;
 }
 
 TEST(Summary, APassWithAnErrorPrintsNoGarbageAndWritesNoFile) {

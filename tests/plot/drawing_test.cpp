@@ -354,6 +354,41 @@ TEST(PressurePicture, NumbersStandAtTheirTicksAndTheLegendHasTheCurvesColours) {
 // cap of 4 times the highest mid-chord -Cp (0.9 at x/c = 0.1, the first
 // station counted), not the peak of 5 at x/c = 0.02; a point whose Cp is not
 // finite is not looked at; 5 % of the range above and below.
+// An x/c number goes to the side of its tick where fewer points of the
+// curves would lie under it: points far from the axis, beyond the number's
+// box, do not count. At 0.4 the upper curve runs just above the axis and the
+// lower one far below it, so the number hangs below the tick; at 0.6 the
+// lower curve runs just under the axis and the upper one far above, so it
+// stands on the tick.
+TEST(PressurePicture, AnXcNumberGoesWhereTheCurvesLeaveItRoom) {
+  SurfacePressure s;
+  for (int i = 20; i >= 0; --i) {  // trailing edge to leading edge over the upper surface
+    const double xc = i / 20.0;
+    s.points.push_back(
+        {SurfaceSide::kUpper, 0.0, xc, 0.0, xc, 1.0, std::fabs(xc - 0.4) < 0.06 ? -0.05 : -2.0});
+  }
+  for (int i = 0; i <= 40; ++i) {  // and back over the lower one, more densely
+    const double xc = i / 40.0;
+    s.points.push_back(
+        {SurfaceSide::kLower, 0.0, xc, 0.0, xc, 1.0, std::fabs(xc - 0.6) < 0.06 ? 0.05 : 2.5});
+  }
+  s.chord = 1.0;
+  RecordingSurface surface;
+  ASSERT_TRUE(DrawPressurePicture(surface, s));
+  int checked = 0;
+  for (const auto& text : surface.Texts()) {
+    if (text.text == "0.4") {
+      EXPECT_EQ(text.anchor, TextAnchor::kTop);
+      ++checked;
+    }
+    if (text.text == "0.6") {
+      EXPECT_EQ(text.anchor, TextAnchor::kBottom);
+      ++checked;
+    }
+  }
+  EXPECT_EQ(checked, 2);
+}
+
 TEST(PressurePicture, FrameOfAKnownSurface) {
   SurfacePressure s;
   const double infinity = std::numeric_limits<double>::infinity();
