@@ -104,6 +104,22 @@ TEST(CommandLine, PictureSidesFromTheWindowsAreaUpTo8192) {
   }
 }
 
+// Standard output takes one of the outputs that can go there: each alone is
+// accepted, every two together are refused.
+TEST(CommandLine, OneOutputAtMostGoesToStandardOutput) {
+  const QStringList outputs[] = {{"--csv", "-"},        {"--cp", "-"},
+                                 {"--lift-curve", "-"}, {"--field-csv", "-"},
+                                 {"--times", "-"},      {"--probe", "airfoil:0,1"}};
+  for (const QStringList& one : outputs) {
+    EXPECT_EQ(Parse(one).action, Action::kRun) << one.join(' ').toStdString();
+    for (const QStringList& other : outputs) {
+      if (&other == &one) continue;
+      const ParsedCommandLine both = Parse(one + other);
+      EXPECT_EQ(both.action, Action::kUsageError) << (one + other).join(' ').toStdString();
+    }
+  }
+}
+
 TEST(CommandLine, HelpListsTheOptionsAndVersionNamesTheRelease) {
   const ParsedCommandLine help = Parse({"--help"});
   ASSERT_EQ(help.action, Action::kHelp);

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "flow/profile_table.h"
+#include "plot/particles_picture.h"
 #include "report/curves_csv.h"
 #include "report/field_text.h"
 #include "tests/plot/recording_surface.h"
@@ -111,6 +112,59 @@ TEST(PassSession, TimesOfFlightFollowThePassShown) {
   EXPECT_EQ(session.TimesText(), fresh.TimesText());
   EXPECT_FALSE(session.Run(Texts("4", "0"), a, b).ok());
   EXPECT_EQ(session.TimesCsv(), eight);
+}
+
+// Timelines are broken exactly where a join between neighbouring particles
+// would cut through the body (looked at in kJoinLooks places along it):
+// every other join is drawn, and no drawn join has a place inside the body.
+TEST(PassSession, TimelinesBreakOnlyWhereAJoinCrossesTheBody) {
+  constexpr int kJoinLooks = 8;
+  int crossingJoins = 0;
+  for (const char* nSL : {"2", "5", "10", "20"}) {
+    PassSession session;
+    LoadCommittedTable(session);
+    RecordingSurface a, b;
+    ASSERT_TRUE(session.Run(Texts(nSL), a, b).ok());
+    const FlowFieldModel& field = session.Shown()->field;
+    const auto crosses = [&](double x1, double y1, double x2, double y2) {
+      for (int i = 1; i < kJoinLooks; ++i) {
+        const double f = static_cast<double>(i) / kJoinLooks;
+        if (field.At(FieldPlane::kAirfoil, x1 + f * (x2 - x1), y1 + f * (y2 - y1)).state ==
+            FieldState::kInsideBody) {
+          return true;
+        }
+      }
+      return false;
+    };
+    for (int tenth = 2; tenth <= 30; ++tenth) {
+      const double T = tenth / 10.0;
+      SCOPED_TRACE(::testing::Message() << "nSL " << nSL << ", T " << T);
+      const ParticleOptions options{0.25, true, 0.0};
+      ParticleFrame whole;  // the timelines before they are broken
+      PlaceParticles(*session.Times(), T, options, whole);
+      int joins = 0;
+      for (const TimelinePiece& piece : whole.timelines) {
+        for (int j = 1; j < piece.count; ++j) {
+          const Particle& p = whole.particles[whole.timelinePoints[piece.first + j - 1]];
+          const Particle& q = whole.particles[whole.timelinePoints[piece.first + j]];
+          if (crosses(p.ax, p.ay, q.ax, q.ay)) {
+            ++crossingJoins;
+          } else {
+            ++joins;
+          }
+        }
+      }
+      RecordingSurface motion;
+      ASSERT_TRUE(session.DrawMotion(motion, T, options, true, 700, 263));
+      const auto drawn = motion.Lines(kTimelineColour);
+      EXPECT_EQ(static_cast<int>(drawn.size()), joins);
+      for (const auto& line : drawn) {
+        EXPECT_FALSE(crosses(line.a[0], line.a[1], line.a[2], line.a[3]))
+            << line.a[0] << "," << line.a[1] << " to " << line.a[2] << "," << line.a[3];
+      }
+    }
+  }
+  EXPECT_GT(crossingJoins, 10) << "too few joins cross the body to tell";
 }
 
 }  // namespace
