@@ -10,9 +10,11 @@ The suite here is every test of the plain build (`make test`), the sweep on
 every 97th setting and the window stress test with 1,000 events, so that one
 fault takes about a minute. Planted faults are never committed.
 
-Usage: scripts/mutation_round.py [BUILD_DIR] [--only SUBSTRING] [--issue | --latest]
+Usage: scripts/mutation_round.py [BUILD_DIR] [--only SUBSTRINGS] [--issue | --latest]
                                  [--leave-out LABELS] [--quick]
                                  [--random N --seed S]
+  --only       plants only the faults whose "path: what" holds one of these
+               comma-separated substrings (e.g. the survivors of a round)
   --issue      plants the kinds of fault an earlier round found uncaught instead
   --latest     plants only the faults added by the latest round (LATEST_MUTANTS)
   --leave-out  also leaves out the tests with these labels (a ctest regular
@@ -22,7 +24,7 @@ Usage: scripts/mutation_round.py [BUILD_DIR] [--only SUBSTRING] [--issue | --lat
   --random N   plants N faults drawn at random in each folder instead of the
                lists below: one operator or constant of one line changed, or
                one statement left out (see RandomMutants); --seed S (an
-               integer) makes the draw repeatable. Seeds used so far: 2212.
+               integer) makes the draw repeatable. Seeds used so far: 2212, 2213.
 Run from a clean work tree after `make test`.
 """
 import os
@@ -318,7 +320,7 @@ def main():
     else:
         planted = EARLIER_SURVIVORS if issue else LATEST_MUTANTS if latest else MUTANTS + LATEST_MUTANTS
     for path, original, faulty, what in planted:
-        if only and only not in path and only not in what:
+        if only and not any(o in f"{path}: {what}" for o in only.split(",")):
             continue
         full = os.path.join(ROOT, path)
         text = open(full).read()
