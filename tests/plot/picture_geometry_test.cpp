@@ -170,6 +170,33 @@ TEST_F(DrawnPass, ZeroLiftTickAndPassMarkHaveTheirStatedSizes) {
   }
 }
 
+// The C_L numbers stand right-aligned a hundredth of the picture's width
+// left of the box, the C_L title as far inside it; the alpha numbers hang a
+// hundredth of its height below the box.
+TEST_F(DrawnPass, LiftNumbersStandJustOutsideTheBox) {
+  RecordingSurface surface;
+  ASSERT_TRUE(session.DrawLift(surface));
+  const LiftFrame f = LiftPictureFrame(session.Shown()->lift);
+  const double aside = 0.01 * (f.right - f.left), below = 0.01 * (f.top - f.bottom);
+  int clNumbers = 0, alphaNumbers = 0, titles = 0;
+  for (const Op& text : surface.Texts()) {
+    if (text.anchor == TextAnchor::kRight) {
+      ++clNumbers;
+      EXPECT_NEAR(text.a[0], f.alphaLow - aside, 1e-12) << text.text;
+    } else if (text.anchor == TextAnchor::kTop) {
+      ++alphaNumbers;
+      EXPECT_NEAR(text.a[1], f.clLow - below, 1e-12) << text.text;
+    } else if (text.text == LiftLabels{}.clAxis) {
+      ++titles;
+      EXPECT_NEAR(text.a[0], f.alphaLow + aside, 1e-12);
+      EXPECT_EQ(text.anchor, TextAnchor::kTopLeft);
+    }
+  }
+  EXPECT_GE(clNumbers, 3);
+  EXPECT_GE(alphaNumbers, 3);
+  EXPECT_EQ(titles, 1);
+}
+
 // Every particle in the flow's part is a cross of a horizontal and a
 // vertical stroke through its place, each kParticleHalfSize device pixels to
 // either side; those in the colour bar's strip are left out.

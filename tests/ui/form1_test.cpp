@@ -428,6 +428,11 @@ class Form1Test : public QObject {
     }
     QVERIFY(window);
     QVERIFY(QTest::qWaitForWindowExposed(window));
+    // The window is light yellow between its captions.
+    const QImage whole = window->grab().toImage();
+    for (const QPoint at : {QPoint(3, 3), QPoint(whole.width() - 4, whole.height() - 4)}) {
+      QCOMPARE(whole.pixelColor(at), QColor(255, 255, 192));
+    }
     const QLabel* label = window->findChild<QLabel*>("Label2");
     const QImage image = window->grab(label->geometry()).toImage();
     const auto green = [](QColor c) {
