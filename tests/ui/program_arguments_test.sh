@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Fluvenna developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The window program refuses a language it does not have before it opens a
 # window: `fluvenna --lang xx` prints the usage, which names --lang and its
 # two languages, and ends with status 2; a language it has is not refused.
