@@ -38,16 +38,31 @@ constexpr std::array<TextOption, 8> kTextOptions{{
     {"dr", &ParameterTexts::dR, "Radial step of the tracing"},
 }};
 
+// The message on one line: an argument quoted in it may hold line breaks,
+// tabs or other control characters, each shown as "?".
+QString OneLine(QString text) {
+  for (QChar& c : text) {
+    const QChar::Category category = c.category();
+    if (category == QChar::Other_Control || category == QChar::Separator_Line ||
+        category == QChar::Separator_Paragraph) {
+      c = QLatin1Char('?');
+    }
+  }
+  return text;
+}
+
 ParsedCommandLine UsageError(const QString& message) {
   ParsedCommandLine parsed;
   parsed.action = ParsedCommandLine::Action::kUsageError;
-  parsed.text = message;
+  parsed.text = OneLine(message);
   return parsed;
 }
 
 // "WxH", each side at least the window's drawing area and at most the largest side.
 bool ReadSize(const QString& text, QSize& size) {
-  static const QRegularExpression pattern(QStringLiteral("^([0-9]{1,6})x([0-9]{1,6})$"));
+  // Anchored at both ends: "$" alone would let a final line break through.
+  static const QRegularExpression pattern(
+      QRegularExpression::anchoredPattern(QStringLiteral("([0-9]{1,6})x([0-9]{1,6})")));
   const QRegularExpressionMatch match = pattern.match(text);
   if (!match.hasMatch()) return false;
   const int width = match.captured(1).toInt();
@@ -62,7 +77,8 @@ bool ReadSize(const QString& text, QSize& size) {
 
 // "circle:X,Y" or "airfoil:X,Y", the numbers with "." as the point.
 bool ReadProbe(const QString& text, ProbeOption& probe) {
-  static const QRegularExpression pattern(QStringLiteral("^(circle|airfoil):([^,]+),([^,]+)$"));
+  static const QRegularExpression pattern(
+      QRegularExpression::anchoredPattern(QStringLiteral("(circle|airfoil):([^,]+),([^,]+)")));
   const QRegularExpressionMatch match = pattern.match(text);
   if (!match.hasMatch()) return false;
   const QLocale c = QLocale::c();

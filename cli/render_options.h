@@ -61,7 +61,9 @@ inline constexpr int kMostFrames = 10000;
 inline constexpr int kLargestPictureSide = 8192;
 
 // The outcome of reading the command line: run a pass, print the help or the
-// version (`text`), or refuse the command line (`text` is a one-line message).
+// version (`text`), or refuse the command line (`text` is a one-line message:
+// no line break or other control character, even from the arguments it
+// quotes).
 struct ParsedCommandLine {
   enum class Action { kRun, kHelp, kVersion, kUsageError };
   Action action = Action::kRun;

@@ -38,6 +38,13 @@ inline constexpr double kLiftMarginTop = 0.05, kLiftMarginBottom = 0.13;
 // and C_L from 0 to 1.
 LiftFrame LiftPictureFrame(const LiftCurve& curve);
 
+// The pass's mark reaches kPassMarkShare of the box's width to either side
+// of the pass's point and 1.5 times that share of its height above and below;
+// the zero-lift tick reaches kZeroLiftTickShare of the box's height above
+// and below C_L = 0.
+inline constexpr double kPassMarkShare = 0.012;
+inline constexpr double kZeroLiftTickShare = 0.04;
+
 // The ticks of an axis from low to high: every multiple of the first step
 // of 1, 2 or 5 times a power of ten that gives at most `mostTicks` of them.
 std::vector<double> AxisTicks(double low, double high, int mostTicks);
@@ -58,8 +65,8 @@ LiftLabels LiftLabelsIn(Language language);
 // The picture: Scale to LiftPictureFrame, Cls, the box's grid lines at the
 // ticks and its C_L = 0 and alpha = 0 axes in kAxisColour, the thin-airfoil
 // line and then the exact curve (DrawChain, point (alpha_deg, C_L)), the
-// pass's point as a small black square, the exact zero-lift angle as a tick
-// on the C_L = 0 axis with its label, the numbers of the ticks, the axis
+// pass's point as a small black square, the exact zero-lift angle as a red
+// vertical tick across the C_L = 0 axis with its label on top, the numbers of the ticks, the axis
 // titles and the legend; a curve without points leaves the box empty.
 // Returns false when a surface operation fails.
 bool DrawLiftPicture(PlotSurface& surface, const LiftCurve& curve, const LiftLabels& labels = {});

@@ -2,22 +2,35 @@
 # SPDX-FileCopyrightText: 2026 Fluvenna developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """A mutation round: plants single-point faults one at a time in flow/, plot/,
-report/ and ui/, builds, runs the test suite against each and restores the file with
-`git checkout` (also when interrupted). Prints which faults the suite caught.
+report/, ui/, session/ and cli/, builds, runs the test suite against each and
+restores the file with `git checkout` (also when interrupted). Prints which
+faults the suite caught.
 
 The suite here is every test of the plain build (`make test`), the sweep on
 every 97th setting and the window stress test with 1,000 events, so that one
 fault takes about a minute. Planted faults are never committed.
 
-Usage: scripts/mutation_round.py [BUILD_DIR] [--only SUBSTRING] [--issue | --latest]
-                                 [--leave-out LABELS]
+Usage: scripts/mutation_round.py [BUILD_DIR] [--only SUBSTRINGS] [--issue | --latest]
+                                 [--leave-out LABELS] [--quick]
+                                 [--random N --seed S]
+  --only       plants only the faults whose "path: what" holds one of these
+               comma-separated substrings (e.g. the survivors of a round)
   --issue      plants the kinds of fault an earlier round found uncaught instead
   --latest     plants only the faults added by the latest round (LATEST_MUTANTS)
   --leave-out  also leaves out the tests with these labels (a ctest regular
                expression, e.g. 'web|install' in a tree without the web build)
+  --quick      the quick suite: every test but those labelled install, web,
+               sweep and stress, two at a time, and no sweep run
+  --random N   plants N faults drawn at random in each folder instead of the
+               lists below: one operator or constant of one line changed, or
+               one statement left out (see RandomMutants); --seed S (an
+               integer) makes the draw repeatable. Seeds used so far: 2212, 2213.
 Run from a clean work tree after `make test`.
 """
 import os
+import random
+import re
+import signal
 import subprocess
 import sys
 import time
@@ -167,20 +180,100 @@ EARLIER_SURVIVORS = [
 ]
 
 
+FOLDERS = ["flow", "plot", "report", "ui", "session", "cli"]
+
+# The operators a random fault swaps, written with the blanks that
+# clang-format puts around binary operators (so that templates, <<, -> and
+# unary minus are left alone).
+SWAPS = [(" <= ", " < "), (" < ", " <= "), (" >= ", " > "), (" > ", " >= "), (" == ", " != "),
+         (" != ", " == "), (" && ", " || "), (" || ", " && "), (" + ", " - "), (" - ", " + "),
+         (" * ", " / "), (" / ", " * "), ("true", "false"), ("false", "true"), ("(!", "(")]
+NUMBER = re.compile(r"(?<![\w.])(\d+\.\d*|\d+)(?![\w.])")
+STATEMENT = re.compile(r"^\s+(?:[A-Za-z_][\w:>.\-\[\]]*(?:\(.*\))?\s*(?:=|\+=|-=|\*=|/=|\+\+|--).*|"
+                       r"[A-Za-z_][\w:.\->]*\(.*\)|\+\+\w+|--\w+|if \(.*\) (?:return|continue|break).*);$")
+
+
+def RandomSites(path):
+    """Every single-point fault RandomMutants may plant in one file: (line
+    index, original line, faulty line, what)."""
+    sites = []
+    lines = open(os.path.join(ROOT, path)).read().split("\n")
+    for i, line in enumerate(lines):
+        code = line.split("//")[0]
+        stripped = code.strip()
+        if not stripped or stripped.startswith(("#", "*", "/*")) or '"' in code:
+            continue
+        for old, new in SWAPS:
+            at = code.find(old)
+            while at >= 0:
+                sites.append((i, line, line[:at] + new + line[at + len(old):],
+                              f"line {i + 1}: '{old.strip()}' -> '{new.strip()}'"))
+                at = code.find(old, at + 1)
+        for m in NUMBER.finditer(code):
+            text = m.group(1)
+            new = str(int(text) + 1) if "." not in text else repr(float(text or 0) * 1.5 + 0.1)
+            sites.append((i, line, line[:m.start(1)] + new + line[m.end(1):],
+                          f"line {i + 1}: {text} -> {new}"))
+        if STATEMENT.match(code) and not stripped.startswith(("return", "const ", "static ")):
+            sites.append((i, line, "", f"line {i + 1}: statement left out"))
+    return sites
+
+
+def RandomMutants(count, seed):
+    """`count` faults in each folder, drawn with `seed`: a source file (.cpp)
+    of the folder at random, then one of its fault sites."""
+    rng = random.Random(seed)
+    mutants = []
+    for folder in FOLDERS:
+        files = sorted(os.path.relpath(os.path.join(d, f), ROOT)
+                       for d, _, names in os.walk(os.path.join(ROOT, folder))
+                       for f in names if f.endswith(".cpp"))
+        chosen = set()
+        while len([m for m in mutants if m[0].startswith(folder + "/")]) < count:
+            path = rng.choice(files)
+            sites = RandomSites(path)
+            if not sites:
+                continue
+            i, line, faulty, what = rng.choice(sites)
+            if (path, i) in chosen:
+                continue
+            chosen.add((path, i))
+            mutants.append((path, (i, line), faulty, what))
+    return mutants
+
+
 def run(cmd, timeout=None, env=None):
     return subprocess.run(cmd, cwd=ROOT, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
                           text=True, timeout=timeout, env=env)
 
 
-def suite(build, leave_out=None):
+def run_group(cmd, timeout, env):
+    """Runs `cmd` in a process group of its own; a run longer than `timeout`
+    seconds is ended with all its children and counts as failed."""
+    process = subprocess.Popen(cmd, cwd=ROOT, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                               text=True, env=env, start_new_session=True)
+    try:
+        out, _ = process.communicate(timeout=timeout)
+        return subprocess.CompletedProcess(cmd, process.returncode, out)
+    except subprocess.TimeoutExpired:
+        os.killpg(process.pid, signal.SIGKILL)
+        process.communicate()
+        return subprocess.CompletedProcess(cmd, 1, "The following tests FAILED:\n 0 - the suite timed out\n")
+
+
+def suite(build, leave_out=None, quick_only=False):
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", FLUVENNA_STRESS_EVENTS="1000")
     labels = "^sweep$" if not leave_out else f"^(sweep|{leave_out})$"
-    quick = run(["ctest", "--test-dir", build, "--timeout", "120", "-LE", labels], env=env)
+    jobs = ["-j", "2"] if quick_only else []  # the quick suite's tests are independent
+    quick = run_group(["ctest", "--test-dir", build, "--timeout", "120", "-LE", labels] + jobs, 1200,
+                      env)
     if quick.returncode != 0:
         lines = quick.stdout.splitlines()
         at = next((i for i, l in enumerate(lines) if "The following tests FAILED" in l), len(lines))
         failed = [l.strip() for l in lines[at + 1:at + 4] if l.strip()[:1].isdigit()]
         return False, "failed: " + "; ".join(failed)
+    if quick_only:
+        return True, "survived"
     sweep = run([os.path.join(build, "tests/sweep/fluvenna-sweep"),
                  os.path.join(ROOT, "data/KATJO-D20G15.txt"), "--every", "97"], timeout=600)
     if sweep.returncode != 0:
@@ -204,29 +297,55 @@ def main():
     latest = "--latest" in args
     if latest:
         args.remove("--latest")
+    quick_only = "--quick" in args
+    if quick_only:
+        args.remove("--quick")
+        leave_out = "install|web|stress" + (f"|{leave_out}" if leave_out else "")
+    random_count = seed = None
+    if "--random" in args:
+        random_count = int(args[args.index("--random") + 1])
+        del args[args.index("--random"):args.index("--random") + 2]
+        seed = int(args[args.index("--seed") + 1]) if "--seed" in args else 0
+        if "--seed" in args:
+            del args[args.index("--seed"):args.index("--seed") + 2]
     build = os.path.join(ROOT, args[0] if args else "build")
-    if run(["git", "diff", "--quiet", "--", "flow", "plot", "report", "ui"]).returncode != 0:
-        sys.exit("mutation_round: flow/, plot/, report/ or ui/ has uncommitted changes; commit them first")
+    if run(["git", "diff", "--quiet", "--"] + FOLDERS).returncode != 0:
+        sys.exit("mutation_round: " + ", ".join(f + "/" for f in FOLDERS) +
+                 " has uncommitted changes; commit them first")
     caught = total = 0
     survivors = []
-    planted = EARLIER_SURVIVORS if issue else LATEST_MUTANTS if latest else MUTANTS + LATEST_MUTANTS
+    if random_count:
+        planted = RandomMutants(random_count, seed)
+        print(f"mutation round: {len(planted)} random faults, seed {seed}", flush=True)
+    else:
+        planted = EARLIER_SURVIVORS if issue else LATEST_MUTANTS if latest else MUTANTS + LATEST_MUTANTS
     for path, original, faulty, what in planted:
-        if only and only not in path and only not in what:
+        if only and not any(o in f"{path}: {what}" for o in only.split(",")):
             continue
         full = os.path.join(ROOT, path)
         text = open(full).read()
-        if text.count(original) != 1:
+        if isinstance(original, tuple):  # a random fault: one whole line
+            lines = text.split("\n")
+            index, line = original
+            if lines[index] != line:
+                print(f"?? {path}: line {index + 1} changed; skipped", flush=True)
+                continue
+            lines[index:index + 1] = [faulty] if faulty else []
+            changed = "\n".join(lines)
+        elif text.count(original) != 1:
             print(f"?? {path}: '{original[:50]}' not found exactly once; skipped", flush=True)
             continue
+        else:
+            changed = text.replace(original, faulty)
         start = time.time()
         try:
-            open(full, "w").write(text.replace(original, faulty))
+            open(full, "w").write(changed)
             build_run = run(["cmake", "--build", build])
             if build_run.returncode != 0:
                 print(f"!! {path}: {what}: does not build; skipped", flush=True)
                 continue
             total += 1
-            survived, how = suite(build, leave_out)
+            survived, how = suite(build, leave_out, quick_only)
         finally:
             run(["git", "checkout", "--", path])
         caught += not survived

@@ -52,12 +52,71 @@ TEST(CommandLine, RefusesWhatItCannotDoInOneLine) {
                                {"--size", "9000x600"},
                                {"--size", "-400x300"},
                                {"--png", ""},
-                               {"--table", ""}};
+                               {"--table", ""},
+                               // Arguments quoted in the message keep it on one line.
+                               {"--bo\ngus"},
+                               {"--probe", "circle:1\n;2"},
+                               {"--size", "400x300\n"},
+                               {"--size", "400\nx300"},
+                               {"--field", QStringLiteral("c\rp\u2028\u0085")},
+                               {"--frames", "f", "--seconds", "1\n2"}};
   for (const QStringList& arguments : cases) {
     const ParsedCommandLine parsed = Parse(arguments);
     EXPECT_EQ(parsed.action, Action::kUsageError) << arguments.join(' ').toStdString();
     EXPECT_FALSE(parsed.text.isEmpty());
-    EXPECT_FALSE(parsed.text.contains('\n')) << parsed.text.toStdString();
+    for (const QChar c : parsed.text) {
+      EXPECT_NE(c.category(), QChar::Other_Control) << parsed.text.toStdString();
+      EXPECT_NE(c.category(), QChar::Separator_Line) << parsed.text.toStdString();
+      EXPECT_NE(c.category(), QChar::Separator_Paragraph) << parsed.text.toStdString();
+    }
+  }
+}
+
+// A picture side from the window's drawing area up to 8192 pixels; one pixel
+// beyond either end is refused, whichever side it is.
+TEST(CommandLine, PictureSidesFromTheWindowsAreaUpTo8192) {
+  const struct {
+    const char* size;
+    QSize accepted;  // empty: refused
+  } cases[] = {{"396x263", {396, 263}},
+               {"8192x8192", {8192, 8192}},
+               {"8192x263", {8192, 263}},
+               {"396x8192", {396, 8192}},
+               {"8193x263", {}},
+               {"396x8193", {}},
+               {"8193x8193", {}},
+               {"395x8192", {}},
+               {"8192x262", {}},
+               {"0008192x300", {}},
+               {"4096x", {}},
+               {"x300", {}},
+               {"500X300", {}},
+               {" 500x300", {}}};
+  for (const auto& c : cases) {
+    const ParsedCommandLine parsed = Parse({"--size", c.size});
+    if (c.accepted.isEmpty()) {
+      EXPECT_EQ(parsed.action, Action::kUsageError) << c.size;
+      EXPECT_TRUE(parsed.text.contains(QStringLiteral("8192x8192"))) << parsed.text.toStdString();
+    } else {
+      ASSERT_EQ(parsed.action, Action::kRun) << c.size << ": " << parsed.text.toStdString();
+      EXPECT_EQ(parsed.options.size, c.accepted) << c.size;
+    }
+  }
+}
+
+// Standard output takes one of the outputs that can go there: each alone is
+// accepted, every two together are refused.
+TEST(CommandLine, OneOutputAtMostGoesToStandardOutput) {
+  const QStringList outputs[] = {{"--csv", "-"},        {"--cp", "-"},
+                                 {"--lift-curve", "-"}, {"--field-csv", "-"},
+                                 {"--times", "-"},      {"--probe", "airfoil:0,1"}};
+  for (const QStringList& one : outputs) {
+    EXPECT_EQ(Parse(one).action, Action::kRun) << one.join(' ').toStdString();
+    for (const QStringList& other : outputs) {
+      if (&other == &one) continue;
+      const ParsedCommandLine both = Parse(one + other);
+      EXPECT_EQ(both.action, Action::kUsageError) << (one + other).join(' ').toStdString();
+    }
   }
 }
 

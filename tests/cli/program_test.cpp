@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
@@ -17,8 +18,11 @@ struct Finished {
 };
 
 // Runs fluvenna-render in `folder` as its working directory.
-Finished RunProgram(const QString& folder, const QStringList& arguments) {
+Finished RunProgram(
+    const QString& folder, const QStringList& arguments,
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
   QProcess process;
+  process.setProcessEnvironment(environment);
   process.setWorkingDirectory(folder);
   process.start(QStringLiteral(FLUVENNA_RENDER_PROGRAM), arguments);
   EXPECT_TRUE(process.waitForFinished(120000));
@@ -67,6 +71,62 @@ TEST(Program, ExitStatusSaysWhatWentWrongInOneLine) {
       << version.out.toStdString();
   EXPECT_TRUE(version.out.contains(QStringLiteral("\nLicence: GPL-3.0-or-later ")))
       << version.out.toStdString();
+}
+
+// A bad value of any of the renderer's options is one line on standard
+// error, status 2, and no file: the folder holds the table alone.
+TEST(Program, ABadValueWritesOneLineAndNothingElse) {
+  const QStringList bad[] = {{"--probe", "wing:0,0"},
+                             {"--probe", "airfoil:1,inf"},
+                             {"--probe", "circle:1;2"},
+                             {"--size", "8193x600"},
+                             {"--size", "600x262"},
+                             {"--size", "600x300x2"},
+                             {"--fps", "0"},
+                             {"--seconds", "0"},
+                             {"--seconds", "601"},
+                             {"--fps", "121"},
+                             {"--fps", "2.5"},
+                             {"--seconds", "600", "--fps", "17"},
+                             {"--field", "vorticity"},
+                             {"--probe", "circle:1\n;2"}};
+  for (const QStringList& arguments : bad) {
+    SCOPED_TRACE(arguments.join(' ').toStdString());
+    const testing::TableFolder folder;
+    const Finished run = RunProgram(
+        folder.Path("."), arguments + QStringList{"--png", "out", "--frames", "frames", "--csv",
+                                                  "out.csv", "--times", "times.csv"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.endsWith(QStringLiteral(" (see --help)\n"))) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+    EXPECT_EQ(QDir(folder.Path(".")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{QString::fromLatin1(kProfileTableFileName)});
+  }
+}
+
+// Standard error is kept for the renderer's own lines: of Qt's messages only
+// the warning that a headless session has no runtime folder is dropped;
+// Qt's other warnings and the debug lines its logging rules ask for still
+// reach it.
+TEST(Program, OnlyQtsRuntimeFolderWarningIsDropped) {
+  const testing::TableFolder folder;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  const Finished quiet = RunProgram(folder.Path("."), {"--json"}, environment);
+  EXPECT_EQ(quiet.status, 0);
+  EXPECT_TRUE(quiet.err.isEmpty()) << quiet.err.toStdString();
+
+  environment.insert(QStringLiteral("QT_SCALE_FACTOR_ROUNDING_POLICY"), QStringLiteral("Sideways"));
+  environment.insert(QStringLiteral("QT_LOGGING_RULES"),
+                     QStringLiteral("qt.qpa.plugin.debug=true"));
+  const Finished told = RunProgram(folder.Path("."), {"--json"}, environment);
+  EXPECT_EQ(told.status, 0);
+  EXPECT_TRUE(told.err.contains(QStringLiteral("Sideways"))) << told.err.toStdString();
+  EXPECT_TRUE(told.err.contains(QStringLiteral("qt.qpa.plugin: "))) << told.err.toStdString();
+  EXPECT_FALSE(told.err.contains(QStringLiteral("QStandardPaths"))) << told.err.toStdString();
+  EXPECT_TRUE(told.out.startsWith('{')) << told.out.toStdString();
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <cmath>
 #include <memory>
+#include <regex>
 
 #include "cli_test_support.h"
 #include "flow/pass.h"
@@ -155,6 +156,29 @@ TEST(Summary, NamesTheTableFileByItsAbsolutePathOrSaysNoneWasLoaded) {
   EXPECT_EQ(s["table"].toString(), QFileInfo(shortTable).absoluteFilePath());
   EXPECT_EQ(s["tableFailure"].toString(), QString::fromUtf8(kProfileTableMessage));
   EXPECT_EQ(s["profileRow"].toInt(), 1);
+
+  // A name outside ASCII stands in the JSON as its UTF-8, as in the text.
+  const QString turkish = folder.Path(QStringLiteral("profil tablosu ğüşıöç.txt"));
+  ASSERT_TRUE(QFile::copy(folder.TablePath(), turkish));
+  const testing::Run json = run({"--table", turkish, "--json"});
+  const std::string utf8 = QFileInfo(turkish).absoluteFilePath().toStdString();
+  EXPECT_NE(json.out.find("\"table\":\"" + utf8 + "\""), std::string::npos) << json.out;
+}
+
+// The JSON summary gives the release line and the trailing-edge station of
+// the times of flight where the text summary names them.
+TEST(Summary, JsonHasTheTimesReleaseLineAndStation) {
+  const testing::TableFolder folder;
+  const QStringList pass{"--delta", "0.1", "--gamma", "0.05", "--alpha", "6", "--nsl", "6"};
+  const testing::Run text = testing::RenderWith(folder, pass);
+  const std::regex heading(R"(release line x = (\S+) to the trailing-edge station x = (\S+):)");
+  std::smatch m;
+  ASSERT_TRUE(std::regex_search(text.out, m, heading)) << text.out;
+  const QJsonObject s = JsonSummary(testing::RenderWith(folder, pass + QStringList{"--json"}));
+  ASSERT_TRUE(s.contains("release_x") && s.contains("station_x"));
+  EXPECT_NEAR(s["release_x"].toDouble(), std::stod(m[1]), 1e-5);
+  EXPECT_NEAR(s["station_x"].toDouble(), std::stod(m[2]), 1e-5);
+  EXPECT_GT(s["station_x"].toDouble(), s["release_x"].toDouble());
 }
 
 TEST(Summary, APassWithAnErrorPrintsNoGarbageAndWritesNoFile) {

@@ -209,6 +209,25 @@ TEST(MotionOutput, TimesSummaryAndFrames) {
   EXPECT_EQ(first.height(), 263);
   EXPECT_NE(first, last);
 
+  // The frames move over the flow-field view: apart from the particles and
+  // timelines, a frame is the --field picture of the same pass.
+  const QString still = folder.Path("still");
+  ASSERT_EQ(testing::RenderWith(folder, pass + QStringList{"--png", still, "--field", "cp"}).status,
+            kExitPassOk);
+  const QImage field = QImage(still + "-field.png").convertToFormat(QImage::Format_RGB32);
+  const QImage frame = first.convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(field.size(), frame.size());
+  int alike = 0;
+  for (int y = 0; y < field.height(); ++y) {
+    for (int x = 0; x < field.width(); ++x) {
+      const QColor a = field.pixelColor(x, y), b = frame.pixelColor(x, y);
+      alike += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                   std::abs(a.blue() - b.blue()) <=
+               12;
+    }
+  }
+  EXPECT_GT(alike, 0.9 * field.width() * field.height());
+
   EXPECT_EQ(ParseCommandLine({"fluvenna-render", "--frames", "f", "--fps", "0"}).action,
             ParsedCommandLine::Action::kUsageError);
   EXPECT_EQ(

@@ -5,6 +5,7 @@
 #include "flow/circle_model.h"
 #include "flow/surface_pressure.h"
 #include "plot/pressure_picture.h"
+#include "tests/plot/recording_surface.h"
 
 #include <gtest/gtest.h>
 
@@ -20,59 +21,7 @@
 namespace fluvenna {
 namespace {
 
-// A surface that records every operation; it can be told to fail the n-th.
-class RecordingSurface : public PlotSurface {
- public:
-  enum Kind { kScale, kCls, kLine, kImage, kText };
-  struct Op {
-    Kind kind;
-    double a[4];
-    Colour colour;
-    std::string text = {};  // Text: the text; Image: width x height
-    TextAnchor anchor = TextAnchor::kTopLeft;
-  };
-  std::vector<Op> ops;
-  int failAt = -1;
-
-  bool Scale(double x1, double y1, double x2, double y2) override {
-    return Record({kScale, {x1, y1, x2, y2}, 0});
-  }
-  bool Cls() override { return Record({kCls, {}, 0}); }
-  bool Line(float x1, float y1, float x2, float y2, Colour colour) override {
-    return Record({kLine, {x1, y1, x2, y2}, colour});
-  }
-  bool Image(double x1, double y1, double x2, double y2, const RgbaImage& image) override {
-    return Record({kImage,
-                   {x1, y1, x2, y2},
-                   0,
-                   std::to_string(image.width) + "x" + std::to_string(image.height)});
-  }
-  bool Text(double x, double y, const std::string& text, Colour colour,
-            TextAnchor anchor) override {
-    return Record({kText, {x, y, 0.0, 0.0}, colour, text, anchor});
-  }
-  std::vector<Op> Texts() const {
-    std::vector<Op> texts;
-    for (const Op& op : ops) {
-      if (op.kind == kText) texts.push_back(op);
-    }
-    return texts;
-  }
-  std::vector<Op> Lines(Colour colour) const {
-    std::vector<Op> lines;
-    for (const Op& op : ops) {
-      if (op.kind == kLine && op.colour == colour) lines.push_back(op);
-    }
-    return lines;
-  }
-
- private:
-  bool Record(const Op& op) {
-    if (static_cast<int>(ops.size()) == failAt) return false;
-    ops.push_back(op);
-    return true;
-  }
-};
+using testing::RecordingSurface;
 
 TEST(Drawing, PicturesArePreparedInTheirOwnOrder) {
   RecordingSurface one, two;
@@ -405,6 +354,41 @@ TEST(PressurePicture, NumbersStandAtTheirTicksAndTheLegendHasTheCurvesColours) {
 // cap of 4 times the highest mid-chord -Cp (0.9 at x/c = 0.1, the first
 // station counted), not the peak of 5 at x/c = 0.02; a point whose Cp is not
 // finite is not looked at; 5 % of the range above and below.
+// An x/c number goes to the side of its tick where fewer points of the
+// curves would lie under it: points far from the axis, beyond the number's
+// box, do not count. At 0.4 the upper curve runs just above the axis and the
+// lower one far below it, so the number hangs below the tick; at 0.6 the
+// lower curve runs just under the axis and the upper one far above, so it
+// stands on the tick.
+TEST(PressurePicture, AnXcNumberGoesWhereTheCurvesLeaveItRoom) {
+  SurfacePressure s;
+  for (int i = 20; i >= 0; --i) {  // trailing edge to leading edge over the upper surface
+    const double xc = i / 20.0;
+    s.points.push_back(
+        {SurfaceSide::kUpper, 0.0, xc, 0.0, xc, 1.0, std::fabs(xc - 0.4) < 0.06 ? -0.05 : -2.0});
+  }
+  for (int i = 0; i <= 40; ++i) {  // and back over the lower one, more densely
+    const double xc = i / 40.0;
+    s.points.push_back(
+        {SurfaceSide::kLower, 0.0, xc, 0.0, xc, 1.0, std::fabs(xc - 0.6) < 0.06 ? 0.05 : 2.5});
+  }
+  s.chord = 1.0;
+  RecordingSurface surface;
+  ASSERT_TRUE(DrawPressurePicture(surface, s));
+  int checked = 0;
+  for (const auto& text : surface.Texts()) {
+    if (text.text == "0.4") {
+      EXPECT_EQ(text.anchor, TextAnchor::kTop);
+      ++checked;
+    }
+    if (text.text == "0.6") {
+      EXPECT_EQ(text.anchor, TextAnchor::kBottom);
+      ++checked;
+    }
+  }
+  EXPECT_EQ(checked, 2);
+}
+
 TEST(PressurePicture, FrameOfAKnownSurface) {
   SurfacePressure s;
   const double infinity = std::numeric_limits<double>::infinity();

@@ -90,6 +90,21 @@ TEST(TimesReport, CsvReadsBackAsThePointsAndTheirTimes) {
   EXPECT_EQ(infinite, 2u);  // the front stagnation point of curve 2, in both planes
 }
 
+// `text` is `value` to six significant digits: no more digits than six, and
+// within half a unit of the sixth.
+void ExpectSixDigits(const std::string& text, double value) {
+  int digits = 0;
+  bool leading = true;
+  for (const char c : text.substr(0, text.find_first_of("eE"))) {
+    if (c < '0' || c > '9') continue;
+    if (c != '0') leading = false;
+    if (!leading) ++digits;
+  }
+  EXPECT_LE(digits, 6) << text;
+  const double unit = std::pow(10.0, std::floor(std::log10(std::fabs(value))) - 5);
+  EXPECT_LE(std::fabs(std::stod(text) - value), 0.5 * unit * (1 + 1e-9)) << text << " " << value;
+}
+
 TEST(TimesReport, SummaryGivesEachPairsTimes) {
   const auto pass = RunPass("10");
   const TimeOfFlight times = TimeOfFlightOf(pass->result.params, pass->result.circle, pass->curves);
@@ -100,8 +115,8 @@ TEST(TimesReport, SummaryGivesEachPairsTimes) {
       R"(Time of flight from the release line x = (\S+) to the trailing-edge station x = (\S+):\n)");
   std::smatch m;
   ASSERT_TRUE(std::regex_search(text, m, heading)) << text;
-  EXPECT_NEAR(std::stod(m[1]), times.releaseX, 1e-6);
-  EXPECT_NEAR(std::stod(m[2]), times.stationX, 1e-6);
+  ExpectSixDigits(m[1], times.releaseX);
+  ExpectSixDigits(m[2], times.stationX);
   const std::regex pairLine(R"(pair (\d) \(psi = \+-(\S+)\): upper (\S+), lower (\S+)\n)");
   std::size_t seen = 0;
   for (auto it = std::sregex_iterator(text.begin(), text.end(), pairLine);
@@ -109,8 +124,9 @@ TEST(TimesReport, SummaryGivesEachPairsTimes) {
     const PairTimes& pair = pairs[seen];
     EXPECT_EQ(std::stoi((*it)[1]), pair.m);
     EXPECT_NEAR(std::stod((*it)[2]), pair.psi, 1e-12);
-    EXPECT_NEAR(std::stod((*it)[3]), *pair.upper, 5e-6 * *pair.upper);
-    EXPECT_NEAR(std::stod((*it)[4]), *pair.lower, 5e-6 * *pair.lower);
+    ExpectSixDigits((*it)[2], pair.psi);
+    ExpectSixDigits((*it)[3], *pair.upper);
+    ExpectSixDigits((*it)[4], *pair.lower);
   }
   EXPECT_EQ(seen, 4u);
   // An odd nSL leaves the last upper curve without its partner; nSL = 2 has no pair.

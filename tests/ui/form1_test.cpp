@@ -23,8 +23,8 @@
 #include "report/number_text.h"
 #include "tests/ui/scroll_bar_parts.h"
 #include "ui/form1.h"
-#include "ui/language.h"
 #include "ui/form_about.h"
+#include "ui/language.h"
 #include "ui/plot_picture.h"
 
 using namespace fluvenna;
@@ -415,6 +415,93 @@ class Form1Test : public QObject {
     w->show();
     about->trigger();  // made anew
     QCOMPARE(FormAboutCount(), 1);
+  }
+
+  // The description stands centred in its box and wraps onto its two lines:
+  // the green ink of each line is as far from the box's left edge as from
+  // its right one.
+  void aboutDescriptionIsCentredOnTwoLines() {
+    w->findChild<QAction*>("Mn_About")->trigger();
+    Form_About* window = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (auto* found = qobject_cast<Form_About*>(widget)) window = found;
+    }
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    // The window is light yellow between its captions.
+    const QImage whole = window->grab().toImage();
+    for (const QPoint at : {QPoint(3, 3), QPoint(whole.width() - 4, whole.height() - 4)}) {
+      QCOMPARE(whole.pixelColor(at), QColor(255, 255, 192));
+    }
+    const QLabel* label = window->findChild<QLabel*>("Label2");
+    const QImage image = window->grab(label->geometry()).toImage();
+    const auto green = [](QColor c) {
+      return c.green() > c.red() + 40 && c.green() > c.blue() + 40;
+    };
+    std::vector<int> inkRows;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        if (green(image.pixelColor(x, y))) {
+          inkRows.push_back(y);
+          break;
+        }
+      }
+    }
+    QVERIFY(!inkRows.empty());
+    // Two lines: a gap of blank rows between two runs of ink.
+    std::vector<std::pair<int, int>> lines{{inkRows.front(), inkRows.front()}};
+    for (const int y : inkRows) {
+      if (y > lines.back().second + 1) lines.push_back({y, y});
+      lines.back().second = y;
+    }
+    QCOMPARE(lines.size(), std::size_t{2});
+    for (const auto& [top, bottom] : lines) {
+      int left = image.width(), right = -1;
+      for (int y = top; y <= bottom; ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+          if (!green(image.pixelColor(x, y))) continue;
+          left = std::min(left, x);
+          right = std::max(right, x);
+        }
+      }
+      const int leftMargin = left, rightMargin = image.width() - 1 - right;
+      QVERIFY2(std::abs(leftMargin - rightMargin) <= 3,
+               qPrintable(QStringLiteral("line at %1: margins %2 and %3")
+                              .arg(top)
+                              .arg(leftMargin)
+                              .arg(rightMargin)));
+    }
+  }
+
+  // A click is a left press and a left release, both on the same plot. A
+  // press elsewhere released over a plot, a release after a release, a
+  // release away from the plot and a press of another button run no pass;
+  // after each of them a whole click still runs one.
+  void onlyAWholeClickOnAPlotRunsAPass() {
+    PlotPicture* one = Picture("Picture1");
+    PlotPicture* two = Picture("Picture2");
+    const auto passes = [&] { return w->PassesEnded(); };
+    int expected = passes();
+    QTest::mousePress(one, Qt::LeftButton);
+    QTest::mouseRelease(two, Qt::LeftButton);  // pressed on the other plot
+    QCOMPARE(passes(), expected);
+    QTest::mousePress(Bar("HScroll_kMax"), Qt::LeftButton, {},
+                      PartOf(Bar("HScroll_kMax"), QStyle::SC_ScrollBarSlider));
+    QTest::mouseRelease(two, Qt::LeftButton);  // pressed on a bar's thumb
+    QCOMPARE(passes(), expected);
+    QTest::mouseClick(two, Qt::LeftButton);
+    QCOMPARE(passes(), ++expected);
+    QTest::mouseRelease(two, Qt::LeftButton);  // a second release of the same press
+    QCOMPARE(passes(), expected);
+    QTest::mousePress(two, Qt::LeftButton);
+    QTest::mouseRelease(two, Qt::LeftButton, {}, QPoint(-5, -5));  // let go off the plot
+    QTest::mouseRelease(two, Qt::LeftButton);
+    QCOMPARE(passes(), expected);
+    QTest::mousePress(one, Qt::MiddleButton);
+    QTest::mouseRelease(one, Qt::LeftButton);
+    QCOMPARE(passes(), expected);
+    QTest::mouseClick(one, Qt::LeftButton);
+    QCOMPARE(passes(), ++expected);
   }
 
   void tabVisitsTheControlsInOrder() {

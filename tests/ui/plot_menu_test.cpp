@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -346,6 +347,13 @@ class PlotMenuTest : public QObject {
     Form_Field* view = w->findChild<Form_Field*>();
     QVERIFY(QTest::qWaitForWindowExposed(view));
     auto* canvas = view->findChild<FieldCanvas*>("Picture_Field");
+    // Particles are released every quarter of a time unit to begin with,
+    // and every 0.05 to 2 units in steps of 0.05 as the user chooses.
+    auto* interval = view->findChild<QDoubleSpinBox*>("Spin_Interval");
+    QCOMPARE(interval->value(), 0.25);
+    QCOMPARE(interval->minimum(), 0.05);
+    QCOMPARE(interval->maximum(), 2.0);
+    QCOMPARE(interval->singleStep(), 0.05);
     const QImage still = canvas->Image();
     const int passes = w->PassesEnded();
     QTest::mouseClick(view->findChild<QPushButton*>("Button_Play"), Qt::LeftButton);
