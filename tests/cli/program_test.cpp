@@ -108,20 +108,20 @@ TEST(Program, ABadValueWritesOneLineAndNothingElse) {
 // Standard error is kept for the renderer's own lines: of Qt's messages only
 // the warning that a headless session has no runtime folder is dropped;
 // Qt's other warnings and the debug lines its logging rules ask for still
-// reach it.
+// reach it. The runs write a picture, since only those start Qt's platform.
 TEST(Program, OnlyQtsRuntimeFolderWarningIsDropped) {
   const testing::TableFolder folder;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
   environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-  const Finished quiet = RunProgram(folder.Path("."), {"--json"}, environment);
+  const Finished quiet = RunProgram(folder.Path("."), {"--json", "--png", "picture"}, environment);
   EXPECT_EQ(quiet.status, 0);
   EXPECT_TRUE(quiet.err.isEmpty()) << quiet.err.toStdString();
 
   environment.insert(QStringLiteral("QT_SCALE_FACTOR_ROUNDING_POLICY"), QStringLiteral("Sideways"));
   environment.insert(QStringLiteral("QT_LOGGING_RULES"),
                      QStringLiteral("qt.qpa.plugin.debug=true"));
-  const Finished told = RunProgram(folder.Path("."), {"--json"}, environment);
+  const Finished told = RunProgram(folder.Path("."), {"--json", "--png", "picture"}, environment);
   EXPECT_EQ(told.status, 0);
   EXPECT_TRUE(told.err.contains(QStringLiteral("Sideways"))) << told.err.toStdString();
   EXPECT_TRUE(told.err.contains(QStringLiteral("qt.qpa.plugin: "))) << told.err.toStdString();
