@@ -105,6 +105,13 @@ EMSCRIPTEN_BINDINGS(fluvenna) {
       .function("motionTime", &PageSession::MotionTime)
       .function("restartMotion", &PageSession::RestartMotion)
       .function("drawMotion", &PageSession::DrawMotion)
+      .function("setReynolds", &PageSession::SetReynolds)
+      .function("setWing", &PageSession::SetWing)
+      .function("clearWing", &PageSession::ClearWing)
+      .function("reynoldsText", &PageSession::ReynoldsText)
+      .function("boundaryLayerText", &PageSession::BoundaryLayerText)
+      .function("boundaryLayerCsv", &PageSession::BoundaryLayerCsv)
+      .function("polarCsv", &PageSession::PolarCsv)
       .function("passCount", &PageSession::Passes);
 
   function("barText", &fluvenna::BarText);

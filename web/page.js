@@ -48,6 +48,14 @@
   const intervalBox = byId("Spin_Interval");
   const PLAY = "fluvenna::Form_Field|Play";
   const PAUSE = "fluvenna::Form_Field|Pause";
+  // The boundary layer: its pictures in the module (friction 7, polar 8),
+  // what they show, its Re box and the wing's boxes.
+  const layerPictures = [{ canvas: byId("Picture_Friction"), picture: 7 },
+                         { canvas: byId("Picture_Polar"), picture: 8 }];
+  const reBox = byId("Text_Re");
+  const wingBox = byId("Check_Wing");
+  const wingTexts = ["Text_Speed", "Text_Chord", "Text_Altitude"].map(byId);
+  const refused = byId("Label_Refused");
 
   let core = null;
   let session = null;
@@ -67,6 +75,10 @@
   // moment of the last frame (null: the next one starts the clock) and the
   // frames drawn so far.
   const motion = { playing: false, request: 0, last: null, frames: 0 };
+  // What the boundary layer's pictures show, and whether the address
+  // carries Re (when it was opened with one, or after the page took one).
+  let layerShown = layerPictures.map(() => ({ segments: new Float32Array(0), marks: [] }));
+  let reInAddress = false;
 
   // Where the page is, for whoever waits for it: loading, module, table,
   // ready; and how many passes have been drawn.
@@ -230,6 +242,7 @@
 
   function repaint() {
     pictures.forEach((canvas, i) => paint(canvas, shown[i], sizes[i]));
+    paintLayer();
     drawMotion();
   }
 
@@ -320,6 +333,67 @@
     }
   }
 
+  // --- The boundary layer ---------------------------------------------------
+
+  function paintLayer() {
+    layerPictures.forEach(({ canvas }, i) => paint(canvas, layerShown[i], [core.plotWidth, core.plotHeight]));
+  }
+
+  // The boundary layer's pictures and line of the drawn pass as the module
+  // made them last; the pressure, lift and field pictures show it too.
+  function takeLayer() {
+    layerShown = layerPictures.map(({ picture }) => take(picture));
+    byId("Label_BoundaryLayer").textContent = session.boundaryLayerText();
+  }
+
+  // The module's answer to a new Re or wing: "" when taken (everything that
+  // shows the boundary layer is drawn again), else the sentence why not,
+  // shown in the section while all stays as it was.
+  function layerChanged(why) {
+    refused.textContent = why;
+    refused.hidden = !why;
+    if (why) return;
+    reInAddress = true;
+    if (wingBox.checked) reBox.value = session.reynoldsText();
+    if (passes > 0 && session.passCount() > 0) {
+      shown[2] = take(3);
+      shown[4] = take(5);
+      drawField();
+      takeLayer();
+      repaint();
+    }
+    updateAddress(passes > 0);
+  }
+
+  function takeReynolds() {
+    if (session && !wingBox.checked) layerChanged(session.setReynolds(reBox.value));
+  }
+
+  function takeWing() {
+    if (!session) return;
+    reBox.readOnly = wingBox.checked;
+    if (wingBox.checked) {
+      layerChanged(session.setWing(...wingTexts.map((box) => box.value)));
+    } else {
+      session.clearWing(); // Re stays the wing's
+      layerChanged("");
+    }
+  }
+
+  function wireLayer() {
+    reBox.addEventListener("change", takeReynolds);
+    wingBox.addEventListener("change", takeWing);
+    for (const box of wingTexts) box.addEventListener("change", () => wingBox.checked && takeWing());
+    byId("Save_Boundary_Layer_Csv").addEventListener("click", () => {
+      save(new Blob([session.boundaryLayerCsv()], { type: "text/csv" }),
+           `fluvenna-boundary-layer-${session.fileStem()}.csv`);
+    });
+    byId("Save_Polar_Csv").addEventListener("click", () => {
+      save(new Blob([session.polarCsv()], { type: "text/csv" }),
+           `fluvenna-polar-${session.fileStem()}.csv`);
+    });
+  }
+
   // The probe's line for the point under the pointer, or the hint where the
   // picture shows no flow.
   function probeAt(event) {
@@ -342,6 +416,7 @@
   function updateAddress(texts = true) {
     const params = new URLSearchParams(texts ? "" : location.search);
     if (texts) for (const box of TEXT_BOXES) params.set(box.key, byId(box.id).value);
+    if (reInAddress) params.set("re", reBox.value);
     if (languageInAddress) params.set("lang", language);
     try {
       history.replaceState(null, "", "?" + params.toString() + location.hash);
@@ -360,6 +435,8 @@
       repaint();
       byId("Label_Pressure").textContent = session.pressureText();
       byId("Label_Lift").textContent = session.liftText();
+      takeLayer();
+      paintLayer();
       for (const button of document.querySelectorAll(".save button")) button.disabled = false;
       playButton.disabled = false;
       motion.last = null; // the new curves' time 0 starts with the next frame
@@ -483,6 +560,11 @@
     const unknown = new Set();
     for (const [key, value] of params) {
       if (key === "lang") continue; // chosen at the start
+      if (key === "re") { // the boundary layer's Re, taken before the first pass
+        if (!seen.has(key)) reBox.value = value;
+        seen.add(key);
+        continue;
+      }
       const box = TEXT_BOXES.find((b) => b.key === key);
       if (!box) {
         unknown.add(key.length > LONGEST_NAME_SHOWN ? key.slice(0, LONGEST_NAME_SHOWN) + "…" : key);
@@ -548,6 +630,7 @@
     sizes = pictures.map((canvas, i) => (i === FIELD ? [core.fieldPictureWidth(core.plotHeight), core.plotHeight]
                                                     : [core.plotWidth, core.plotHeight]));
     wireMotion();
+    wireLayer();
     repaint();
     // A new density: the field is sampled again at the new device pixels.
     matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener("change", () => {
@@ -569,6 +652,7 @@
     setStage("ready");
     // Unknown names are named once: with the first pass, or at once.
     const address = applyAddress();
+    if (new URLSearchParams(location.search).has("re")) takeReynolds();
     if (address.given) {
       pendingNote = address.note;
       hesapla();

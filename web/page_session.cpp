@@ -6,6 +6,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "flow/decimal_text.h"
 #include "flow/leading_number.h"
 #include "plot/field_picture.h"
 #include "plot/particles_picture.h"
@@ -35,9 +36,39 @@ bool PageSession::Pass(const ParameterTexts& texts) {
   drawn2_ = picture2_.Picture();
   // A pressure picture that could not be drawn keeps the last one.
   if (session_.PressureDrawn()) drawn3_ = picture3_.Picture();
-  if (session_.DrawLift(lift_)) drawnLift_ = lift_.Picture();
+  DrawBoundaryLayerPictures();
   motionTime_ = 0.0;
   return true;
+}
+
+void PageSession::DrawBoundaryLayerPictures() {
+  if (session_.DrawLift(lift_)) drawnLift_ = lift_.Picture();
+  if (session_.DrawFriction(friction_)) drawnFriction_ = friction_.Picture();
+  if (session_.DrawPolar(polar_)) drawnPolar_ = polar_.Picture();
+}
+
+std::string PageSession::SetReynolds(const std::string& text) {
+  if (const auto refused = session_.SetReynolds(WholeDecimal(text))) return *refused;
+  if (session_.DrawShownPressure(picture3_)) drawn3_ = picture3_.Picture();
+  DrawBoundaryLayerPictures();
+  return std::string();
+}
+
+std::string PageSession::SetWing(const std::string& speed, const std::string& chord,
+                                 const std::string& altitude) {
+  const Wing wing{WholeDecimal(speed), WholeDecimal(chord), WholeDecimal(altitude)};
+  if (const auto refused = session_.SetWing(wing)) return *refused;
+  if (session_.DrawShownPressure(picture3_)) drawn3_ = picture3_.Picture();
+  DrawBoundaryLayerPictures();
+  return std::string();
+}
+
+void PageSession::ClearWing() {
+  session_.ClearWing();
+}
+
+std::string PageSession::ReynoldsText() const {
+  return NumberText(std::round(session_.Reynolds()));
 }
 
 double PageSession::AdvanceMotion(double elapsedMilliseconds) {
@@ -88,6 +119,10 @@ const CanvasPicture& PageSession::Drawn(int picture) const {
       return drawnLift_;
     case 6:
       return motion_.Picture();
+    case 7:
+      return drawnFriction_;
+    case 8:
+      return drawnPolar_;
     default:
       return drawn3_;
   }
