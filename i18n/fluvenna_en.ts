@@ -342,6 +342,26 @@
         <source>Ignored in the address: %1.</source>
         <translation>Ignored in the address: %1.</translation>
     </message>
+    <message>
+        <source>Save the boundary layer as CSV</source>
+        <translation>Save the boundary layer as CSV</translation>
+    </message>
+    <message>
+        <source>skin friction: c_f against x/c, upper surface red, lower surface blue, T transition, S separation</source>
+        <translation>skin friction: c_f against x/c, upper surface red, lower surface blue, T transition, S separation</translation>
+    </message>
+    <message>
+        <source>Drag polar</source>
+        <translation>Drag polar</translation>
+    </message>
+    <message>
+        <source>Save the drag polar as CSV</source>
+        <translation>Save the drag polar as CSV</translation>
+    </message>
+    <message>
+        <source>drag polar: C_L against C_D over the angles where the flow stays attached</source>
+        <translation>drag polar: C_L against C_D over the angles where the flow stays attached</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -388,6 +408,42 @@
     <message>
         <source>lower surface</source>
         <translation>lower surface</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>T transition, S separation</source>
+        <translation>T transition, S separation</translation>
+    </message>
+    <message>
+        <source>c_f</source>
+        <translation>c_f</translation>
+    </message>
+    <message>
+        <source>δ* × %1</source>
+        <translation>δ* × %1</translation>
+    </message>
+    <message>
+        <source>C_D</source>
+        <translation>C_D</translation>
+    </message>
+    <message>
+        <source>drag polar, attached flow</source>
+        <translation>drag polar, attached flow</translation>
+    </message>
+    <message>
+        <source>▇ upper surface separated ahead of 0.9 c:</source>
+        <translation>▇ upper surface separated ahead of 0.9 c:</translation>
+    </message>
+    <message>
+        <source>real airfoils lose lift here, potential flow does not</source>
+        <translation>real airfoils lose lift here, potential flow does not</translation>
     </message>
 </context>
 <context>
@@ -455,6 +511,102 @@
     <message>
         <source>no streamline pairs (nSL &lt; 4)</source>
         <translation>no streamline pairs (nSL &lt; 4)</translation>
+    </message>
+    <message>
+        <source>Upper surface: laminar to the trailing edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower surface: laminar to the trailing edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upper surface: laminar separation bubble, transition at x/c = %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower surface: laminar separation bubble, transition at x/c = %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upper surface: transition at x/c = %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower surface: transition at x/c = %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, separation at x/c = %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, no separation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The boundary layer is not computed: with a Kutta factor other than 1 the speed at the trailing edge is unbounded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The boundary layer is not computed: the profile has a sharp leading edge or no usable chord.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The boundary layer is not computed: the Reynolds number or N_crit is not usable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re = %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C_D = %1 (friction %2, pressure %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C_D not predicted: the flow separates at x/c = %1 on the upper surface.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C_D not predicted: the flow separates at x/c = %1 on the lower surface.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wing: L&apos; = %1 N/m, D&apos; = %2 N/m.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wing: L&apos; = %1 N/m.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Reynolds number must be a finite number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Reynolds number must lie between 1000 and 1000000000.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The wing&apos;s speed must be a finite number, not negative.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The wing&apos;s chord must be a finite positive number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The altitude must lie between 0 and 11000 m.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The wing&apos;s Reynolds number must lie between 1000 and 1000000000.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N_crit must be a finite number between 1 and 20.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -671,8 +823,28 @@
 <context>
     <name>fluvenna::Form_Pressure</name>
     <message>
-        <source>Surface pressure</source>
-        <translation>Surface pressure</translation>
+        <source>Surface pressure and boundary layer</source>
+        <translation>Surface pressure and boundary layer</translation>
+    </message>
+    <message>
+        <source>Re =</source>
+        <translation>Re =</translation>
+    </message>
+    <message>
+        <source>Wing</source>
+        <translation>Wing</translation>
+    </message>
+    <message>
+        <source>V (m/s)</source>
+        <translation>V (m/s)</translation>
+    </message>
+    <message>
+        <source>c (m)</source>
+        <translation>c (m)</translation>
+    </message>
+    <message>
+        <source>h (m)</source>
+        <translation>h (m)</translation>
     </message>
 </context>
 </TS>

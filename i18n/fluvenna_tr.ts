@@ -342,6 +342,26 @@
         <source>Ignored in the address: %1.</source>
         <translation>Adreste yok sayıldı: %1.</translation>
     </message>
+    <message>
+        <source>Save the boundary layer as CSV</source>
+        <translation>Sınır tabakasını CSV olarak kaydet</translation>
+    </message>
+    <message>
+        <source>skin friction: c_f against x/c, upper surface red, lower surface blue, T transition, S separation</source>
+        <translation>yüzey sürtünmesi: x/c&apos;ye karşı c_f, üst yüzey kırmızı, alt yüzey mavi, G geçiş, A ayrılma</translation>
+    </message>
+    <message>
+        <source>Drag polar</source>
+        <translation>Sürükleme poları</translation>
+    </message>
+    <message>
+        <source>Save the drag polar as CSV</source>
+        <translation>Sürükleme polarını CSV olarak kaydet</translation>
+    </message>
+    <message>
+        <source>drag polar: C_L against C_D over the angles where the flow stays attached</source>
+        <translation>sürükleme poları: akımın yüzeye bağlı kaldığı açılarda C_D&apos;ye karşı C_L</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -388,6 +408,42 @@
     <message>
         <source>lower surface</source>
         <translation>alt yüzey</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>T transition, S separation</source>
+        <translation>G geçiş, A ayrılma</translation>
+    </message>
+    <message>
+        <source>c_f</source>
+        <translation>c_f</translation>
+    </message>
+    <message>
+        <source>δ* × %1</source>
+        <translation>δ* × %1</translation>
+    </message>
+    <message>
+        <source>C_D</source>
+        <translation>C_D</translation>
+    </message>
+    <message>
+        <source>drag polar, attached flow</source>
+        <translation>sürükleme poları, bağlı akım</translation>
+    </message>
+    <message>
+        <source>▇ upper surface separated ahead of 0.9 c:</source>
+        <translation>▇ üst yüzeyde akım 0.9 c&apos;den önce ayrılıyor:</translation>
+    </message>
+    <message>
+        <source>real airfoils lose lift here, potential flow does not</source>
+        <translation>gerçek profiller burada kaldırma kaybeder, potansiyel akım kaybetmez</translation>
     </message>
 </context>
 <context>
@@ -455,6 +511,102 @@
     <message>
         <source>no streamline pairs (nSL &lt; 4)</source>
         <translation>akım çizgisi çifti yok (nSL &lt; 4)</translation>
+    </message>
+    <message>
+        <source>Upper surface: laminar to the trailing edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower surface: laminar to the trailing edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upper surface: laminar separation bubble, transition at x/c = %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower surface: laminar separation bubble, transition at x/c = %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upper surface: transition at x/c = %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower surface: transition at x/c = %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, separation at x/c = %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, no separation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The boundary layer is not computed: with a Kutta factor other than 1 the speed at the trailing edge is unbounded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The boundary layer is not computed: the profile has a sharp leading edge or no usable chord.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The boundary layer is not computed: the Reynolds number or N_crit is not usable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re = %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C_D = %1 (friction %2, pressure %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C_D not predicted: the flow separates at x/c = %1 on the upper surface.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C_D not predicted: the flow separates at x/c = %1 on the lower surface.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wing: L&apos; = %1 N/m, D&apos; = %2 N/m.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wing: L&apos; = %1 N/m.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Reynolds number must be a finite number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Reynolds number must lie between 1000 and 1000000000.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The wing&apos;s speed must be a finite number, not negative.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The wing&apos;s chord must be a finite positive number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The altitude must lie between 0 and 11000 m.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The wing&apos;s Reynolds number must lie between 1000 and 1000000000.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N_crit must be a finite number between 1 and 20.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -671,8 +823,28 @@
 <context>
     <name>fluvenna::Form_Pressure</name>
     <message>
-        <source>Surface pressure</source>
-        <translation>Yüzey basıncı</translation>
+        <source>Surface pressure and boundary layer</source>
+        <translation>Yüzey basıncı ve sınır tabaka</translation>
+    </message>
+    <message>
+        <source>Re =</source>
+        <translation>Re =</translation>
+    </message>
+    <message>
+        <source>Wing</source>
+        <translation>Kanat</translation>
+    </message>
+    <message>
+        <source>V (m/s)</source>
+        <translation>V (m/s)</translation>
+    </message>
+    <message>
+        <source>c (m)</source>
+        <translation>c (m)</translation>
+    </message>
+    <message>
+        <source>h (m)</source>
+        <translation>h (m)</translation>
     </message>
 </context>
 </TS>

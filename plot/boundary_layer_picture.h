@@ -49,8 +49,9 @@ LayerMarkLabels LayerMarkLabelsIn(Language language);
 // Draws each mark as a short vertical stroke of `halfLength` each way
 // through its point (markX(mark), markY(mark)) in its surface's colour, with
 // its letter beyond the stroke's upper end for the upper surface and beyond
-// its lower end for the lower one. Returns false when a surface operation
-// fails.
+// its lower end for the lower one, kMarkLetterGap half lengths from the
+// point, clear of the stroke. Returns false when a surface operation fails.
+inline constexpr double kMarkLetterGap = 1.3;
 template <typename MarkX, typename MarkY>
 bool DrawLayerMarks(PlotSurface& surface, const std::vector<LayerMark>& marks, double halfLength,
                     const LayerMarkLabels& labels, const MarkX& markX, const MarkY& markY);
@@ -197,7 +198,7 @@ bool DrawLayerMarks(PlotSurface& surface, const std::vector<LayerMark>& marks, d
     const float fx = ToSurfaceFloat(x);
     if (!surface.Line(fx, ToSurfaceFloat(y - halfLength), fx, ToSurfaceFloat(y + halfLength),
                       colour) ||
-        !surface.Text(x, upper ? y + halfLength : y - halfLength,
+        !surface.Text(x, upper ? y + kMarkLetterGap * halfLength : y - kMarkLetterGap * halfLength,
                       mark.separation ? labels.separation : labels.transition, colour,
                       upper ? TextAnchor::kBottom : TextAnchor::kTop)) {
       return false;

@@ -89,7 +89,7 @@ struct FieldBuffers {
 // sampled at the screen's pixels: FieldPixelGrid of width and height times
 // density, rounded; all else keeps the surface's pixels.
 inline constexpr int kColourBarSteps = 4;
-inline constexpr double kFieldMarkShare = 0.025;
+inline constexpr double kFieldMarkShare = 0.04;
 bool DrawFieldPicture(PlotSurface& surface, const FieldScene& scene, FieldColouring colouring,
                       int width, int height, FieldBuffers& buffers, const FieldLabels& labels = {},
                       double density = 1.0);
