@@ -54,9 +54,17 @@ namespace fluvenna {
 //      l(H) = (6.54 H - 14.07) / H^2,
 //      m(H) = (0.058 (H - 4)^2 / (H - 1) - 0.068) / l(H);
 //    transition where N reaches N_crit (9 by default: a clean wind tunnel);
-//  - laminar separation: the layer separates laminar, goes turbulent in the
-//    free shear layer and reattaches as a short bubble; the turbulent layer
-//    starts where the laminar one separated.
+//  - laminar separation first: the layer leaves the wall as a free shear
+//    layer (a laminar separation bubble). There it carries no shear, keeps
+//    H = kBubbleH (Thwaites' H at lambda = -0.09) and grows by the momentum
+//    equation, d theta / ds = -(H + 2) (theta / u_e) du_e/ds, while N goes
+//    on growing at the envelope's rate for that H. It turns turbulent where
+//    N reaches N_crit, or at the latest after the laminar length of a short
+//    bubble, u_e,sep l / nu = kBubbleLaminarLengthRe (Horton 1968, "Laminar
+//    separation bubbles in two and three dimensional incompressible flow",
+//    PhD thesis, Queen Mary College: about 4e4); the turbulent layer then
+//    reattaches. Should the trailing edge come first, the layer stays
+//    separated from the laminar separation point on.
 //
 // Turbulent: Head's entrainment method (Head 1958; Cebeci & Bradshaw 1977):
 //   d theta / ds = c_f / 2 - (H + 2) (theta / u_e) du_e/ds,
@@ -65,7 +73,8 @@ namespace fluvenna {
 //   H1 = 3.3 + 1.5501 (H - 0.6778)^-3.064  (H > 1.6),
 // with the Ludwieg-Tillmann skin friction
 //   tau_w / (rho u_e^2 / 2) = 0.246 * 10^(-0.678 H) * Re_theta^-0.268,
-// started at transition with theta continuous and H = kTurbulentStartH.
+// started at transition with theta continuous and H = kTurbulentStartH
+// (1.4, the shape factor of a young turbulent layer on a flat plate).
 // Turbulent separation where H reaches kTurbulentSeparationH; beyond it the
 // layer is marked separated, c_f = 0 and H is held at the threshold.
 //
@@ -81,6 +90,8 @@ inline constexpr double kLowestNCrit = 1.0;
 inline constexpr double kHighestNCrit = 20.0;
 inline constexpr double kLaminarSeparationLambda = -0.09;
 inline constexpr double kTurbulentStartH = 1.4;
+inline constexpr double kBubbleH = 3.55;
+inline constexpr double kBubbleLaminarLengthRe = 4e4;
 inline constexpr double kTurbulentSeparationH = 2.4;
 inline constexpr double kSeparationDragLimitXc = 0.9;
 
@@ -114,7 +125,12 @@ struct SurfaceBoundaryLayer {
   std::optional<double> xTransition;  // x/c where the layer turns turbulent
   TransitionCause transitionCause = TransitionCause::kNone;
   std::optional<double> sTransition;  // the same as arc length
-  std::optional<double> xSeparation;  // x/c of separation (laminar or turbulent) that stays
+  // Where the laminar layer separated into a bubble (transitionCause
+  // kLaminarSeparation), or stayed separated to the trailing edge.
+  std::optional<double> xLaminarSeparation;
+  std::optional<double> sLaminarSeparation;
+  // x/c of separation that stays: turbulent, or laminar without transition.
+  std::optional<double> xSeparation;
   std::optional<double> sSeparation;
   double frictionDrag = 0.0;  // this surface's part of C_Df
   // At the trailing edge, for Squire-Young.
@@ -158,7 +174,7 @@ struct BoundaryLayerOptions {
   double reynolds = kDefaultReynolds;
   double nCrit = kDefaultNCrit;
   // Stations per surface from the stagnation point to the trailing edge.
-  int intervalsPerSurface = 240;
+  int intervalsPerSurface = 160;
 };
 
 // The boundary layer of a pass (see above). Requires `p`, `c` of a pass
