@@ -57,14 +57,15 @@ bool Commit(OutputFile& output, const QByteArray& bytes, std::ostream& err) {
   return false;
 }
 
-// The pictures a run writes, in the order of their files: the two plots, the
-// surface pressure, the lift curve and, with --field, the flow field.
-enum PictureKind { kCircle, kAirfoil, kPressure, kLift, kField, kPictureKinds };
-constexpr const char* kPictureNames[kPictureKinds] = {"circle", "airfoil", "pressure", "lift",
-                                                      "field"};
+// The pictures a run writes: the two plots, the surface pressure, the lift
+// curve, with --field the flow field, and the boundary layer's skin friction.
+enum PictureKind { kCircle, kAirfoil, kPressure, kLift, kField, kFriction, kPictureKinds };
+constexpr const char* kPictureNames[kPictureKinds] = {"circle", "airfoil", "pressure",
+                                                      "lift",   "field",   "friction"};
 constexpr const char* kPictureTitles[kPictureKinds] = {
     "Fluvenna: flow past the circle", "Fluvenna: flow around the airfoil",
-    "Fluvenna: surface pressure", "Fluvenna: lift curve", "Fluvenna: flow field"};
+    "Fluvenna: surface pressure",     "Fluvenna: lift curve",
+    "Fluvenna: flow field",           "Fluvenna: skin friction"};
 
 // The pictures of one format, each with its file.
 struct PictureSet {
@@ -141,7 +142,7 @@ bool WriteFrames(PassSession& session, const RenderOptions& options, FieldColour
 }  // namespace
 
 int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
-  std::vector<PictureKind> kinds{kCircle, kAirfoil, kPressure, kLift};
+  std::vector<PictureKind> kinds{kCircle, kAirfoil, kPressure, kFriction, kLift};
   if (!options.field.isEmpty()) kinds.push_back(kField);
   std::vector<PictureSet> sets;
   const auto addSet = [&](PassPicture::Format format, const QString& prefix, const char* ext) {
@@ -206,6 +207,8 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
   if (result.ok() && !sets.empty()) {
     if (!session.DrawLift(fanOut[kLift])) {
       result.error = "the lift curve could not be drawn";
+    } else if (!session.DrawFriction(fanOut[kFriction])) {
+      result.error = "the skin friction could not be drawn";
     } else if (!options.field.isEmpty() &&
                !session.DrawField(fanOut[kField], ColouringOf(options.field), fieldSize.width(),
                                   fieldSize.height())) {
