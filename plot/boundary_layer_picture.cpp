@@ -175,15 +175,15 @@ bool DrawFrictionPicture(PlotSurface& surface, const BoundaryLayer& layer,
         return false;
       }
     }
-    const double half = kMarkShare * (f.top - f.bottom);
-    // A mark stands on the curve, held inside the frame where the curve runs above it.
-    if (!DrawLayerMarks(
-            surface, LayerMarks(layer), half, labels.marks, [](const LayerMark& m) { return m.xc; },
-            [&](const LayerMark& m) { return std::min(m.cf, f.cfTop - half); })) {
-      return false;
-    }
   }
-  return DrawFrictionLabels(surface, f, ticks, labels);
+  // A mark stands on the curve, held inside the frame where the curve runs above it.
+  const double half = kMarkShare * (f.top - f.bottom);
+  const std::vector<LayerMark> marks = LayerMarks(layer);
+  const auto markX = [](const LayerMark& m) { return m.xc; };
+  const auto markY = [&](const LayerMark& m) { return std::min(m.cf, f.cfTop - half); };
+  return DrawLayerMarks(surface, marks, half, labels.marks, markX, markY, MarkParts::kStrokes) &&
+         DrawFrictionLabels(surface, f, ticks, labels) &&
+         DrawLayerMarks(surface, marks, half, labels.marks, markX, markY, MarkParts::kLetters);
 }
 
 double DisplacementFactor(const BoundaryLayer& layer) {

@@ -50,11 +50,15 @@ LayerMarkLabels LayerMarkLabelsIn(Language language);
 // through its point (markX(mark), markY(mark)) in its surface's colour, with
 // its letter beyond the stroke's upper end for the upper surface and beyond
 // its lower end for the lower one, kMarkLetterGap half lengths from the
-// point, clear of the stroke. Returns false when a surface operation fails.
+// point, clear of the stroke: the strokes only, the letters only, or both
+// (all strokes first), so that a picture may put its texts after all its
+// lines. Returns false when a surface operation fails.
 inline constexpr double kMarkLetterGap = 1.3;
+enum class MarkParts { kStrokes, kLetters, kBoth };
 template <typename MarkX, typename MarkY>
 bool DrawLayerMarks(PlotSurface& surface, const std::vector<LayerMark>& marks, double halfLength,
-                    const LayerMarkLabels& labels, const MarkX& markX, const MarkY& markY);
+                    const LayerMarkLabels& labels, const MarkX& markX, const MarkY& markY,
+                    MarkParts parts = MarkParts::kBoth);
 
 // ---------------------------------------------------------------------------
 // The friction picture: c_f against x/c, the upper surface red and the lower
@@ -100,10 +104,11 @@ FrictionLabels FrictionLabelsIn(Language language);
 // The picture: Scale to FrictionPictureFrame, Cls, the axes in kAxisColour
 // (the zero line with a tick at every tenth of the chord, the c_f axis at
 // x/c = 0 with a tick at every AxisTicks step), each surface's points as one
-// chain (point (x/c, c_f)) in its colour, the marks (DrawLayerMarks at
-// (x/c, c_f)), then the numbers (every other tenth under the zero line,
-// every c_f tick left of the axis), the axis titles, the legend and the
-// marks' key at the top right. A layer that was not computed leaves the
+// chain (point (x/c, c_f)) in its colour, the marks' strokes (DrawLayerMarks
+// at (x/c, c_f), held under the frame's top), then the numbers (every other
+// tenth under the zero line, every c_f tick left of the axis), the axis
+// titles, the legend, the marks' key at the top right and the marks'
+// letters: every text after every line. A layer that was not computed leaves the
 // axes empty. Returns false when a surface operation fails.
 bool DrawFrictionPicture(PlotSurface& surface, const BoundaryLayer& layer,
                          const FrictionLabels& labels = {});
@@ -190,16 +195,27 @@ bool DrawPolarPicture(PlotSurface& surface, const Polar& polar,
 
 template <typename MarkX, typename MarkY>
 bool DrawLayerMarks(PlotSurface& surface, const std::vector<LayerMark>& marks, double halfLength,
-                    const LayerMarkLabels& labels, const MarkX& markX, const MarkY& markY) {
+                    const LayerMarkLabels& labels, const MarkX& markX, const MarkY& markY,
+                    MarkParts parts) {
+  if (parts != MarkParts::kLetters) {
+    for (const LayerMark& mark : marks) {
+      const Colour colour =
+          mark.side == SurfaceSide::kUpper ? kUpperSurfaceColour : kLowerSurfaceColour;
+      const float x = ToSurfaceFloat(markX(mark));
+      const double y = markY(mark);
+      if (!surface.Line(x, ToSurfaceFloat(y - halfLength), x, ToSurfaceFloat(y + halfLength),
+                        colour)) {
+        return false;
+      }
+    }
+  }
+  if (parts == MarkParts::kStrokes) return true;
   for (const LayerMark& mark : marks) {
     const bool upper = mark.side == SurfaceSide::kUpper;
-    const Colour colour = upper ? kUpperSurfaceColour : kLowerSurfaceColour;
-    const double x = markX(mark), y = markY(mark);
-    const float fx = ToSurfaceFloat(x);
-    if (!surface.Line(fx, ToSurfaceFloat(y - halfLength), fx, ToSurfaceFloat(y + halfLength),
-                      colour) ||
-        !surface.Text(x, upper ? y + kMarkLetterGap * halfLength : y - kMarkLetterGap * halfLength,
-                      mark.separation ? labels.separation : labels.transition, colour,
+    const double reach = (upper ? kMarkLetterGap : -kMarkLetterGap) * halfLength;
+    if (!surface.Text(markX(mark), markY(mark) + reach,
+                      mark.separation ? labels.separation : labels.transition,
+                      upper ? kUpperSurfaceColour : kLowerSurfaceColour,
                       upper ? TextAnchor::kBottom : TextAnchor::kTop)) {
       return false;
     }

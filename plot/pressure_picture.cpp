@@ -164,16 +164,23 @@ bool DrawPressurePicture(PlotSurface& surface, const SurfacePressure& pressure,
     if (!DrawChain(surface, first, j - 1, colour, point)) return false;
     first = j;
   }
-  if (!DrawLabels(surface, pressure, f, labels)) return false;
-  if (!layer || !layer->computed()) return true;
-  const LayerMarkLabels marks{labels.transition, labels.separation, labels.marksKey};
+  // The marks' strokes with the lines, their letters and key with the texts.
+  const bool marked = layer && layer->computed();
+  const std::vector<LayerMark> marks = marked ? LayerMarks(*layer) : std::vector<LayerMark>();
+  const LayerMarkLabels words{labels.transition, labels.separation, labels.marksKey};
   const double height = f.top - f.bottom;
-  return DrawLayerMarks(
-             surface, LayerMarks(*layer), kMarkShare * height, marks,
-             [](const LayerMark& m) { return m.xc; },
-             [](const LayerMark& m) { return m.ue * m.ue - 1.0; }) &&
+  const auto markX = [](const LayerMark& m) { return m.xc; };
+  const auto markY = [](const LayerMark& m) { return m.ue * m.ue - 1.0; };
+  if (!DrawLayerMarks(surface, marks, kMarkShare * height, words, markX, markY,
+                      MarkParts::kStrokes) ||
+      !DrawLabels(surface, pressure, f, labels)) {
+    return false;
+  }
+  if (!marked) return true;
+  return DrawLayerMarks(surface, marks, kMarkShare * height, words, markX, markY,
+                        MarkParts::kLetters) &&
          surface.Text(f.right - kLegendInset * (f.right - f.left),
-                      f.top - (kLegendDrop + kKeyDrop) * height, marks.key, kLabelColour,
+                      f.top - (kLegendDrop + kKeyDrop) * height, words.key, kLabelColour,
                       TextAnchor::kTopRight);
 }
 

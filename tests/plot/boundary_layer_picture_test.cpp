@@ -95,6 +95,14 @@ TEST(BoundaryLayerPicture, MarksStandWhereTheCorePutsThem) {
       }));
     }
   }
+  // Every text after every line (a canvas strokes the lines in one go).
+  for (const RecordingSurface* picture : {&cp, &cf}) {
+    const auto firstText =
+        std::find_if(picture->ops.begin(), picture->ops.end(),
+                     [](const auto& op) { return op.kind == RecordingSurface::kText; });
+    EXPECT_TRUE(std::none_of(firstText, picture->ops.end(),
+                             [](const auto& op) { return op.kind == RecordingSurface::kLine; }));
+  }
   // The key says what the letters mean.
   EXPECT_EQ(TextsSaying(cp, "T transition, S separation").size(), 1u);
   EXPECT_EQ(TextsSaying(cf, "T transition, S separation").size(), 1u);
