@@ -139,6 +139,14 @@ bool WriteFrames(PassSession& session, const RenderOptions& options, FieldColour
   return true;
 }
 
+// The boundary layer's settings of the command line; they were checked as
+// they were read.
+void ApplyViscousOptions(const RenderOptions& options, PassSession& session) {
+  if (options.reynolds) session.SetReynolds(*options.reynolds);
+  if (options.wing) session.SetWing(*options.wing);
+  if (options.nCrit) session.SetNCrit(*options.nCrit);
+}
+
 }  // namespace
 
 int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
@@ -164,18 +172,22 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
   TextOutput lift{{options.liftPath, nullptr}, options.liftPath == toOut};
   TextOutput fieldCsv{{options.fieldCsvPath, nullptr}, options.fieldCsvPath == toOut};
   TextOutput timesCsv{{options.timesPath, nullptr}, options.timesPath == toOut};
+  TextOutput boundaryLayerCsv{{options.boundaryLayerPath, nullptr},
+                              options.boundaryLayerPath == toOut};
+  TextOutput polarCsv{{options.polarPath, nullptr}, options.polarPath == toOut};
   for (PictureSet& set : sets) {
     for (OutputFile& file : set.files) {
       if (!Open(file, err)) return kExitUsage;
     }
   }
-  for (TextOutput* text : {&csv, &cp, &lift, &fieldCsv, &timesCsv}) {
+  for (TextOutput* text : {&csv, &cp, &lift, &fieldCsv, &timesCsv, &boundaryLayerCsv, &polarCsv}) {
     if (!text->file.path.isEmpty() && !text->toOut && !Open(text->file, err)) return kExitUsage;
   }
 
   PassSession session;
   const ProfileTableSource tableSource = LoadTable(options.tablePath, session.Table());
   if (tableSource.failure) err << kProgram << "warning: " << *tableSource.failure << '\n';
+  ApplyViscousOptions(options, session);
 
   // The plots are always painted, written or not, so that a pass fails on
   // the same surface operations whichever files are asked for; the pictures
@@ -230,10 +242,14 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     summary.stationX = times.stationX;
     summary.stationTimes = StationTimes(times);
   }
+  if (shown) {
+    AddBoundaryLayer(summary, *session.BoundaryLayerOfShown(),
+                     session.CurrentWing() ? &*session.CurrentWing() : nullptr);
+  }
   summary.table = tableSource.path.string();
   if (!summary.table.empty()) summary.tableFailure = tableSource.failure;
   const bool anyToOut = csv.toOut || cp.toOut || lift.toOut || fieldCsv.toOut || timesCsv.toOut ||
-                        !options.probes.empty();
+                        boundaryLayerCsv.toOut || polarCsv.toOut || !options.probes.empty();
   std::ostream& summaryOut = anyToOut ? err : out;
   summaryOut << (options.json ? SummaryJson(summary) : SummaryText(summary));
   if (!options.json && result.ok()) summaryOut << session.TimesText();
@@ -260,7 +276,10 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
   if (!write(csv, session.Csv()) || !write(cp, session.SurfaceCsv()) ||
       !write(lift, session.LiftCurveCsv()) ||
       !write(fieldCsv, session.FieldCsv(fieldSize.width(), fieldSize.height())) ||
-      !write(timesCsv, session.TimesCsv())) {
+      !write(timesCsv, session.TimesCsv()) ||
+      (!boundaryLayerCsv.file.path.isEmpty() &&
+       !write(boundaryLayerCsv, session.BoundaryLayerCsv())) ||
+      (!polarCsv.file.path.isEmpty() && !write(polarCsv, session.PolarCsv()))) {
     return kExitUsage;
   }
   if (!options.framesDir.isEmpty() &&

@@ -8,8 +8,12 @@
 #include <QRegularExpression>
 #include <array>
 #include <cmath>
+#include <limits>
+#include <optional>
 
+#include "flow/boundary_layer.h"
 #include "flow/profile_table.h"
+#include "report/boundary_layer_report.h"
 #include "report/licence.h"
 
 namespace fluvenna {
@@ -68,6 +72,57 @@ bool ReadProbe(const QString& text, ProbeOption& probe) {
   probe.x = c.toDouble(match.captured(2).trimmed(), &xRead);
   probe.y = c.toDouble(match.captured(3).trimmed(), &yRead);
   return xRead && yRead && std::isfinite(probe.x) && std::isfinite(probe.y);
+}
+
+}  // namespace
+
+namespace {
+
+// A number option as the C locale reads it; NaN when it is no number.
+double NumberOption(const QCommandLineParser& parser, const QCommandLineOption& option) {
+  bool read = false;
+  const double value = QLocale::c().toDouble(parser.value(option), &read);
+  return read ? value : std::numeric_limits<double>::quiet_NaN();
+}
+
+// --re, or --speed with --chord and --altitude, and --ncrit: refused with
+// the session's own sentences.
+std::optional<QString> ReadViscousOptions(const QCommandLineParser& parser,
+                                          const QCommandLineOption& re,
+                                          const QCommandLineOption& speed,
+                                          const QCommandLineOption& chord,
+                                          const QCommandLineOption& altitude,
+                                          const QCommandLineOption& ncrit, RenderOptions& o) {
+  const int wingParts = parser.isSet(speed) + parser.isSet(chord) + parser.isSet(altitude);
+  if (wingParts != 0 && wingParts != 3) {
+    return QStringLiteral("--speed, --chord and --altitude go together");
+  }
+  if (wingParts == 3 && parser.isSet(re)) {
+    return QStringLiteral("give --re or the wing (--speed, --chord, --altitude), not both");
+  }
+  if (parser.isSet(re)) {
+    const double value = NumberOption(parser, re);
+    const ReynoldsFault fault = CheckReynolds(value);
+    if (fault != ReynoldsFault::kNone) {
+      return QString::fromStdString(ReynoldsRefusal(fault, Language::kEnglish));
+    }
+    o.reynolds = value;
+  }
+  if (wingParts == 3) {
+    const Wing wing{NumberOption(parser, speed), NumberOption(parser, chord),
+                    NumberOption(parser, altitude)};
+    const WingFault fault = CheckWing(wing);
+    if (fault != WingFault::kNone) {
+      return QString::fromStdString(WingRefusal(fault, Language::kEnglish));
+    }
+    o.wing = wing;
+  }
+  if (parser.isSet(ncrit)) {
+    const double value = NumberOption(parser, ncrit);
+    if (!NCritUsable(value)) return QString::fromStdString(NCritRefusal(Language::kEnglish));
+    o.nCrit = value;
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -168,9 +223,41 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                                QStringLiteral("n"));
   const QCommandLineOption json(QStringLiteral("json"),
                                 QStringLiteral("Print the summary as one JSON object."));
+  const QCommandLineOption re(
+      QStringLiteral("re"),
+      QStringLiteral(
+          "Reynolds number U0 c / nu of the boundary layer, 1000 to 1e9 (default: 1e6)."),
+      QStringLiteral("R"));
+  const QCommandLineOption speed(
+      QStringLiteral("speed"),
+      QStringLiteral("Speed of a wing in m/s; with --chord and --altitude it gives Re and the lift "
+                     "and drag per metre of span."),
+      QStringLiteral("V"));
+  const QCommandLineOption chord(QStringLiteral("chord"),
+                                 QStringLiteral("Chord of the wing in m (with --speed)."),
+                                 QStringLiteral("C"));
+  const QCommandLineOption altitude(
+      QStringLiteral("altitude"),
+      QStringLiteral("Altitude of the wing in m, 0 to 11000, standard atmosphere (with --speed)."),
+      QStringLiteral("H"));
+  const QCommandLineOption ncrit(
+      QStringLiteral("ncrit"),
+      QStringLiteral("Amplification exponent N at transition, 1 to 20 (default: 9)."),
+      QStringLiteral("N"));
+  const QCommandLineOption boundaryLayer(
+      QStringLiteral("boundary-layer"),
+      QStringLiteral("Write the boundary layer of both surfaces to FILE (\"-\" for standard "
+                     "output)."),
+      QStringLiteral("file"));
+  const QCommandLineOption polar(
+      QStringLiteral("polar"),
+      QStringLiteral("Write the drag polar over the lift curve's angles to FILE (\"-\" for "
+                     "standard output)."),
+      QStringLiteral("file"));
   for (const QCommandLineOption* option :
-       {&table, &png, &svg, &size, &csv, &cp, &lift, &field, &fieldCsv, &probe, &times, &frames,
-        &seconds, &fps, &json}) {
+       {&table,    &png,   &svg,      &size,   &csv,           &cp,   &lift, &field,
+        &fieldCsv, &probe, &times,    &frames, &seconds,       &fps,  &json, &re,
+        &speed,    &chord, &altitude, &ncrit,  &boundaryLayer, &polar}) {
     parser.addOption(*option);
   }
 
@@ -246,13 +333,23 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   if (o.seconds * o.fps > kMostFrames) {
     return UsageError(QStringLiteral("--frames writes at most %1 pictures").arg(kMostFrames));
   }
+  o.boundaryLayerPath = parser.value(boundaryLayer);
+  o.polarPath = parser.value(polar);
+  if ((parser.isSet(boundaryLayer) && o.boundaryLayerPath.isEmpty()) ||
+      (parser.isSet(polar) && o.polarPath.isEmpty())) {
+    return UsageError(QStringLiteral("--boundary-layer and --polar need a file name"));
+  }
+  if (const auto refusal = ReadViscousOptions(parser, re, speed, chord, altitude, ncrit, o)) {
+    return UsageError(*refusal);
+  }
   const QString toOut = QStringLiteral("-");
   if ((o.csvPath == toOut) + (o.cpPath == toOut) + (o.liftPath == toOut) +
-          (o.fieldCsvPath == toOut) + (o.timesPath == toOut) + !o.probes.empty() >
+          (o.fieldCsvPath == toOut) + (o.timesPath == toOut) + !o.probes.empty() +
+          (o.boundaryLayerPath == toOut) + (o.polarPath == toOut) >
       1) {
     return UsageError(
-        QStringLiteral("only one of --csv, --cp, --lift-curve, --field-csv, --times and --probe "
-                       "can go to standard output"));
+        QStringLiteral("only one of --csv, --cp, --lift-curve, --field-csv, --times, --probe, "
+                       "--boundary-layer and --polar can go to standard output"));
   }
   if (parser.isSet(field)) {
     o.field = parser.value(field);

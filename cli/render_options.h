@@ -6,8 +6,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
+#include "flow/atmosphere.h"
 #include "flow/flow_field.h"
 #include "flow/parameters.h"
 
@@ -39,6 +41,13 @@ struct RenderOptions {
   int fps = 25;                     // frames a second, with --frames
   QSize size;                       // picture size in pixels
   bool json = false;                // the summary as one JSON object
+  // The boundary layer: Re typed (--re) or from a wing (--speed, --chord,
+  // --altitude), N_crit (--ncrit); each checked as the session checks it.
+  std::optional<double> reynolds;
+  std::optional<Wing> wing;
+  std::optional<double> nCrit;
+  QString boundaryLayerPath;  // the boundary layer point by point; "-" for standard output
+  QString polarPath;          // the drag polar; "-" for standard output
 };
 
 // The size of the window's drawing area: the smallest picture size.

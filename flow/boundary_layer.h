@@ -64,7 +64,8 @@ namespace fluvenna {
 //    separation bubbles in two and three dimensional incompressible flow",
 //    PhD thesis, Queen Mary College: about 4e4); the turbulent layer then
 //    reattaches. Should the trailing edge come first, the layer stays
-//    separated from the laminar separation point on.
+//    separated from the laminar separation point on. The points of the
+//    bubble are marked separated (c_f = 0) and carry N.
 //
 // Turbulent: Head's entrainment method (Head 1958; Cebeci & Bradshaw 1977):
 //   d theta / ds = c_f / 2 - (H + 2) (theta / u_e) du_e/ds,
@@ -77,6 +78,11 @@ namespace fluvenna {
 // (1.4, the shape factor of a young turbulent layer on a flat plate).
 // Turbulent separation where H reaches kTurbulentSeparationH; beyond it the
 // layer is marked separated, c_f = 0 and H is held at the threshold.
+//
+// Stations: intervalsPerSurface intervals a surface, in the circle angle
+// from the stagnation point to the trailing edge, crowded towards both ends
+// (the map crowds them further at the nose); C_D with 160 is within 1 % of
+// that with 640.
 //
 // Drag: Squire & Young (1938) at the trailing edge, each surface adding
 //   C_D = 2 (theta_TE / c) (u_e,TE / U0)^((H_TE + 5) / 2),
@@ -111,7 +117,7 @@ struct BoundaryLayerPoint {
   double H = 0.0;        // shape factor
   double cf = 0.0;       // skin friction tau_w / (rho U0^2 / 2), on the free stream
   double reTheta = 0.0;  // u_e theta / nu
-  double n = 0.0;        // amplification exponent while laminar, else 0
+  double n = 0.0;        // amplification exponent while laminar (and in a bubble), else 0
   BoundaryLayerRegime regime = BoundaryLayerRegime::kLaminar;
 };
 

@@ -513,100 +513,100 @@
         <translation>no streamline pairs (nSL &lt; 4)</translation>
     </message>
     <message>
-        <source>Upper surface: laminar to the trailing edge</source>
-        <translation type="unfinished"></translation>
+        <source>Upper surface</source>
+        <translation>Upper surface</translation>
     </message>
     <message>
-        <source>Lower surface: laminar to the trailing edge</source>
-        <translation type="unfinished"></translation>
+        <source>Lower surface</source>
+        <translation>Lower surface</translation>
     </message>
     <message>
-        <source>Upper surface: laminar separation bubble, transition at x/c = %1</source>
-        <translation type="unfinished"></translation>
+        <source>%1: laminar, separates at x/c = %3 for good.</source>
+        <translation>%1: laminar, separates at x/c = %3 for good.</translation>
     </message>
     <message>
-        <source>Lower surface: laminar separation bubble, transition at x/c = %1</source>
-        <translation type="unfinished"></translation>
+        <source>%1: laminar to the trailing edge, no separation.</source>
+        <translation>%1: laminar to the trailing edge, no separation.</translation>
     </message>
     <message>
-        <source>Upper surface: transition at x/c = %1</source>
-        <translation type="unfinished"></translation>
+        <source>%1: laminar separation bubble, transition at x/c = %2, separation at x/c = %3.</source>
+        <translation>%1: laminar separation bubble, transition at x/c = %2, separation at x/c = %3.</translation>
     </message>
     <message>
-        <source>Lower surface: transition at x/c = %1</source>
-        <translation type="unfinished"></translation>
+        <source>%1: laminar separation bubble, transition at x/c = %2, no separation.</source>
+        <translation>%1: laminar separation bubble, transition at x/c = %2, no separation.</translation>
     </message>
     <message>
-        <source>, separation at x/c = %1.</source>
-        <translation type="unfinished"></translation>
+        <source>%1: transition at x/c = %2, separation at x/c = %3.</source>
+        <translation>%1: transition at x/c = %2, separation at x/c = %3.</translation>
     </message>
     <message>
-        <source>, no separation.</source>
-        <translation type="unfinished"></translation>
+        <source>%1: transition at x/c = %2, no separation.</source>
+        <translation>%1: transition at x/c = %2, no separation.</translation>
     </message>
     <message>
         <source>The boundary layer is not computed: with a Kutta factor other than 1 the speed at the trailing edge is unbounded.</source>
-        <translation type="unfinished"></translation>
+        <translation>The boundary layer is not computed: with a Kutta factor other than 1 the speed at the trailing edge is unbounded.</translation>
     </message>
     <message>
         <source>The boundary layer is not computed: the profile has a sharp leading edge or no usable chord.</source>
-        <translation type="unfinished"></translation>
+        <translation>The boundary layer is not computed: the profile has a sharp leading edge or no usable chord.</translation>
     </message>
     <message>
         <source>The boundary layer is not computed: the Reynolds number or N_crit is not usable.</source>
-        <translation type="unfinished"></translation>
+        <translation>The boundary layer is not computed: the Reynolds number or N_crit is not usable.</translation>
     </message>
     <message>
         <source>Re = %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Re = %1:</translation>
     </message>
     <message>
         <source>C_D = %1 (friction %2, pressure %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>C_D = %1 (friction %2, pressure %3).</translation>
     </message>
     <message>
         <source>C_D not predicted: the flow separates at x/c = %1 on the upper surface.</source>
-        <translation type="unfinished"></translation>
+        <translation>C_D not predicted: the flow separates at x/c = %1 on the upper surface.</translation>
     </message>
     <message>
         <source>C_D not predicted: the flow separates at x/c = %1 on the lower surface.</source>
-        <translation type="unfinished"></translation>
+        <translation>C_D not predicted: the flow separates at x/c = %1 on the lower surface.</translation>
     </message>
     <message>
         <source>Wing: L&apos; = %1 N/m, D&apos; = %2 N/m.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wing: L&apos; = %1 N/m, D&apos; = %2 N/m.</translation>
     </message>
     <message>
         <source>Wing: L&apos; = %1 N/m.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wing: L&apos; = %1 N/m.</translation>
     </message>
     <message>
         <source>The Reynolds number must be a finite number.</source>
-        <translation type="unfinished"></translation>
+        <translation>The Reynolds number must be a finite number.</translation>
     </message>
     <message>
         <source>The Reynolds number must lie between 1000 and 1000000000.</source>
-        <translation type="unfinished"></translation>
+        <translation>The Reynolds number must lie between 1000 and 1000000000.</translation>
     </message>
     <message>
         <source>The wing&apos;s speed must be a finite number, not negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>The wing&apos;s speed must be a finite number, not negative.</translation>
     </message>
     <message>
         <source>The wing&apos;s chord must be a finite positive number.</source>
-        <translation type="unfinished"></translation>
+        <translation>The wing&apos;s chord must be a finite positive number.</translation>
     </message>
     <message>
         <source>The altitude must lie between 0 and 11000 m.</source>
-        <translation type="unfinished"></translation>
+        <translation>The altitude must lie between 0 and 11000 m.</translation>
     </message>
     <message>
         <source>The wing&apos;s Reynolds number must lie between 1000 and 1000000000.</source>
-        <translation type="unfinished"></translation>
+        <translation>The wing&apos;s Reynolds number must lie between 1000 and 1000000000.</translation>
     </message>
     <message>
         <source>N_crit must be a finite number between 1 and 20.</source>
-        <translation type="unfinished"></translation>
+        <translation>N_crit must be a finite number between 1 and 20.</translation>
     </message>
 </context>
 <context>

@@ -513,100 +513,100 @@
         <translation>akım çizgisi çifti yok (nSL &lt; 4)</translation>
     </message>
     <message>
-        <source>Upper surface: laminar to the trailing edge</source>
-        <translation type="unfinished"></translation>
+        <source>Upper surface</source>
+        <translation>Üst yüzey</translation>
     </message>
     <message>
-        <source>Lower surface: laminar to the trailing edge</source>
-        <translation type="unfinished"></translation>
+        <source>Lower surface</source>
+        <translation>Alt yüzey</translation>
     </message>
     <message>
-        <source>Upper surface: laminar separation bubble, transition at x/c = %1</source>
-        <translation type="unfinished"></translation>
+        <source>%1: laminar, separates at x/c = %3 for good.</source>
+        <translation>%1: laminer, x/c = %3 noktasında ayrılıyor ve yeniden tutunmuyor.</translation>
     </message>
     <message>
-        <source>Lower surface: laminar separation bubble, transition at x/c = %1</source>
-        <translation type="unfinished"></translation>
+        <source>%1: laminar to the trailing edge, no separation.</source>
+        <translation>%1: firar kenarına kadar laminer, ayrılma yok.</translation>
     </message>
     <message>
-        <source>Upper surface: transition at x/c = %1</source>
-        <translation type="unfinished"></translation>
+        <source>%1: laminar separation bubble, transition at x/c = %2, separation at x/c = %3.</source>
+        <translation>%1: laminer ayrılma kabarcığı, geçiş x/c = %2 noktasında, ayrılma x/c = %3 noktasında.</translation>
     </message>
     <message>
-        <source>Lower surface: transition at x/c = %1</source>
-        <translation type="unfinished"></translation>
+        <source>%1: laminar separation bubble, transition at x/c = %2, no separation.</source>
+        <translation>%1: laminer ayrılma kabarcığı, geçiş x/c = %2 noktasında, ayrılma yok.</translation>
     </message>
     <message>
-        <source>, separation at x/c = %1.</source>
-        <translation type="unfinished"></translation>
+        <source>%1: transition at x/c = %2, separation at x/c = %3.</source>
+        <translation>%1: geçiş x/c = %2 noktasında, ayrılma x/c = %3 noktasında.</translation>
     </message>
     <message>
-        <source>, no separation.</source>
-        <translation type="unfinished"></translation>
+        <source>%1: transition at x/c = %2, no separation.</source>
+        <translation>%1: geçiş x/c = %2 noktasında, ayrılma yok.</translation>
     </message>
     <message>
         <source>The boundary layer is not computed: with a Kutta factor other than 1 the speed at the trailing edge is unbounded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sınır tabaka hesaplanmadı: Kutta şartı 1&apos;den farklıyken firar kenarında hız sınırsız.</translation>
     </message>
     <message>
         <source>The boundary layer is not computed: the profile has a sharp leading edge or no usable chord.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sınır tabaka hesaplanmadı: profilin hücum kenarı sivri ya da veteri kullanılamıyor.</translation>
     </message>
     <message>
         <source>The boundary layer is not computed: the Reynolds number or N_crit is not usable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sınır tabaka hesaplanmadı: Reynolds sayısı ya da N_crit kullanılamıyor.</translation>
     </message>
     <message>
         <source>Re = %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Re = %1:</translation>
     </message>
     <message>
         <source>C_D = %1 (friction %2, pressure %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>C_D = %1 (sürtünme %2, basınç %3).</translation>
     </message>
     <message>
         <source>C_D not predicted: the flow separates at x/c = %1 on the upper surface.</source>
-        <translation type="unfinished"></translation>
+        <translation>C_D öngörülemiyor: akım üst yüzeyde x/c = %1 noktasında ayrılıyor.</translation>
     </message>
     <message>
         <source>C_D not predicted: the flow separates at x/c = %1 on the lower surface.</source>
-        <translation type="unfinished"></translation>
+        <translation>C_D öngörülemiyor: akım alt yüzeyde x/c = %1 noktasında ayrılıyor.</translation>
     </message>
     <message>
         <source>Wing: L&apos; = %1 N/m, D&apos; = %2 N/m.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanat: L&apos; = %1 N/m, D&apos; = %2 N/m.</translation>
     </message>
     <message>
         <source>Wing: L&apos; = %1 N/m.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanat: L&apos; = %1 N/m.</translation>
     </message>
     <message>
         <source>The Reynolds number must be a finite number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reynolds sayısı sonlu bir sayı olmalı.</translation>
     </message>
     <message>
         <source>The Reynolds number must lie between 1000 and 1000000000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reynolds sayısı 1000 ile 1000000000 arasında olmalı.</translation>
     </message>
     <message>
         <source>The wing&apos;s speed must be a finite number, not negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanadın hızı negatif olmayan sonlu bir sayı olmalı.</translation>
     </message>
     <message>
         <source>The wing&apos;s chord must be a finite positive number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanadın veteri pozitif sonlu bir sayı olmalı.</translation>
     </message>
     <message>
         <source>The altitude must lie between 0 and 11000 m.</source>
-        <translation type="unfinished"></translation>
+        <translation>İrtifa 0 ile 11000 m arasında olmalı.</translation>
     </message>
     <message>
         <source>The wing&apos;s Reynolds number must lie between 1000 and 1000000000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanadın Reynolds sayısı 1000 ile 1000000000 arasında olmalı.</translation>
     </message>
     <message>
         <source>N_crit must be a finite number between 1 and 20.</source>
-        <translation type="unfinished"></translation>
+        <translation>N_crit 1 ile 20 arasında sonlu bir sayı olmalı.</translation>
     </message>
 </context>
 <context>

@@ -31,38 +31,33 @@ std::string Optional(const std::optional<double>& value) {
   return value ? SeventeenDigitText(*value) : std::string();
 }
 
+// One whole sentence per case, the surface's name as %1, so that a
+// translation may order the words as its language needs.
 std::string SurfaceSentence(const SurfaceBoundaryLayer& s, Language language) {
-  const bool upper = s.side == SurfaceSide::kUpper;
-  std::string transition;
+  const std::string name = InLanguage(language, s.side == SurfaceSide::kUpper
+                                                    ? QT_TRANSLATE_NOOP("Report", "Upper surface")
+                                                    : QT_TRANSLATE_NOOP("Report", "Lower surface"));
+  const std::string tr = s.xTransition ? FixedText(*s.xTransition, 3) : std::string();
+  const std::string sep = s.xSeparation ? FixedText(*s.xSeparation, 3) : std::string();
+  const bool bubble = s.transitionCause == TransitionCause::kLaminarSeparation;
+  const char* form = nullptr;
   if (!s.xTransition) {
-    transition = InLanguage(
-        language, upper
-                      ? QT_TRANSLATE_NOOP("Report", "Upper surface: laminar to the trailing edge")
-                      : QT_TRANSLATE_NOOP("Report", "Lower surface: laminar to the trailing edge"));
-  } else if (s.transitionCause == TransitionCause::kLaminarSeparation) {
-    transition = FillMarkers(
-        InLanguage(language,
-                   upper ? QT_TRANSLATE_NOOP(
-                               "Report",
-                               "Upper surface: laminar separation bubble, transition at x/c = %1")
-                         : QT_TRANSLATE_NOOP(
-                               "Report",
-                               "Lower surface: laminar separation bubble, transition at x/c = %1")),
-        {FixedText(*s.xTransition, 3)});
+    form = s.xSeparation
+               ? QT_TRANSLATE_NOOP("Report", "%1: laminar, separates at x/c = %3 for good.")
+               : QT_TRANSLATE_NOOP("Report", "%1: laminar to the trailing edge, no separation.");
+  } else if (bubble) {
+    form = s.xSeparation ? QT_TRANSLATE_NOOP("Report",
+                                             "%1: laminar separation bubble, transition at x/c = "
+                                             "%2, separation at x/c = %3.")
+                         : QT_TRANSLATE_NOOP("Report",
+                                             "%1: laminar separation bubble, transition at x/c = "
+                                             "%2, no separation.");
   } else {
-    transition = FillMarkers(
-        InLanguage(language,
-                   upper ? QT_TRANSLATE_NOOP("Report", "Upper surface: transition at x/c = %1")
-                         : QT_TRANSLATE_NOOP("Report", "Lower surface: transition at x/c = %1")),
-        {FixedText(*s.xTransition, 3)});
+    form = s.xSeparation
+               ? QT_TRANSLATE_NOOP("Report", "%1: transition at x/c = %2, separation at x/c = %3.")
+               : QT_TRANSLATE_NOOP("Report", "%1: transition at x/c = %2, no separation.");
   }
-  const std::string separation =
-      s.xSeparation
-          ? FillMarkers(
-                InLanguage(language, QT_TRANSLATE_NOOP("Report", ", separation at x/c = %1.")),
-                {FixedText(*s.xSeparation, 3)})
-          : InLanguage(language, QT_TRANSLATE_NOOP("Report", ", no separation."));
-  return transition + separation;
+  return FillMarkers(InLanguage(language, form), {name, tr, sep});
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "flow/lift_curve.h"
 #include "flow/profile_geometry.h"
+#include "report/boundary_layer_report.h"
 #include "report/exact_number_text.h"
 #include "report/number_text.h"
 
@@ -124,6 +125,28 @@ PassSummary SummarisePass(const PassResult& result, const PassCurves& curves,
   return s;
 }
 
+void AddBoundaryLayer(PassSummary& s, const BoundaryLayer& layer, const WingFlow* wing) {
+  s.reynolds = layer.reynolds;
+  s.CD = layer.cd;
+  s.CDFriction = layer.cdFriction;
+  if (!layer.computed()) {
+    s.CDMissing = BoundaryLayerNotComputedText(layer.status, Language::kEnglish);
+  } else if (layer.dragStatus == DragStatus::kSeparatesEarly) {
+    s.CDMissing = "not predicted: the flow separates at x/c = " +
+                  FixedText(layer.earlySeparationXc.value_or(0.0), 3) + " on the " +
+                  SurfaceSideName(layer.earlySeparationSide) + " surface";
+  }
+  s.xTransitionUpper = layer.upper.xTransition;
+  s.xTransitionLower = layer.lower.xTransition;
+  s.xSeparationUpper = layer.upper.xSeparation;
+  s.xSeparationLower = layer.lower.xSeparation;
+  s.wing = wing != nullptr;
+  if (wing) {
+    if (s.CL) s.liftPerSpan = wing->PerSpan(*s.CL);
+    if (s.CD) s.dragPerSpan = wing->PerSpan(*s.CD);
+  }
+}
+
 std::string SummaryText(const PassSummary& s) {
   std::ostringstream out;
   const std::string missing = "not computed";
@@ -157,6 +180,25 @@ std::string SummaryText(const PassSummary& s) {
   };
   for (const auto& [name, value] : lines) {
     out << name << std::string(7 - std::string(name).size(), ' ') << value << '\n';
+  }
+  if (s.reynolds) {
+    const std::string none = "none";
+    const std::pair<const char*, std::string> viscous[] = {
+        {"Re", Text(s.reynolds, missing)},
+        {"C_D", s.CD ? Text(s.CD, missing) + " (friction " + Text(s.CDFriction, missing) + ")"
+                     : s.CDMissing},
+        {"x_tr",
+         "upper " + Text(s.xTransitionUpper, none) + ", lower " + Text(s.xTransitionLower, none)},
+        {"x_sep",
+         "upper " + Text(s.xSeparationUpper, none) + ", lower " + Text(s.xSeparationLower, none)},
+    };
+    for (const auto& [name, value] : viscous) {
+      out << name << std::string(7 - std::string(name).size(), ' ') << value << '\n';
+    }
+    if (s.wing) {
+      out << "L'     " << Text(s.liftPerSpan, missing) << " N/m\n";
+      out << "D'     " << Text(s.dragPerSpan, missing) << " N/m\n";
+    }
   }
   if (s.curves.empty()) {
     out << "no curves\n";
@@ -207,6 +249,20 @@ std::string SummaryJson(const PassSummary& s) {
                        {"lower", JsonNumber(pair.lower)}});
     }
     o["station_times"] = std::move(pairs);
+  }
+  if (s.reynolds) {
+    o["Re"] = JsonNumber(s.reynolds);
+    o["C_D"] = JsonNumber(s.CD);
+    o["C_D_friction"] = JsonNumber(s.CDFriction);
+    if (!s.CD) o["C_D_missing"] = s.CDMissing;
+    o["x_transition_upper"] = JsonNumber(s.xTransitionUpper);
+    o["x_transition_lower"] = JsonNumber(s.xTransitionLower);
+    o["x_separation_upper"] = JsonNumber(s.xSeparationUpper);
+    o["x_separation_lower"] = JsonNumber(s.xSeparationLower);
+    if (s.wing) {
+      o["lift_per_span_N"] = JsonNumber(s.liftPerSpan);
+      o["drag_per_span_N"] = JsonNumber(s.dragPerSpan);
+    }
   }
   Json curves = Json::array();
   for (const PassSummary::Curve& curve : s.curves) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "flow/atmosphere.h"
+#include "flow/boundary_layer.h"
 #include "flow/pass.h"
 #include "flow/surface_pressure.h"
 #include "flow/time_of_flight.h"
@@ -41,6 +43,17 @@ struct PassSummary {
   std::optional<double> releaseX, stationX;
   std::vector<PairTimes> stationTimes;
 
+  // The boundary layer (AddBoundaryLayer), when the caller asked for it: Re,
+  // C_D and its friction part when predicted (else `CDMissing` says why),
+  // transition and separation x/c of each surface (empty where none), and
+  // with a wing its lift and drag per metre of span, N/m.
+  std::optional<double> reynolds;
+  std::optional<double> CD, CDFriction;
+  std::string CDMissing;
+  std::optional<double> xTransitionUpper, xTransitionLower, xSeparationUpper, xSeparationLower;
+  bool wing = false;
+  std::optional<double> liftPerSpan, dragPerSpan;
+
   // The profile table file the pass used, as an absolute path; empty when
   // none was loaded (every pair then draws the flat plate). The caller fills
   // these in: a pass does not know where its table came from.
@@ -60,6 +73,10 @@ struct PassSummary {
 // chord was measured).
 PassSummary SummarisePass(const PassResult& result, const PassCurves& curves,
                           const SurfacePressure* pressure = nullptr);
+
+// Adds the boundary layer of the pass to `summary`; `wing` and the pass's
+// `CL` give the forces per span when there is a wing.
+void AddBoundaryLayer(PassSummary& summary, const BoundaryLayer& layer, const WingFlow* wing);
 
 // A few aligned lines of text, the table file last; C_L with three
 // decimals, as the window's status line shows it.
