@@ -75,10 +75,10 @@
   // moment of the last frame (null: the next one starts the clock) and the
   // frames drawn so far.
   const motion = { playing: false, request: 0, last: null, frames: 0 };
-  // What the boundary layer's pictures show, and whether the address
-  // carries Re (when it was opened with one, or after the page took one).
+  // What the boundary layer's pictures show, and the Re the address carries:
+  // the text of the last one the page took (null before it took one).
   let layerShown = layerPictures.map(() => ({ segments: new Float32Array(0), marks: [] }));
-  let reInAddress = false;
+  let takenRe = null;
 
   // Where the page is, for whoever waits for it: loading, module, table,
   // ready; and how many passes have been drawn.
@@ -353,8 +353,8 @@
     refused.textContent = why;
     refused.hidden = !why;
     if (why) return;
-    reInAddress = true;
     if (wingBox.checked) reBox.value = session.reynoldsText();
+    takenRe = reBox.value;
     if (passes > 0 && session.passCount() > 0) {
       shown[2] = take(3);
       shown[4] = take(5);
@@ -416,7 +416,7 @@
   function updateAddress(texts = true) {
     const params = new URLSearchParams(texts ? "" : location.search);
     if (texts) for (const box of TEXT_BOXES) params.set(box.key, byId(box.id).value);
-    if (reInAddress) params.set("re", reBox.value);
+    if (takenRe !== null) params.set("re", takenRe);
     if (languageInAddress) params.set("lang", language);
     try {
       history.replaceState(null, "", "?" + params.toString() + location.hash);

@@ -230,7 +230,7 @@ async function main() {
     const summary = JSON.parse(nativeOut(layerTexts, [...extra, "--json"]));
     const line = session.boundaryLayerText();
     const shown = (name) => new RegExp(`${name} = (-?[0-9.]+)`).exec(line)[1];
-    assert.strictEqual(shown("C_D"), summary.C_D.toPrecision(3), line);
+    assert.strictEqual(shown("C_D"), summary.C_D.toFixed(5), line);
     assert.ok(line.includes(`transition at x/c = ${summary.x_transition_upper.toFixed(3)}`), line);
     if (summary.lift_per_span_N !== undefined) {
       assert.ok(line.includes(`L' = ${summary.lift_per_span_N.toFixed(1)} N/m`), line);
