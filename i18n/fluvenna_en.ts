@@ -442,8 +442,12 @@
         <translation>▇ upper surface separated ahead of 0.9 c:</translation>
     </message>
     <message>
-        <source>real airfoils lose lift here, potential flow does not</source>
-        <translation>real airfoils lose lift here, potential flow does not</translation>
+        <source>real airfoils lose lift here,</source>
+        <translation>real airfoils lose lift here,</translation>
+    </message>
+    <message>
+        <source>potential flow does not</source>
+        <translation>potential flow does not</translation>
     </message>
 </context>
 <context>

@@ -442,8 +442,12 @@
         <translation>▇ üst yüzeyde akım 0.9 c&apos;den önce ayrılıyor:</translation>
     </message>
     <message>
-        <source>real airfoils lose lift here, potential flow does not</source>
-        <translation>gerçek profiller burada kaldırma kaybeder, potansiyel akım kaybetmez</translation>
+        <source>real airfoils lose lift here,</source>
+        <translation>gerçek profiller burada kaldırma kaybeder,</translation>
+    </message>
+    <message>
+        <source>potential flow does not</source>
+        <translation>potansiyel akım kaybetmez</translation>
     </message>
 </context>
 <context>

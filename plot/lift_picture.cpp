@@ -18,6 +18,10 @@ namespace {
 constexpr double kMarkShare = 0.012;
 constexpr double kZeroLiftTickShare = 0.04;
 constexpr Colour kGridColour = RGB(225, 225, 170);
+// The caption of the shaded angles: its first line this share of the box's
+// height under the top (below the C_L title), its lines this share apart.
+constexpr double kCaptionDrop = 0.08;
+constexpr double kCaptionStep = 0.065;
 
 bool InFrame(const LiftCurvePoint& point) {
   return std::fabs(point.alpha_deg) <= kLiftCurveExtendLimitDeg && std::isfinite(point.cl) &&
@@ -135,9 +139,15 @@ bool DrawSeparatedCaption(PlotSurface& surface, const LiftFrame& f, const Polar&
                           const LiftLabels& labels) {
   if (SeparatedBands(polar).empty()) return true;
   const double x = f.alphaLow + 0.02 * (f.alphaHigh - f.alphaLow);
-  const double y = f.clHigh - 0.1 * (f.clHigh - f.clLow);
-  return surface.Text(x, y, labels.separated, kSeparatedTextColour, TextAnchor::kBottomLeft) &&
-         surface.Text(x, y, labels.lostLift, kSeparatedTextColour, TextAnchor::kTopLeft);
+  const double top = f.clHigh - kCaptionDrop * (f.clHigh - f.clLow);
+  const double step = kCaptionStep * (f.clHigh - f.clLow);
+  const std::string* lines[] = {&labels.separated, &labels.lostLift, &labels.keptLift};
+  for (int i = 0; i < 3; ++i) {
+    if (!surface.Text(x, top - i * step, *lines[i], kSeparatedTextColour, TextAnchor::kTopLeft)) {
+      return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace
@@ -197,8 +207,9 @@ LiftFrame LiftPictureFrame(const LiftCurve& curve) {
 
 LiftLabels LiftLabelsIn(Language language) {
   LiftLabels labels;
-  for (std::string* text : {&labels.alphaAxis, &labels.clAxis, &labels.exact, &labels.thin,
-                            &labels.zeroLift, &labels.separated, &labels.lostLift}) {
+  for (std::string* text :
+       {&labels.alphaAxis, &labels.clAxis, &labels.exact, &labels.thin, &labels.zeroLift,
+        &labels.separated, &labels.lostLift, &labels.keptLift}) {
     *text = Translate(language, "Pictures", *text);
   }
   return labels;

@@ -51,11 +51,11 @@ struct LiftLabels {
   std::string exact = QT_TRANSLATE_NOOP("Pictures", "exact (Joukowski)");
   std::string thin = QT_TRANSLATE_NOOP("Pictures", "thin-airfoil theory");
   std::string zeroLift = QT_TRANSLATE_NOOP("Pictures", "α_L0");
-  // The caption of the shaded angles, in two lines.
+  // The caption of the shaded angles, in three lines.
   std::string separated =
       QT_TRANSLATE_NOOP("Pictures", "▇ upper surface separated ahead of 0.9 c:");
-  std::string lostLift =
-      QT_TRANSLATE_NOOP("Pictures", "real airfoils lose lift here, potential flow does not");
+  std::string lostLift = QT_TRANSLATE_NOOP("Pictures", "real airfoils lose lift here,");
+  std::string keptLift = QT_TRANSLATE_NOOP("Pictures", "potential flow does not");
 };
 
 // The texts in `language`.
@@ -70,8 +70,8 @@ LiftLabels LiftLabelsIn(Language language);
 // With a computed `polar` of the same curve, the angles where the upper
 // surface separates ahead of kSeparationDragLimitXc (SeparatedBands, held
 // to the box) are shaded first in kSeparatedBandColour, under the grid and
-// the curves, and the two lines of the caption stand at the top left of the
-// box in kSeparatedTextColour. Returns false when a surface operation fails.
+// the curves, and the three lines of the caption stand at the top left of the
+// box, under the C_L title, in kSeparatedTextColour. Returns false when a surface operation fails.
 inline constexpr Colour kSeparatedBandColour = RGB(215, 215, 240);
 inline constexpr Colour kSeparatedTextColour = RGB(90, 90, 160);
 bool DrawLiftPicture(PlotSurface& surface, const LiftCurve& curve, const LiftLabels& labels = {},

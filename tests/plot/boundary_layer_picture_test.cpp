@@ -224,11 +224,12 @@ TEST(BoundaryLayerPicture, LiftShadesEarlySeparationAndThePolarJoinsPredictedPoi
   const LiftLabels words;
   EXPECT_EQ(TextsSaying(lift, words.separated).size(), 1u);
   EXPECT_EQ(TextsSaying(lift, words.lostLift).size(), 1u);
+  EXPECT_EQ(TextsSaying(lift, words.keptLift).size(), 1u);
 
   RecordingSurface plain;  // no polar: no band, no caption
   ASSERT_TRUE(DrawLiftPicture(plain, curve));
   EXPECT_TRUE(TextsSaying(plain, words.lostLift).empty());
-  EXPECT_EQ(plain.ops.size() + 3, lift.ops.size());
+  EXPECT_EQ(plain.ops.size() + 4, lift.ops.size());
 
   RecordingSurface drag;
   ASSERT_TRUE(DrawPolarPicture(drag, polar, curve.passPoint));
@@ -242,6 +243,34 @@ TEST(BoundaryLayerPicture, LiftShadesEarlySeparationAndThePolarJoinsPredictedPoi
   EXPECT_EQ(pf.cdLow, 0.0);
   EXPECT_GE(pf.cdHigh, *polar.points[0].cd);
   EXPECT_EQ(TextsSaying(drag, "C_D").size(), 1u);
+}
+
+// Every word the boundary layer adds to the pictures has its Turkish text:
+// the letters of the marks, their key, the titles and the caption.
+TEST(BoundaryLayerPicture, WordsAreTranslated) {
+  const LiftLabels lift = LiftLabelsIn(Language::kTurkish);
+  const FrictionLabels friction = FrictionLabelsIn(Language::kTurkish);
+  const PressureLabels pressure = PressureLabelsIn(Language::kTurkish);
+  const FieldLabels field = FieldLabelsIn(Language::kTurkish);
+  const PolarLabels polar = PolarLabelsIn(Language::kTurkish);
+  const LiftLabels english;
+  const LayerMarkLabels marks;
+  for (const auto& [turkish, source] : {std::pair{lift.separated, english.separated},
+                                        {lift.lostLift, english.lostLift},
+                                        {lift.keptLift, english.keptLift},
+                                        {friction.marks.transition, marks.transition},
+                                        {friction.marks.separation, marks.separation},
+                                        {friction.marks.key, marks.key},
+                                        {friction.upperSurface, std::string("upper surface")},
+                                        {pressure.transition, marks.transition},
+                                        {pressure.separation, marks.separation},
+                                        {pressure.marksKey, marks.key},
+                                        {field.transition, marks.transition},
+                                        {field.separation, marks.separation},
+                                        {polar.title, PolarLabels().title}}) {
+    EXPECT_NE(turkish, source);
+  }
+  EXPECT_EQ(DisplacementLabelsIn(Language::kTurkish).marks.transition, friction.marks.transition);
 }
 
 }  // namespace
