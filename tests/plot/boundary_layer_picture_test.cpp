@@ -143,7 +143,7 @@ TEST(BoundaryLayerPicture, MarksStandWhereTheCorePutsThem) {
 // The displacement thickness stands factor * delta* off the body, outside
 // it, and the picture says the factor.
 TEST(BoundaryLayerPicture, DisplacementThicknessLiesOutsideTheBodyAtTheStatedFactor) {
-  for (const double alpha : {0.0, 8.0}) {
+  for (const double alpha : {-6.0, 0.0, 8.0}) {
     SCOPED_TRACE(alpha);
     const Case c = LayerAt(alpha);
     ASSERT_TRUE(c.layer.computed());
