@@ -356,8 +356,8 @@
     if (wingBox.checked) reBox.value = session.reynoldsText();
     takenRe = reBox.value;
     if (passes > 0 && session.passCount() > 0) {
-      shown[2] = take(3);
-      shown[4] = take(5);
+      shown[2] = take(3); // the surface pressure, with its marks
+      shown[4] = take(5); // the lift curve, with its shaded angles
       drawField();
       takeLayer();
       repaint();
@@ -432,11 +432,10 @@
     if (drawn) {
       shown = pictures.map((canvas, i) => take(i + 1));
       drawField();
+      takeLayer();
       repaint();
       byId("Label_Pressure").textContent = session.pressureText();
       byId("Label_Lift").textContent = session.liftText();
-      takeLayer();
-      paintLayer();
       for (const button of document.querySelectorAll(".save button")) button.disabled = false;
       playButton.disabled = false;
       motion.last = null; // the new curves' time 0 starts with the next frame
