@@ -98,6 +98,24 @@ bool DrawFrictionLabels(PlotSurface& surface, const FrictionFrame& f,
                       TextAnchor::kBottomRight);
 }
 
+// A curve as chains over its runs of points with finite coordinates: a
+// point the core could not give leaves a gap, never a failed picture.
+template <typename PointAt>
+bool DrawFiniteRuns(PlotSurface& surface, int count, Colour colour, const PointAt& pointAt) {
+  const auto finite = [&](int j) {
+    const auto [x, y] = pointAt(j);
+    return std::isfinite(x) && std::isfinite(y);
+  };
+  for (int first = 0; first < count; ++first) {
+    if (!finite(first)) continue;
+    int last = first;
+    while (last + 1 < count && finite(last + 1)) ++last;
+    if (!DrawChain(surface, first, last, colour, pointAt)) return false;
+    first = last;
+  }
+  return true;
+}
+
 bool Finite(const std::optional<double>& value) {
   return value && std::isfinite(*value);
 }
@@ -115,7 +133,11 @@ std::vector<LayerMark> LayerMarks(const BoundaryLayer& layer) {
     for (const auto& [s, separation] :
          {std::pair{surface->sTransition, false}, std::pair{surface->sSeparation, true}}) {
       if (!s) continue;
-      if (const auto mark = MarkAt(*surface, *s, separation)) marks.push_back(*mark);
+      const auto mark = MarkAt(*surface, *s, separation);
+      if (mark && std::isfinite(mark->xc) && std::isfinite(mark->x) && std::isfinite(mark->y) &&
+          std::isfinite(mark->ue) && std::isfinite(mark->cf)) {
+        marks.push_back(*mark);
+      }
     }
   }
   return marks;
@@ -169,7 +191,7 @@ bool DrawFrictionPicture(PlotSurface& surface, const BoundaryLayer& layer,
       const auto& points = side->points;
       const Colour colour =
           side->side == SurfaceSide::kUpper ? kUpperSurfaceColour : kLowerSurfaceColour;
-      if (!DrawChain(surface, 0, static_cast<int>(points.size()) - 1, colour, [&](int j) {
+      if (!DrawFiniteRuns(surface, static_cast<int>(points.size()), colour, [&](int j) {
             return std::pair{points[j].xc, points[j].cf};
           })) {
         return false;
@@ -234,8 +256,8 @@ bool DrawDisplacementThickness(PlotSurface& surface, const BoundaryLayer& layer,
   const double factor = DisplacementFactor(layer);
   for (const SurfaceBoundaryLayer* side : {&layer.upper, &layer.lower}) {
     const auto displaced = DisplacedSurface(*side, factor);
-    if (!DrawChain(surface, 0, static_cast<int>(displaced.size()) - 1, kDisplacementColour,
-                   [&](int j) { return displaced[static_cast<std::size_t>(j)]; })) {
+    if (!DrawFiniteRuns(surface, static_cast<int>(displaced.size()), kDisplacementColour,
+                        [&](int j) { return displaced[static_cast<std::size_t>(j)]; })) {
       return false;
     }
   }

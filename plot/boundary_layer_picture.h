@@ -34,8 +34,10 @@ struct LayerMark {
 };
 
 // The marks of a computed layer: the upper surface's transition and
-// separation, then the lower's, each only where the surface has it; none
-// for a layer that was not computed.
+// separation, then the lower's, each only where the surface has it (and
+// its place is made of finite numbers); none for a layer that was not
+// computed. The pictures draw a layer's curves over their runs of finite
+// points, so that a point the core could not give leaves a gap.
 std::vector<LayerMark> LayerMarks(const BoundaryLayer& layer);
 
 // The letters of the marks and what they stand for, in the pictures' words.

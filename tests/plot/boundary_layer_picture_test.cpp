@@ -130,6 +130,16 @@ TEST(BoundaryLayerPicture, MarksStandWhereTheCorePutsThem) {
   EXPECT_EQ(TextsSaying(cf, "0.4").size(), 1u);
   EXPECT_GE(cf.Texts().size(), 12u);
 
+  // A point the core could not give leaves a gap, never a failed picture.
+  BoundaryLayer gap = c.layer;
+  gap.upper.points[10].cf = std::nan("");
+  gap.upper.points[20].dstar = std::nan("");
+  gap.lower.points[5].ue = std::nan("");
+  RecordingSurface withGap, displaced;
+  EXPECT_TRUE(DrawFrictionPicture(withGap, gap));
+  EXPECT_EQ(withGap.Lines(kUpperSurfaceColour).size() + 2, cf.Lines(kUpperSurfaceColour).size());
+  EXPECT_TRUE(DrawDisplacementThickness(displaced, gap, 0.01, 0.0, 0.0));
+
   // Without a computed layer the friction picture keeps its empty axes and
   // the pressure picture has no marks.
   BoundaryLayer none;
