@@ -58,15 +58,17 @@ bool Commit(OutputFile& output, const QByteArray& bytes, std::ostream& err) {
   return false;
 }
 
-// The pictures a run writes, in the order of their files: the two plots, the
-// surface pressure, the lift curve and, with --field, the flow field.
-enum PictureKind { kCircle, kAirfoil, kPressure, kLift, kField, kMap, kPictureKinds };
-constexpr const char* kPictureNames[kPictureKinds] = {"circle", "airfoil", "pressure",
-                                                      "lift",   "field",   "map"};
+// The pictures a run writes: the two plots, the surface pressure, the lift
+// curve, with --field the flow field, with --map the conformal map, and the
+// boundary layer's skin friction.
+enum PictureKind { kCircle, kAirfoil, kPressure, kLift, kField, kMap, kFriction, kPictureKinds };
+constexpr const char* kPictureNames[kPictureKinds] = {"circle", "airfoil", "pressure", "lift",
+                                                      "field",  "map",     "friction"};
 constexpr const char* kPictureTitles[kPictureKinds] = {
     "Fluvenna: flow past the circle", "Fluvenna: flow around the airfoil",
     "Fluvenna: surface pressure",     "Fluvenna: lift curve",
-    "Fluvenna: flow field",           "Fluvenna: conformal map"};
+    "Fluvenna: flow field",           "Fluvenna: conformal map",
+    "Fluvenna: skin friction"};
 
 // The pictures of one format, each with its file.
 struct PictureSet {
@@ -147,7 +149,7 @@ void ApplyViscousOptions(const RenderOptions& options, PassSession& session) {
 // The run on a session of its own; `painted` counts the pictures painted.
 int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& out,
              std::ostream& err, int& painted) {
-  std::vector<PictureKind> kinds{kCircle, kAirfoil, kPressure, kLift};
+  std::vector<PictureKind> kinds{kCircle, kAirfoil, kPressure, kFriction, kLift};
   if (!options.field.isEmpty()) kinds.push_back(kField);
   if (options.map) kinds.push_back(kMap);
   std::vector<PictureSet> sets;
@@ -212,6 +214,8 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
   if (result.ok() && !sets.empty()) {
     if (!session.DrawLift(fanOut[kLift])) {
       result.error = "the lift curve could not be drawn";
+    } else if (!session.DrawFriction(fanOut[kFriction])) {
+      result.error = "the skin friction could not be drawn";
     } else if (!options.field.isEmpty() &&
                !session.DrawField(fanOut[kField], ColouringOf(options.field), fieldSize.width(),
                                   fieldSize.height())) {

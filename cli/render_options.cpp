@@ -170,12 +170,14 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   const QCommandLineOption png(
       QStringLiteral("png"),
       QStringLiteral("Write the pictures to PREFIX-circle.png, PREFIX-airfoil.png, "
-                     "PREFIX-pressure.png, PREFIX-lift.png and, with --field, PREFIX-field.png."),
+                     "PREFIX-pressure.png, PREFIX-friction.png, PREFIX-lift.png and, with --field, "
+                     "PREFIX-field.png."),
       QStringLiteral("prefix"));
   const QCommandLineOption svg(
       QStringLiteral("svg"),
       QStringLiteral("Write the pictures to PREFIX-circle.svg, PREFIX-airfoil.svg, "
-                     "PREFIX-pressure.svg, PREFIX-lift.svg and, with --field, PREFIX-field.svg."),
+                     "PREFIX-pressure.svg, PREFIX-friction.svg, PREFIX-lift.svg and, with --field, "
+                     "PREFIX-field.svg."),
       QStringLiteral("prefix"));
   const QCommandLineOption size(
       QStringLiteral("size"),

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -76,5 +77,16 @@ std::from_chars_result ReadDecimal(const char* first, const char* last, double& 
 }
 
 #endif
+
+double WholeDecimal(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  double value = 0.0;
+  const char* last = text.data() + text.size();
+  const auto [end, error] = ReadDecimal(text.data(), last, value);
+  if (text.empty() || error != std::errc() || end != last) return std::nan("");
+  return value;
+}
 
 }  // namespace fluvenna

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <string>
+#include <string_view>
 
 namespace fluvenna {
 
@@ -23,5 +24,11 @@ std::string ShortestDecimalText(double value);
 // the doubles, invalid_argument when no number starts there. The snprintf
 // fallback reads no "inf" or "nan"; the callers never hand those over.
 std::from_chars_result ReadDecimal(const char* first, const char* last, double& value);
+
+// The number a whole text is, as ReadDecimal reads it, with blanks (spaces
+// and tabs) allowed before and after it; NaN for any other text (empty,
+// something after the number, beyond the doubles), so that an input that
+// must be a finite number refuses it.
+double WholeDecimal(std::string_view text);
 
 }  // namespace fluvenna

@@ -366,6 +366,26 @@
         <source>airfoil plane: the grid, the body and the streamlines carried over by the map</source>
         <translation>airfoil plane: the grid, the body and the streamlines carried over by the map</translation>
     </message>
+    <message>
+        <source>Save the boundary layer as CSV</source>
+        <translation>Save the boundary layer as CSV</translation>
+    </message>
+    <message>
+        <source>skin friction: c_f against x/c, upper surface red, lower surface blue, T transition, S separation</source>
+        <translation>skin friction: c_f against x/c, upper surface red, lower surface blue, T transition, S separation</translation>
+    </message>
+    <message>
+        <source>Drag polar</source>
+        <translation>Drag polar</translation>
+    </message>
+    <message>
+        <source>Save the drag polar as CSV</source>
+        <translation>Save the drag polar as CSV</translation>
+    </message>
+    <message>
+        <source>drag polar: C_L against C_D over the angles where the flow stays attached</source>
+        <translation>drag polar: C_L against C_D over the angles where the flow stays attached</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -424,6 +444,46 @@
     <message>
         <source>ζ = z + t·c_J²/z, t = %1</source>
         <translation>ζ = z + t·c_J²/z, t = %1</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>T transition, S separation</source>
+        <translation>T transition, S separation</translation>
+    </message>
+    <message>
+        <source>c_f</source>
+        <translation>c_f</translation>
+    </message>
+    <message>
+        <source>δ* × %1</source>
+        <translation>δ* × %1</translation>
+    </message>
+    <message>
+        <source>C_D</source>
+        <translation>C_D</translation>
+    </message>
+    <message>
+        <source>drag polar, attached flow</source>
+        <translation>drag polar, attached flow</translation>
+    </message>
+    <message>
+        <source>▇ upper surface separated ahead of 0.9 c:</source>
+        <translation>▇ upper surface separated ahead of 0.9 c:</translation>
+    </message>
+    <message>
+        <source>real airfoils lose lift here,</source>
+        <translation>real airfoils lose lift here,</translation>
+    </message>
+    <message>
+        <source>potential flow does not</source>
+        <translation>potential flow does not</translation>
     </message>
 </context>
 <context>
@@ -850,8 +910,28 @@
 <context>
     <name>fluvenna::Form_Pressure</name>
     <message>
-        <source>Surface pressure</source>
-        <translation>Surface pressure</translation>
+        <source>Surface pressure and boundary layer</source>
+        <translation>Surface pressure and boundary layer</translation>
+    </message>
+    <message>
+        <source>Re =</source>
+        <translation>Re =</translation>
+    </message>
+    <message>
+        <source>Wing</source>
+        <translation>Wing</translation>
+    </message>
+    <message>
+        <source>V (m/s)</source>
+        <translation>V (m/s)</translation>
+    </message>
+    <message>
+        <source>c (m)</source>
+        <translation>c (m)</translation>
+    </message>
+    <message>
+        <source>h (m)</source>
+        <translation>h (m)</translation>
     </message>
 </context>
 </TS>

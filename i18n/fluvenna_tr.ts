@@ -366,6 +366,26 @@
         <source>airfoil plane: the grid, the body and the streamlines carried over by the map</source>
         <translation>kanat profili düzlemi: dönüşümle taşınan ızgara, cisim ve akım çizgileri</translation>
     </message>
+    <message>
+        <source>Save the boundary layer as CSV</source>
+        <translation>Sınır tabakasını CSV olarak kaydet</translation>
+    </message>
+    <message>
+        <source>skin friction: c_f against x/c, upper surface red, lower surface blue, T transition, S separation</source>
+        <translation>yüzey sürtünmesi: x/c&apos;ye karşı c_f, üst yüzey kırmızı, alt yüzey mavi, G geçiş, A ayrılma</translation>
+    </message>
+    <message>
+        <source>Drag polar</source>
+        <translation>Sürükleme poları</translation>
+    </message>
+    <message>
+        <source>Save the drag polar as CSV</source>
+        <translation>Sürükleme polarını CSV olarak kaydet</translation>
+    </message>
+    <message>
+        <source>drag polar: C_L against C_D over the angles where the flow stays attached</source>
+        <translation>sürükleme poları: akımın yüzeye bağlı kaldığı açılarda C_D&apos;ye karşı C_L</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -424,6 +444,46 @@
     <message>
         <source>ζ = z + t·c_J²/z, t = %1</source>
         <translation>ζ = z + t·c_J²/z, t = %1</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>T transition, S separation</source>
+        <translation>G geçiş, A ayrılma</translation>
+    </message>
+    <message>
+        <source>c_f</source>
+        <translation>c_f</translation>
+    </message>
+    <message>
+        <source>δ* × %1</source>
+        <translation>δ* × %1</translation>
+    </message>
+    <message>
+        <source>C_D</source>
+        <translation>C_D</translation>
+    </message>
+    <message>
+        <source>drag polar, attached flow</source>
+        <translation>sürükleme poları, bağlı akım</translation>
+    </message>
+    <message>
+        <source>▇ upper surface separated ahead of 0.9 c:</source>
+        <translation>▇ üst yüzeyde akım 0.9 c&apos;den önce ayrılıyor:</translation>
+    </message>
+    <message>
+        <source>real airfoils lose lift here,</source>
+        <translation>gerçek profiller burada kaldırma kaybeder,</translation>
+    </message>
+    <message>
+        <source>potential flow does not</source>
+        <translation>potansiyel akım kaybetmez</translation>
     </message>
 </context>
 <context>
@@ -850,8 +910,28 @@
 <context>
     <name>fluvenna::Form_Pressure</name>
     <message>
-        <source>Surface pressure</source>
-        <translation>Yüzey basıncı</translation>
+        <source>Surface pressure and boundary layer</source>
+        <translation>Yüzey basıncı ve sınır tabaka</translation>
+    </message>
+    <message>
+        <source>Re =</source>
+        <translation>Re =</translation>
+    </message>
+    <message>
+        <source>Wing</source>
+        <translation>Kanat</translation>
+    </message>
+    <message>
+        <source>V (m/s)</source>
+        <translation>V (m/s)</translation>
+    </message>
+    <message>
+        <source>c (m)</source>
+        <translation>c (m)</translation>
+    </message>
+    <message>
+        <source>h (m)</source>
+        <translation>h (m)</translation>
     </message>
 </context>
 </TS>

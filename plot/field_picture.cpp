@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "plot/boundary_layer_picture.h"
 #include "plot/drawing.h"
 #include "report/number_text.h"
 
@@ -112,7 +113,8 @@ std::optional<std::pair<double, double>> FieldUserPoint(const FieldFrame& frame,
 
 FieldLabels FieldLabelsIn(Language language) {
   FieldLabels labels;
-  for (std::string* text : {&labels.cpTitle, &labels.speedTitle}) {
+  for (std::string* text : {&labels.cpTitle, &labels.speedTitle, &labels.displacement,
+                            &labels.transition, &labels.separation}) {
     *text = Translate(language, "Pictures", *text);
   }
   return labels;
@@ -141,6 +143,16 @@ bool DrawFieldPicture(PlotSurface& surface, const FieldScene& scene, FieldColour
     return false;
   }
   if (scene.curves && !DrawCurvesOf(surface, *scene.curves)) return false;
+  if (scene.layer) {
+    const double height = frame.top - frame.bottom;
+    const double inset = 0.02 * height;
+    const DisplacementLabels words{labels.displacement,
+                                   {labels.transition, labels.separation, std::string()}};
+    if (!DrawDisplacementThickness(surface, *scene.layer, kFieldMarkShare * height,
+                                   frame.left + inset, frame.top - inset, words)) {
+      return false;
+    }
+  }
   // The strip is cleared of what ran into it, so that only the bar stands there.
   const RgbaImage background{1,
                              1,

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "flow/boundary_layer.h"
 #include "flow/flow_field.h"
 #include "plot/colour_map.h"
 #include "plot/surface.h"
@@ -48,18 +49,24 @@ std::optional<std::pair<double, double>> FieldUserPoint(const FieldFrame& frame,
 struct FieldLabels {
   std::string cpTitle = QT_TRANSLATE_NOOP("Pictures", "Cp");
   std::string speedTitle = QT_TRANSLATE_NOOP("Pictures", "q/U0");
+  // The displacement thickness's factor ("%1" is the factor) and marks.
+  std::string displacement = QT_TRANSLATE_NOOP("Pictures", "δ* × %1");
+  std::string transition = QT_TRANSLATE_NOOP("Pictures", "T");
+  std::string separation = QT_TRANSLATE_NOOP("Pictures", "S");
 };
 
 // The words in `language`.
 FieldLabels FieldLabelsIn(Language language);
 
 // What the picture draws: the flow of the pass, its airfoil-plane curves
-// (curve 0 is the body) and the plot scale.
+// (curve 0 is the body), the plot scale and the boundary layer of the flow
+// (none: not drawn).
 struct FieldScene {
   const FlowFieldModel* model = nullptr;
   const std::vector<PlaneCurve>* curves = nullptr;
   double Olcek = 1.0;
   double XMax = 1.0;
+  const BoundaryLayer* layer = nullptr;
 };
 
 // Reused from picture to picture so that a redraw allocates nothing.
@@ -82,6 +89,7 @@ struct FieldBuffers {
 // sampled at the screen's pixels: FieldPixelGrid of width and height times
 // density, rounded; all else keeps the surface's pixels.
 inline constexpr int kColourBarSteps = 4;
+inline constexpr double kFieldMarkShare = 0.04;
 bool DrawFieldPicture(PlotSurface& surface, const FieldScene& scene, FieldColouring colouring,
                       int width, int height, FieldBuffers& buffers, const FieldLabels& labels = {},
                       double density = 1.0);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <utility>
 
+#include "plot/boundary_layer_picture.h"
 #include "plot/drawing.h"
 #include "plot/pressure_picture.h"
 #include "report/number_text.h"
@@ -17,6 +18,10 @@ namespace {
 constexpr double kMarkShare = 0.012;
 constexpr double kZeroLiftTickShare = 0.04;
 constexpr Colour kGridColour = RGB(225, 225, 170);
+// The caption of the shaded angles: its first line this share of the box's
+// height under the top (below the C_L title), its lines this share apart.
+constexpr double kCaptionDrop = 0.08;
+constexpr double kCaptionStep = 0.065;
 
 bool InFrame(const LiftCurvePoint& point) {
   return std::fabs(point.alpha_deg) <= kLiftCurveExtendLimitDeg && std::isfinite(point.cl) &&
@@ -112,6 +117,39 @@ bool DrawMarks(PlotSurface& surface, const LiftFrame& f, const LiftCurve& curve,
   return true;
 }
 
+// The shaded angles, each a one-pixel image of the band's colour stretched
+// over its part of the box.
+bool DrawSeparatedBands(PlotSurface& surface, const LiftFrame& f, const Polar& polar) {
+  const std::vector<std::pair<double, double>> bands = SeparatedBands(polar);
+  if (bands.empty()) return true;
+  const RgbaImage shade{1,
+                        1,
+                        {static_cast<std::uint8_t>(RedOf(kSeparatedBandColour)),
+                         static_cast<std::uint8_t>(GreenOf(kSeparatedBandColour)),
+                         static_cast<std::uint8_t>(BlueOf(kSeparatedBandColour)), 255}};
+  for (const auto& [low, high] : bands) {
+    const double left = std::max(low, f.alphaLow), right = std::min(high, f.alphaHigh);
+    if (right > left && !surface.Image(left, f.clHigh, right, f.clLow, shade)) return false;
+  }
+  return true;
+}
+
+// Drawn over the curves, so that nothing hides it.
+bool DrawSeparatedCaption(PlotSurface& surface, const LiftFrame& f, const Polar& polar,
+                          const LiftLabels& labels) {
+  if (SeparatedBands(polar).empty()) return true;
+  const double x = f.alphaLow + 0.02 * (f.alphaHigh - f.alphaLow);
+  const double top = f.clHigh - kCaptionDrop * (f.clHigh - f.clLow);
+  const double step = kCaptionStep * (f.clHigh - f.clLow);
+  const std::string* lines[] = {&labels.separated, &labels.lostLift, &labels.keptLift};
+  for (int i = 0; i < 3; ++i) {
+    if (!surface.Text(x, top - i * step, *lines[i], kSeparatedTextColour, TextAnchor::kTopLeft)) {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 std::vector<double> AxisTicks(double low, double high, int mostTicks) {
@@ -170,22 +208,25 @@ LiftFrame LiftPictureFrame(const LiftCurve& curve) {
 LiftLabels LiftLabelsIn(Language language) {
   LiftLabels labels;
   for (std::string* text :
-       {&labels.alphaAxis, &labels.clAxis, &labels.exact, &labels.thin, &labels.zeroLift}) {
+       {&labels.alphaAxis, &labels.clAxis, &labels.exact, &labels.thin, &labels.zeroLift,
+        &labels.separated, &labels.lostLift, &labels.keptLift}) {
     *text = Translate(language, "Pictures", *text);
   }
   return labels;
 }
 
-bool DrawLiftPicture(PlotSurface& surface, const LiftCurve& curve, const LiftLabels& labels) {
+bool DrawLiftPicture(PlotSurface& surface, const LiftCurve& curve, const LiftLabels& labels,
+                     const Polar* polar) {
   const LiftFrame f = LiftPictureFrame(curve);
   const std::vector<double> alphas = AxisTicks(f.alphaLow, f.alphaHigh, kMostLiftTicks);
   const std::vector<double> cls = AxisTicks(f.clLow, f.clHigh, kMostLiftTicks);
   return surface.Scale(f.left, f.top, f.right, f.bottom) && surface.Cls() &&
-         DrawGrid(surface, f, alphas, cls) &&
+         (!polar || DrawSeparatedBands(surface, f, *polar)) && DrawGrid(surface, f, alphas, cls) &&
          DrawCurve(surface, curve.points, true, kThinLiftColour) &&
          DrawCurve(surface, curve.points, false, kExactLiftColour) &&
          DrawMarks(surface, f, curve, labels) && DrawNumbers(surface, f, alphas, cls, labels) &&
-         DrawLegend(surface, f, labels);
+         DrawLegend(surface, f, labels) &&
+         (!polar || DrawSeparatedCaption(surface, f, *polar, labels));
 }
 
 }  // namespace fluvenna

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "flow/boundary_layer.h"
 #include "flow/lift_curve.h"
 #include "plot/surface.h"
 #include "report/catalogue.h"
@@ -57,6 +58,11 @@ struct LiftLabels {
   std::string exact = QT_TRANSLATE_NOOP("Pictures", "exact (Joukowski)");
   std::string thin = QT_TRANSLATE_NOOP("Pictures", "thin-airfoil theory");
   std::string zeroLift = QT_TRANSLATE_NOOP("Pictures", "α_L0");
+  // The caption of the shaded angles, in three lines.
+  std::string separated =
+      QT_TRANSLATE_NOOP("Pictures", "▇ upper surface separated ahead of 0.9 c:");
+  std::string lostLift = QT_TRANSLATE_NOOP("Pictures", "real airfoils lose lift here,");
+  std::string keptLift = QT_TRANSLATE_NOOP("Pictures", "potential flow does not");
 };
 
 // The texts in `language`.
@@ -68,7 +74,14 @@ LiftLabels LiftLabelsIn(Language language);
 // pass's point as a small black square, the exact zero-lift angle as a red
 // vertical tick across the C_L = 0 axis with its label on top, the numbers of the ticks, the axis
 // titles and the legend; a curve without points leaves the box empty.
-// Returns false when a surface operation fails.
-bool DrawLiftPicture(PlotSurface& surface, const LiftCurve& curve, const LiftLabels& labels = {});
+// With a computed `polar` of the same curve, the angles where the upper
+// surface separates ahead of kSeparationDragLimitXc (SeparatedBands, held
+// to the box) are shaded first in kSeparatedBandColour, under the grid and
+// the curves, and the three lines of the caption stand at the top left of the
+// box, under the C_L title, in kSeparatedTextColour. Returns false when a surface operation fails.
+inline constexpr Colour kSeparatedBandColour = RGB(215, 215, 240);
+inline constexpr Colour kSeparatedTextColour = RGB(90, 90, 160);
+bool DrawLiftPicture(PlotSurface& surface, const LiftCurve& curve, const LiftLabels& labels = {},
+                     const Polar* polar = nullptr);
 
 }  // namespace fluvenna

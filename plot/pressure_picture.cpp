@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "plot/boundary_layer_picture.h"
 #include "plot/drawing.h"
 
 namespace fluvenna {
@@ -74,6 +75,11 @@ std::string TenthText(int tenth) {
 // lie one under the other at any size of the picture.
 constexpr double kLegendDrop = 0.1;
 constexpr double kLegendInset = 0.07;
+// The boundary layer's marks: half a stroke as a share of the frame's
+// height, and the top of the marks' key this share under the legend's
+// middle, below its second entry.
+constexpr double kMarkShare = 0.03;
+constexpr double kKeyDrop = 0.075;
 
 // The box an x/c number takes next to its tick, as shares of the frame:
 // half its width and its height (at the window's size of the picture).
@@ -141,7 +147,7 @@ PressureFrame PressurePictureFrame(const SurfacePressure& pressure) {
 }
 
 bool DrawPressurePicture(PlotSurface& surface, const SurfacePressure& pressure,
-                         const PressureLabels& labels) {
+                         const PressureLabels& labels, const BoundaryLayer* layer) {
   const PressureFrame f = PressurePictureFrame(pressure);
   if (!surface.Scale(f.left, f.top, f.right, f.bottom) || !surface.Cls() || !DrawAxes(surface, f)) {
     return false;
@@ -158,13 +164,31 @@ bool DrawPressurePicture(PlotSurface& surface, const SurfacePressure& pressure,
     if (!DrawChain(surface, first, j - 1, colour, point)) return false;
     first = j;
   }
-  return DrawLabels(surface, pressure, f, labels);
+  // The marks' strokes with the lines, their letters and key with the texts.
+  const bool marked = layer && layer->computed();
+  const std::vector<LayerMark> marks = marked ? LayerMarks(*layer) : std::vector<LayerMark>();
+  const LayerMarkLabels words{labels.transition, labels.separation, labels.marksKey};
+  const double height = f.top - f.bottom;
+  const auto markX = [](const LayerMark& m) { return m.xc; };
+  const auto markY = [](const LayerMark& m) { return m.ue * m.ue - 1.0; };
+  if (!DrawLayerMarks(surface, marks, kMarkShare * height, words, markX, markY,
+                      MarkParts::kStrokes) ||
+      !DrawLabels(surface, pressure, f, labels)) {
+    return false;
+  }
+  if (!marked) return true;
+  return DrawLayerMarks(surface, marks, kMarkShare * height, words, markX, markY,
+                        MarkParts::kLetters) &&
+         surface.Text(f.right - kLegendInset * (f.right - f.left),
+                      f.top - (kLegendDrop + kKeyDrop) * height, words.key, kLabelColour,
+                      TextAnchor::kTopRight);
 }
 
 PressureLabels PressureLabelsIn(Language language) {
   PressureLabels labels;
   for (std::string* text :
-       {&labels.xAxis, &labels.cpAxis, &labels.upperSurface, &labels.lowerSurface}) {
+       {&labels.xAxis, &labels.cpAxis, &labels.upperSurface, &labels.lowerSurface,
+        &labels.transition, &labels.separation, &labels.marksKey}) {
     *text = Translate(language, "Pictures", *text);
   }
   return labels;

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "flow/boundary_layer.h"
 #include "flow/surface_pressure.h"
 #include "plot/surface.h"
 #include "report/catalogue.h"
@@ -52,6 +53,10 @@ struct PressureLabels {
   std::string cpAxis = QT_TRANSLATE_NOOP("Pictures", "−Cp");  // with the minus sign U+2212
   std::string upperSurface = QT_TRANSLATE_NOOP("Pictures", "upper surface");
   std::string lowerSurface = QT_TRANSLATE_NOOP("Pictures", "lower surface");
+  // The boundary layer's marks: transition and separation, and their key.
+  std::string transition = QT_TRANSLATE_NOOP("Pictures", "T");
+  std::string separation = QT_TRANSLATE_NOOP("Pictures", "S");
+  std::string marksKey = QT_TRANSLATE_NOOP("Pictures", "T transition, S separation");
 };
 
 // The texts in `language`.
@@ -74,11 +79,14 @@ inline constexpr const char* kLegendSample = "\xE2\x94\x80\xE2\x94\x80\xE2\x94\x
 // on the tick's end at the axis, left of it (none within kTopLabelClearance of the frame's height
 // from the top, where it would be cut off), the axis titles (x/c in the bottom-right corner, -Cp at
 // the top right of the -Cp axis) and the legend in the top-right part, each entry (kLegendSample
-// and the surface's name) in its curve's colour. Returns false when a surface operation fails.
+// and the surface's name) in its curve's colour. With a computed boundary `layer` of the same
+// flow, the transition and separation of each surface are marked on its curve at
+// (x/c, u_e^2 - 1), which is -Cp there (DrawLayerMarks), and the marks' key stands under the
+// legend. Returns false when a surface operation fails.
 inline constexpr int kMostCpTicks = 12;
 inline constexpr Colour kLabelColour = RGB(64, 64, 64);
 inline constexpr double kTopLabelClearance = 0.06;
 bool DrawPressurePicture(PlotSurface& surface, const SurfacePressure& pressure,
-                         const PressureLabels& labels = {});
+                         const PressureLabels& labels = {}, const BoundaryLayer* layer = nullptr);
 
 }  // namespace fluvenna

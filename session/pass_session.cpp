@@ -6,6 +6,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "plot/boundary_layer_picture.h"
 #include "plot/drawing.h"
 #include "plot/lift_picture.h"
 #include "plot/map_picture.h"
@@ -95,19 +96,30 @@ bool PassSession::DrawShownAgain(PlotSurface& picture1, PlotSurface& picture2) c
   return DrawPass(shown_->texts, table_, *arrays, picture1, picture2).ok();
 }
 
-bool PassSession::DrawShownPressure(PlotSurface& surface) const {
-  return shown_ && DrawPressurePicture(surface, shown_->pressure, PressureLabelsIn(language_));
+bool PassSession::DrawShownPressure(PlotSurface& surface) {
+  return shown_ && DrawPressurePicture(surface, shown_->pressure, PressureLabelsIn(language_),
+                                       BoundaryLayerOfShown());
 }
 
-bool PassSession::DrawLift(PlotSurface& surface) const {
-  return shown_ && DrawLiftPicture(surface, shown_->lift, LiftLabelsIn(language_));
+bool PassSession::DrawLift(PlotSurface& surface) {
+  return shown_ && DrawLiftPicture(surface, shown_->lift, LiftLabelsIn(language_), PolarOfShown());
+}
+
+bool PassSession::DrawFriction(PlotSurface& surface) {
+  return shown_ &&
+         DrawFrictionPicture(surface, *BoundaryLayerOfShown(), FrictionLabelsIn(language_));
+}
+
+bool PassSession::DrawPolar(PlotSurface& surface) {
+  return shown_ && DrawPolarPicture(surface, *PolarOfShown(), shown_->lift.passPoint,
+                                    PolarLabelsIn(language_));
 }
 
 bool PassSession::DrawField(PlotSurface& surface, FieldColouring colouring, int width, int height,
                             double density) {
   if (!shown_) return false;
   const FieldScene scene{&shown_->field, &shown_->curves.airfoil(), shown_->result.params.Olcek,
-                         shown_->result.params.XMax};
+                         shown_->result.params.XMax, BoundaryLayerOfShown()};
   if (colouring != FieldColouring::kNone) {
     const PixelGrid grid = FieldPixelGrid(FieldPictureFrame(shown_->result.params.Olcek),
                                           static_cast<int>(std::lround(width * density)),

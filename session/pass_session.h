@@ -102,16 +102,25 @@ class PassSession {
   // leaving the session as it is. False before the first pass or when a
   // surface fails.
   bool DrawShownAgain(PlotSurface& picture1, PlotSurface& picture2) const;
-  bool DrawShownPressure(PlotSurface& surface) const;
-  // The lift-curve picture of the shown pass (DrawLiftPicture), as the
+  // The surface-pressure picture of the shown pass with its boundary
+  // layer's transition and separation marked (DrawPressurePicture).
+  bool DrawShownPressure(PlotSurface& surface);
+  // The lift-curve picture of the shown pass (DrawLiftPicture) with the
+  // angles shaded where the polar's upper surface separates early, as the
   // renderer writes it and the page and the window show it. False before the
   // first pass or when a surface fails. Pictures have the session's language.
-  bool DrawLift(PlotSurface& surface) const;
+  bool DrawLift(PlotSurface& surface);
+  // The skin friction of the shown pass's boundary layer (DrawFrictionPicture)
+  // and its drag polar (DrawPolarPicture, the pass's angle marked); false
+  // before the first pass or when a surface fails.
+  bool DrawFriction(PlotSurface& surface);
+  bool DrawPolar(PlotSurface& surface);
 
   // The flow-field picture of the shown pass on a surface of width x height
   // device pixels, its colour field sampled at `density` times as many each
-  // way (see DrawFieldPicture). False before the first pass or when a
-  // surface fails.
+  // way (see DrawFieldPicture), with the boundary layer's displacement
+  // thickness on the body. False before the first pass or when a surface
+  // fails.
   bool DrawField(PlotSurface& surface, FieldColouring colouring, int width, int height,
                  double density = 1.0);
   // The flow of the shown pass at a point of either plot; nothing before the

@@ -361,12 +361,19 @@ void Form1::ShowPlotMenu(PlotPicture* picture, const QPoint& at) {
 }
 
 void Form1::ShowSurfacePressure() {
-  pressureWindow->ShowPressure(session);
+  pressureWindow->ShowPressure();
 }
 
 void Form1::Mn_SurfacePressure_Click() {
   if (!session.Shown()) return;
-  if (!pressureWindow) pressureWindow = new Form_Pressure(this);
+  if (!pressureWindow) {
+    pressureWindow = new Form_Pressure(session, this);
+    // Another Reynolds number: the views that show the boundary layer follow.
+    connect(pressureWindow, &Form_Pressure::changed, this, [this] {
+      if (fieldWindow) fieldWindow->ShowPass();
+      if (liftWindow) ShowLiftCurve();
+    });
+  }
   ShowSurfacePressure();
   pressureWindow->show();
   pressureWindow->raise();

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/picture_window.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -11,36 +12,68 @@
 
 namespace fluvenna {
 
-PictureWindow::PictureWindow(const QString& name, const QSize& pictureSize, QWidget* parent)
+namespace {
+
+PlotPicture* NewPicture(QWidget* parent, const QString& name, const QSize& size) {
+  auto* picture = new PlotPicture(parent);
+  picture->setObjectName(QStringLiteral("Picture_") + name);
+  picture->setFixedSize(size);
+  picture->setFocusPolicy(Qt::NoFocus);
+  return picture;
+}
+
+}  // namespace
+
+PictureWindow::PictureWindow(const QString& name, const QSize& pictureSize, QWidget* parent,
+                             Row row)
     : QWidget(parent, Qt::Window) {
   setAttribute(Qt::WA_DeleteOnClose);
-  picture = new PlotPicture(this);
-  picture->setObjectName(QStringLiteral("Picture_") + name);
-  picture->setFixedSize(pictureSize);
-  picture->setFocusPolicy(Qt::NoFocus);
+  picture = NewPicture(this, name, pictureSize);
   label = new QLabel(this);
   label->setObjectName(QStringLiteral("Label_") + name);
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
-  label->setFixedWidth(picture->width());
   label->setMinimumHeight(2 * label->fontMetrics().lineSpacing());
 
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(picture);
-  layout->addWidget(label);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  if (row == Row::kDown) {
+    pictures = new QVBoxLayout;
+  } else {
+    pictures = new QHBoxLayout;
+  }
+  pictures->addWidget(picture);
+  column = new QVBoxLayout(this);
+  column->addLayout(pictures);
+  column->addWidget(label);
+  column->setSizeConstraint(QLayout::SetFixedSize);
+  label->setFixedWidth(pictures->sizeHint().width());
 }
 
-void PictureWindow::Show(const std::function<bool(PlotSurface&)>& draw, const std::string& line) {
-  QImage image = picture->NewImage();
+PlotPicture* PictureWindow::AddPicture(const QString& name, const QSize& pictureSize) {
+  PlotPicture* added = NewPicture(this, name, pictureSize);
+  pictures->addWidget(added);
+  label->setFixedWidth(pictures->sizeHint().width());
+  return added;
+}
+
+bool PictureWindow::Draw(PlotPicture* target, const std::function<bool(PlotSurface&)>& draw) {
+  QImage image = target->NewImage();
   bool drawn = false;
   {
     QPainter painter(&image);
-    PainterSurface surface(painter, picture->Interior());
+    PainterSurface surface(painter, target->Interior());
     drawn = draw(surface);
   }
-  if (drawn) picture->ShowImage(image);
+  if (drawn) target->ShowImage(image);
+  return drawn;
+}
+
+void PictureWindow::SetLine(const std::string& line) {
   label->setText(QString::fromStdString(line));
+}
+
+void PictureWindow::Show(const std::function<bool(PlotSurface&)>& draw, const std::string& line) {
+  Draw(picture, draw);
+  SetLine(line);
 }
 
 }  // namespace fluvenna

@@ -106,7 +106,6 @@ EMSCRIPTEN_BINDINGS(fluvenna) {
       .function("motionTime", &PageSession::MotionTime)
       .function("restartMotion", &PageSession::RestartMotion)
       .function("drawMotion", &PageSession::DrawMotion)
-      .function("passCount", &PageSession::Passes)
       .function("drawMap", &PageSession::DrawMap)
       .function("drawMorph", &PageSession::DrawMorph)
       .function("setMorphPosition", &PageSession::SetMorphPosition)
@@ -116,7 +115,15 @@ EMSCRIPTEN_BINDINGS(fluvenna) {
       .function("playMorph", &PageSession::PlayMorph)
       .function("mapPointerAt", &PageSession::MapPointerAt)
       .function("clearMapPointer", &PageSession::ClearMapPointer)
-      .function("mapText", &PageSession::MapText);
+      .function("mapText", &PageSession::MapText)
+      .function("setReynolds", &PageSession::SetReynolds)
+      .function("setWing", &PageSession::SetWing)
+      .function("clearWing", &PageSession::ClearWing)
+      .function("reynoldsText", &PageSession::ReynoldsText)
+      .function("boundaryLayerText", &PageSession::BoundaryLayerText)
+      .function("boundaryLayerCsv", &PageSession::BoundaryLayerCsv)
+      .function("polarCsv", &PageSession::PolarCsv)
+      .function("passCount", &PageSession::Passes);
 
   function("barText", &fluvenna::BarText);
   function("barPositionOf", &fluvenna::BarPositionOf);

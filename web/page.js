@@ -58,6 +58,14 @@
   // The room a picture leaves in full screen round itself, in CSS pixels
   // (the padding and the gaps of the full-screen layout).
   const FULL_SCREEN_MARGIN = 32;
+  // The boundary layer: its pictures in the module (friction 7, polar 8),
+  // what they show, its Re box and the wing's boxes.
+  const layerPictures = [{ canvas: byId("Picture_Friction"), picture: 7 },
+                         { canvas: byId("Picture_Polar"), picture: 8 }];
+  const reBox = byId("Text_Re");
+  const wingBox = byId("Check_Wing");
+  const wingTexts = ["Text_Speed", "Text_Chord", "Text_Altitude"].map(byId);
+  const refused = byId("Label_Refused");
 
   let core = null;
   let session = null;
@@ -86,6 +94,10 @@
   // How much larger than its drawing area each picture is shown (1, or the
   // fit of full screen).
   const scales = pictures.map(() => 1);
+  // What the boundary layer's pictures show, and the Re the address carries:
+  // the text of the last one the page took (null before it took one).
+  let layerShown = layerPictures.map(() => ({ segments: new Float32Array(0), marks: [] }));
+  let takenRe = null;
 
   // Where the page is, for whoever waits for it: loading, module, table,
   // ready; and how many passes have been drawn.
@@ -252,6 +264,7 @@
 
   function repaint() {
     pictures.forEach((canvas, i) => paint(canvas, shown[i], sizes[i]));
+    paintLayer();
     drawMotion();
   }
 
@@ -357,6 +370,67 @@
     }
   }
 
+  // --- The boundary layer ---------------------------------------------------
+
+  function paintLayer() {
+    layerPictures.forEach(({ canvas }, i) => paint(canvas, layerShown[i], [core.plotWidth, core.plotHeight]));
+  }
+
+  // The boundary layer's pictures and line of the drawn pass as the module
+  // made them last; the pressure, lift and field pictures show it too.
+  function takeLayer() {
+    layerShown = layerPictures.map(({ picture }) => take(picture));
+    byId("Label_BoundaryLayer").textContent = session.boundaryLayerText();
+  }
+
+  // The module's answer to a new Re or wing: "" when taken (everything that
+  // shows the boundary layer is drawn again), else the sentence why not,
+  // shown in the section while all stays as it was.
+  function layerChanged(why) {
+    refused.textContent = why;
+    refused.hidden = !why;
+    if (why) return;
+    if (wingBox.checked) reBox.value = session.reynoldsText();
+    takenRe = reBox.value;
+    if (passes > 0 && session.passCount() > 0) {
+      shown[2] = take(3); // the surface pressure, with its marks
+      shown[4] = take(5); // the lift curve, with its shaded angles
+      drawField();
+      takeLayer();
+      repaint();
+    }
+    updateAddress(passes > 0);
+  }
+
+  function takeReynolds() {
+    if (session && !wingBox.checked) layerChanged(session.setReynolds(reBox.value));
+  }
+
+  function takeWing() {
+    if (!session) return;
+    reBox.readOnly = wingBox.checked;
+    if (wingBox.checked) {
+      layerChanged(session.setWing(...wingTexts.map((box) => box.value)));
+    } else {
+      session.clearWing(); // Re stays the wing's
+      layerChanged("");
+    }
+  }
+
+  function wireLayer() {
+    reBox.addEventListener("change", takeReynolds);
+    wingBox.addEventListener("change", takeWing);
+    for (const box of wingTexts) box.addEventListener("change", () => wingBox.checked && takeWing());
+    byId("Save_Boundary_Layer_Csv").addEventListener("click", () => {
+      save(new Blob([session.boundaryLayerCsv()], { type: "text/csv" }),
+           `fluvenna-boundary-layer-${session.fileStem()}.csv`);
+    });
+    byId("Save_Polar_Csv").addEventListener("click", () => {
+      save(new Blob([session.polarCsv()], { type: "text/csv" }),
+           `fluvenna-polar-${session.fileStem()}.csv`);
+    });
+  }
+
   // The probe's line for the point under the pointer, or the hint where the
   // picture shows no flow.
   function probeAt(event) {
@@ -390,10 +464,10 @@
   // --- The conformal map ----------------------------------------------------
 
   // The circle plane, the morph at the slider's t and the airfoil plane, drawn
-  // by the module (its pictures 7 to 9) while the section is open. The
+  // by the module (its pictures 9 to 11) while the section is open. The
   // pointer over any of them rings its point in all three; Play runs the
   // morph on the module's clock while the section is open and the page seen.
-  const MAP_FIRST = 7;
+  const MAP_FIRST = 9;
   const mapCanvases = ["Picture_MapCircle", "Picture_MapMorph", "Picture_MapAirfoil"].map(byId);
   const mapDetails = byId("Map_Details");
   const morphSlider = byId("Slider_Morph");
@@ -521,6 +595,7 @@
     if (texts) for (const box of TEXT_BOXES) params.set(box.key, byId(box.id).value);
     if (live.on) params.set(LIVE_KEY, "1");
     else params.delete(LIVE_KEY);
+    if (takenRe !== null) params.set("re", takenRe);
     if (languageInAddress) params.set("lang", language);
     try {
       history.replaceState(null, "", "?" + params.toString() + location.hash);
@@ -567,6 +642,8 @@
     if (drawn) {
       if (!fieldDrawn) drawField(draft);
       pictures.slice(2).forEach((canvas, i) => paint(canvas, shown[i + 2], sizes[i + 2]));
+      takeLayer();
+      paintLayer();
       drawMotion();
       byId("Label_Pressure").textContent = session.pressureText();
       byId("Label_Lift").textContent = session.liftText();
@@ -818,6 +895,11 @@
     const unknown = new Set();
     for (const [key, value] of params) {
       if (key === "lang" || key === LIVE_KEY) continue; // chosen at the start
+      if (key === "re") { // the boundary layer's Re, taken before the first pass
+        if (!seen.has(key)) reBox.value = value;
+        seen.add(key);
+        continue;
+      }
       const box = TEXT_BOXES.find((b) => b.key === key);
       if (!box) {
         unknown.add(key.length > LONGEST_NAME_SHOWN ? key.slice(0, LONGEST_NAME_SHOWN) + "…" : key);
@@ -935,9 +1017,11 @@
                                                     : [core.plotWidth, core.plotHeight]));
     wireMotion();
     wireMap();
+    wireLayer();
     // The plots at once; the pictures further down, still empty, when they
     // come into view (or with the first pass).
     pictures.forEach((canvas, i) => (i < 2 ? paint(canvas, shown[i], sizes[i]) : paintWhenSeen.observe(canvas)));
+    paintLayer();
     await nextTask();
     // A new density: the field is sampled again at the new device pixels.
     matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener("change", () => {
@@ -963,6 +1047,7 @@
     setStage("ready");
     // Unknown names are named once: with the first pass, or at once.
     const address = applyAddress();
+    if (new URLSearchParams(location.search).has("re")) takeReynolds();
     if (address.given) {
       pendingNote = address.note;
       await firstPass();

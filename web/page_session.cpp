@@ -6,6 +6,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "flow/decimal_text.h"
 #include "flow/leading_number.h"
 #include "plot/field_picture.h"
 #include "plot/map_picture.h"
@@ -36,7 +37,7 @@ bool PageSession::Pass(const ParameterTexts& texts) {
   drawn2_ = picture2_.Picture();
   // A pressure picture that could not be drawn keeps the last one.
   if (session_.PressureDrawn()) drawn3_ = picture3_.Picture();
-  if (session_.DrawLift(lift_)) drawnLift_ = lift_.Picture();
+  DrawBoundaryLayerPictures();
   motionTime_ = 0.0;
   mapPointer_.reset();  // the new curves: the pointer's point is found afresh
   return true;
@@ -94,6 +95,36 @@ std::string PageSession::MapPointerAt(int panel, double px, double py, double wi
   return linked->line;
 }
 
+void PageSession::DrawBoundaryLayerPictures() {
+  if (session_.DrawLift(lift_)) drawnLift_ = lift_.Picture();
+  if (session_.DrawFriction(friction_)) drawnFriction_ = friction_.Picture();
+  if (session_.DrawPolar(polar_)) drawnPolar_ = polar_.Picture();
+}
+
+std::string PageSession::SetReynolds(const std::string& text) {
+  if (const auto refused = session_.SetReynolds(WholeDecimal(text))) return *refused;
+  if (session_.DrawShownPressure(picture3_)) drawn3_ = picture3_.Picture();
+  DrawBoundaryLayerPictures();
+  return std::string();
+}
+
+std::string PageSession::SetWing(const std::string& speed, const std::string& chord,
+                                 const std::string& altitude) {
+  const Wing wing{WholeDecimal(speed), WholeDecimal(chord), WholeDecimal(altitude)};
+  if (const auto refused = session_.SetWing(wing)) return *refused;
+  if (session_.DrawShownPressure(picture3_)) drawn3_ = picture3_.Picture();
+  DrawBoundaryLayerPictures();
+  return std::string();
+}
+
+void PageSession::ClearWing() {
+  session_.ClearWing();
+}
+
+std::string PageSession::ReynoldsText() const {
+  return NumberText(std::round(session_.Reynolds()));
+}
+
 double PageSession::AdvanceMotion(double elapsedMilliseconds) {
   if (elapsedMilliseconds > 0.0)
     motionTime_ += elapsedMilliseconds / (1000.0 * kSecondsPerTimeUnit);
@@ -143,9 +174,13 @@ const CanvasPicture& PageSession::Drawn(int picture) const {
     case 6:
       return motion_.Picture();
     case 7:
+      return drawnFriction_;
     case 8:
+      return drawnPolar_;
     case 9:
-      return map_[picture - 7].Picture();
+    case 10:
+    case 11:
+      return map_[picture - 9].Picture();
     default:
       return drawn3_;
   }

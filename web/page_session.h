@@ -35,11 +35,35 @@ class PageSession {
   std::string LoadTable(const std::string& text);
 
   // One pass with the eight texts: DrawPass on the two canvas surfaces, then
-  // the surface pressure of its flow and its picture on a third, and the
-  // lift-curve picture on a fourth. Returns true when the pass was drawn;
-  // after false the plots keep their pictures and only the status line
-  // changes.
+  // the surface pressure of its flow and its picture on a third, the
+  // lift-curve picture on a fourth, and the boundary layer's pictures (the
+  // friction, picture 7, and the drag polar, picture 8). Returns true when
+  // the pass was drawn; after false the plots keep their pictures and only
+  // the status line changes.
   bool Pass(const ParameterTexts& texts);
+
+  // The boundary layer's Reynolds number from the text of the page's Re box
+  // (the whole text must be a number, WholeDecimal), or from a wing's speed
+  // (m/s), chord (m) and altitude (m) texts; ClearWing goes back to the
+  // typed Re, keeping the wing's. Each returns "" when the session took the
+  // value, and then draws the pictures that show the boundary layer again
+  // (pressure, lift curve, friction, polar; the page draws its field
+  // again), or the session's sentence why it refused it, and then nothing
+  // changes.
+  std::string SetReynolds(const std::string& text);
+  std::string SetWing(const std::string& speed, const std::string& chord,
+                      const std::string& altitude);
+  void ClearWing();
+  // The Reynolds number as the Re box shows it: NumberText of the whole
+  // number nearest to it.
+  std::string ReynoldsText() const;
+
+  // Of the last drawn pass: the line under the friction picture, and the
+  // layer and the polar as fluvenna-render --boundary-layer and --polar
+  // write them.
+  std::string BoundaryLayerText() { return session_.BoundaryLayerText(); }
+  std::string BoundaryLayerCsv() { return session_.BoundaryLayerCsv(); }
+  std::string PolarCsv() { return session_.PolarCsv(); }
 
   // The flow-field picture of the last drawn pass on a drawing area of
   // width x height CSS pixels on a screen of `density` device pixels per CSS
@@ -106,8 +130,9 @@ class PageSession {
   // The segments of the last drawn pass on Picture1 (picture 1), Picture2
   // (picture 2), the surface-pressure picture (picture 3), the flow-field
   // picture (picture 4, as DrawField drew it last), the lift-curve picture
-  // (picture 5) or the particles over the field (picture 6, as DrawMotion
-  // drew them last), the map's pictures (pictures 7 to 9, as DrawMap drew
+  // (picture 5), the particles over the field (picture 6, as DrawMotion
+  // drew them last), the friction picture (picture 7), the drag polar
+  // (picture 8) or the map's pictures (pictures 9 to 11, as DrawMap drew
   // them last), CanvasSurface::kFloatsPerSegment floats each.
   const std::vector<float>& Segments(int picture) const;
 
@@ -149,14 +174,17 @@ class PageSession {
 
  private:
   PassSession session_;
-  CanvasSurface picture1_, picture2_, picture3_, field_, lift_, motion_;
+  CanvasSurface picture1_, picture2_, picture3_, field_, lift_, motion_, friction_, polar_;
   CanvasPicture drawn1_, drawn2_, drawn3_, drawnField_, drawnLift_;  // what the plots show
+  CanvasPicture drawnFriction_, drawnPolar_;
   double motionTime_ = 0.0;
   CanvasSurface map_[3];
   double morph_ = 0.5;
   std::optional<std::pair<double, double>> mapPointer_;  // circle-plane point
   double MapPlane(int panel) const { return panel == 0 ? 0.0 : panel == 2 ? 1.0 : morph_; }
   const CanvasPicture& Drawn(int picture) const;
+  // The pictures that show the boundary layer, after a pass or a new Re.
+  void DrawBoundaryLayerPictures();
 };
 
 // The width in CSS pixels of a flow-field picture `height` CSS pixels high:

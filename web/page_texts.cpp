@@ -9,7 +9,7 @@
 // each:
 //   fluvenna::Form1          the title, the captions, About, the status hint
 //   fluvenna::Form_About     the About dialog's lines, the program's name
-//   fluvenna::Form_Pressure  Surface pressure
+//   fluvenna::Form_Pressure  Surface pressure and boundary layer, Re =, Wing and its boxes
 //   fluvenna::Form_Field     Flow field, Colour:, None, the probe's hint
 //   fluvenna::Form_Lift      Lift curve
 //   fluvenna::Form_Map       Conformal map, the morph's slider, Play, the pointer's hint
@@ -101,6 +101,17 @@ const PageText kPageTexts[] = {
     {"Page",
      QT_TRANSLATE_NOOP(
          "Page", "airfoil plane: the grid, the body and the streamlines carried over by the map")},
+    // The boundary layer: the friction picture, the drag polar, their CSV.
+    {"Page", QT_TRANSLATE_NOOP("Page", "Save the boundary layer as CSV")},
+    {"Page",
+     QT_TRANSLATE_NOOP("Page",
+                       "skin friction: c_f against x/c, upper surface red, lower surface blue, T "
+                       "transition, S separation")},
+    {"Page", QT_TRANSLATE_NOOP("Page", "Drag polar")},
+    {"Page", QT_TRANSLATE_NOOP("Page", "Save the drag polar as CSV")},
+    {"Page",
+     QT_TRANSLATE_NOOP(
+         "Page", "drag polar: C_L against C_D over the angles where the flow stays attached")},
     // The dialogs.
     {"Page", QT_TRANSLATE_NOOP("Page", "Close")},
     {"Page", QT_TRANSLATE_NOOP("Page", "Free software under GPL-3.0-or-later")},

@@ -12,6 +12,8 @@
 
 #include "cli_test_support.h"
 #include "flow/pass.h"
+#include "flow/profile_geometry.h"
+#include "plot/boundary_layer_picture.h"
 #include "plot/drawing.h"
 #include "plot/pressure_picture.h"
 #include "plot/qt/painter_surface.h"
@@ -193,6 +195,53 @@ TEST(Pictures, PressurePictureShowsBothSurfacesWhereTheCoreHasThem) {
     EXPECT_GT(lower, 20);
     EXPECT_TRUE(shows(0.55, 0.0, kGrey)) << "the zero line";
     EXPECT_TRUE(shows(0.0, 0.5 * f.bottom, kGrey)) << "the -Cp axis";
+  }
+}
+
+// PREFIX-friction: c_f against x/c of the core's boundary layer, each surface
+// in its colour, in PNG and SVG alike.
+TEST(Pictures, FrictionPictureShowsTheCoresSkinFriction) {
+  const testing::TableFolder folder;
+  const QString prefix = folder.Path("out");
+  const QStringList more{"--alpha", "4", "--png", prefix, "--svg", prefix};
+  ASSERT_EQ(testing::RenderWith(folder, kPass + more).status, kExitPassOk);
+  ProfileTable table;
+  ASSERT_FALSE(LoadProfileTableFile(table, folder.TablePath().toStdString()));
+  auto a = std::make_unique<PointArrays>();
+  const PassResult pass = RunWholePass(testing::Options(kPass + more).texts, table, *a);
+  ASSERT_TRUE(pass.ok());
+  const BoundaryLayer layer = ComputeBoundaryLayer(pass.params, pass.circle,
+                                                   MeasureProfile(pass.params.Eps, pass.params.Mu));
+  ASSERT_TRUE(layer.computed());
+  const FrictionFrame f = FrictionPictureFrame(layer);
+
+  QSvgRenderer renderer(prefix + "-friction.svg");
+  ASSERT_TRUE(renderer.isValid());
+  QImage svg(renderer.defaultSize(), QImage::Format_RGB32);
+  svg.fill(Qt::white);
+  QPainter painter(&svg);
+  renderer.render(&painter);
+  painter.end();
+  for (const QImage& image : {QImage(prefix + "-friction.png"), svg}) {
+    ASSERT_EQ(image.size(), QSize(396, 263));
+    const auto shows = [&](double xc, double cf, const QColor& ink) {
+      const double x = -1.0 + 2.0 * (xc - f.left) / (f.right - f.left);
+      const double y = 2.0 / 3.0 - 4.0 / 3.0 * (f.top - cf) / (f.top - f.bottom);
+      return Shows(image, x, y, ink);
+    };
+    for (const SurfaceBoundaryLayer* side : {&layer.upper, &layer.lower}) {
+      const QColor ink = side->side == SurfaceSide::kUpper ? kRed : kBlue;
+      int looked = 0, shown = 0;
+      for (const BoundaryLayerPoint& point : side->points) {
+        if (point.xc < 0.1 || point.xc > 0.9) continue;
+        ++looked;
+        shown += shows(point.xc, point.cf, ink);
+      }
+      EXPECT_GT(looked, 50);
+      // Where the two curves cross, the later one covers a few points.
+      EXPECT_GE(shown, looked * 95 / 100) << (ink == kRed ? "upper" : "lower");
+    }
+    EXPECT_TRUE(shows(0.55, 0.0, kGrey)) << "the zero line";
   }
 }
 

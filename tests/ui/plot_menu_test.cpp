@@ -10,6 +10,7 @@
 #include <QContextMenuEvent>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,8 +26,10 @@
 #include "cli/render.h"
 #include "cli/render_options.h"
 #include "flow/flow_field.h"
+#include "plot/boundary_layer_picture.h"
 #include "plot/colour_map.h"
 #include "plot/field_picture.h"
+#include "plot/lift_picture.h"
 #include "plot/qt/painter_surface.h"
 #include "report/field_text.h"
 #include "ui/form1.h"
@@ -231,7 +234,7 @@ class PlotMenuTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QVERIFY(window->isWindow());
     QVERIFY(!window->isModal());
-    QCOMPARE(window->windowTitle(), QStringLiteral("Surface pressure"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Surface pressure and boundary layer"));
     auto* picture = window->findChild<PlotPicture*>("Picture_Pressure");
     auto* line = window->findChild<QLabel*>("Label_Pressure");
     QVERIFY(picture->HasPicture());
@@ -264,6 +267,83 @@ class PlotMenuTest : public QObject {
     QCOMPARE(PressureWindows().size(), 1);
   }
 
+  // The boundary layer in the pressure window: its line is the session's for
+  // the same pass and Re, the friction picture shows both surfaces, a bad Re
+  // or wing is refused with the session's sentence and changes nothing, and
+  // a good one redraws the window and the lift curve.
+  void surfacePressureWindowShowsTheBoundaryLayerAndRefusesBadInput() {
+    PassWith("4");
+    Entry("Mn_SurfacePressure")->trigger();
+    Entry("Mn_LiftCurve")->trigger();
+    Form_Pressure* window = PressureWindows().first();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    auto* cp = window->findChild<PlotPicture*>("Picture_Pressure");
+    auto* cf = window->findChild<PlotPicture*>("Picture_Friction");
+    auto* line = window->findChild<QLabel*>("Label_BoundaryLayer");
+    auto* refused = window->findChild<QLabel*>("Label_Refused");
+    auto* re = window->findChild<QLineEdit*>("Text_Re");
+    auto* lift = w->findChildren<Form_Lift*>().first()->findChild<PlotPicture*>("Picture_Lift");
+    QCOMPARE(re->text(), QStringLiteral("1000000"));
+    QVERIFY(Colours(cf->Image(), QColor(255, 0, 0)) > 100);
+    QVERIFY(Colours(cf->Image(), QColor(0, 0, 255)) > 100);
+
+    // The same texts and Re in a session of its own give the same line.
+    const auto sessionLine = [&](double reynolds, const Wing* wing = nullptr) {
+      PassSession session;
+      // Any failure here gives a line the window cannot have.
+      if (LoadProfileTableFile(session.Table(), tablePath.toStdString()))
+        return QStringLiteral("no table");
+      session.SetLanguage(Language::kEnglish);
+      if (wing ? session.SetWing(*wing) : session.SetReynolds(reynolds))
+        return QStringLiteral("refused");
+      QImage image(396, 263, QImage::Format_RGB32);
+      QPainter painter(&image);
+      PainterSurface one(painter, image.rect()), two(painter, image.rect());
+      ParameterTexts texts;
+      texts.DELTA = "0.1", texts.GAMA = "0.05", texts.Alfa = "4", texts.iKutta = "1";
+      if (!session.Run(texts, one, two).ok()) return QStringLiteral("no pass");
+      return QString::fromStdString(session.BoundaryLayerText());
+    };
+    QVERIFY(line->text().startsWith("Re = 1e6: C_D = "));
+    QCOMPARE(line->text(), sessionLine(1e6));
+
+    const QImage cpBefore = cp->Image(), cfBefore = cf->Image(), liftBefore = lift->Image();
+    const QString lineBefore = line->text();
+    for (const char* bad : {"abc", "1e6x", "500", "2e9", "inf"}) {
+      re->clear();
+      QTest::keyClicks(re, bad);
+      QTest::keyClick(re, Qt::Key_Return);
+      QVERIFY2(!refused->isHidden(), bad);
+      QVERIFY2(refused->text().startsWith("The Reynolds number must "), bad);
+      QCOMPARE(cp->Image(), cpBefore);
+      QCOMPARE(cf->Image(), cfBefore);
+      QCOMPARE(line->text(), lineBefore);
+    }
+    re->clear();
+    QTest::keyClicks(re, "2e5");
+    QTest::keyClick(re, Qt::Key_Return);
+    QVERIFY(refused->isHidden());
+    QCOMPARE(line->text(), sessionLine(2e5));
+    QVERIFY(cf->Image() != cfBefore);
+    QVERIFY(lift->Image() != liftBefore);  // the separated angles move with Re
+
+    // A wing fills Re in and adds its lift and drag per metre of span.
+    auto* wing = window->findChild<QGroupBox*>("Group_Wing");
+    wing->setChecked(true);
+    QVERIFY(re->isReadOnly());
+    const Wing standard{50.0, 0.3, 0.0};
+    QCOMPARE(re->text().toDouble(), std::round(FlowOfWing(standard)->reynolds));
+    QVERIFY(line->text().contains(" N/m"));
+    QCOMPARE(line->text(), sessionLine(0.0, &standard));
+    auto* speed = window->findChild<QLineEdit*>("Text_Speed");
+    speed->clear();
+    QTest::keyClicks(speed, "-5");
+    QTest::keyClick(speed, Qt::Key_Return);
+    QVERIFY(!refused->isHidden());
+    QVERIFY(refused->text().contains("speed"));
+    QCOMPARE(line->text(), sessionLine(0.0, &standard));
+  }
+
   // The view's colours and its probe line are the core's values at the
   // point under the pointer; every pass redraws the one view.
   void flowFieldViewShowsTheCoresFlowUnderThePointer() {
@@ -288,6 +368,8 @@ class PlotMenuTest : public QObject {
     const FieldFrame frame = FieldPictureFrame(pass.params.Olcek);
     const QImage image = canvas->Image();
     const qreal ratio = image.devicePixelRatio();
+    // The boundary layer's displacement thickness on the body.
+    QVERIFY(Colours(image, ToQColor(kDisplacementColour)) > 100);
     // Upstream below the dividing streamline, and the middle of the chord.
     for (const QPoint at : {QPoint(area.width() / 10, area.height() * 9 / 10),
                             QPoint(area.width() * 11 / 24, area.height() * 47 / 100)}) {
@@ -391,6 +473,18 @@ class PlotMenuTest : public QObject {
     QVERIFY(line->text().startsWith("Slope dC_L/dα = "));
     QVERIFY(Colours(picture->Image(), QColor(255, 0, 0)) > 100);  // the exact curve
     QVERIFY(Colours(picture->Image(), QColor(0, 0, 255)) > 100);  // thin-airfoil theory
+    // The angles where the upper surface separates early are shaded, and the
+    // drag polar stands beside the curve.
+    const QImage lift = picture->Image();
+    int shaded = 0;
+    for (int y = 0; y < lift.height(); ++y) {
+      for (int x = 0; x < lift.width(); ++x) {
+        shaded += lift.pixelColor(x, y) == ToQColor(kSeparatedBandColour);
+      }
+    }
+    QVERIFY(shaded > 5000);
+    auto* polar = windows.first()->findChild<PlotPicture*>("Picture_Polar");
+    QVERIFY(Colours(polar->Image(), QColor(255, 0, 0)) > 100);
     const QImage full = picture->Image();
     const QString fullLine = line->text();
     PassWith("8", "0.5");  // half the circulation: half the curve

@@ -11,6 +11,7 @@ request (apart from the table request of the test that removes the table),
 and a time-out names the stage the page had reached.
 """
 import functools
+import json
 import http.server
 import os
 import random
@@ -397,6 +398,62 @@ class BrowserTest(unittest.TestCase):
         print("%s: %d renderer ink pixels, %d page ink pixels, %.4f within one pixel" % (name, len(a), len(b), share))
         self.assertGreater(share, 0.98, name)
 
+    def test_boundary_layer(self):
+        """?re= is taken and kept; the friction picture and the boundary
+        layer's CSV and line are the renderer's; a bad Re is refused with a
+        sentence and changes nothing; a wing fills Re in."""
+        self.open(self.server.url + README_ADDRESS + "&re=3e6", passes=1)
+        layer = self.driver.find_element(By.ID, "Label_BoundaryLayer")
+        self.assertTrue(layer.text.startswith("Re = 3e6: C_D = "), layer.text)
+        self.assertEqual(self.value("Text_Re"), "3e6")
+        self.assertIn("re=3e6", self.driver.current_url)
+        options = README_OPTIONS + ["--re", "3e6"]
+        summary = json.loads(native(*options, "--json"))
+        self.assertIn("C_D = %.5f " % summary["C_D"], layer.text)
+        with tempfile.TemporaryDirectory() as folder:
+            native(*options, "--png", os.path.join(folder, "out"))
+            for canvas, picture in (("Picture_Friction", "friction"), ("Picture_Pressure", "pressure"),
+                                    ("Picture_Lift", "lift")):
+                png = png_pixels(os.path.join(folder, "out-%s.png" % picture))
+                page = bytes(self.js(
+                    "return Array.from(document.getElementById(arguments[0]).getContext('2d')"
+                    ".getImageData(0, 0, 396, 263).data)", canvas))
+                self.assert_same_ink(png, page, canvas)
+        self.assertGreater(self.kinds("Picture_Polar")["red"], 100)
+        self.capture_downloads()
+        self.driver.find_element(By.ID, "Save_Boundary_Layer_Csv").click()
+        self.driver.find_element(By.ID, "Save_Polar_Csv").click()
+        layer_csv, polar_csv = self.saved(0), self.saved(1)
+        self.assertEqual(layer_csv["name"], "fluvenna-boundary-layer-d0.12-g0.04-a8.csv")
+        print("page boundary layer against the renderer:",
+              compare_csv(native(*options, "--boundary-layer", "-"), layer_csv["text"], 2, 1e-10))
+        print("page polar against the renderer:",
+              compare_csv(native(*options, "--polar", "-"), polar_csv["text"], 1, 1e-10))
+
+        # A bad Re: the sentence, nothing redrawn, the address keeps the good one.
+        before = (layer.text, self.canvas_pixels("Picture_Friction"))
+        re_box = self.driver.find_element(By.ID, "Text_Re")
+        re_box.clear()
+        re_box.send_keys("12abc", Keys.TAB)
+        refused = self.driver.find_element(By.ID, "Label_Refused")
+        self.assertEqual(refused.text, "The Reynolds number must be a finite number.")
+        self.assertEqual((layer.text, self.canvas_pixels("Picture_Friction")), before)
+        self.driver.find_element(By.ID, "Picture1").click()
+        self.assertIn("re=3e6", self.driver.current_url)
+        re_box.clear()
+        re_box.send_keys("2e5", Keys.TAB)
+        self.assertFalse(refused.is_displayed())
+        self.assertTrue(layer.text.startswith("Re = 2e5: "), layer.text)
+        self.assertNotEqual(self.canvas_pixels("Picture_Friction"), before[1])
+
+        # A wing: Re from the standard atmosphere, and the force per metre of span.
+        self.driver.find_element(By.ID, "Check_Wing").click()
+        wing = json.loads(native(*README_OPTIONS, "--speed", "50", "--chord", "0.3", "--altitude", "0",
+                                 "--json"))
+        self.assertEqual(self.value("Text_Re"), str(round(wing["Re"])))
+        self.assertIn("L' = %.1f N/m" % wing["lift_per_span_N"], layer.text)
+        self.assert_clean()
+
     def canvas_pixels(self, canvas_id):
         return bytes(self.js(
             "const c = document.getElementById(arguments[0]);"
@@ -716,7 +773,8 @@ class BrowserTest(unittest.TestCase):
         self.assertEqual(self.js("return document.documentElement.lang"), language)
         self.assertEqual(self.driver.title, TITLE[language])
         self.assertEqual(self.element_text("Label6"), "Kutta =" if english else "Kutta şartı")
-        self.assertEqual(self.element_text("Pressure_Title"), "Surface pressure" if english else "Yüzey basıncı")
+        self.assertEqual(self.element_text("Pressure_Title"), "Surface pressure and boundary layer" if english
+                         else "Yüzey basıncı ve sınır tabaka")
         self.assertEqual(self.element_text("Message_OK"), "OK" if english else "Tamam")
         self.assertEqual(self.aria_label("Text_Alfa"),
                          "angle of attack α in degrees" if english else "derece cinsinden hücum açısı α")

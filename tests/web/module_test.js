@@ -8,6 +8,8 @@
 // the flow-field picture samples must have the renderer's pixel centres and
 // states, with every number within 1e-10. The flow in motion is the core's:
 // particles and timelines from DrawMotion, its clock, no pass for a frame.
+// The boundary layer and the polar are the renderer's, at a typed Re and
+// from a wing, within 1e-10.
 // Usage: node module_test.js SITE_DIR FLUVENNA_RENDER DATA_DIR
 "use strict";
 
@@ -140,9 +142,12 @@ async function main() {
   assert.ok(Math.abs(one.width - one.imageWidth) < 1 && one.height === core.plotHeight, JSON.stringify(one));
   assert.deepStrictEqual(fieldImages[0].texts, fieldImages[1].texts);
   assert.ok(fieldImages[0].texts.some(([, , text]) => text === "Cp"));
-  // Without colouring there is no colour field and no bar.
+  // Without colouring there is no colour field and no bar; the only texts
+  // are the boundary layer's marks and the factor of its displacement thickness.
   assert.ok(session.drawField("none", ...fieldSize, 1));
-  assert.ok(session.marks(4).every((mark) => mark.kind === "image" && mark.imageWidth === 1));
+  assert.ok(session.marks(4).every((mark) => (mark.kind === "image" && mark.imageWidth === 1) ||
+                                             (mark.kind === "text" && /^(δ\* × [0-9]+|T|S)$/.test(mark.text))),
+            JSON.stringify(session.marks(4).filter((mark) => mark.kind === "text")));
   // The probe: the flow far upstream runs at about the free stream's speed;
   // the colour bar's strip and the points off the picture show nothing.
   const upstream = session.probeAt(0.5, fieldSize[1] / 2, ...fieldSize);
@@ -204,6 +209,53 @@ async function main() {
   assert.ok(session.pass({ ...START, ...WORKED[3] }));
   assert.strictEqual(session.motionTime(), 0);
   console.log(`motion at T = 1.5: ${particles} particles, ${withTimelines.green} timeline segments`);
+
+  // The boundary layer: the page's layer and polar are the renderer's CSV,
+  // at the default Re, at a typed one and from a wing; its line gives the
+  // renderer's summary numbers; a bad Re or wing is refused with a sentence
+  // and changes nothing.
+  const layerTexts = { ...START, DELTA: "0.12", GAMA: "0.04", Alfa: "4" };
+  const nativeOut = (texts, extra) => {
+    const args = [];
+    for (const [field, key] of Object.entries(KEYS)) args.push(`--${key}`, texts[field]);
+    return execFileSync(render, [...args, ...extra], { cwd: data, encoding: "utf8", maxBuffer: 1 << 28,
+                                                       stdio: ["ignore", "pipe", "ignore"] });
+  };
+  const layerTotals = { rows: 0, numbers: 0, differing: 0, largest: 0 };
+  const sameLayer = (extra) => {
+    add(layerTotals, compareCsv(nativeOut(layerTexts, [...extra, "--boundary-layer", "-"]),
+                                session.boundaryLayerCsv(), SURFACE_TOLERANCE, 2));
+    add(layerTotals, compareCsv(nativeOut(layerTexts, [...extra, "--polar", "-"]), session.polarCsv(),
+                                SURFACE_TOLERANCE, 1));
+    const summary = JSON.parse(nativeOut(layerTexts, [...extra, "--json"]));
+    const line = session.boundaryLayerText();
+    const shown = (name) => new RegExp(`${name} = (-?[0-9.]+)`).exec(line)[1];
+    assert.strictEqual(shown("C_D"), summary.C_D.toFixed(5), line);
+    assert.ok(line.includes(`transition at x/c = ${summary.x_transition_upper.toFixed(3)}`), line);
+    if (summary.lift_per_span_N !== undefined) {
+      assert.ok(line.includes(`L' = ${summary.lift_per_span_N.toFixed(1)} N/m`), line);
+    }
+    return summary;
+  };
+  assert.ok(session.pass(layerTexts));
+  assert.ok(session.segments(7).length > 0 && session.segments(8).length > 0);
+  const layerLine = session.boundaryLayerText();
+  assert.strictEqual(sameLayer([]).Re, 1e6);
+  for (const bad of ["abc", "1e6 x", "999", "2e9", ""]) {
+    assert.ok(/^The Reynolds number must /.test(session.setReynolds(bad)), bad);
+    assert.strictEqual(session.boundaryLayerText(), layerLine);
+  }
+  assert.strictEqual(session.setReynolds(" 3e6 "), "");
+  assert.ok(session.boundaryLayerText().startsWith("Re = 3e6: "), session.boundaryLayerText());
+  sameLayer(["--re", "3e6"]);
+  assert.ok(/speed/.test(session.setWing("-5", "0.3", "0")));
+  assert.strictEqual(session.setWing("50", "0.3", "0"), "");
+  assert.strictEqual(Number(session.reynoldsText()),
+                     Math.round(sameLayer(["--speed", "50", "--chord", "0.3", "--altitude", "0"]).Re));
+  session.clearWing();
+  assert.strictEqual(session.setReynolds("1000000"), "");
+  console.log(`boundary layer and polar: ${layerTotals.rows} rows as the renderer's; ${layerTotals.differing} of ` +
+              `${layerTotals.numbers} numbers differ at all, by at most ${layerTotals.largest.toExponential(2)} relative`);
 
   // A refused parameter: no pass in either, and the page says why.
   assert.strictEqual(session.pass({ ...START, dR: "0" }), false);
