@@ -46,7 +46,8 @@ TEST(Work, EachRunComputesOnlyWhatItWrites) {
   ASSERT_EQ(png.status, kExitPassOk);
   EXPECT_EQ(png.work.session.fieldPoints, 0) << "a plain render samples no field";
   EXPECT_EQ(png.work.session.timesOfFlight, 1);
-  EXPECT_EQ(png.work.picturesPainted, 4) << "the circle, airfoil, pressure and lift pictures";
+  EXPECT_EQ(png.work.picturesPainted, 5)
+      << "the circle, airfoil, pressure, friction and lift pictures";
 
   for (const QStringList& numbers : {QStringList{"--json"}, QStringList{},
                                      QStringList{"--csv", folder.Path("a.csv"), "--cp", "-"}}) {
@@ -72,7 +73,7 @@ TEST(Work, EachRunComputesOnlyWhatItWrites) {
   ASSERT_EQ(both.status, kExitPassOk);
   EXPECT_EQ(both.work.session.fieldPoints, 2 * rows);
   EXPECT_EQ(both.work.session.timesOfFlight, 1) << "the summary and --times share them";
-  EXPECT_EQ(both.work.picturesPainted, 10);
+  EXPECT_EQ(both.work.picturesPainted, 12);
 
   // A pass that fails computes nothing after it.
   const CountedRun failed = RenderCounted(folder, {"--dr", "0", "--field-csv", fieldCsv});
