@@ -501,17 +501,44 @@ BoundaryLayer ComputeBoundaryLayer(const FlowParameters& p, const CircleModel& c
   return bl;
 }
 
+namespace {
+
+// The point of `earlier` at exactly `alphaDeg`, when `earlier` was computed
+// with the same inputs as `polar` apart from the angles.
+const PolarPoint* LentPoint(const Polar* earlier, const Polar& polar, double alphaDeg) {
+  if (!earlier || !earlier->computed() || earlier->reynolds != polar.reynolds ||
+      earlier->nCrit != polar.nCrit || earlier->Eps != polar.Eps || earlier->Mu != polar.Mu ||
+      earlier->iKutta != polar.iKutta || earlier->U0 != polar.U0) {
+    return nullptr;
+  }
+  for (const PolarPoint& pt : earlier->points) {
+    if (pt.alphaDeg == alphaDeg) return &pt;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 Polar ComputePolar(const FlowParameters& p, const ProfileMeasure& profile, const LiftCurve& lift,
-                   const BoundaryLayerOptions& options) {
+                   const BoundaryLayerOptions& options, const Polar* earlier) {
   Polar polar;
   polar.reynolds = options.reynolds;
   polar.nCrit = options.nCrit;
+  polar.Eps = p.Eps;
+  polar.Mu = p.Mu;
+  polar.iKutta = p.iKutta;
+  polar.U0 = p.U0;
   if (!lift.ok()) {
     polar.status = BoundaryLayerStatus::kNotComputedNoProfile;
     return polar;
   }
   polar.status = BoundaryLayerStatus::kComputed;
   for (const LiftCurvePoint& lp : lift.points) {
+    if (const PolarPoint* lent = LentPoint(earlier, polar, lp.alpha_deg)) {
+      polar.points.push_back(*lent);
+      polar.points.back().cl = lp.cl;
+      continue;
+    }
     FlowParameters q = p;
     q.Alfa = lp.alpha_deg;
     const CircleModel c = ComputeCircleModel(q);

@@ -240,6 +240,9 @@ struct Polar {
   BoundaryLayerStatus status = BoundaryLayerStatus::kNotComputedBadInput;
   double reynolds = 0.0;
   double nCrit = 0.0;
+  // What else its layers depend on: the circle's offsets, the Kutta factor
+  // and the free stream (the angle of attack is each point's own).
+  double Eps = 0.0, Mu = 0.0, iKutta = 0.0, U0 = 0.0;
   std::vector<PolarPoint> points;  // in the order of the lift curve's points
   bool computed() const { return status == BoundaryLayerStatus::kComputed; }
 };
@@ -248,7 +251,13 @@ struct Polar {
 // ComputeBoundaryLayer at each angle with the circle of that angle.
 // Not computed for the same reasons as the boundary layer, or without a
 // lift curve.
+//
+// `earlier`, a polar computed before, lends the points of its angles when it
+// was computed for the same profile, Kutta factor, free stream, Re and
+// N_crit: they are the very numbers a new march would give. Dragging the
+// angle of attack then marches only the pass's own angle, since the lift
+// curve's whole degrees stay the same.
 Polar ComputePolar(const FlowParameters& p, const ProfileMeasure& profile, const LiftCurve& lift,
-                   const BoundaryLayerOptions& options = {});
+                   const BoundaryLayerOptions& options = {}, const Polar* earlier = nullptr);
 
 }  // namespace fluvenna

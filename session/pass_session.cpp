@@ -53,7 +53,8 @@ const PassResult& PassSession::Run(const ParameterTexts& texts, PlotSurface& pic
                        ComputeLiftCurve(p, profile.chord),
                        FlowFieldModel(p, result.circle)};
     times_.reset();
-    ForgetViscous();
+    boundaryLayer_.reset();
+    polarStale_ = true;  // the next polar borrows what it can of this one
     morph_.reset();
     if (pressure) pressureDrawn_ = DrawShownPressure(*pressure);
   }
@@ -276,8 +277,10 @@ const BoundaryLayer* PassSession::BoundaryLayerOfShown() {
 
 const Polar* PassSession::PolarOfShown() {
   if (!shown_) return nullptr;
-  if (!polar_) {
-    polar_ = ComputePolar(shown_->result.params, shown_->profile, shown_->lift, ViscousOptions());
+  if (!polar_ || polarStale_) {
+    polar_ = ComputePolar(shown_->result.params, shown_->profile, shown_->lift, ViscousOptions(),
+                          polar_ ? &*polar_ : nullptr);
+    polarStale_ = false;
   }
   return &*polar_;
 }

@@ -231,10 +231,11 @@ class PassSession {
   std::optional<WingFlow> wing_;
   std::optional<BoundaryLayer> boundaryLayer_;  // of the shown pass, once asked for
   std::optional<Polar> polar_;                  // likewise
+  bool polarStale_ = false;                     // polar_ is of an earlier pass
   BoundaryLayerOptions ViscousOptions() const;
   void ForgetViscous();
   std::optional<ConformalMorph> morph_;  // of the shown pass, once asked for
-  mutable SessionWork work_;  // counted by the const questions too
+  mutable SessionWork work_;             // counted by the const questions too
 };
 
 }  // namespace fluvenna

@@ -288,6 +288,43 @@ TEST(BoundaryLayer, PolarFollowsTheLiftCurve) {
   EXPECT_FALSE(ComputePolar(Joukowski("0.12", "0", 0.0, "0.5").p, k.profile, lift).computed());
 }
 
+// A polar that borrows the points of an earlier one is the polar marched
+// afresh, whether the earlier one can lend (a new angle of attack) or must
+// not (another profile, Kutta factor or Re).
+TEST(BoundaryLayer, PolarBorrowingFromAnEarlierOneIsTheFreshPolar) {
+  const auto polarOf = [](const Case& k, double reynolds, const Polar* earlier) {
+    BoundaryLayerOptions o;
+    o.reynolds = reynolds;
+    return ComputePolar(k.p, k.profile, ComputeLiftCurve(k.p, k.profile.chord), o, earlier);
+  };
+  const Polar earlier = polarOf(Joukowski("0.12", "0.04", 3.5), 1e6, nullptr);
+  ASSERT_TRUE(earlier.computed());
+  const Case later[] = {Joukowski("0.12", "0.04", 8.25), Joukowski("0.12", "0.04", 3.5),
+                        Joukowski("0.15", "0.04", 3.5), Joukowski("0.12", "0.04", 3.5, "0.5")};
+  for (const double reynolds : {1e6, 3e6}) {
+    for (const Case& k : later) {
+      SCOPED_TRACE(::testing::Message() << "Eps " << k.p.Eps << " alpha " << k.p.Alfa << " Kutta "
+                                        << k.p.iKutta << " Re " << reynolds);
+      const Polar fresh = polarOf(k, reynolds, nullptr);
+      const Polar borrowed = polarOf(k, reynolds, &earlier);
+      ASSERT_EQ(borrowed.status, fresh.status);
+      ASSERT_EQ(borrowed.points.size(), fresh.points.size());
+      for (std::size_t i = 0; i < fresh.points.size(); ++i) {
+        const PolarPoint &a = borrowed.points[i], &b = fresh.points[i];
+        EXPECT_EQ(a.alphaDeg, b.alphaDeg);
+        EXPECT_EQ(a.cl, b.cl);
+        EXPECT_EQ(a.dragStatus, b.dragStatus);
+        EXPECT_EQ(a.cd, b.cd);
+        EXPECT_EQ(a.cdFriction, b.cdFriction);
+        EXPECT_EQ(a.xTransitionUpper, b.xTransitionUpper);
+        EXPECT_EQ(a.xTransitionLower, b.xTransitionLower);
+        EXPECT_EQ(a.xSeparationUpper, b.xSeparationUpper);
+        EXPECT_EQ(a.xSeparationLower, b.xSeparationLower);
+      }
+    }
+  }
+}
+
 // ---- Atmosphere and wing ----
 
 // The standard atmosphere's tabled values at sea level and at 11 km, and a
