@@ -18,6 +18,7 @@
 
 #include "plot/particles_picture.h"
 #include "plot/qt/painter_surface.h"
+#include "ui/play_timer.h"
 
 namespace fluvenna {
 
@@ -235,13 +236,7 @@ void Form_Field::Play(bool on) {
 }
 
 void Form_Field::KeepTimerToState() {
-  const bool run = playing && isVisible() && !isMinimized();
-  if (run && !timer->isActive()) {
-    clock.restart();
-    timer->start();
-  } else if (!run) {
-    timer->stop();
-  }
+  KeepPlayTimer(*timer, clock, playing, *this);
 }
 
 void Form_Field::hideEvent(QHideEvent* event) {

@@ -17,6 +17,7 @@
 #include "plot/map_picture.h"
 #include "plot/qt/painter_surface.h"
 #include "report/number_text.h"
+#include "ui/play_timer.h"
 
 namespace fluvenna {
 namespace {
@@ -196,13 +197,7 @@ void Form_Map::Play(bool on) {
 }
 
 void Form_Map::KeepTimerToState() {
-  const bool run = playing && isVisible() && !isMinimized();
-  if (run && !timer->isActive()) {
-    clock.restart();
-    timer->start();
-  } else if (!run) {
-    timer->stop();
-  }
+  KeepPlayTimer(*timer, clock, playing, *this);
 }
 
 void Form_Map::hideEvent(QHideEvent* event) {
