@@ -17,6 +17,12 @@ packages=(
   # make check: the sanitizer build, libFuzzer and the symbolizer of their reports
   clang-14 libclang-rt-14-dev llvm-14
 )
+# Debian's nodejs comes without npm, which is a package of its own there; a
+# Node.js that bundles npm (NodeSource's, say) conflicts with that package.
+# So Debian's npm only where no npm command is found.
+if ! command -v npm >/dev/null 2>&1; then
+  packages+=(npm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
