@@ -90,6 +90,17 @@ step debootstrap debootstrap --variant=minbase --include=git,make,sudo \
 
 # The chroot's own network names, a user with sudo rights, and the clone.
 cp /etc/resolv.conf "$root/etc/resolv.conf"
+echo "127.0.1.1 $(hostname)" >>"$root/etc/hosts"
+# A network that inspects TLS has its own certificate authority, which this
+# machine trusts (/usr/local/share/ca-certificates); the new root trusts it
+# too, and Node.js (npm) is told to read the system's list, as here.
+node_ca=()
+if compgen -G "/usr/local/share/ca-certificates/*.crt" >/dev/null; then
+  mkdir -p "$root/usr/local/share/ca-certificates"
+  cp /usr/local/share/ca-certificates/*.crt "$root/usr/local/share/ca-certificates/"
+  chroot "$root" update-ca-certificates >/dev/null 2>&1 || true
+  node_ca=(NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt)
+fi
 chroot "$root" useradd --create-home --shell /bin/bash "$user"
 echo "$user ALL=(ALL) NOPASSWD: ALL" >"$root/etc/sudoers.d/$user"
 chmod 0440 "$root/etc/sudoers.d/$user"
@@ -105,8 +116,9 @@ mount_into "$root/dev/shm" -t tmpfs -o mode=1777 shm
 
 in_root() { # in_root COMMAND: runs COMMAND in the clone as the new user, with no display
   chroot "$root" /usr/bin/env -i HOME="/home/$user" USER="$user" LOGNAME="$user" \
-    PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8 \
-    /usr/bin/sudo -u "$user" -H --preserve-env=LANG /bin/bash -lc "cd ~/fluvenna && $1"
+    PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8 "${node_ca[@]}" \
+    /usr/bin/sudo -u "$user" -H --preserve-env=LANG,NODE_EXTRA_CA_CERTS \
+    /bin/bash -lc "cd ~/fluvenna && $1"
 }
 
 result=0
