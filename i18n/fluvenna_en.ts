@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>DisplacementThickness</name>
+    <message>
+        <source>δ* drawn up to separation (S) only</source>
+        <translation>δ* drawn up to separation (S) only</translation>
+    </message>
+</context>
+<context>
     <name>Notes</name>
     <message>
         <source>KATJO-D20G15.txt dosyası bulunamadı</source>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="tr_TR">
 <context>
+    <name>DisplacementThickness</name>
+    <message>
+        <source>δ* drawn up to separation (S) only</source>
+        <translation>δ* yalnızca ayrılmaya (S) kadar çizili</translation>
+    </message>
+</context>
+<context>
     <name>Notes</name>
     <message>
         <source>KATJO-D20G15.txt dosyası bulunamadı</source>

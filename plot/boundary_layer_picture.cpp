@@ -116,6 +116,19 @@ bool DrawFiniteRuns(PlotSurface& surface, int count, Colour colour, const PointA
   return true;
 }
 
+// How many of a surface's points, from the stagnation point on, lie at or
+// ahead of the separation that stays: all of them without one.
+int PointsAheadOfSeparation(const SurfaceBoundaryLayer& side) {
+  const auto& points = side.points;
+  if (!side.sSeparation) return static_cast<int>(points.size());
+  const double s = *side.sSeparation;
+  return static_cast<int>(std::partition_point(points.begin(), points.end(),
+                                               [s](const BoundaryLayerPoint& p) {
+                                                 return p.s <= s;
+                                               }) -
+                          points.begin());
+}
+
 bool Finite(const std::optional<double>& value) {
   return value && std::isfinite(*value);
 }
@@ -246,6 +259,7 @@ DisplacementLabels DisplacementLabelsIn(Language language) {
   DisplacementLabels labels;
   labels.factor = Translate(language, "Pictures", labels.factor);
   labels.marks = LayerMarkLabelsIn(language);
+  labels.endsAtSeparation = Translate(language, "DisplacementThickness", labels.endsAtSeparation);
   return labels;
 }
 
@@ -254,9 +268,12 @@ bool DrawDisplacementThickness(PlotSurface& surface, const BoundaryLayer& layer,
                                const DisplacementLabels& labels) {
   if (!layer.computed()) return true;
   const double factor = DisplacementFactor(layer);
+  bool separates = false;
   for (const SurfaceBoundaryLayer* side : {&layer.upper, &layer.lower}) {
     const auto displaced = DisplacedSurface(*side, factor);
-    if (!DrawFiniteRuns(surface, static_cast<int>(displaced.size()), kDisplacementColour,
+    const int drawn = PointsAheadOfSeparation(*side);
+    separates = separates || drawn < static_cast<int>(displaced.size());
+    if (!DrawFiniteRuns(surface, drawn, kDisplacementColour,
                         [&](int j) { return displaced[static_cast<std::size_t>(j)]; })) {
       return false;
     }
@@ -265,7 +282,10 @@ bool DrawDisplacementThickness(PlotSurface& surface, const BoundaryLayer& layer,
              surface, LayerMarks(layer), markHalfLength, labels.marks,
              [](const LayerMark& m) { return m.x; }, [](const LayerMark& m) { return m.y; }) &&
          surface.Text(textX, textY, FillMarkers(labels.factor, {NumberText(factor)}),
-                      kDisplacementColour, TextAnchor::kTopLeft);
+                      kDisplacementColour, TextAnchor::kTopLeft) &&
+         (!separates || surface.Text(textX, textY - kSeparationLineDrop * markHalfLength,
+                                     labels.endsAtSeparation, kDisplacementColour,
+                                     TextAnchor::kTopLeft));
 }
 
 bool UpperSeparatesEarly(const PolarPoint& point) {

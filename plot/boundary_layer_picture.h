@@ -134,19 +134,27 @@ double DisplacementFactor(const BoundaryLayer& layer);
 std::vector<std::pair<double, double>> DisplacedSurface(const SurfaceBoundaryLayer& surface,
                                                         double factor);
 
-// The words that state the factor: "%1" is the factor.
+// The words that state the factor: "%1" is the factor; and the line that
+// says where the drawing ends when a surface separates.
 struct DisplacementLabels {
   std::string factor = QT_TRANSLATE_NOOP("Pictures", "δ* × %1");
   LayerMarkLabels marks;
+  std::string endsAtSeparation =
+      QT_TRANSLATE_NOOP("DisplacementThickness", "δ* drawn up to separation (S) only");
 };
 DisplacementLabels DisplacementLabelsIn(Language language);
 
 // On a surface already scaled to the airfoil plane: both surfaces displaced
 // (DisplacedSurface with DisplacementFactor) as chains in
-// kDisplacementColour, the marks on the body (DrawLayerMarks at (x, y),
-// strokes of `markHalfLength`), and the factor's words at (textX, textY),
-// top-left anchored. Draws nothing for a layer that was not computed.
-// Returns false when a surface operation fails.
+// kDisplacementColour, each from the stagnation point to the trailing edge,
+// or where the surface separates (sSeparation) to its last point ahead of
+// separation, since past it the layer is no thin layer and the method gives
+// no displacement thickness; the marks on the body (DrawLayerMarks at
+// (x, y), strokes of `markHalfLength`), and the factor's words at (textX,
+// textY), top-left anchored, with endsAtSeparation kSeparationLineDrop half
+// lengths under them when a surface separates. Draws nothing for a layer
+// that was not computed. Returns false when a surface operation fails.
+inline constexpr double kSeparationLineDrop = 1.6;
 bool DrawDisplacementThickness(PlotSurface& surface, const BoundaryLayer& layer,
                                double markHalfLength, double textX, double textY,
                                const DisplacementLabels& labels = {});

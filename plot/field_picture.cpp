@@ -117,6 +117,7 @@ FieldLabels FieldLabelsIn(Language language) {
                             &labels.transition, &labels.separation}) {
     *text = Translate(language, "Pictures", *text);
   }
+  labels.endsAtSeparation = Translate(language, "DisplacementThickness", labels.endsAtSeparation);
   return labels;
 }
 
@@ -147,7 +148,8 @@ bool DrawFieldPicture(PlotSurface& surface, const FieldScene& scene, FieldColour
     const double height = frame.top - frame.bottom;
     const double inset = 0.02 * height;
     const DisplacementLabels words{labels.displacement,
-                                   {labels.transition, labels.separation, std::string()}};
+                                   {labels.transition, labels.separation, std::string()},
+                                   labels.endsAtSeparation};
     if (!DrawDisplacementThickness(surface, *scene.layer, kFieldMarkShare * height,
                                    frame.left + inset, frame.top - inset, words)) {
       return false;

@@ -53,6 +53,8 @@ struct FieldLabels {
   std::string displacement = QT_TRANSLATE_NOOP("Pictures", "δ* × %1");
   std::string transition = QT_TRANSLATE_NOOP("Pictures", "T");
   std::string separation = QT_TRANSLATE_NOOP("Pictures", "S");
+  std::string endsAtSeparation =
+      QT_TRANSLATE_NOOP("DisplacementThickness", "δ* drawn up to separation (S) only");
 };
 
 // The words in `language`.
