@@ -93,6 +93,7 @@ Form_Map::Form_Map(PassSession& session, QWidget* parent)
   caption->setBuddy(Slider_Morph);
   Label_Morph = new QLabel(this);
   Label_Morph->setObjectName(QStringLiteral("Label_Morph"));
+  Label_Morph->setTextFormat(Qt::PlainText);
   Label_Morph->setMinimumWidth(
       Label_Morph->fontMetrics().horizontalAdvance(QStringLiteral("0.000")));
   Button_Play = new QPushButton(tr("Play"), this);

@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QLocale>
 #include <QTranslator>
+#include <cstdio>
 
 #include "ui/form1.h"
 #include "ui/language.h"
@@ -19,7 +20,18 @@ int main(int argc, char* argv[]) {
                                 QStringLiteral("language"));
   parser.addOption(lang);
   parser.addHelpOption();
-  parser.process(app);
+  // A command line the program cannot follow ends it with status 2, as
+  // fluvenna-render does: an unknown option, a missing value, a word that
+  // is no option (the program opens no files) or a language it lacks.
+  if (!parser.parse(QApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
+    const QString why = parser.positionalArguments().isEmpty()
+                            ? parser.errorText()
+                            : QStringLiteral("Unexpected argument '%1'.")
+                                  .arg(parser.positionalArguments().constFirst());
+    std::fprintf(stderr, "%s\n\n", qPrintable(why));
+    parser.showHelp(2);
+  }
+  parser.process(app);  // a command line it follows: --help and --help-all as Qt shows them
   if (parser.isSet(lang) && !fluvenna::LanguageNamed(parser.value(lang))) {
     parser.showHelp(2);
   }

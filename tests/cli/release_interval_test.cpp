@@ -27,9 +27,9 @@ TEST(ReleaseInterval, FramesReleaseEveryQuarterTimeUnit) {
   const testing::TableFolder folder;
   const QString frames = folder.Path("frames");
   // One frame a second: the second frame is one second, half a time unit, in.
-  const testing::Run run = testing::RenderWith(
-      folder, {"--delta", "0.1", "--gamma", "0.05", "--alpha", "6", "--nsl", "8", "--frames",
-               frames, "--seconds", "2", "--fps", "1"});
+  const testing::Run run =
+      testing::RenderWith(folder, {"--delta", "0.1", "--gamma", "0.05", "--alpha", "6", "--nsl",
+                                   "8", "--frames", frames, "--seconds", "2", "--fps", "1"});
   ASSERT_EQ(run.status, kExitPassOk) << run.err;
   const QImage written =
       QImage(QDir(frames).filePath("fluvenna-0002.png")).convertToFormat(QImage::Format_RGB32);

@@ -59,7 +59,8 @@ double PublishedLudwiegTillmann(double H, double reTheta) {
 }
 
 // n + 1 stations over s in [0, length], u_e = speed(s).
-std::vector<EdgeStation> Stations(int n, double length, const std::function<double(double)>& speed) {
+std::vector<EdgeStation> Stations(int n, double length,
+                                  const std::function<double(double)>& speed) {
   std::vector<EdgeStation> st(n + 1);
   for (int i = 0; i <= n; ++i) {
     const double s = length * i / n;
@@ -95,7 +96,7 @@ void ExpectThwaites(const SurfaceBoundaryLayer& layer, const std::function<doubl
     if (lambda <= kLaminarSeparationLambda) continue;
     lowest = std::min(lowest, lambda), highest = std::max(highest, lambda);
     const double reTheta = p.ue * p.theta / nu;
-    SCOPED_TRACE(testing::Message() << "s = " << p.s << ", lambda = " << lambda);
+    SCOPED_TRACE(::testing::Message() << "s = " << p.s << ", lambda = " << lambda);
     EXPECT_NEAR(p.H, PublishedThwaitesH(lambda), tolerance * p.H);
     const double cf = 2.0 * PublishedThwaitesL(lambda) / reTheta * p.ue * p.ue;
     EXPECT_NEAR(p.cf, cf, tolerance * std::fabs(cf));
@@ -155,8 +156,8 @@ TEST(BoundaryLayerCorrelations, DrelaGilesEnvelope) {
   const double nu = 1e-7;
   for (const double g : {0.0, -0.05}) {
     SCOPED_TRACE(g);
-    const SurfaceBoundaryLayer layer =
-        MarchSurface(Stations(3000, 1.0, [g](double s) { return 1.0 + g * s; }), Options(nu, false));
+    const SurfaceBoundaryLayer layer = MarchSurface(
+        Stations(3000, 1.0, [g](double s) { return 1.0 + g * s; }), Options(nu, false));
     int growing = 0, quiet = 0;
     for (std::size_t i = 1; i < layer.points.size(); ++i) {
       const BoundaryLayerPoint& p0 = layer.points[i - 1];
@@ -204,8 +205,7 @@ TEST(BoundaryLayerCorrelations, HeadEntrainmentAndLudwiegTillmann) {
       // Near separation H1 runs into its floor and the steps stiffen; the
       // fit's two branches miss each other by 0.4 % where they meet.
       const auto seam = [](double H) { return H > 1.59 && H < 1.61; };
-      if (p0.regime != BoundaryLayerRegime::kTurbulent || p1.H > 2.0 || seam(p0.H) ||
-          seam(p1.H)) {
+      if (p0.regime != BoundaryLayerRegime::kTurbulent || p1.H > 2.0 || seam(p0.H) || seam(p1.H)) {
         continue;
       }
       const double h = p1.s - p0.s;

@@ -212,8 +212,8 @@ TEST(PictureRules, LiftFrameRoundsOutToOneTickStep) {
       cLow = std::min({cLow, p.cl, p.cl_thin}), cHigh = std::max({cHigh, p.cl, p.cl_thin});
     }
     const LiftFrame f = LiftPictureFrame(curve);
-    SCOPED_TRACE(::testing::Message() << "alpha " << aLow << ".." << aHigh << ", C_L " << cLow
-                                    << ".." << cHigh);
+    SCOPED_TRACE(::testing::Message()
+                 << "alpha " << aLow << ".." << aHigh << ", C_L " << cLow << ".." << cHigh);
     for (const auto& [low, high, frameLow, frameHigh] :
          {std::tuple{aLow, aHigh, f.alphaLow, f.alphaHigh},
           std::tuple{cLow, cHigh, f.clLow, f.clHigh}}) {

@@ -6,9 +6,9 @@
 // in degrees, each to the decimals it prints.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
-#include <algorithm>
 #include <cstdio>
 
 #include "flow/circle_model.h"
@@ -31,8 +31,7 @@ TEST(MapText, PointerLineGivesTheMapsImageStretchAndTurn) {
   for (int i = 0; i < 72; ++i) {
     const double phi = 2.0 * kPi * i / 72.0;
     for (const double r : {1.05, 1.3, 2.0}) {
-      const std::complex<double> z =
-          morph.centre() + std::polar(r * morph.A(), phi);
+      const std::complex<double> z = morph.centre() + std::polar(r * morph.A(), phi);
       const LinkedPoint point = morph.Link(0.0, z.real(), z.imag());
       if (point.inside) continue;
       const std::string line = MapPointerLine(z.real(), z.imag(), point);

@@ -4,6 +4,7 @@
 # The window program refuses a language it does not have before it opens a
 # window: `fluvenna --lang xx` prints the usage, which names --lang and its
 # two languages, and ends with status 2; a language it has is not refused.
+# So does any other command line it cannot follow, as fluvenna-render does.
 # Usage: program_arguments_test.sh FLUVENNA
 set -uo pipefail
 program="$1"
@@ -18,6 +19,21 @@ for bad in xx "" "tr,en" "en " de-TR; do
   fi
   if ! grep -q -- "--lang" <<<"$out" || ! grep -q "tr or en" <<<"$out"; then
     echo "fluvenna --lang '$bad' printed no usage:" >&2
+    echo "$out" >&2
+    fail=1
+  fi
+done
+# Any other command line it cannot follow is refused the same way, before a
+# window opens: an option it lacks, --lang without its value, a stray word.
+for bad in "--bogus" "-x" "--lang" "stray"; do
+  out=$(timeout 60 "$program" "$bad" 2>&1)
+  status=$?
+  if [ "$status" -ne 2 ]; then
+    echo "fluvenna $bad ended with status $status, not 2" >&2
+    fail=1
+  fi
+  if ! grep -q -- "--lang" <<<"$out"; then
+    echo "fluvenna $bad printed no usage:" >&2
     echo "$out" >&2
     fail=1
   fi

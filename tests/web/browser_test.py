@@ -671,6 +671,26 @@ class BrowserTest(unittest.TestCase):
         for canvas in (circle, middle, airfoil):
             kinds = self.kinds(canvas)
             self.assertGreater(kinds["blue"], 50, (canvas, kinds))
+        # Side by side where the screen has room for the three, one under
+        # another where it has not; never wider than the screen.
+        def rows():
+            return self.js("""return [...arguments[0]].map(id => {
+              const r = document.getElementById(id).getBoundingClientRect();
+              return [Math.round(r.left), Math.round(r.top), Math.round(r.right)]; })
+              .concat([[document.documentElement.scrollWidth, innerWidth]])""",
+                           [circle, middle, airfoil])
+        try:
+            self.driver.set_window_size(1400, 900)
+            self.wait("a wide page", lambda: self.js("return innerWidth") >= 1300)
+            *pictures, (scroll, inner) = rows()
+            self.assertEqual(len({top for _, top, _ in pictures}), 1, pictures)
+            self.assertTrue(all(a[2] < b[0] for a, b in zip(pictures, pictures[1:])), pictures)
+            self.assertLessEqual(scroll, inner)
+        finally:
+            self.driver.set_window_size(900, 760)
+        *pictures, (scroll, inner) = rows()
+        self.assertEqual(len({left for left, _, _ in pictures}), 1, pictures)
+        self.assertLessEqual(scroll, inner)
         state = self.map_state()
         self.assertEqual(state["morph"], "0.500")
         self.assertTrue(state["critical"].startswith("Critical points z = ±c_J = ±0.24"), state)
@@ -988,6 +1008,16 @@ class BrowserTest(unittest.TestCase):
             self.open(self.server.url + README_ADDRESS + "&lang=tr", passes=1)
             self.assertEqual(self.axe_violations(), [], "Turkish on a phone")
             self.assertEqual(self.js("return document.documentElement.scrollWidth"), 390)
+            # Every caption's text stays inside its frame, also on two lines
+            # ("Kutta şartı"), clear of the frame's lower border.
+            self.assertEqual(self.js("""return [...document.querySelectorAll('.frame .row label')]
+              .filter(label => {
+                const frame = label.closest('.frame').getBoundingClientRect();
+                const range = document.createRange();
+                range.selectNodeContents(label);
+                const text = range.getBoundingClientRect();
+                return text.top < frame.top + 1 || text.bottom > frame.bottom - 3; })
+              .map(label => label.id + ': ' + label.textContent)"""), [])
         finally:
             self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
         # Every picture says what it shows: its name, and its line (the status
