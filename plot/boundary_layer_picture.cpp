@@ -122,11 +122,10 @@ int PointsAheadOfSeparation(const SurfaceBoundaryLayer& side) {
   const auto& points = side.points;
   if (!side.sSeparation) return static_cast<int>(points.size());
   const double s = *side.sSeparation;
-  return static_cast<int>(std::partition_point(points.begin(), points.end(),
-                                               [s](const BoundaryLayerPoint& p) {
-                                                 return p.s <= s;
-                                               }) -
-                          points.begin());
+  return static_cast<int>(
+      std::partition_point(points.begin(), points.end(),
+                           [s](const BoundaryLayerPoint& p) { return p.s <= s; }) -
+      points.begin());
 }
 
 bool Finite(const std::optional<double>& value) {
@@ -283,9 +282,9 @@ bool DrawDisplacementThickness(PlotSurface& surface, const BoundaryLayer& layer,
              [](const LayerMark& m) { return m.x; }, [](const LayerMark& m) { return m.y; }) &&
          surface.Text(textX, textY, FillMarkers(labels.factor, {NumberText(factor)}),
                       kDisplacementColour, TextAnchor::kTopLeft) &&
-         (!separates || surface.Text(textX, textY - kSeparationLineDrop * markHalfLength,
-                                     labels.endsAtSeparation, kDisplacementColour,
-                                     TextAnchor::kTopLeft));
+         (!separates ||
+          surface.Text(textX, textY - kSeparationLineDrop * markHalfLength, labels.endsAtSeparation,
+                       kDisplacementColour, TextAnchor::kTopLeft));
 }
 
 bool UpperSeparatesEarly(const PolarPoint& point) {
