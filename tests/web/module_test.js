@@ -143,10 +143,11 @@ async function main() {
   assert.deepStrictEqual(fieldImages[0].texts, fieldImages[1].texts);
   assert.ok(fieldImages[0].texts.some(([, , text]) => text === "Cp"));
   // Without colouring there is no colour field and no bar; the only texts
-  // are the boundary layer's marks and the factor of its displacement thickness.
+  // are the boundary layer's marks, the factor of its displacement thickness
+  // and, where a surface separates, the line that says it ends there.
   assert.ok(session.drawField("none", ...fieldSize, 1));
   assert.ok(session.marks(4).every((mark) => (mark.kind === "image" && mark.imageWidth === 1) ||
-                                             (mark.kind === "text" && /^(δ\* × [0-9]+|T|S)$/.test(mark.text))),
+                                             (mark.kind === "text" && /^(δ\* × [0-9]+|δ\* drawn up to separation \(S\) only|T|S)$/.test(mark.text))),
             JSON.stringify(session.marks(4).filter((mark) => mark.kind === "text")));
   // The probe: the flow far upstream runs at about the free stream's speed;
   // the colour bar's strip and the points off the picture show nothing.
