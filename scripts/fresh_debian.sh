@@ -90,7 +90,13 @@ step debootstrap debootstrap --variant=minbase --include=git,make,sudo \
 
 # The chroot's own network names, a user with sudo rights, and the clone.
 cp /etc/resolv.conf "$root/etc/resolv.conf"
-echo "127.0.1.1 $(hostname)" >>"$root/etc/hosts"
+# The host names an installed Debian has (debootstrap writes none): the
+# browser tests reach their driver and server at localhost.
+cat >"$root/etc/hosts" <<EOF
+127.0.0.1 localhost
+127.0.1.1 $(hostname)
+::1 localhost ip6-localhost ip6-loopback
+EOF
 # A network that inspects TLS has its own certificate authority, which this
 # machine trusts (/usr/local/share/ca-certificates); the new root trusts it
 # too, and Node.js (npm) is told to read the system's list, as here.
