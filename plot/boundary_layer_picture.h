@@ -104,7 +104,9 @@ struct FrictionLabels {
 FrictionLabels FrictionLabelsIn(Language language);
 
 // The picture: Scale to FrictionPictureFrame, Cls, the axes in kAxisColour
-// (the zero line with a tick at every tenth of the chord, the c_f axis at
+// (the zero line with a tick at every tenth of the chord reaching 1.5 % of
+// the frame's height each way, twice that at the half and the whole chord;
+// the c_f axis at
 // x/c = 0 with a tick at every AxisTicks step), each surface's points as one
 // chain (point (x/c, c_f)) in its colour, the marks' strokes (DrawLayerMarks
 // at (x/c, c_f), held under the frame's top), then the numbers (every other

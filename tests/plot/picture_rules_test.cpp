@@ -157,7 +157,8 @@ BoundaryLayer FrictionLayer(const std::vector<std::pair<double, double>>& upper,
 
 // The friction frame's top: the c_f spike at the stagnation point is cut at
 // twice the highest c_f from a tenth of the chord on (that point counted),
-// the frame never reaching past the highest c_f of all; NaN is not looked at.
+// the frame never reaching past the highest c_f of all; NaN is not looked
+// at. The ticks along the chord keep their share of the frame's height.
 TEST(PictureRules, FrictionHeadroomOverTheStagnationSpike) {
   const double nan = std::nan("");
   struct {
@@ -185,6 +186,17 @@ TEST(PictureRules, FrictionHeadroomOverTheStagnationSpike) {
     ASSERT_FALSE(surface.ops.empty());
     EXPECT_EQ(surface.ops[0].kind, RecordingSurface::kScale);
     EXPECT_EQ(surface.ops[0].a[1], f.top);
+    // The x/c ticks on the zero line scale with the frame's height.
+    int ticks = 0;
+    for (const auto& op : surface.Lines(kAxisColour)) {
+      if (op.a[0] != op.a[2] || op.a[0] <= 0.0f) continue;
+      const int tenth = static_cast<int>(std::lround(op.a[0] * 10.0));
+      const double reach = (tenth % 5 == 0 ? 2.0 : 1.0) * 0.015 * (f.top - f.bottom);
+      EXPECT_NEAR(op.a[1], -reach, 1e-6 * c.top) << tenth;
+      EXPECT_NEAR(op.a[3], reach, 1e-6 * c.top) << tenth;
+      ++ticks;
+    }
+    EXPECT_EQ(ticks, 10);
   }
 }
 

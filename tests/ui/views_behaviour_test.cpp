@@ -199,7 +199,10 @@ class ViewsBehaviourTest : public QObject {
     PassWith("8");
     auto* view = Open<Form_Map>("Mn_ConformalMap");
     QVERIFY(view);
-    view->findChild<QSlider*>("Slider_Morph")->setValue(0);  // the morph shows the circle
+    auto* slider = view->findChild<QSlider*>("Slider_Morph");
+    QCOMPARE(slider->accessibleName(),  // what a screen reader says of it
+             QStringLiteral("Morph from the circle (t = 0) to the airfoil (t = 1)"));
+    slider->setValue(0);  // the morph shows the circle
     auto* airfoil = view->findChild<MapCanvas*>("Picture_MapAirfoil");
     auto* line = view->findChild<QLabel*>("Label_Pointer");
     const QString hint = line->text();
