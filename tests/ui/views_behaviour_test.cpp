@@ -202,6 +202,11 @@ class ViewsBehaviourTest : public QObject {
     auto* slider = view->findChild<QSlider*>("Slider_Morph");
     QCOMPARE(slider->accessibleName(),  // what a screen reader says of it
              QStringLiteral("Morph from the circle (t = 0) to the airfoil (t = 1)"));
+    int captions = 0;  // its caption names it (for a screen reader and the keyboard)
+    for (QLabel* label : view->findChildren<QLabel*>()) {
+      captions += label->buddy() == slider && label->text() == QStringLiteral("Morph t:");
+    }
+    QCOMPARE(captions, 1);
     slider->setValue(0);  // the morph shows the circle
     auto* airfoil = view->findChild<MapCanvas*>("Picture_MapAirfoil");
     auto* line = view->findChild<QLabel*>("Label_Pointer");
