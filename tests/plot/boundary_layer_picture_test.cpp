@@ -279,10 +279,12 @@ TEST(BoundaryLayerPicture, WordsAreTranslated) {
                                         {pressure.marksKey, marks.key},
                                         {field.transition, marks.transition},
                                         {field.separation, marks.separation},
-                                        {polar.title, PolarLabels().title}}) {
+                                        {polar.title, PolarLabels().title},
+                                        {field.endsAtSeparation, FieldLabels().endsAtSeparation}}) {
     EXPECT_NE(turkish, source);
   }
   EXPECT_EQ(DisplacementLabelsIn(Language::kTurkish).marks.transition, friction.marks.transition);
+  EXPECT_EQ(DisplacementLabelsIn(Language::kTurkish).endsAtSeparation, field.endsAtSeparation);
 }
 
 }  // namespace
