@@ -5,16 +5,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cmath>
 #include <memory>
 #include <optional>
 #include <sstream>
+#include <string_view>
 #include <vector>
 
 #include "app/table_search.h"
 #include "cli/fan_out_surface.h"
 #include "cli/render_pictures.h"
+#include "cli/replacing_file.h"
 #include "flow/blocks_on_cores.h"
 #include "flow/profile_table.h"
 #include "plot/field_picture.h"
@@ -34,24 +35,25 @@ constexpr const char* kProgram = "fluvenna-render: ";
 // an existing file only when committed, after a pass without error.
 struct OutputFile {
   QString path;
-  std::unique_ptr<QSaveFile> file;
+  std::unique_ptr<ReplacingFile> file;
 };
 
 bool Open(OutputFile& output, std::ostream& err) {
-  output.file = std::make_unique<QSaveFile>(output.path);
-  if (output.file->open(QIODevice::WriteOnly)) return true;
-  err << kProgram << "cannot write " << output.path.toStdString() << ": "
-      << output.file->errorString().toStdString() << '\n';
+  output.file = std::make_unique<ReplacingFile>(QFile::encodeName(output.path).toStdString());
+  if (output.file->Open()) return true;
+  err << kProgram << "cannot write " << output.path.toStdString() << ": " << output.file->Error()
+      << '\n';
   return false;
 }
 
 // Empty bytes stand for a picture that could not be encoded.
 bool Commit(OutputFile& output, const QByteArray& bytes, std::ostream& err) {
-  if (!bytes.isEmpty() && output.file->write(bytes) == bytes.size() && output.file->commit()) {
+  if (!bytes.isEmpty() && output.file->Commit(std::string_view(
+                              bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
     return true;
   }
   err << kProgram << "cannot write " << output.path.toStdString() << ": "
-      << output.file->errorString().toStdString() << '\n';
+      << (bytes.isEmpty() ? std::string("Unknown error") : output.file->Error()) << '\n';
   return false;
 }
 

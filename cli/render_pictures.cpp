@@ -4,9 +4,11 @@
 // into PNG images and SVG documents (see render_pictures.h).
 #include "cli/render_pictures.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <thread>
 
 #include "plot/qt/painter_surface.h"
 #include "plot/qt/pass_picture.h"
@@ -56,10 +58,25 @@ class ImageFrames : public FramePainter {
   QImage base_;
 };
 
+// The application of a run that paints. The first text measured makes Qt
+// read the whole font configuration and list the fonts, a quarter of such a
+// run's work; the application starts that on a thread of its own at once,
+// so that the pass computes meanwhile, and the first text waits for it
+// (Qt's font database is shared by the threads, under its lock).
+class PaintingApplication : public QGuiApplication {
+ public:
+  PaintingApplication(int& argc, char** argv)
+      : QGuiApplication(argc, argv), fonts_([] { QFontDatabase::families(); }) {}
+  ~PaintingApplication() override { fonts_.join(); }
+
+ private:
+  std::thread fonts_;
+};
+
 class QtPictureLibrary : public PictureLibrary {
  public:
   std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) const override {
-    return std::make_unique<QGuiApplication>(argc, argv);
+    return std::make_unique<PaintingApplication>(argc, argv);
   }
   std::unique_ptr<PictureFile> MakePicture(PictureFormat format, const QSize& size,
                                            const QString& title) const override {
