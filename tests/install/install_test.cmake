@@ -120,6 +120,13 @@ elseif(CHECK STREQUAL "render_from_anywhere")
   expect("profile row" "${row}" "${_row}")
   expect("table" "${table}" "${_installed_table}")
   expect("warnings" "${err}" "")
+  # The installed renderer finds its pictures' library from its own folder.
+  execute_process(COMMAND ${PREFIX}/bin/fluvenna-render --delta 0.12 --png flow
+    WORKING_DIRECTORY ${WORK}/empty
+    RESULT_VARIABLE _status OUTPUT_QUIET ERROR_VARIABLE _err)
+  if(NOT _status EQUAL 0 OR NOT EXISTS ${WORK}/empty/flow-airfoil.png)
+    message(FATAL_ERROR "the installed renderer wrote no picture (status ${_status}): ${_err}")
+  endif()
 
 elseif(CHECK STREQUAL "render_prefers_working_directory")
   set(_folder ${WORK}/own-table)
