@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -14,9 +16,9 @@
 
 #include "app/table_search.h"
 #include "cli/fan_out_surface.h"
+#include "cli/picture_encoder.h"
 #include "cli/render_pictures.h"
 #include "cli/replacing_file.h"
-#include "flow/blocks_on_cores.h"
 #include "flow/profile_table.h"
 #include "plot/field_picture.h"
 #include "plot/particles_picture.h"
@@ -75,6 +77,7 @@ struct PictureSet {
   std::vector<PictureKind> kinds;
   std::vector<OutputFile> files;
   std::vector<std::unique_ptr<PictureFile>> pictures;
+  std::vector<QByteArray> bytes;  // of each finished picture
 };
 
 // The flow-field picture has the plots' height and is wider by its colour
@@ -147,7 +150,7 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
   if (options.map) kinds.push_back(kMap);
   std::vector<PictureSet> sets;
   const auto addSet = [&](PictureFormat format, const QString& prefix, const char* ext) {
-    PictureSet set{format, kinds, {}, {}};
+    PictureSet set{format, kinds, {}, {}, std::vector<QByteArray>(kinds.size())};
     for (const PictureKind kind : kinds) {
       set.files.push_back({prefix + "-" + kPictureNames[kind] + "." + ext, nullptr});
     }
@@ -209,6 +212,19 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
       ++painted;
     }
   }
+  // The PNG pictures are encoded beside the pass as they are done (declared
+  // after the pictures, so that it is done with them before they go).
+  PictureEncoder encoder;
+  const auto encode = [&](std::initializer_list<PictureKind> done) {
+    for (PictureSet& set : sets) {
+      if (set.format != PictureFormat::kPng) continue;
+      for (std::size_t i = 0; i < set.kinds.size(); ++i) {
+        if (std::find(done.begin(), done.end(), set.kinds[i]) != done.end()) {
+          encoder.Add(*set.pictures[i], set.bytes[i]);
+        }
+      }
+    }
+  };
 
   PassResult result =
       session.Run(options.texts, fanOut[kCircle], fanOut[kAirfoil], &fanOut[kPressure]);
@@ -216,6 +232,7 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
   const SurfacePressure* pressure = shown ? &shown->pressure : nullptr;
   if (shown && !session.PressureDrawn()) result.error = "the surface pressure could not be drawn";
   if (result.ok() && !sets.empty()) {
+    encode({kCircle, kAirfoil, kPressure});  // while the polar and the rest are computed
     if (!session.DrawLift(fanOut[kLift])) {
       result.error = "the lift curve could not be drawn";
     } else if (!session.DrawFriction(fanOut[kFriction])) {
@@ -262,26 +279,16 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
     return kExitPassError;
   }
 
-  // The PNG pictures are encoded on every core, the SVG documents (quick to
-  // finish) on this thread; then the files are written in order.
-  std::vector<std::pair<PictureFile*, OutputFile*>> pictures;
-  std::vector<PictureFormat> formats;
+  // The last PNG pictures are encoded on the encoder's thread and this one,
+  // the SVG documents (quick to finish) on this thread; then the files are
+  // written in order.
+  encode({kLift, kFriction, kField, kMap});
+  encoder.Finish();
   for (PictureSet& set : sets) {
     for (std::size_t i = 0; i < set.kinds.size(); ++i) {
-      pictures.emplace_back(set.pictures[i].get(), &set.files[i]);
-      formats.push_back(set.format);
+      if (set.format == PictureFormat::kSvg) set.bytes[i] = set.pictures[i]->Finish();
+      if (!Commit(set.files[i], set.bytes[i], err)) return kExitUsage;
     }
-  }
-  std::vector<QByteArray> bytes(pictures.size());
-  const auto finishPng = [&](int first, int last) {
-    for (int i = first; i < last; ++i) {
-      if (formats[i] == PictureFormat::kPng) bytes[i] = pictures[i].first->Finish();
-    }
-  };
-  ForBlocksOnCores(static_cast<int>(pictures.size()), 1, 0, finishPng);
-  for (std::size_t i = 0; i < pictures.size(); ++i) {
-    if (formats[i] == PictureFormat::kSvg) bytes[i] = pictures[i].first->Finish();
-    if (!Commit(*pictures[i].second, bytes[i], err)) return kExitUsage;
   }
   // Each text is made only when its file is asked for: the sampled field
   // alone is hundreds of thousands of rows.
