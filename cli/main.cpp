@@ -5,14 +5,16 @@
 // It needs no display: the pictures are painted into images in memory, on
 // Qt's offscreen platform unless QT_QPA_PLATFORM names another (the labels'
 // font wants a GUI application, not a window). A run that paints nothing
-// starts no platform at all.
-#include <QGuiApplication>
+// starts no platform at all, and does not even load the library that
+// paints (render_pictures.h).
+#include <QCoreApplication>
 #include <iostream>
 #include <memory>
 #include <string_view>
 
 #include "cli/render.h"
 #include "cli/render_options.h"
+#include "cli/render_pictures.h"
 
 namespace {
 
@@ -52,9 +54,15 @@ bool MayPaint(int argc, char** argv) {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   qtHandler = qInstallMessageHandler(QuietAboutTheRuntimeFolder);
-  const std::unique_ptr<QCoreApplication> app =
-      MayPaint(argc, argv) ? std::make_unique<QGuiApplication>(argc, argv)
-                           : std::make_unique<QCoreApplication>(argc, argv);
+  // Without the pictures' library a run that paints says why when it comes
+  // to its pictures; the help and the numbers need no GUI.
+  std::unique_ptr<QCoreApplication> app;
+  if (MayPaint(argc, argv)) {
+    if (const fluvenna::PictureLibrary* pictures = fluvenna::LoadPictureLibrary().library) {
+      app = pictures->MakeApplication(argc, argv);
+    }
+  }
+  if (!app) app = std::make_unique<QCoreApplication>(argc, argv);
   qInstallMessageHandler(qtHandler);
   QCoreApplication::setApplicationName(QStringLiteral("fluvenna-render"));
   QCoreApplication::setApplicationVersion(QStringLiteral(FLUVENNA_VERSION));

@@ -5,23 +5,23 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
-#include <QPainter>
-#include <QSaveFile>
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <sstream>
+#include <string_view>
 #include <vector>
 
 #include "app/table_search.h"
 #include "cli/fan_out_surface.h"
-#include "flow/blocks_on_cores.h"
+#include "cli/picture_encoder.h"
+#include "cli/render_pictures.h"
+#include "cli/replacing_file.h"
 #include "flow/profile_table.h"
 #include "plot/field_picture.h"
 #include "plot/particles_picture.h"
-#include "plot/qt/painter_surface.h"
-#include "plot/qt/pass_picture.h"
 #include "plot/unpainted_surface.h"
 #include "report/field_text.h"
 #include "report/pass_summary.h"
@@ -37,24 +37,25 @@ constexpr const char* kProgram = "fluvenna-render: ";
 // an existing file only when committed, after a pass without error.
 struct OutputFile {
   QString path;
-  std::unique_ptr<QSaveFile> file;
+  std::unique_ptr<ReplacingFile> file;
 };
 
 bool Open(OutputFile& output, std::ostream& err) {
-  output.file = std::make_unique<QSaveFile>(output.path);
-  if (output.file->open(QIODevice::WriteOnly)) return true;
-  err << kProgram << "cannot write " << output.path.toStdString() << ": "
-      << output.file->errorString().toStdString() << '\n';
+  output.file = std::make_unique<ReplacingFile>(QFile::encodeName(output.path).toStdString());
+  if (output.file->Open()) return true;
+  err << kProgram << "cannot write " << output.path.toStdString() << ": " << output.file->Error()
+      << '\n';
   return false;
 }
 
 // Empty bytes stand for a picture that could not be encoded.
 bool Commit(OutputFile& output, const QByteArray& bytes, std::ostream& err) {
-  if (!bytes.isEmpty() && output.file->write(bytes) == bytes.size() && output.file->commit()) {
+  if (!bytes.isEmpty() && output.file->Commit(std::string_view(
+                              bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
     return true;
   }
   err << kProgram << "cannot write " << output.path.toStdString() << ": "
-      << output.file->errorString().toStdString() << '\n';
+      << (bytes.isEmpty() ? std::string("Unknown error") : output.file->Error()) << '\n';
   return false;
 }
 
@@ -72,10 +73,11 @@ constexpr const char* kPictureTitles[kPictureKinds] = {
 
 // The pictures of one format, each with its file.
 struct PictureSet {
-  PassPicture::Format format;
+  PictureFormat format;
   std::vector<PictureKind> kinds;
   std::vector<OutputFile> files;
-  std::vector<std::unique_ptr<PassPicture>> pictures;
+  std::vector<std::unique_ptr<PictureFile>> pictures;
+  std::vector<QByteArray> bytes;  // of each finished picture
 };
 
 // The flow-field picture has the plots' height and is wider by its colour
@@ -104,36 +106,30 @@ ProfileTableSource LoadTable(const QString& tablePath, ProfileTable& table) {
 // The animated flow-field view: its picture drawn once, then for every frame
 // the particles and timelines of that moment over a copy of it.
 bool WriteFrames(PassSession& session, const RenderOptions& options, FieldColouring colouring,
-                 const QSize& size, std::ostream& err) {
+                 const QSize& size, const PictureLibrary& pictures, std::ostream& err) {
   if (!QDir().mkpath(options.framesDir)) {
     err << kProgram << "cannot make the folder " << options.framesDir.toStdString() << '\n';
     return false;
   }
-  QImage base(size, QImage::Format_RGB32);
-  base.fill(ToQColor(kBackgroundColour));
-  {
-    QPainter painter(&base);
-    PainterSurface surface(painter, QRectF(QPointF(0, 0), size));
-    if (!session.DrawField(surface, colouring, size.width(), size.height())) return false;
+  const std::unique_ptr<FramePainter> frames = pictures.MakeFrames(size);
+  if (!frames->PaintBase([&](PlotSurface& surface) {
+        return session.DrawField(surface, colouring, size.width(), size.height());
+      })) {
+    return false;
   }
   const int count = static_cast<int>(std::lround(options.seconds * options.fps));
   const ParticleOptions particles{kReleaseInterval, true, 0.0};
   for (int i = 0; i < count; ++i) {
-    QImage frame = base.copy();
-    {
-      QPainter painter(&frame);
-      painter.setRenderHint(QPainter::Antialiasing);
-      PainterSurface surface(painter, QRectF(QPointF(0, 0), size));
-      const double T = i / (options.fps * kSecondsPerTimeUnit);
-      if (!session.DrawMotion(surface, T, particles, true, size.width(), size.height())) {
-        return false;
-      }
-    }
+    const double T = i / (options.fps * kSecondsPerTimeUnit);
+    const std::optional<QByteArray> frame = frames->PaintFrame([&](PlotSurface& surface) {
+      return session.DrawMotion(surface, T, particles, true, size.width(), size.height());
+    });
+    if (!frame) return false;
     OutputFile file{
         QDir(options.framesDir)
             .filePath(QStringLiteral("fluvenna-%1.png").arg(i + 1, 4, 10, QLatin1Char('0'))),
         nullptr};
-    if (!Open(file, err) || !Commit(file, PngBytes(frame), err)) return false;
+    if (!Open(file, err) || !Commit(file, *frame, err)) return false;
   }
   return true;
 }
@@ -153,15 +149,26 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
   if (!options.field.isEmpty()) kinds.push_back(kField);
   if (options.map) kinds.push_back(kMap);
   std::vector<PictureSet> sets;
-  const auto addSet = [&](PassPicture::Format format, const QString& prefix, const char* ext) {
-    PictureSet set{format, kinds, {}, {}};
+  const auto addSet = [&](PictureFormat format, const QString& prefix, const char* ext) {
+    PictureSet set{format, kinds, {}, {}, std::vector<QByteArray>(kinds.size())};
     for (const PictureKind kind : kinds) {
       set.files.push_back({prefix + "-" + kPictureNames[kind] + "." + ext, nullptr});
     }
     sets.push_back(std::move(set));
   };
-  if (!options.pngPrefix.isEmpty()) addSet(PassPicture::Format::kPng, options.pngPrefix, "png");
-  if (!options.svgPrefix.isEmpty()) addSet(PassPicture::Format::kSvg, options.svgPrefix, "svg");
+  if (!options.pngPrefix.isEmpty()) addSet(PictureFormat::kPng, options.pngPrefix, "png");
+  if (!options.svgPrefix.isEmpty()) addSet(PictureFormat::kSvg, options.svgPrefix, "svg");
+  // The pictures' library is loaded by a run that paints, before any file
+  // is opened.
+  const PictureLibrary* pictureLibrary = nullptr;
+  if (!sets.empty() || !options.framesDir.isEmpty()) {
+    const LoadedPictureLibrary& loaded = LoadPictureLibrary();
+    if (!loaded.library) {
+      err << kProgram << "cannot paint pictures: " << loaded.failure << '\n';
+      return kExitUsage;
+    }
+    pictureLibrary = loaded.library;
+  }
   const QString toOut = QStringLiteral("-");
   struct TextOutput {
     OutputFile file;
@@ -199,12 +206,25 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
   for (PictureSet& set : sets) {
     for (const PictureKind kind : set.kinds) {
       set.pictures.push_back(
-          std::make_unique<PassPicture>(set.format, kind == kField ? fieldSize : options.size,
-                                        QString::fromLatin1(kPictureTitles[kind])));
-      fanOut[kind].Add(set.pictures.back()->surface());
+          pictureLibrary->MakePicture(set.format, kind == kField ? fieldSize : options.size,
+                                      QString::fromLatin1(kPictureTitles[kind])));
+      fanOut[kind].Add(set.pictures.back()->Surface());
       ++painted;
     }
   }
+  // The PNG pictures are encoded beside the pass as they are done (declared
+  // after the pictures, so that it is done with them before they go).
+  PictureEncoder encoder;
+  const auto encode = [&](std::initializer_list<PictureKind> done) {
+    for (PictureSet& set : sets) {
+      if (set.format != PictureFormat::kPng) continue;
+      for (std::size_t i = 0; i < set.kinds.size(); ++i) {
+        if (std::find(done.begin(), done.end(), set.kinds[i]) != done.end()) {
+          encoder.Add(*set.pictures[i], set.bytes[i]);
+        }
+      }
+    }
+  };
 
   PassResult result =
       session.Run(options.texts, fanOut[kCircle], fanOut[kAirfoil], &fanOut[kPressure]);
@@ -212,6 +232,7 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
   const SurfacePressure* pressure = shown ? &shown->pressure : nullptr;
   if (shown && !session.PressureDrawn()) result.error = "the surface pressure could not be drawn";
   if (result.ok() && !sets.empty()) {
+    encode({kCircle, kAirfoil, kPressure});  // while the polar and the rest are computed
     if (!session.DrawLift(fanOut[kLift])) {
       result.error = "the lift curve could not be drawn";
     } else if (!session.DrawFriction(fanOut[kFriction])) {
@@ -258,28 +279,16 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
     return kExitPassError;
   }
 
-  // The PNG pictures are encoded on every core, the SVG documents (quick to
-  // finish) on this thread; then the files are written in order.
-  std::vector<std::pair<PassPicture*, OutputFile*>> pictures;
+  // The last PNG pictures are encoded on the encoder's thread and this one,
+  // the SVG documents (quick to finish) on this thread; then the files are
+  // written in order.
+  encode({kLift, kFriction, kField, kMap});
+  encoder.Finish();
   for (PictureSet& set : sets) {
     for (std::size_t i = 0; i < set.kinds.size(); ++i) {
-      pictures.emplace_back(set.pictures[i].get(), &set.files[i]);
+      if (set.format == PictureFormat::kSvg) set.bytes[i] = set.pictures[i]->Finish();
+      if (!Commit(set.files[i], set.bytes[i], err)) return kExitUsage;
     }
-  }
-  std::vector<QByteArray> bytes(pictures.size());
-  const auto finishPng = [&](int first, int last) {
-    for (int i = first; i < last; ++i) {
-      if (pictures[i].first->format() == PassPicture::Format::kPng) {
-        bytes[i] = pictures[i].first->Finish();
-      }
-    }
-  };
-  ForBlocksOnCores(static_cast<int>(pictures.size()), 1, 0, finishPng);
-  for (std::size_t i = 0; i < pictures.size(); ++i) {
-    if (pictures[i].first->format() == PassPicture::Format::kSvg) {
-      bytes[i] = pictures[i].first->Finish();
-    }
-    if (!Commit(*pictures[i].second, bytes[i], err)) return kExitUsage;
   }
   // Each text is made only when its file is asked for: the sampled field
   // alone is hundreds of thousands of rows.
@@ -301,7 +310,7 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
     return kExitUsage;
   }
   if (!options.framesDir.isEmpty() &&
-      !WriteFrames(session, options, ColouringOf(options.field), fieldSize, err)) {
+      !WriteFrames(session, options, ColouringOf(options.field), fieldSize, *pictureLibrary, err)) {
     return kExitUsage;
   }
   if (!options.probes.empty()) {

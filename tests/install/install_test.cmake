@@ -91,6 +91,8 @@ if(CHECK STREQUAL "tree")
   endif()
   list_files(${PREFIX} _installed)
   file(STRINGS ${EXPECTED} _expected)
+  # The pictures' library's folder names the architecture.
+  list(TRANSFORM _expected REPLACE "@FLUVENNA_PICTURES_INSTALL_DIR@" "${PICTURES_DIR}")
   list(SORT _expected)
   expect_equal_lists("The installed files" "${_installed}" "${_expected}")
   foreach(_file IN LISTS _installed)
@@ -120,6 +122,13 @@ elseif(CHECK STREQUAL "render_from_anywhere")
   expect("profile row" "${row}" "${_row}")
   expect("table" "${table}" "${_installed_table}")
   expect("warnings" "${err}" "")
+  # The installed renderer finds its pictures' library from its own folder.
+  execute_process(COMMAND ${PREFIX}/bin/fluvenna-render --delta 0.12 --png flow
+    WORKING_DIRECTORY ${WORK}/empty
+    RESULT_VARIABLE _status OUTPUT_QUIET ERROR_VARIABLE _err)
+  if(NOT _status EQUAL 0 OR NOT EXISTS ${WORK}/empty/flow-airfoil.png)
+    message(FATAL_ERROR "the installed renderer wrote no picture (status ${_status}): ${_err}")
+  endif()
 
 elseif(CHECK STREQUAL "render_prefers_working_directory")
   set(_folder ${WORK}/own-table)
