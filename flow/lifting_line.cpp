@@ -502,4 +502,72 @@ WingPolar ComputeWingPolar(const LiftingLineSolution& solution,
   return polar;
 }
 
+std::optional<WingSection> WingSectionOf(const FlowParameters& p, const LiftCurve& lift) {
+  if (!lift.ok() || !lift.zeroLiftDeg) return std::nullopt;
+  const double zero = *lift.zeroLiftDeg;
+  const double h = kSectionSlopeStepDeg;
+  const double slope =
+      (LiftCoefficientAt(p, lift.chord, zero + h) - LiftCoefficientAt(p, lift.chord, zero - h)) /
+      (2.0 * h * kDegree);
+  if (!Finite(slope) || !(slope > 0.0)) return std::nullopt;
+  return WingSection{slope, zero * kDegree};
+}
+
+SectionDragCurve DragCurveOf(const Polar& polar) {
+  SectionDragCurve curve;
+  curve.reynolds = polar.reynolds;
+  if (!polar.computed()) return curve;
+  for (const PolarPoint& point : polar.points) {
+    curve.cl.push_back(point.cl);
+    curve.cd.push_back(point.dragStatus == DragStatus::kPredicted ? point.cd : std::nullopt);
+  }
+  return curve;
+}
+
+std::optional<double> StallLiftCoefficient(const Polar& polar, double zeroLiftDeg) {
+  if (!polar.computed()) return std::nullopt;
+  for (const PolarPoint& point : polar.points) {
+    if (point.alphaDeg <= zeroLiftDeg) continue;
+    if (point.xSeparationUpper && std::isfinite(*point.xSeparationUpper) &&
+        *point.xSeparationUpper < kSeparationDragLimitXc) {
+      return point.cl;
+    }
+  }
+  return std::nullopt;
+}
+
+std::vector<double> StripReynoldsFactors(const FiniteWingShape& shape) {
+  double low = 1.0, high = 1.0;
+  for (int j = 0; j <= kWingStations / 2; ++j) {
+    const double chord = WingChord(shape, std::cos(j * kPi / kWingStations));
+    if (chord > kZeroChord) low = std::min(low, chord);
+    high = std::max(high, chord);
+  }
+  low = std::max(low, kLowestChordShare);
+  std::vector<double> factors;
+  for (double f = std::exp2(std::floor(std::log2(low))); f <= high * 2.0; f *= 2.0) {
+    factors.push_back(f);
+    if (f >= high) break;
+  }
+  return factors;
+}
+
+FiniteWingAnalysis AnalyseFiniteWing(const FiniteWingShape& shape, const WingSection& section,
+                                     double alphaRootDeg, const std::vector<double>& alphasDeg,
+                                     const std::vector<SectionDragCurve>& curves, double reynolds,
+                                     std::optional<double> clStall) {
+  FiniteWingAnalysis a;
+  a.solution = SolveLiftingLine(shape, section);
+  if (!a.solution.ok()) return a;
+  a.state = WingAt(a.solution, alphaRootDeg * kDegree);
+  a.liftSlope = WingLiftSlope(a.solution);
+  a.stations = WingStations(a.solution, a.state);
+  a.CDp = StripProfileDrag(a.stations, curves, reynolds, &a.cdProfile);
+  if (a.CDp) a.CD = a.state.CDi + *a.CDp;
+  a.polar = ComputeWingPolar(a.solution, alphasDeg, curves, reynolds);
+  a.clStall = clStall;
+  if (clStall) a.stall = FindStallOnset(a.solution, *clStall);
+  return a;
+}
+
 }  // namespace fluvenna

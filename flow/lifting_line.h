@@ -5,6 +5,10 @@
 #include <optional>
 #include <vector>
 
+#include "boundary_layer.h"
+#include "lift_curve.h"
+#include "parameters.h"
+
 namespace fluvenna {
 
 // The finite wing by Prandtl's lifting-line theory, solved with Glauert's
@@ -219,5 +223,47 @@ struct WingPolar {
 WingPolar ComputeWingPolar(const LiftingLineSolution& solution,
                            const std::vector<double>& alphasDeg,
                            const std::vector<SectionDragCurve>& curves, double reynolds);
+
+// ---- The wing of a pass's section ----
+// The section of the pass `p` from its lift curve: alpha_L0 its exact
+// zero-lift angle, a0 the slope there by a central difference of
+// LiftCoefficientAt over +-kSectionSlopeStepDeg (the curve is a sine of
+// alpha - alpha_L0, so the difference is within 1e-12 of the slope).
+// Nothing without a zero-lift angle, or a slope that is not positive.
+inline constexpr double kSectionSlopeStepDeg = 1e-3;
+std::optional<WingSection> WingSectionOf(const FlowParameters& p, const LiftCurve& lift);
+
+// The drag curve of a section polar: its points' c_l, and C_D where predicted.
+SectionDragCurve DragCurveOf(const Polar& polar);
+
+// The section's c_l where stall begins: at the first angle above zero lift
+// of the first run of angles whose upper surface separates ahead of
+// kSeparationDragLimitXc (the start of the lift picture's shaded band).
+std::optional<double> StallLiftCoefficient(const Polar& polar, double zeroLiftDeg);
+
+// The Reynolds numbers a wing's strip drag needs polars at: Re times the
+// powers of two from the largest at or below the smallest chord (at least
+// kLowestChordShare) to the smallest at or above the largest, 1 always
+// among them, in rising order.
+inline constexpr double kLowestChordShare = 0.25;
+std::vector<double> StripReynoldsFactors(const FiniteWingShape& shape);
+
+// Everything of the wing at one root angle and over the lift curve's angles.
+struct FiniteWingAnalysis {
+  LiftingLineSolution solution;
+  WingState state;                    // at the pass's angle
+  double liftSlope = 0.0;             // per radian
+  std::vector<WingStation> stations;  // of `state`
+  std::vector<double> cdProfile;      // per station, NaN where not predicted
+  std::optional<double> CDp, CD;      // strip profile drag and total
+  WingPolar polar;                    // over the lift curve's angles
+  std::optional<double> clStall;      // the section's, from its polar
+  std::optional<StallOnset> stall;
+  bool ok() const { return solution.ok(); }
+};
+FiniteWingAnalysis AnalyseFiniteWing(const FiniteWingShape& shape, const WingSection& section,
+                                     double alphaRootDeg, const std::vector<double>& alphasDeg,
+                                     const std::vector<SectionDragCurve>& curves, double reynolds,
+                                     std::optional<double> clStall);
 
 }  // namespace fluvenna
