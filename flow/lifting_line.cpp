@@ -19,6 +19,8 @@ constexpr double kZeroChord = 1e-12;
 // few steps reach rounding; the tolerance stops it there.
 constexpr int kNewtonSteps = 10;
 constexpr double kNewtonTolerance = 1e-15;
+// Root angles closer than this (radians) count as the same in FindStallOnset.
+constexpr double kStallTie = 1e-9;
 
 bool Finite(double x) {
   return std::isfinite(x);
@@ -465,15 +467,16 @@ std::optional<StallOnset> FindStallOnset(const LiftingLineSolution& solution, do
     gt = WingStations(solution, WingAt(solution, alphaL0), intervals);  // eps_t in it
   }
   std::optional<StallOnset> best;
-  for (std::size_t j = 1; j + 1 < gu.size(); ++j) {
+  // The right half from the root out (the loading is symmetric); a station
+  // farther out must reach the section's c_l at a lower angle by more than
+  // kStallTie, so that a uniform c_l (the elliptic wing) starts at the root.
+  for (std::size_t j = gu.size() / 2; j + 1 < gu.size(); ++j) {
     const double slope = gu[j].cl;
     if (!(slope > 0.0)) continue;
     const double twisted = gt.empty() ? 0.0 : gt[j].cl;
     const double alpha = alphaL0 + (clStall - twisted) / slope;
-    // Either half: the nearer to the root on a tie keeps it.
-    if (!best || alpha < best->alphaRoot - 1e-12) {
+    if (!best || alpha < best->alphaRoot - kStallTie)
       best = StallOnset{std::fabs(gu[j].eta), alpha};
-    }
   }
   return best;
 }

@@ -197,8 +197,9 @@ std::optional<double> StripProfileDrag(const std::vector<WingStation>& stations,
 // separated band, clStall, as the root angle grows: each station reaches it
 // at alpha_root = alpha_L0 + (clStall - eps_t g_t) / g_u, with g_u and g_t
 // its c_l per radian of the two unit solutions (a station whose g_u is not
-// positive never does). The inner stations of WingStations are searched, the
-// tips left out.
+// positive never does). The stations of WingStations from the root to the
+// last before the tip are searched; one farther out wins only by more than
+// 1e-9 rad, so that a uniform c_l (the elliptic wing) starts at the root.
 struct StallOnset {
   double eta = 0.0;        // |2y/b| of the station
   double alphaRoot = 0.0;  // radians

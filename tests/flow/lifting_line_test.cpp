@@ -171,6 +171,9 @@ TEST(LiftingLine, StallOnset) {
   EXPECT_LT(washed.eta, pointed.eta);
   EXPECT_GT(washed.alphaRoot, pointed.alphaRoot);
   EXPECT_FALSE(FindStallOnset(LiftingLineSolution(), clStall));
+  // The elliptic wing's c_l is the same everywhere: it starts at the root.
+  EXPECT_EQ(FindStallOnset(SolveLiftingLine(Shape(8.0, Planform::kElliptic), kThin), clStall)->eta,
+            0.0);
 }
 
 TEST(LiftingLine, RefusesWhatItCannotSolve) {
