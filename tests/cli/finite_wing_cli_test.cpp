@@ -18,6 +18,8 @@
 
 #include "cli_test_support.h"
 #include "plot/unpainted_surface.h"
+#include "report/finite_wing_report.h"
+#include "report/number_text.h"
 #include "session/pass_session.h"
 
 namespace fluvenna {
@@ -164,6 +166,16 @@ TEST(FiniteWingSession, WorkedOutOnlyWhenAsked) {
   ASSERT_FALSE(session.SetReynolds(3e6));
   wing.Line();
   EXPECT_EQ(wing.Analyses(), 3);
+  // With a wing group, the whole wing's forces: q S C with S = AR c^2.
+  ASSERT_FALSE(session.SetWing(Wing{50.0, 0.3, 0.0}));
+  const FiniteWingAnalysis& analysis = *wing.Analysis();
+  const WingFlow& flow = *session.CurrentWing();
+  const double lift = flow.dynamicPressure * 8.0 * 0.3 * 0.3 * analysis.state.CL;
+  EXPECT_NE(wing.Line().find("Wing of span 2.40 m: L = " + FixedText(lift, 1) + " N"),
+            std::string::npos)
+      << wing.Line();
+  EXPECT_NEAR(WingForce(flow, 8.0, analysis.state.CL),
+              0.5 * flow.air.density * 50.0 * 50.0 * (8.0 * 0.3 * 0.3) * analysis.state.CL, 1e-9);
   session.SetLanguage(Language::kTurkish);
   EXPECT_EQ(*wing.Set(8.0, "delta", 1.0, 0.0),
             "Kanat biçimi dikdörtgen, sivrilen ya da eliptik olmalıdır.");
