@@ -241,6 +241,7 @@ class PassSession {
   void ForgetViscous();
   std::optional<ConformalMorph> morph_;  // of the shown pass, once asked for
   mutable SessionWork work_;             // counted by the const questions too
+
   std::unique_ptr<FiniteWingView> finiteWing_;  // made when first asked for
 };
 
