@@ -24,6 +24,7 @@
 #include "plot/particles_picture.h"
 #include "plot/unpainted_surface.h"
 #include "report/field_text.h"
+#include "report/finite_wing_report.h"
 #include "report/pass_summary.h"
 #include "session/pass_session.h"
 
@@ -62,14 +63,24 @@ bool Commit(OutputFile& output, const QByteArray& bytes, std::ostream& err) {
 // The pictures a run writes: the two plots, the surface pressure, the lift
 // curve, with --field the flow field, with --map the conformal map, and the
 // boundary layer's skin friction.
-enum PictureKind { kCircle, kAirfoil, kPressure, kLift, kField, kMap, kFriction, kPictureKinds };
+enum PictureKind {
+  kCircle,
+  kAirfoil,
+  kPressure,
+  kLift,
+  kField,
+  kMap,
+  kFriction,
+  kFiniteWing,
+  kPictureKinds
+};
 constexpr const char* kPictureNames[kPictureKinds] = {"circle", "airfoil", "pressure", "lift",
-                                                      "field",  "map",     "friction"};
+                                                      "field",  "map",     "friction", "wing"};
 constexpr const char* kPictureTitles[kPictureKinds] = {
     "Fluvenna: flow past the circle", "Fluvenna: flow around the airfoil",
     "Fluvenna: surface pressure",     "Fluvenna: lift curve",
     "Fluvenna: flow field",           "Fluvenna: conformal map",
-    "Fluvenna: skin friction"};
+    "Fluvenna: skin friction",        "Fluvenna: finite wing"};
 
 // The pictures of one format, each with its file.
 struct PictureSet {
@@ -85,6 +96,11 @@ struct PictureSet {
 QSize FieldPictureSize(const QSize& plotSize) {
   return QSize(static_cast<int>(std::lround(plotSize.height() * FieldPictureAspect())),
                plotSize.height());
+}
+
+// The finite wing's four panels: twice the plots' size each way.
+QSize FiniteWingPictureSize(const QSize& plotSize) {
+  return plotSize * 2;
 }
 
 FieldColouring ColouringOf(const QString& field) {
@@ -148,6 +164,7 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
   std::vector<PictureKind> kinds{kCircle, kAirfoil, kPressure, kFriction, kLift};
   if (!options.field.isEmpty()) kinds.push_back(kField);
   if (options.map) kinds.push_back(kMap);
+  if (options.finiteWing) kinds.push_back(kFiniteWing);
   std::vector<PictureSet> sets;
   const auto addSet = [&](PictureFormat format, const QString& prefix, const char* ext) {
     PictureSet set{format, kinds, {}, {}, std::vector<QByteArray>(kinds.size())};
@@ -182,18 +199,26 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
   TextOutput boundaryLayerCsv{{options.boundaryLayerPath, nullptr},
                               options.boundaryLayerPath == toOut};
   TextOutput polarCsv{{options.polarPath, nullptr}, options.polarPath == toOut};
+  const QString wingCsvPath = options.finiteWing ? options.finiteWing->csvPath : QString();
+  TextOutput wingCsv{{wingCsvPath, nullptr}, wingCsvPath == toOut};
   for (PictureSet& set : sets) {
     for (OutputFile& file : set.files) {
       if (!Open(file, err)) return kExitUsage;
     }
   }
-  for (TextOutput* text : {&csv, &cp, &lift, &fieldCsv, &timesCsv, &boundaryLayerCsv, &polarCsv}) {
+  for (TextOutput* text :
+       {&csv, &cp, &lift, &fieldCsv, &timesCsv, &boundaryLayerCsv, &polarCsv, &wingCsv}) {
     if (!text->file.path.isEmpty() && !text->toOut && !Open(text->file, err)) return kExitUsage;
   }
 
   const ProfileTableSource tableSource = LoadTable(options.tablePath, session.Table());
   if (tableSource.failure) err << kProgram << "warning: " << *tableSource.failure << '\n';
   ApplyViscousOptions(options, session);
+  FiniteWingView& finiteWing = session.FiniteWing();
+  if (options.finiteWing) {
+    const FiniteWingRequest& w = *options.finiteWing;
+    finiteWing.Set(w.aspectRatio, w.planform, w.taper, w.washoutDeg);  // checked when read
+  }
 
   // Only the pictures of the files asked for are painted. Every plot is also
   // drawn on a surface that paints nothing but refuses what the painting
@@ -206,7 +231,10 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
   for (PictureSet& set : sets) {
     for (const PictureKind kind : set.kinds) {
       set.pictures.push_back(
-          pictureLibrary->MakePicture(set.format, kind == kField ? fieldSize : options.size,
+          pictureLibrary->MakePicture(set.format,
+                                      kind == kField        ? fieldSize
+                                      : kind == kFiniteWing ? FiniteWingPictureSize(options.size)
+                                                            : options.size,
                                       QString::fromLatin1(kPictureTitles[kind])));
       fanOut[kind].Add(set.pictures.back()->Surface());
       ++painted;
@@ -244,6 +272,8 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
     } else if (options.map && !session.DrawMap(fanOut[kMap], options.morph, options.size.width(),
                                                options.size.height())) {
       result.error = "the conformal map could not be drawn";
+    } else if (options.finiteWing && !finiteWing.Draw(fanOut[kFiniteWing])) {
+      result.error = "the finite wing could not be drawn";
     }
   }
 
@@ -269,9 +299,17 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
   summary.table = tableSource.path.string();
   if (!summary.table.empty()) summary.tableFailure = tableSource.failure;
   const bool anyToOut = csv.toOut || cp.toOut || lift.toOut || fieldCsv.toOut || timesCsv.toOut ||
-                        boundaryLayerCsv.toOut || polarCsv.toOut || !options.probes.empty();
+                        boundaryLayerCsv.toOut || polarCsv.toOut || wingCsv.toOut ||
+                        !options.probes.empty();
   std::ostream& summaryOut = anyToOut ? err : out;
-  summaryOut << (options.json ? SummaryJson(summary) : SummaryText(summary));
+  if (options.finiteWing && shown) {
+    const FiniteWingAnalysis& wing = *finiteWing.Analysis();
+    summaryOut << (options.json ? WithFiniteWingJson(SummaryJson(summary), wing)
+                                : SummaryText(summary) + FiniteWingSummaryText(wing));
+    if (!options.json) summaryOut << finiteWing.Line() << '\n';
+  } else {
+    summaryOut << (options.json ? SummaryJson(summary) : SummaryText(summary));
+  }
   if (!options.json && result.ok()) summaryOut << session.TimesText();
   if (!options.json && result.ok() && options.map) summaryOut << session.MapText() << '\n';
   if (!result.ok()) {
@@ -306,7 +344,8 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
       !write(fieldCsv, [&] { return session.FieldCsv(fieldSize.width(), fieldSize.height()); }) ||
       !write(timesCsv, [&] { return session.TimesCsv(); }) ||
       !write(boundaryLayerCsv, [&] { return session.BoundaryLayerCsv(); }) ||
-      !write(polarCsv, [&] { return session.PolarCsv(); })) {
+      !write(polarCsv, [&] { return session.PolarCsv(); }) ||
+      !write(wingCsv, [&] { return finiteWing.Csv(); })) {
     return kExitUsage;
   }
   if (!options.framesDir.isEmpty() &&

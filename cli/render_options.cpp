@@ -281,11 +281,12 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                      "standard output)."),
       QStringLiteral("file"));
   for (const QCommandLineOption* option :
-       {&table, &png, &svg, &size, &csv, &cp, &lift, &field, &map, &morph, &fieldCsv, &probe,
-        &times, &frames, &seconds, &fps, &json, &re, &speed, &chord, &altitude, &ncrit,
-        &boundaryLayer, &polar}) {
+       {&table, &png,   &svg,      &size,  &csv,      &cp,     &lift,          &field,
+        &map,   &morph, &fieldCsv, &probe, &times,    &frames, &seconds,       &fps,
+        &json,  &re,    &speed,    &chord, &altitude, &ncrit,  &boundaryLayer, &polar}) {
     parser.addOption(*option);
   }
+  AddFiniteWingOptions(parser);
 
   if (!parser.parse(arguments)) return UsageError(parser.errorText());
   ParsedCommandLine parsed;
@@ -368,14 +369,18 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   if (const auto refusal = ReadViscousOptions(parser, re, speed, chord, altitude, ncrit, o)) {
     return UsageError(*refusal);
   }
+  const FiniteWingOptions finiteWing = ReadFiniteWingOptions(parser);
+  if (finiteWing.refusal) return UsageError(*finiteWing.refusal);
+  o.finiteWing = finiteWing.request;
   const QString toOut = QStringLiteral("-");
-  if ((o.csvPath == toOut) + (o.cpPath == toOut) + (o.liftPath == toOut) +
-          (o.fieldCsvPath == toOut) + (o.timesPath == toOut) + !o.probes.empty() +
-          (o.boundaryLayerPath == toOut) + (o.polarPath == toOut) >
+  if ((o.finiteWing && o.finiteWing->csvPath == toOut) + (o.csvPath == toOut) +
+          (o.cpPath == toOut) + (o.liftPath == toOut) + (o.fieldCsvPath == toOut) +
+          (o.timesPath == toOut) + !o.probes.empty() + (o.boundaryLayerPath == toOut) +
+          (o.polarPath == toOut) >
       1) {
     return UsageError(
         QStringLiteral("only one of --csv, --cp, --lift-curve, --field-csv, --times, --probe, "
-                       "--boundary-layer and --polar can go to standard output"));
+                       "--boundary-layer, --polar and --wing-csv can go to standard output"));
   }
   if (parser.isSet(field)) {
     o.field = parser.value(field);

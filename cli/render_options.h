@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "cli/finite_wing_options.h"
 #include "flow/atmosphere.h"
 #include "flow/flow_field.h"
 #include "flow/parameters.h"
@@ -50,6 +51,9 @@ struct RenderOptions {
   std::optional<double> nCrit;
   QString boundaryLayerPath;  // the boundary layer point by point; "-" for standard output
   QString polarPath;          // the drag polar; "-" for standard output
+  // The finite wing (--wing and its companions): PREFIX-wing, its summary
+  // lines and --wing-csv.
+  std::optional<FiniteWingRequest> finiteWing;
 };
 
 // The size of the window's drawing area: the smallest picture size.

@@ -941,4 +941,162 @@
         <translation>h (m)</translation>
     </message>
 </context>
+<context>
+    <name>FiniteWing</name>
+    <message>
+        <source>rectangular</source>
+        <translation>rectangular</translation>
+    </message>
+    <message>
+        <source>tapered λ = %1</source>
+        <translation>tapered λ = %1</translation>
+    </message>
+    <message>
+        <source>elliptic</source>
+        <translation>elliptic</translation>
+    </message>
+    <message>
+        <source>AR %1, %2, washout %3°:</source>
+        <translation>AR %1, %2, washout %3°:</translation>
+    </message>
+    <message>
+        <source>C_L = %1, C_Di = %2,</source>
+        <translation>C_L = %1, C_Di = %2,</translation>
+    </message>
+    <message>
+        <source>e = %1,</source>
+        <translation>e = %1,</translation>
+    </message>
+    <message>
+        <source>e undefined at C_L = 0,</source>
+        <translation>e undefined at C_L = 0,</translation>
+    </message>
+    <message>
+        <source>C_D = %1</source>
+        <translation>C_D = %1</translation>
+    </message>
+    <message>
+        <source>C_D not predicted</source>
+        <translation>C_D not predicted</translation>
+    </message>
+    <message>
+        <source>, (L/D)max = %1 at α = %2°</source>
+        <translation>, (L/D)max = %1 at α = %2°</translation>
+    </message>
+    <message>
+        <source>Stall begins at 2y/b = %1 at α = %2°.</source>
+        <translation>Stall begins at 2y/b = %1 at α = %2°.</translation>
+    </message>
+    <message>
+        <source>Wing of span %1 m: L = %2 N, D_i = %3 N</source>
+        <translation>Wing of span %1 m: L = %2 N, D_i = %3 N</translation>
+    </message>
+    <message>
+        <source>, D = %1 N</source>
+        <translation>, D = %1 N</translation>
+    </message>
+    <message>
+        <source>Below AR 4 lifting-line theory overestimates the lift of such a wing.</source>
+        <translation>Below AR 4 lifting-line theory overestimates the lift of such a wing.</translation>
+    </message>
+    <message>
+        <source>The wing&apos;s aspect ratio, taper and washout must be finite numbers.</source>
+        <translation>The wing&apos;s aspect ratio, taper and washout must be finite numbers.</translation>
+    </message>
+    <message>
+        <source>The aspect ratio must lie between 1 and 30.</source>
+        <translation>The aspect ratio must lie between 1 and 30.</translation>
+    </message>
+    <message>
+        <source>The taper ratio must lie between 0 and 1.</source>
+        <translation>The taper ratio must lie between 0 and 1.</translation>
+    </message>
+    <message>
+        <source>The washout must lie between -10° and 10°.</source>
+        <translation>The washout must lie between -10° and 10°.</translation>
+    </message>
+    <message>
+        <source>The planform must be rectangular, tapered or elliptic.</source>
+        <translation>The planform must be rectangular, tapered or elliptic.</translation>
+    </message>
+    <message>
+        <source>No finite wing: the section has no zero-lift angle or no positive lift slope.</source>
+        <translation>No finite wing: the section has no zero-lift angle or no positive lift slope.</translation>
+    </message>
+    <message>
+        <source>Planform and trailing vortex sheet</source>
+        <translation>Planform and trailing vortex sheet</translation>
+    </message>
+    <message>
+        <source>stall begins</source>
+        <translation>stall begins</translation>
+    </message>
+    <message>
+        <source>Loading c·c_l/c_mean</source>
+        <translation>Loading c·c_l/c_mean</translation>
+    </message>
+    <message>
+        <source>- - elliptic, same C_L</source>
+        <translation>- - elliptic, same C_L</translation>
+    </message>
+    <message>
+        <source>Induced angle α_i (°)</source>
+        <translation>Induced angle α_i (°)</translation>
+    </message>
+    <message>
+        <source>2y/b</source>
+        <translation>2y/b</translation>
+    </message>
+    <message>
+        <source>Drag polar C_L against C_D</source>
+        <translation>Drag polar C_L against C_D</translation>
+    </message>
+    <message>
+        <source>wing</source>
+        <translation>wing</translation>
+    </message>
+    <message>
+        <source>section</source>
+        <translation>section</translation>
+    </message>
+</context>
+<context>
+    <name>fluvenna::Form_Wing</name>
+    <message>
+        <source>Finite wing</source>
+        <translation>Finite wing</translation>
+    </message>
+    <message>
+        <source>Finite wing…</source>
+        <translation>Finite wing…</translation>
+    </message>
+    <message>
+        <source>rectangular</source>
+        <translation>rectangular</translation>
+    </message>
+    <message>
+        <source>tapered</source>
+        <translation>tapered</translation>
+    </message>
+    <message>
+        <source>elliptic</source>
+        <translation>elliptic</translation>
+    </message>
+    <message>
+        <source>AR</source>
+        <translation>AR</translation>
+    </message>
+    <message>
+        <source>Planform</source>
+        <translation>Planform</translation>
+    </message>
+    <message>
+        <source>Taper λ</source>
+        <translation>Taper λ</translation>
+    </message>
+    <message>
+        <source>Washout (°)</source>
+        <translation>Washout (°)</translation>
+    </message>
+</context>
 </TS>

@@ -941,4 +941,162 @@
         <translation>h (m)</translation>
     </message>
 </context>
+<context>
+    <name>FiniteWing</name>
+    <message>
+        <source>rectangular</source>
+        <translation>dikdörtgen</translation>
+    </message>
+    <message>
+        <source>tapered λ = %1</source>
+        <translation>sivrilen λ = %1</translation>
+    </message>
+    <message>
+        <source>elliptic</source>
+        <translation>eliptik</translation>
+    </message>
+    <message>
+        <source>AR %1, %2, washout %3°:</source>
+        <translation>AR %1, %2, uç burulması %3°:</translation>
+    </message>
+    <message>
+        <source>C_L = %1, C_Di = %2,</source>
+        <translation>C_L = %1, C_Di = %2,</translation>
+    </message>
+    <message>
+        <source>e = %1,</source>
+        <translation>e = %1,</translation>
+    </message>
+    <message>
+        <source>e undefined at C_L = 0,</source>
+        <translation>C_L = 0 iken e tanımsız,</translation>
+    </message>
+    <message>
+        <source>C_D = %1</source>
+        <translation>C_D = %1</translation>
+    </message>
+    <message>
+        <source>C_D not predicted</source>
+        <translation>C_D öngörülemiyor</translation>
+    </message>
+    <message>
+        <source>, (L/D)max = %1 at α = %2°</source>
+        <translation>, (L/D)max = %1 (α = %2°)</translation>
+    </message>
+    <message>
+        <source>Stall begins at 2y/b = %1 at α = %2°.</source>
+        <translation>Akış ayrılması (stall) 2y/b = %1 konumunda, α = %2° iken başlar.</translation>
+    </message>
+    <message>
+        <source>Wing of span %1 m: L = %2 N, D_i = %3 N</source>
+        <translation>Açıklığı %1 m olan kanat: L = %2 N, D_i = %3 N</translation>
+    </message>
+    <message>
+        <source>, D = %1 N</source>
+        <translation>, D = %1 N</translation>
+    </message>
+    <message>
+        <source>Below AR 4 lifting-line theory overestimates the lift of such a wing.</source>
+        <translation>AR 4&apos;ün altında taşıyıcı çizgi kuramı böyle bir kanadın taşımasını olduğundan büyük verir.</translation>
+    </message>
+    <message>
+        <source>The wing&apos;s aspect ratio, taper and washout must be finite numbers.</source>
+        <translation>Kanadın açıklık oranı, sivrilme oranı ve uç burulması sonlu sayılar olmalıdır.</translation>
+    </message>
+    <message>
+        <source>The aspect ratio must lie between 1 and 30.</source>
+        <translation>Açıklık oranı 1 ile 30 arasında olmalıdır.</translation>
+    </message>
+    <message>
+        <source>The taper ratio must lie between 0 and 1.</source>
+        <translation>Sivrilme oranı 0 ile 1 arasında olmalıdır.</translation>
+    </message>
+    <message>
+        <source>The washout must lie between -10° and 10°.</source>
+        <translation>Uç burulması -10° ile 10° arasında olmalıdır.</translation>
+    </message>
+    <message>
+        <source>The planform must be rectangular, tapered or elliptic.</source>
+        <translation>Kanat biçimi dikdörtgen, sivrilen ya da eliptik olmalıdır.</translation>
+    </message>
+    <message>
+        <source>No finite wing: the section has no zero-lift angle or no positive lift slope.</source>
+        <translation>Sonlu kanat yok: kesitin sıfır taşıma açısı ya da pozitif taşıma eğimi yok.</translation>
+    </message>
+    <message>
+        <source>Planform and trailing vortex sheet</source>
+        <translation>Kanat biçimi ve firar girdap tabakası</translation>
+    </message>
+    <message>
+        <source>stall begins</source>
+        <translation>akış ayrılması başlar</translation>
+    </message>
+    <message>
+        <source>Loading c·c_l/c_mean</source>
+        <translation>Yük dağılımı c·c_l/c_ort</translation>
+    </message>
+    <message>
+        <source>- - elliptic, same C_L</source>
+        <translation>- - eliptik, aynı C_L</translation>
+    </message>
+    <message>
+        <source>Induced angle α_i (°)</source>
+        <translation>İndüklenmiş açı α_i (°)</translation>
+    </message>
+    <message>
+        <source>2y/b</source>
+        <translation>2y/b</translation>
+    </message>
+    <message>
+        <source>Drag polar C_L against C_D</source>
+        <translation>Sürükleme poları: C_D&apos;ye karşı C_L</translation>
+    </message>
+    <message>
+        <source>wing</source>
+        <translation>kanat</translation>
+    </message>
+    <message>
+        <source>section</source>
+        <translation>kesit</translation>
+    </message>
+</context>
+<context>
+    <name>fluvenna::Form_Wing</name>
+    <message>
+        <source>Finite wing</source>
+        <translation>Sonlu kanat</translation>
+    </message>
+    <message>
+        <source>Finite wing…</source>
+        <translation>Sonlu kanat…</translation>
+    </message>
+    <message>
+        <source>rectangular</source>
+        <translation>dikdörtgen</translation>
+    </message>
+    <message>
+        <source>tapered</source>
+        <translation>sivrilen</translation>
+    </message>
+    <message>
+        <source>elliptic</source>
+        <translation>eliptik</translation>
+    </message>
+    <message>
+        <source>AR</source>
+        <translation>AR</translation>
+    </message>
+    <message>
+        <source>Planform</source>
+        <translation>Kanat biçimi</translation>
+    </message>
+    <message>
+        <source>Taper λ</source>
+        <translation>Sivrilme λ</translation>
+    </message>
+    <message>
+        <source>Washout (°)</source>
+        <translation>Uç burulması (°)</translation>
+    </message>
+</context>
 </TS>

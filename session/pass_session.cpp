@@ -310,6 +310,11 @@ std::string PassSession::PolarCsv() {
   return out.str();
 }
 
+FiniteWingView& PassSession::FiniteWing() {
+  if (!finiteWing_) finiteWing_ = std::make_unique<FiniteWingView>(*this);
+  return *finiteWing_;
+}
+
 const ConformalMorph* PassSession::Morph() {
   if (!shown_) return nullptr;
   if (!morph_) {

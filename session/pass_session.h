@@ -23,6 +23,7 @@
 #include "plot/surface.h"
 #include "report/pass_curves.h"
 #include "report/status_line.h"
+#include "session/finite_wing_view.h"
 
 namespace fluvenna {
 
@@ -204,6 +205,10 @@ class PassSession {
   // The line under the conformal-map view: the critical points of the map.
   std::string MapText();
 
+  // The finite wing made of the shown pass's section: its shape, line,
+  // stations and picture, worked out when asked for (see FiniteWingView).
+  FiniteWingView& FiniteWing();
+
   // The profile as the table generator measures it; measured again only when
   // the profile changes.
   const ProfileMeasure& ProfileOf(double Eps, double Mu);
@@ -236,6 +241,8 @@ class PassSession {
   void ForgetViscous();
   std::optional<ConformalMorph> morph_;  // of the shown pass, once asked for
   mutable SessionWork work_;             // counted by the const questions too
+
+  std::unique_ptr<FiniteWingView> finiteWing_;  // made when first asked for
 };
 
 }  // namespace fluvenna

@@ -27,6 +27,7 @@
 #include "ui/form_lift.h"
 #include "ui/form_map.h"
 #include "ui/form_pressure.h"
+#include "ui/form_wing.h"
 #include "ui/plot_picture.h"
 #include "ui/twips.h"
 
@@ -109,6 +110,7 @@ Form1::Form1(const QString& tablePath, Language language, QWidget* parent) : QMa
   Mn_FlowField = entry("Mn_FlowField", &Form1::Mn_FlowField_Click);
   Mn_LiftCurve = entry("Mn_LiftCurve", &Form1::Mn_LiftCurve_Click);
   Mn_ConformalMap = entry("Mn_ConformalMap", &Form1::Mn_ConformalMap_Click);
+  Mn_FiniteWing = entry("Mn_FiniteWing", &Form1::Mn_FiniteWing_Click);
   Mn_Plot->addSeparator();
   Mn_CopyPicture = entry("Mn_CopyPicture", &Form1::Mn_CopyPicture_Click);
   Mn_SavePicture = entry("Mn_SavePicture", &Form1::Mn_SavePicture_Click);
@@ -271,6 +273,7 @@ void Form1::hesapla() {
     if (fieldWindow) fieldWindow->ShowPass();
     if (liftWindow) ShowLiftCurve();
     if (mapWindow) mapWindow->ShowPass();
+    if (wingWindow) wingWindow->ShowPass();
   }
   ShowPassReport();
 }
@@ -344,6 +347,7 @@ void Form1::UpdatePlotMenu() {
       {Mn_FlowField, tr("Flow field…")},
       {Mn_LiftCurve, tr("Lift curve…")},
       {Mn_ConformalMap, tr("Conformal map…")},
+      {Mn_FiniteWing, QCoreApplication::translate("fluvenna::Form_Wing", "Finite wing…")},
       {Mn_CopyPicture, tr("Copy picture")},
       {Mn_SavePicture, tr("Save picture…")},
       {Mn_SaveCsv, tr("Save points as CSV…")},
@@ -372,6 +376,7 @@ void Form1::Mn_SurfacePressure_Click() {
     connect(pressureWindow, &Form_Pressure::changed, this, [this] {
       if (fieldWindow) fieldWindow->ShowPass();
       if (liftWindow) ShowLiftCurve();
+      if (wingWindow) wingWindow->ShowPass();
     });
   }
   ShowSurfacePressure();
@@ -409,6 +414,15 @@ void Form1::Mn_ConformalMap_Click() {
   mapWindow->ShowPass();
   mapWindow->raise();
   mapWindow->activateWindow();
+}
+
+void Form1::Mn_FiniteWing_Click() {
+  if (!session.Shown()) return;
+  if (!wingWindow) wingWindow = new Form_Wing(session, this);
+  wingWindow->show();
+  wingWindow->ShowPass();
+  wingWindow->raise();
+  wingWindow->activateWindow();
 }
 
 void Form1::Mn_CopyPicture_Click() {

@@ -25,6 +25,7 @@ class Form_About;
 class Form_Field;
 class Form_Lift;
 class Form_Map;
+class Form_Wing;
 class Form_Pressure;
 class PlotPicture;
 
@@ -73,6 +74,7 @@ class Form1 : public QMainWindow {
   void Mn_FlowField_Click();
   void Mn_LiftCurve_Click();
   void Mn_ConformalMap_Click();
+  void Mn_FiniteWing_Click();
   void Mn_CopyPicture_Click();
   void Mn_SavePicture_Click();
   void Mn_SaveCsv_Click();
@@ -139,6 +141,7 @@ class Form1 : public QMainWindow {
   QAction* Mn_FlowField;
   QAction* Mn_LiftCurve;
   QAction* Mn_ConformalMap;
+  QAction* Mn_FiniteWing;
   QAction* Mn_CopyPicture;
   QAction* Mn_SavePicture;
   QAction* Mn_SaveCsv;
@@ -147,6 +150,7 @@ class Form1 : public QMainWindow {
   QPointer<Form_Field> fieldWindow;
   QPointer<Form_Lift> liftWindow;
   QPointer<Form_Map> mapWindow;
+  QPointer<Form_Wing> wingWindow;
 };
 
 }  // namespace fluvenna

@@ -123,6 +123,10 @@ EMSCRIPTEN_BINDINGS(fluvenna) {
       .function("boundaryLayerText", &PageSession::BoundaryLayerText)
       .function("boundaryLayerCsv", &PageSession::BoundaryLayerCsv)
       .function("polarCsv", &PageSession::PolarCsv)
+      .function("setFiniteWing", &PageSession::SetFiniteWing)
+      .function("drawFiniteWing", &PageSession::DrawFiniteWing)
+      .function("finiteWingText", &PageSession::FiniteWingText)
+      .function("finiteWingCsv", &PageSession::FiniteWingCsv)
       .function("passCount", &PageSession::Passes);
 
   function("barText", &fluvenna::BarText);

@@ -104,6 +104,7 @@ def main(site, module_js, page_files):
             inline + "<script>\n%s</script>" % inline_script(read(module_name)),
         '<script src="catalogue.js"></script>':
             "<script>\n%s</script>" % inline_script(read("catalogue.js")),
+        '<script src="wing.js"></script>': "<script>\n%s</script>" % inline_script(read("wing.js")),
         '<script src="page.js"></script>': "<script>\n%s</script>" % inline_script(read("page.js")),
     }
     for old, new in replacements.items():

@@ -25,6 +25,10 @@
     { id: "Text_dR", field: "dR", key: "dr" },
   ];
   const TABLE_FILE = "KATJO-D20G15.txt";
+  // Sections kept in scripts of their own (wing.js): their hooks, called
+  // when the module is ready, with the address, after each drawn pass and
+  // when the address is written.
+  const extras = window.FluvennaExtras || [];
   const LIGHT_YELLOW = "rgb(255, 255, 192)";
   const LONGEST_NAME_SHOWN = 40;
   // The languages of the page, as the address names them (?lang=tr|en).
@@ -398,6 +402,7 @@
       drawField();
       takeLayer();
       repaint();
+      for (const extra of extras) extra.passDrawn();
     }
     updateAddress(passes > 0);
   }
@@ -597,6 +602,7 @@
     else params.delete(LIVE_KEY);
     if (takenRe !== null) params.set("re", takenRe);
     if (languageInAddress) params.set("lang", language);
+    for (const extra of extras) extra.address(params);
     try {
       history.replaceState(null, "", "?" + params.toString() + location.hash);
     } catch (error) {
@@ -654,6 +660,7 @@
       morphButton.disabled = false;
       mapPointerLine.textContent = text(mapPointerLine.dataset.i18n); // the pointer is let go
       drawMap();
+      for (const extra of extras) extra.passDrawn();
     }
     status.textContent = [session.statusText(), pendingNote].filter(Boolean).join(" ");
     status.classList.toggle("failed", session.statusFailed());
@@ -895,6 +902,7 @@
     const unknown = new Set();
     for (const [key, value] of params) {
       if (key === "lang" || key === LIVE_KEY) continue; // chosen at the start
+      if (extras.some((extra) => extra.keys.includes(key))) continue; // theirs
       if (key === "re") { // the boundary layer's Re, taken before the first pass
         if (!seen.has(key)) reBox.value = value;
         seen.add(key);
@@ -916,6 +924,7 @@
       }
     }
     ignoredNames = Array.from(unknown);
+    for (const extra of extras) extra.applyAddress(params);
     return { given: seen.size > 0, note: ignoredNote() };
   }
 
@@ -1018,6 +1027,7 @@
     wireMotion();
     wireMap();
     wireLayer();
+    for (const extra of extras) extra.start({ core, session, paint, take, updateAddress });
     // The plots at once; the pictures further down, still empty, when they
     // come into view (or with the first pass).
     pictures.forEach((canvas, i) => (i < 2 ? paint(canvas, shown[i], sizes[i]) : paintWhenSeen.observe(canvas)));

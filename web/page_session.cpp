@@ -161,6 +161,19 @@ std::string PageSession::ProbeAt(double px, double py, double width, double heig
                    ProbeWordingIn(session_.CurrentLanguage()));
 }
 
+std::string PageSession::SetFiniteWing(const std::string& aspectRatio, const std::string& planform,
+                                       const std::string& taper, const std::string& washout) {
+  const auto refused = session_.FiniteWing().Set(WholeDecimal(aspectRatio), planform,
+                                                 WholeDecimal(taper), WholeDecimal(washout));
+  return refused ? *refused : std::string();
+}
+
+bool PageSession::DrawFiniteWing() {
+  if (!session_.FiniteWing().Draw(wing_)) return false;
+  drawnWing_ = wing_.Picture();
+  return true;
+}
+
 const CanvasPicture& PageSession::Drawn(int picture) const {
   switch (picture) {
     case 1:
@@ -181,6 +194,8 @@ const CanvasPicture& PageSession::Drawn(int picture) const {
     case 10:
     case 11:
       return map_[picture - 9].Picture();
+    case 12:
+      return drawnWing_;
     default:
       return drawn3_;
   }

@@ -127,6 +127,15 @@ class PageSession {
   // The line under the map: its critical points.
   std::string MapText() { return session_.MapText(); }
 
+  // The finite wing (picture 12, twice the plots' size each way): the shape
+  // from the page's texts ("" when taken, else the refusal), the picture
+  // and its line, and the stations as --wing-csv writes them.
+  std::string SetFiniteWing(const std::string& aspectRatio, const std::string& planform,
+                            const std::string& taper, const std::string& washout);
+  bool DrawFiniteWing();
+  std::string FiniteWingText() { return session_.FiniteWing().Line(); }
+  std::string FiniteWingCsv() { return session_.FiniteWing().Csv(); }
+
   // The segments of the last drawn pass on Picture1 (picture 1), Picture2
   // (picture 2), the surface-pressure picture (picture 3), the flow-field
   // picture (picture 4, as DrawField drew it last), the lift-curve picture
@@ -179,6 +188,8 @@ class PageSession {
   CanvasPicture drawnFriction_, drawnPolar_;
   double motionTime_ = 0.0;
   CanvasSurface map_[3];
+  CanvasSurface wing_{2.0 * CanvasSurface::kWidth, 2.0 * CanvasSurface::kHeight};
+  CanvasPicture drawnWing_;
   double morph_ = 0.5;
   std::optional<std::pair<double, double>> mapPointer_;  // circle-plane point
   double MapPlane(int panel) const { return panel == 0 ? 0.0 : panel == 2 ? 1.0 : morph_; }
