@@ -8,6 +8,7 @@
 
 #include "flow/blocks_on_cores.h"
 #include "flow/mapping.h"
+#include "flow/profile_map.h"
 
 namespace fluvenna {
 namespace {
@@ -25,26 +26,6 @@ constexpr double kProductLimit = 1e60;
 
 double Norm(double x, double y) {
   return x * x + y * y;
-}
-
-// The larger root z1 = (zeta + s) / 2 of z^2 - zeta z + cJ^2 = 0 for
-// zeta = (x, y): s is the square root of (zeta - 2 cJ)(zeta + 2 cJ) (a + i b),
-// turned so that Re(conj(zeta) s) >= 0, which keeps zeta + s free of
-// cancellation. Written without branches, so that a row of pixels runs
-// through it without stalls.
-inline void LargerRoot(double x, double y, double c, double& z1x, double& z1y) {
-  const double a = (x - 2.0 * c) * (x + 2.0 * c) - y * y;
-  const double b = 2.0 * x * y;
-  const double m = std::sqrt(a * a + b * b);
-  const double t = std::sqrt(0.5 * (m + std::fabs(a)));
-  const double h = b / (2.0 * t);  // 0 / 0 at zeta = +-2 cJ, where m = 0
-  double sr = a >= 0.0 ? t : std::fabs(h);
-  double si = a >= 0.0 ? h : std::copysign(t, b);
-  sr = m == 0.0 ? 0.0 : sr;
-  si = m == 0.0 ? 0.0 : si;
-  const double turn = (x * sr + y * si < 0.0) ? -1.0 : 1.0;
-  z1x = 0.5 * (x + turn * sr);
-  z1y = 0.5 * (y + turn * si);
 }
 
 }  // namespace
@@ -125,7 +106,7 @@ double FlowFieldModel::SpeedSquared(FieldPlane plane, double zx, double zy) cons
   if (root != nullptr) {
     z1x = root[0], z1y = root[1];
   } else {
-    LargerRoot(x, y, c, z1x, z1y);
+    JoukowskiLargerRoot(x, y, c, z1x, z1y);
   }
   const double d1 = Norm(z1x - zc_.real(), z1y - zc_.imag());
   if (d1 > outer2_) {
@@ -270,7 +251,7 @@ void SampleField(const FlowFieldModel& model, FieldPlane plane, FieldQuantity qu
       if (airfoil) {
         for (int i = 0; i < columns; ++i) {
           const double x = left + (i + 0.5) * dx;
-          LargerRoot(x, y, cJ, roots[2 * i], roots[2 * i + 1]);
+          JoukowskiLargerRoot(x, y, cJ, roots[2 * i], roots[2 * i + 1]);
         }
       }
       for (int i = 0; i < columns; ++i) {
