@@ -45,20 +45,23 @@ const char* FieldStateName(FieldState state) {
 }
 
 FlowFieldModel::FlowFieldModel(const FlowParameters& p, const CircleModel& c)
-    : U0_(p.U0),
+    : map_(MapOf(c, p.nExp)),
+      joukowski_(map_->Joukowski().has_value()),
+      U0_(p.U0),
       A_(c.A),
       Gm_(c.Gm),
       turn_(c.CosAlfa, c.SinAlfa),
       zc_(c.xc, c.yc),
-      // The map constant as the pass re-reads it: the turned trailing-edge point.
-      cJ_(TurnAndShiftPoint(c, c.A * std::cos(-c.AlfaBeta), c.A * std::sin(-c.AlfaBeta)).first),
+      // The designed map's constant as the pass re-reads it: the turned
+      // trailing-edge point.
+      cJ_(joukowski_ ? map_->Joukowski()->cJ : 0.0),
       kuttaMet_(p.iKutta == 1.0) {
   const double g = Gm_ / (2.0 * U0_);
   if (kuttaMet_) {
     // Gm = 2 A U0 sin(AlfaBeta): the stagnation points are A e^(-i AlfaBeta)
     // (the trailing-edge point, cJ in the profile frame) and its mirror in the
     // y axis of the flow frame.
-    S1_ = Complex(cJ_, 0.0);
+    S1_ = map_->TrailingEdgeCirclePoint();
     S2_ = zc_ + turn_ * Complex(-A_ * std::cos(c.AlfaBeta), -A_ * std::sin(c.AlfaBeta));
   } else {
     const Complex root = std::sqrt(Complex(A_ * A_ - g * g, 0.0));
@@ -69,8 +72,14 @@ FlowFieldModel::FlowFieldModel(const FlowParameters& p, const CircleModel& c)
   cutTurn_ = Complex(std::cos(thetaCut_), -std::sin(thetaCut_));
   inner2_ = (A_ * (1.0 - kOnBodyTolerance)) * (A_ * (1.0 - kOnBodyTolerance));
   outer2_ = (A_ * (1.0 + kOnBodyTolerance)) * (A_ * (1.0 + kOnBodyTolerance));
-  singular2_ = (kSingularRadius * cJ_) * (kSingularRadius * cJ_);
-  qTE_ = U0_ * c.cJ * std::fabs(std::cos(c.AlfaBeta)) / c.A;
+  // The designed map's singular radius is a fraction of cJ, any other map's
+  // of the circle radius.
+  const double scale = joukowski_ ? cJ_ : A_;
+  singular2_ = (kSingularRadius * scale) * (kSingularRadius * scale);
+  qTE_ = U0_ * map_->TrailingEdgeSpeed(c.AlfaBeta);
+  for (const MapCriticalPoint& k : map_->CriticalPoints()) {
+    if (k.onCircle) sharpEdges_.push_back(k.z);
+  }
 }
 
 FieldState FlowFieldModel::Locate(FieldPlane plane, double x, double y, double& zx,
@@ -97,6 +106,21 @@ double FlowFieldModel::SpeedSquared(FieldPlane plane, double zx, double zy) cons
     return d2 <= outer2_ ? FieldState::kOnBody : FieldState::kFlow;
   }
 
+  if (!joukowski_) {
+    // Any other map: its own inverse, and the sharp edges of its critical points.
+    const auto z = map_->Inverse(Complex(x, y));
+    if (!z) return FieldState::kInsideBody;
+    zx = z->real(), zy = z->imag();
+    d2 = Norm(zx - zc_.real(), zy - zc_.imag());
+    if (d2 < inner2_) return FieldState::kInsideBody;
+    for (std::size_t i = 0; i < sharpEdges_.size(); ++i) {
+      if (i == 0 && kuttaMet_) continue;  // the trailing edge, where the flow is smooth
+      if (Norm(zx - sharpEdges_[i].real(), zy - sharpEdges_[i].imag()) <= singular2_) {
+        return FieldState::kSingular;
+      }
+    }
+    return d2 <= outer2_ ? FieldState::kOnBody : FieldState::kFlow;
+  }
   const double c = cJ_;
   if (Norm(x, y) > (kFarField * c) * (kFarField * c)) {
     zx = x, zy = y;
@@ -148,6 +172,17 @@ std::optional<std::pair<double, double>> FlowFieldModel::InverseMap(double xi, d
   if (plane == FieldPlane::kCircle) {
     return U2 * (Norm(zx - S1_.real(), zy - S1_.imag()) / dc) * (m2 / dc);
   }
+  if (!joukowski_) {
+    // The circle speed over |dzeta/dz|: at a sharp trailing edge with the
+    // Kutta condition met the limit is the map's trailing-edge speed.
+    const Complex z(zx, zy);
+    const double circle = U2 * (Norm(zx - S1_.real(), zy - S1_.imag()) / dc) * (m2 / dc);
+    const double q2 = circle / std::norm(map_->Derivative(z));
+    if (!std::isfinite(q2) && kuttaMet_ && std::abs(z - S1_) <= kSingularRadius * A_) {
+      return qTE_ * qTE_;
+    }
+    return q2;
+  }
   const double zz = Norm(zx, zy);
   const double plus = Norm(zx + cJ_, zy);
   if (zz < kProductLimit) {
@@ -167,6 +202,10 @@ FlowFieldModel::Complex FlowFieldModel::Velocity(FieldPlane plane, Complex z) co
   if (plane == FieldPlane::kCircle) {
     dFdz = std::conj(turn_) * U0_ * ((z - S1_) / d) * ((z - S2_) / d);
     return std::conj(dFdz);
+  }
+  if (!joukowski_) {
+    const Complex dFdz = std::conj(turn_) * U0_ * ((z - S1_) / d) * ((z - S2_) / d);
+    return std::conj(dFdz / map_->Derivative(z));
   }
   // dF/dzeta = dF/dz z^2 / ((z - cJ)(z + cJ)); with the Kutta factor 1,
   // (z - S1) / (z - cJ) = 1.
@@ -234,7 +273,9 @@ void SampleField(const FlowFieldModel& model, FieldPlane plane, FieldQuantity qu
   const double dx = (grid.right - grid.left) / grid.width;
   const double dy = (grid.bottom - grid.top) / grid.height;
   const double U0 = model.U0();
-  const bool airfoil = plane == FieldPlane::kAirfoil;
+  // The designed map's larger roots are made a row at a time; any other map
+  // is inverted point by point.
+  const bool airfoil = plane == FieldPlane::kAirfoil && model.joukowski_;
   // A block of rows writes only its own rows of `values`, and has its own
   // larger roots: the larger roots of a row are made first, in a loop
   // without branches, then used by the same location as the probe's.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <complex>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -97,6 +98,11 @@ struct FieldPoint {
   double zx = 0.0, zy = 0.0;  // the circle-plane point (profile frame) evaluated
 };
 
+// Any other profile's map (a NACA section, a file) is asked the same: the
+// airfoil point's circle point is the map's Inverse, its speed the circle
+// speed divided by |dzeta/dz| (the map's Derivative), its singular points the
+// map's critical points on the circle.
+//
 // The per-pass constants of the flow, computed once from the parameters and
 // circle model of a pass and shared by every probe. Requires a pass that made
 // its circle (A > 0, finite Circ, U0 > 0), nExp = 2, and a circle through cJ
@@ -142,6 +148,9 @@ class FlowFieldModel {
   FieldState Locate(FieldPlane plane, double x, double y, double& zx, double& zy) const;
 
   double U0() const { return U0_; }
+  // The pass's map, and the designed map's constant as the pass re-reads it
+  // (0 for any other map).
+  const ProfileMap& map() const { return *map_; }
   double cJ() const { return cJ_; }
   bool kuttaMet() const { return kuttaMet_; }
   // The trailing-edge speed with the Kutta factor 1, U0 cJ |cos(AlfaBeta)| / A.
@@ -158,10 +167,13 @@ class FlowFieldModel {
                           const double* root) const;
   double SpeedSquaredInline(FieldPlane plane, double zx, double zy) const;
 
+  std::shared_ptr<const ProfileMap> map_;  // the pass's map
+  bool joukowski_;                         // the designed map: closed forms below
+  std::vector<Complex> sharpEdges_;        // critical points on the circle, trailing edge first
   double U0_, A_, Gm_;
   Complex turn_;            // e^(i AlfaRad)
   Complex zc_;              // circle centre
-  double cJ_;               // map constant as the pass re-reads it
+  double cJ_;               // the designed map's constant as the pass re-reads it (else 0)
   bool kuttaMet_;           // iKutta == 1: S1 is the trailing edge
   Complex S1_, S2_;         // stagnation points, profile frame
   Complex cutTurn_;         // e^(-i theta_s)

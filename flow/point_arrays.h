@@ -15,13 +15,17 @@ namespace fluvenna {
 // half-streamline being traced.
 class PointArrays {
  public:
-  static constexpr int kMaxCurve = 20;     // curves 0..20
-  static constexpr int kMaxPoint = 5000;   // points 1..5000
+  static constexpr int kMaxCurve = 20;         // curves 0..20
+  static constexpr int kMaxPoint = 5000;       // points 1..5000
   static constexpr int kMaxHalfPoints = 2500;  // a mirrored pair has 2n - 1 <= 5000 points
 
   PointArrays()
-      : xa_(kSize, 0.0), ya_(kSize, 0.0), xp_(kSize, 0.0), yp_(kSize, 0.0),
-        xs_(kMaxPoint + 1, 0.0), ys_(kMaxPoint + 1, 0.0) {
+      : xa_(kSize, 0.0),
+        ya_(kSize, 0.0),
+        xp_(kSize, 0.0),
+        yp_(kSize, 0.0),
+        xs_(kMaxPoint + 1, 0.0),
+        ys_(kMaxPoint + 1, 0.0) {
     NP.fill(0);
     PSI.fill(0.0);
   }
