@@ -319,7 +319,11 @@ const ConformalMorph* PassSession::Morph() {
                                    [](const PlaneCurve& c) { return c.k == 0 && c.NP() > 0; });
     const CircleModel& c = shown_->result.circle;
     const double cJ = body != curves.end() ? body->x.front() : c.cJ;
-    morph_.emplace(c, cJ, shown_->result.params.Olcek);
+    if (c.map && !c.map->Joukowski()) {
+      morph_.emplace(c.map, shown_->result.params.Olcek);
+    } else {
+      morph_.emplace(c, cJ, shown_->result.params.Olcek);
+    }
     for (const PlaneCurve& curve : curves) morph_->AddCurve(curve.k, curve.x, curve.y);
   }
   return &*morph_;
