@@ -135,7 +135,11 @@ SurfaceBoundaryLayer& Finish(SurfaceBoundaryLayer& out, const std::vector<EdgeSt
         (st[i].s - st[i - 1].s);
   }
   out.frictionDrag = friction / o.chord;
-  const BoundaryLayerPoint& te = out.points.back();
+  // A trailing edge with a finite angle is a stagnation point of the
+  // inviscid flow (u_e = 0 there, where the formula gives no drag): the
+  // station just ahead of it stands for the edge.
+  const bool stagnates = out.points.back().ue == 0.0 && out.points.size() >= 2;
+  const BoundaryLayerPoint& te = out.points[out.points.size() - (stagnates ? 2 : 1)];
   out.thetaTE = te.theta, out.HTE = te.H, out.ueTE = te.ue;
   out.squireYoung = 2.0 * te.theta / o.chord * std::pow(te.ue, 0.5 * (te.H + 5.0));
   return out;

@@ -87,7 +87,9 @@ namespace fluvenna {
 // that with 640.
 //
 // Drag: Squire & Young (1938) at the trailing edge, each surface adding
-//   C_D = 2 (theta_TE / c) (u_e,TE / U0)^((H_TE + 5) / 2),
+//   C_D = 2 (theta_TE / c) (u_e,TE / U0)^((H_TE + 5) / 2)
+// (at the last station before the edge when the edge has a finite angle and
+// the inviscid flow stagnates there),
 // and the friction part alone, the wall shear resolved along the stream:
 //   C_Df = (1 / c) integral c_f (t . e_stream) ds   (c_f on the free stream).
 // Where a surface separates ahead of kSeparationDragLimitXc of the chord
