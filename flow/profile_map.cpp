@@ -21,6 +21,8 @@ constexpr double kFarField = 1e50;
 // kNewtonSteps steps.
 constexpr double kNewtonStep = 1e-13;
 constexpr int kNewtonSteps = 60;
+// ...and its end point must map to within this fraction of |zeta| of zeta.
+constexpr double kNewtonResidual = 1e-9;
 // A step that would land this far inside the circle is halved instead.
 constexpr int kNewtonHalvings = 40;
 
@@ -98,7 +100,12 @@ std::optional<Complex> NewtonInverse(const ProfileMap& map, Complex zeta, Comple
     while (std::abs(z - dz - zc) < inside && halvings++ < kNewtonHalvings) dz *= 0.5;
     z -= dz;
     if (std::abs(dz) <= kNewtonStep * std::max(std::abs(z), A)) {
-      if (std::abs(z - zc) < inside) return std::nullopt;
+      // A step cut short at the circle also ends here: the image must be zeta.
+      const auto reached = map.Forward(z);
+      if (std::abs(z - zc) < inside || !reached ||
+          std::abs(*reached - zeta) > kNewtonResidual * std::max(std::abs(zeta), A)) {
+        return std::nullopt;
+      }
       return z;
     }
   }

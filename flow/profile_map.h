@@ -145,8 +145,9 @@ std::shared_ptr<const ProfileMap> MapOf(const CircleModel& c, int nExp = 2);
 // The inverse of any map by Newton's method on Forward(z) = zeta from
 // `start`: z <- z - (Forward(z) - zeta) / Derivative(z), the step halved
 // while it would enter the circle, until the step is below 1e-13 of |z| or
-// after 60 steps. std::nullopt when it does not converge or ends inside the
-// circle by more than the on-body tolerance.
+// after 60 steps. std::nullopt when it does not converge, ends inside the
+// circle by more than the on-body tolerance, or ends (held at the circle)
+// at a point whose image is not zeta: zeta then lies inside the profile.
 std::optional<std::complex<double>> NewtonInverse(const ProfileMap& map, std::complex<double> zeta,
                                                   std::complex<double> start);
 

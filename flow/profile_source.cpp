@@ -17,11 +17,13 @@ std::optional<ProfileMap::Complex> TheodorsenProfileMap::Forward(Complex z) cons
 std::optional<ProfileMap::Complex> TheodorsenProfileMap::Inverse(Complex zeta) const {
   if (auto z = map_.Inverse(zeta)) return z;
   if (!std::isfinite(zeta.real()) || !std::isfinite(zeta.imag())) return std::nullopt;
+  // The near circle is close to the circle: its point from the pre-map's
+  // exact inverse gives the angle to start from.
   const Complex m = map_.Centre();
-  const Complex toward = zeta - (map_.CriticalImages()[0] + map_.CriticalImages()[1]) * 0.5;
-  if (toward == 0.0) return std::nullopt;
-  const Complex start = m + std::polar(1.01 * map_.Radius(), std::arg(toward));
-  return NewtonInverse(*this, zeta, start);
+  const auto nearCircle = map_.PreMapInverse(zeta);
+  if (!nearCircle || *nearCircle == m) return std::nullopt;
+  const double r = std::max(std::abs(*nearCircle - m), 1.01 * map_.Radius());
+  return NewtonInverse(*this, zeta, m + std::polar(r, std::arg(*nearCircle - m)));
 }
 
 std::vector<MapCriticalPoint> TheodorsenProfileMap::CriticalPoints() const {
