@@ -31,6 +31,7 @@ constexpr double kDeg = kPi / 180.0;
 struct KarmanTrefftz {
   double b = 0.25, n = 2.0;
   Complex c0;
+  mutable std::vector<Complex> table;  // the contour at 20000 circle angles
   double A() const { return std::abs(b - c0); }
   double ThetaTe() const { return std::arg(b - c0); }
   Complex W(Complex z) const { return std::exp(n * std::log((z - b) / (z + b))); }
@@ -61,11 +62,14 @@ struct KarmanTrefftz {
   }
   // The circle angle whose image is nearest `p` (a dense table, then golden section).
   double NearestTheta(Complex p) const {
-    constexpr int kTable = 4000;
+    constexpr int kTable = 20000;
+    if (table.empty())
+      for (int k = 0; k < kTable; ++k)
+        table.push_back(Map(OnCircle(ThetaTe() + 2.0 * kPi * k / kTable)));
     int best = 0;
     double bestD = 1e300;
     for (int k = 0; k < kTable; ++k) {
-      const double d = std::abs(Map(OnCircle(ThetaTe() + 2.0 * kPi * k / kTable)) - p);
+      const double d = std::abs(table[static_cast<std::size_t>(k)] - p);
       if (d < bestD) bestD = d, best = k;
     }
     double lo = ThetaTe() + 2.0 * kPi * (best - 1) / kTable, hi = lo + 4.0 * kPi / kTable;
