@@ -274,38 +274,47 @@ std::size_t FarthestPoint(const std::vector<double>& x, const std::vector<double
   return best;
 }
 
-// y of the surface between knots [s_a, s_b] (x monotone or not) at abscissa X:
-// a bracket from the knots, then safeguarded Newton. False when X is outside.
-bool SurfaceAt(const ContourSpline& spline, double sa, double sb, double X, double& yOut) {
+// Height h (across the chord) of the surface between knots [s_a, s_b] at the
+// station X along the chord, in the frame turned by (ca, sa) (the chord's
+// direction): a bracket from the knots, then safeguarded Newton. False when
+// the surface does not reach X.
+bool SurfaceAt(const ContourSpline& spline, double sa, double sb, double ca, double sn, double X,
+               double& hOut) {
+  auto along = [&](double s, double& a, double& h, double& da) {
+    double x, y, dx, dy;
+    spline.Eval(s, x, y, dx, dy);
+    a = x * ca + y * sn;
+    h = -x * sn + y * ca;
+    da = dx * ca + dy * sn;
+  };
   const auto& knots = spline.Knots();
-  double prevS = sa, prevX, prevY;
-  spline.Eval(sa, prevX, prevY);
-  auto first = std::upper_bound(knots.begin(), knots.end(), sa);
-  for (auto it = first;; ++it) {
+  double prevS = sa, prevA, prevH, prevD;
+  along(sa, prevA, prevH, prevD);
+  for (auto it = std::upper_bound(knots.begin(), knots.end(), sa);; ++it) {
     const double s = (it == knots.end() || *it >= sb) ? sb : *it;
-    double cx, cy;
-    spline.Eval(s, cx, cy);
-    if ((prevX - X) * (cx - X) <= 0.0 && prevX != cx) {
-      double lo = prevS, hi = s, flo = prevX - X;
-      double t = lo + (hi - lo) * (X - prevX) / (cx - prevX);
+    double a, h, d;
+    along(s, a, h, d);
+    if ((prevA - X) * (a - X) <= 0.0 && prevA != a) {
+      double lo = prevS, hi = s, flo = prevA - X;
+      double t = lo + (hi - lo) * (X - prevA) / (a - prevA);
       for (int iter = 0; iter < 40; ++iter) {
-        double px, py, dx, dy;
-        spline.Eval(t, px, py, dx, dy);
-        const double f = px - X;
+        double ta, th, td;
+        along(t, ta, th, td);
+        const double f = ta - X;
         if (std::abs(f) < 1e-14) break;
         if ((f < 0) == (flo < 0))
           lo = t, flo = f;
         else
           hi = t;
-        double next = (dx != 0.0) ? t - f / dx : 0.5 * (lo + hi);
+        double next = (td != 0.0) ? t - f / td : 0.5 * (lo + hi);
         if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
         t = next;
       }
-      double px;
-      spline.Eval(t, px, yOut);
+      double ta, td;
+      along(t, ta, hOut, td);
       return true;
     }
-    prevS = s, prevX = cx, prevY = cy;
+    prevS = s, prevA = a;
     if (s >= sb) break;
   }
   return false;
@@ -326,10 +335,8 @@ void Largest(const std::vector<double>& xs, const std::vector<double>& fs, doubl
   const double d01 = (f1 - f0) / (x1 - x0), d12 = (f2 - f1) / (x2 - x1);
   const double c2 = (d12 - d01) / (x2 - x0);
   if (!(c2 < 0.0)) return;
-  const double xm = 0.5 * (x0 + x1) - d01 / (2.0 * c2) + 0.5 * (x1 - x0) * 0.0;
   // Vertex of f0 + d01 (x - x0) + c2 (x - x0)(x - x1).
   const double vertex = (x0 + x1) / 2.0 - d01 / (2.0 * c2);
-  (void)xm;
   if (vertex <= x0 || vertex >= x2) return;
   at = vertex;
   value = f0 + d01 * (vertex - x0) + c2 * (vertex - x0) * (vertex - x1);
@@ -353,14 +360,15 @@ ProfileReport MeasureContour(const ContourSpline& spline, double sLe, std::strin
   const double curvature = std::abs(dx * ddy - dy * ddx) / std::pow(dx * dx + dy * dy, 1.5);
   r.leadingEdgeRadius = curvature > 0.0 ? 1.0 / curvature : 0.0;
 
-  double teX, teY;
-  spline.Eval(0.0, teX, teY);
+  // Stations along the chord (the LE is at the origin, the chord 1).
+  const double ca = std::cos(chordLineAngle), sn = std::sin(chordLineAngle);
   constexpr int kStations = 160;
   std::vector<double> xs, ts, cs;
   for (int k = 1; k < kStations; ++k) {
-    const double X = teX * 0.5 * (1.0 - std::cos(std::numbers::pi * k / kStations));
+    const double X = 0.5 * (1.0 - std::cos(std::numbers::pi * k / kStations));
     double yu, yl;
-    if (!SurfaceAt(spline, 0.0, sLe, X, yu) || !SurfaceAt(spline, sLe, S, X, yl)) continue;
+    if (!SurfaceAt(spline, 0.0, sLe, ca, sn, X, yu) || !SurfaceAt(spline, sLe, S, ca, sn, X, yl))
+      continue;
     xs.push_back(X);
     ts.push_back(yu - yl);
     cs.push_back(0.5 * (yu + yl));
@@ -422,9 +430,12 @@ AirfoilResult ContourFromNumberedPoints(std::vector<double> x, std::vector<doubl
     return AirfoilFault{AirfoilFaultKind::kTooFewPoints, 0};
 
   if (SignedArea(x, y) < 0.0) {
-    std::reverse(x.begin(), x.end());
-    std::reverse(y.begin(), y.end());
-    std::reverse(lines.begin(), lines.end());
+    // Anticlockwise from the TE: a closed contour keeps its first point (the
+    // TE) first; an open one swaps its two TE points.
+    const long from = repeatedClose ? 1 : 0;
+    std::reverse(x.begin() + from, x.end());
+    std::reverse(y.begin() + from, y.end());
+    std::reverse(lines.begin() + from, lines.end());
   }
   const std::size_t n = x.size();
   // The TE: the first point when the contour came closed, else the

@@ -72,9 +72,11 @@ inline constexpr double kLargestTrailingEdgeGap = 0.02;        // chords
 inline constexpr int kNacaPointsPerSurface = 301;
 
 // What the profile window and the summary tell about a profile. Lengths in
-// chords, angles in radians. Thickness and camber are measured across the x
-// axis of the normalised contour: at each x the thickness is y_upper -
-// y_lower and the mean line (y_upper + y_lower) / 2.
+// chords, angles in radians. Thickness and camber are measured across the
+// chord (LE to TE), as for the Joukowski profiles (profile_geometry.h): at
+// each station along the chord the thickness is h_upper - h_lower and the
+// mean line (h_upper + h_lower) / 2, h the height above the chord; the
+// stations are 159 cosine-spaced ones, the largest refined by a parabola.
 struct ProfileReport {
   std::string name;
   double thickness = 0.0;          // largest thickness t/c

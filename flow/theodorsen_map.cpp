@@ -25,6 +25,13 @@ constexpr double kLiftReferenceAngle = 5.0 * kPi / 180.0;
 constexpr double kNegligibleTail = 1e-12;
 // Series terms stop once |u|^k max|C_j>=k| falls below this.
 constexpr double kSeriesCutoff = 1e-16;
+// Newton for the inverse of the Fourier part: steps, and the step (in radii) that ends it.
+constexpr int kMostNewtonSteps = 40;
+// The speed is compared outside this band (radians of the circle) about the TE.
+constexpr double kTrailingEdgeBand = 0.1;
+// Rounds of the correction of the TE angle from the near circle's corner.
+constexpr int kExponentRounds = 4;
+constexpr double kNewtonTolerance = 1e-14;
 
 // The near circle tabulated in polar form about the centre m.
 struct NearCircleTable {
@@ -92,6 +99,25 @@ void ConjugateOnGrid(const std::vector<Complex>& spectrum, int factor, double& p
   }
 }
 
+// |dz'/dz| on the circle at phi_j = 2 Pi j / (N factor): |exp(S)| |1 - sum k C_k e^(-i k phi)|,
+// from the spectrum X of psi_j (C_k = 2 conj(X_k) / N).
+std::vector<double> StretchOnGrid(const std::vector<Complex>& spectrum, int factor) {
+  const int n = static_cast<int>(spectrum.size());
+  const int m = n * factor;
+  std::vector<Complex> s(static_cast<std::size_t>(m), 0.0), t(static_cast<std::size_t>(m), 0.0);
+  for (int k = 1; k < n / 2; ++k) {
+    s[static_cast<std::size_t>(k)] = 2.0 * spectrum[static_cast<std::size_t>(k)] / double(n);
+    t[static_cast<std::size_t>(k)] = double(k) * s[static_cast<std::size_t>(k)];
+  }
+  const Fft fft(m);
+  fft.Backward(s);
+  fft.Backward(t);
+  std::vector<double> stretch(static_cast<std::size_t>(m));
+  for (std::size_t j = 0; j < stretch.size(); ++j)
+    stretch[j] = std::exp(s[j].real()) * std::abs(1.0 - std::conj(t[j]));
+  return stretch;
+}
+
 }  // namespace
 
 Complex TheodorsenMap::Series(Complex u, Complex* weighted) const {
@@ -157,24 +183,62 @@ std::optional<Complex> TheodorsenMap::Inverse(Complex zeta) const {
   const Complex zp = *zpOpt;
   Complex w = zp - centre_;
   if (w == 0.0) return std::nullopt;
-  w *= std::exp(-Series(radius_ / w, nullptr));
+  // The series converges on and outside the circle (|u| <= 1); a point of
+  // the near circle may lie inside the circle's radius, so u is kept on the
+  // unit circle there (the start, and any Newton step that falls inside).
+  auto within = [this](Complex v) {
+    Complex u = radius_ / v;
+    const double size = std::abs(u);
+    return size > 1.0 ? u / size : u;
+  };
+  w *= std::exp(-Series(within(w), nullptr));
   // Newton on f(w) = w exp(S(R / w)) - (z' - m); f' = exp(S) (1 - sum k C_k u^k).
   const Complex target = zp - centre_;
-  for (int iter = 0; iter < 40; ++iter) {
-    if (std::abs(w) < 0.5 * radius_) return std::nullopt;
+  for (int iter = 0; iter < kMostNewtonSteps; ++iter) {
+    if (!(std::abs(w) >= 0.5 * radius_)) return std::nullopt;
     Complex weighted;
-    const Complex e = std::exp(Series(radius_ / w, &weighted));
+    const Complex e = std::exp(Series(within(w), &weighted));
     const Complex f = w * e - target;
     const Complex df = e * (1.0 - weighted);
     if (df == 0.0) return std::nullopt;
     const Complex step = f / df;
     w -= step;
-    if (std::abs(step) <= 1e-15 * radius_) {
-      if (std::abs(w) < radius_ * (1.0 - 1e-9)) return std::nullopt;
-      return centre_ + w;
-    }
+    if (std::abs(step) <= kNewtonTolerance * radius_) break;
   }
-  return std::nullopt;
+  // Accepted when it lies on or outside the circle and re-maps to z'.
+  if (!(std::abs(w) >= radius_ * (1.0 - 1e-9))) return std::nullopt;
+  if (!(std::abs(w * std::exp(Series(radius_ / w, nullptr)) - target) <= 1e-10 * radius_))
+    return std::nullopt;
+  return centre_ + w;
+}
+
+void TheodorsenMap::SetExponent(double n) {
+  exponent_ = n;
+  preHalf_ = (trailingEdge_ - innerPoint_) / (2.0 * exponent_);
+  preCentre_ = 0.5 * (trailingEdge_ + innerPoint_);
+}
+
+std::optional<Complex> TheodorsenMap::NearCircleTangent(const AirfoilContour& contour,
+                                                        bool upper) const {
+  const std::size_t n = contour.x.size();
+  if (n < 8) return std::nullopt;
+  const Complex te = preCentre_ + preHalf_;
+  double d[3], a[3];
+  for (int k = 0; k < 3; ++k) {
+    const std::size_t i =
+        upper ? static_cast<std::size_t>(k + 1) : n - 2 - static_cast<std::size_t>(k);
+    const auto zp = PreMapInverse({contour.x[i], contour.y[i]});
+    if (!zp || *zp == te) return std::nullopt;
+    d[k] = std::abs(*zp - te);
+    a[k] = std::arg(*zp - te);
+    if (k > 0) a[k] = a[0] + std::remainder(a[k] - a[0], kTwoPi);
+  }
+  if (!(d[0] < d[1] && d[1] < d[2])) return std::nullopt;
+  // The quadratic through (d_k, a_k) at d = 0 (Lagrange).
+  const double at0 = a[0] * d[1] * d[2] / ((d[0] - d[1]) * (d[0] - d[2])) +
+                     a[1] * d[0] * d[2] / ((d[1] - d[0]) * (d[1] - d[2])) +
+                     a[2] * d[0] * d[1] / ((d[2] - d[0]) * (d[2] - d[1]));
+  return std::polar(1.0, at0);
 }
 
 double TheodorsenMap::Circulation(double alpha) const {
@@ -221,12 +285,10 @@ std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
   const double nose = std::min(curvature > 0.0 ? 1.0 / curvature : 0.0, 0.25 * chord);
 
   TheodorsenMap map;
-  map.exponent_ = 2.0 - tau / kPi;
   map.trailingEdge_ = {tex, tey};
   const Complex le(lex, ley);
   map.innerPoint_ = le + 0.5 * nose * (map.trailingEdge_ - le) / chord;
-  map.preHalf_ = (map.trailingEdge_ - map.innerPoint_) / (2.0 * map.exponent_);
-  map.preCentre_ = 0.5 * (map.trailingEdge_ + map.innerPoint_);
+  map.SetExponent(2.0 - tau / kPi);
   {
     double ax, ay, bx, by;
     spline.Eval(0.5 * sLe, ax, ay);
@@ -235,6 +297,24 @@ std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
     double g = std::arg((mid - map.trailingEdge_) / (mid - map.innerPoint_));
     if (g <= 0.0) g += kTwoPi;
     map.cut_ = g;
+  }
+  // The TE angle read from the spline's end slopes is only as good as a
+  // cubic's fit to the last points; where the surfaces curve sharply into
+  // the TE (as a Karman-Trefftz profile's do) it is off by a few 1e-3. The
+  // near circle shows the error as a corner at z'_T: there the exterior
+  // angle is 2 Pi - tau = n (Pi + t_c), t_c the turn of the near circle's
+  // tangent from the lower to the upper side. Each side's tangent is
+  // extrapolated to z'_T from the three contour points nearest the TE
+  // (quadratic in the distance), and tau corrected until t_c vanishes.
+  for (int round = 0; round < kExponentRounds; ++round) {
+    const auto upper = map.NearCircleTangent(contour, true);
+    const auto lower = map.NearCircleTangent(contour, false);
+    if (!upper || !lower) break;
+    const double turn = std::arg(*upper / -*lower);
+    const double corrected = kTwoPi - map.exponent_ * (kPi + turn);
+    if (!(corrected > -0.01 && corrected < 0.9 * kPi)) break;
+    map.SetExponent(2.0 - std::max(corrected, 0.0) / kPi);  // a cusp at most
+    if (std::abs(turn) < 1e-12) break;
   }
 
   // The near circle, sampled crowded at both edges, in polar form about m.
@@ -279,6 +359,7 @@ std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
   std::vector<double> eps(static_cast<std::size_t>(n), 0.0);
   std::vector<Complex> spectrum;
   double lastRadius = 0.0, lastPhiT = 0.0;
+  std::vector<double> lastStretch;  // on the previous grid's fine grid = this grid
   bool haveLast = false;
   for (;;) {
     const Fft fft(n);
@@ -339,14 +420,31 @@ std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
       const double before = lastRadius * std::sin(a - lastPhiT);
       map.liftChange_ = std::abs(now - before) / std::abs(now);
     }
-    lastRadius = map.radius_, lastPhiT = map.phiT_, haveLast = true;
+    lastRadius = map.radius_, lastPhiT = map.phiT_;
+    // The stretch |dz'/dz| at the nodes (outside a band about the TE, where
+    // it vanishes or grows without bound) against the coarser grid's.
+    map.speedChange_ = 1.0;
+    if (haveLast) {
+      const std::vector<double> stretch = StretchOnGrid(spectrum, 1);
+      map.speedChange_ = 0.0;
+      for (int j = 0; j < n; ++j) {
+        const double phi = kTwoPi * j / n;
+        if (std::abs(std::remainder(phi - map.phiT_, kTwoPi)) < kTrailingEdgeBand) continue;
+        const auto u = static_cast<std::size_t>(j);
+        map.speedChange_ =
+            std::max(map.speedChange_, std::abs(stretch[u] - lastStretch[u]) / stretch[u]);
+      }
+    }
+    lastStretch = StretchOnGrid(spectrum, 2);
+    haveLast = true;
 
     // The series on the grid twice as fine: the mid-points re-trace the
     // contour, and all of it starts the next grid.
     std::vector<double> psiFine, epsFine;
     ConjugateOnGrid(spectrum, 2, psi0, psiFine, epsFine);
     double residual = 0.0;
-    if (map.liftChange_ <= options.liftTolerance || n >= options.mostNodes) {
+    if ((map.liftChange_ <= options.liftTolerance && map.speedChange_ <= options.speedTolerance) ||
+        n >= options.mostNodes) {
       for (int j = 1; j < 2 * n; j += 2) {
         const double phiMid = kPi * j / n;
         const double t = phiMid + epsFine[static_cast<std::size_t>(j)];

@@ -67,6 +67,7 @@ namespace fluvenna {
 struct TheodorsenMapOptions {
   double contourTolerance = 1e-5;  // chords
   double liftTolerance = 1e-6;     // relative
+  double speedTolerance = 1e-4;    // relative change of |dz'/dz| away from the TE
   int fewestNodes = 64;
   int mostNodes = 16384;
   int samplesPerSurface = 1024;  // of the table of the near circle
@@ -132,6 +133,9 @@ class TheodorsenMap {
   friend std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
       const AirfoilContour&, const TheodorsenMapOptions&);
   Complex Series(Complex u, Complex* weighted) const;  // S(u) and sum k C_k u^k
+  void SetExponent(double n);                          // n, a and M0
+  // Unit tangent of the near circle at z'_T leaving along one surface.
+  std::optional<Complex> NearCircleTangent(const AirfoilContour& contour, bool upper) const;
 
   Complex trailingEdge_, innerPoint_, preCentre_, preHalf_;
   double exponent_ = 2.0, cut_ = 0.0;
@@ -140,7 +144,7 @@ class TheodorsenMap {
   std::vector<Complex> coefficients_;
   std::vector<double> tailBound_;  // max |C_j| for j >= k
   int nodes_ = 0;
-  double residual_ = 0.0, liftChange_ = 0.0;
+  double residual_ = 0.0, liftChange_ = 0.0, speedChange_ = 0.0;
   bool converged_ = false;
 };
 
