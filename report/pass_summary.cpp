@@ -93,10 +93,9 @@ PassSummary SummarisePass(const PassResult& result, const PassCurves& curves,
     s.Circ = IfFinite(c.Circ);
     s.Gm = IfFinite(c.Gm);
     std::optional<ProfileMeasure> own;
-    const ProfileMeasure& profile =
-        measured  ? *measured
-        : designed ? own.emplace(MeasureProfile(*s.Eps, *s.Mu))
-                   : own.emplace(MeasureProfile(*c.map));
+    const ProfileMeasure& profile = measured   ? *measured
+                                    : designed ? own.emplace(MeasureProfile(*s.Eps, *s.Mu))
+                                               : own.emplace(MeasureProfile(*c.map));
     const double chord = profile.chord;
     if (std::isfinite(chord) && chord > 0.0) s.chord = chord;
     std::optional<SurfacePressure> computed;
@@ -112,7 +111,8 @@ PassSummary SummarisePass(const PassResult& result, const PassCurves& curves,
       s.CpMinXc = IfFinite(pressure->CpMinXc);
       if (s.CpMin) s.CpMinSurface = SurfaceSideName(pressure->CpMinSide);
     }
-    const LiftCurve lift = designed ? ComputeLiftCurve(p, chord) : ComputeLiftCurve(p, chord, c.map);
+    const LiftCurve lift =
+        designed ? ComputeLiftCurve(p, chord) : ComputeLiftCurve(p, chord, c.map);
     s.CLSlope = lift.slopePerRad;
     s.zeroLiftDeg = lift.zeroLiftDeg;
     s.zeroLiftThinDeg = lift.zeroLiftThinDeg;
