@@ -50,6 +50,11 @@ struct RenderOptions {
   std::optional<double> nCrit;
   QString boundaryLayerPath;  // the boundary layer point by point; "-" for standard output
   QString polarPath;          // the drag polar; "-" for standard output
+  // A profile other than the designed one: a NACA code (--naca) or a
+  // coordinate file (--airfoil); at most one, and neither with --delta or
+  // --gamma.
+  QString naca;
+  QString airfoilPath;
 };
 
 // The size of the window's drawing area: the smallest picture size.
