@@ -26,6 +26,7 @@ class Form_Field;
 class Form_Lift;
 class Form_Map;
 class Form_Pressure;
+class Form_Profile;
 class PlotPicture;
 
 // The main window: two groups of parameter controls on the left, the circle
@@ -73,6 +74,7 @@ class Form1 : public QMainWindow {
   void Mn_FlowField_Click();
   void Mn_LiftCurve_Click();
   void Mn_ConformalMap_Click();
+  void Mn_Profile_Click();
   void Mn_CopyPicture_Click();
   void Mn_SavePicture_Click();
   void Mn_SaveCsv_Click();
@@ -92,6 +94,11 @@ class Form1 : public QMainWindow {
   void UpdatePlotMenu();
   void ShowSurfacePressure();
   void ShowLiftCurve();
+  // After the Profile window changed the profile: delta and gamma's bars and
+  // boxes are disabled and the title names the profile while a NACA or file
+  // profile is in use, and restored exactly for Joukowski; a pass runs again
+  // when one was shown.
+  void ProfileChanged();
 
   // The profile table, the point arrays and the pass the plots show: the
   // last one that worked, its texts and its curves in every plane (what the
@@ -139,6 +146,7 @@ class Form1 : public QMainWindow {
   QAction* Mn_FlowField;
   QAction* Mn_LiftCurve;
   QAction* Mn_ConformalMap;
+  QAction* Mn_Profile;
   QAction* Mn_CopyPicture;
   QAction* Mn_SavePicture;
   QAction* Mn_SaveCsv;
@@ -147,6 +155,8 @@ class Form1 : public QMainWindow {
   QPointer<Form_Field> fieldWindow;
   QPointer<Form_Lift> liftWindow;
   QPointer<Form_Map> mapWindow;
+  QPointer<Form_Profile> profileWindow;
+  QString designedTitle;  // the title of the designed window, restored for Joukowski
 };
 
 }  // namespace fluvenna
