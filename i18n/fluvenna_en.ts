@@ -487,6 +487,105 @@
     </message>
 </context>
 <context>
+    <name>ProfileReport</name>
+    <message>
+        <source>the file holds no points</source>
+        <translation>the file holds no points</translation>
+    </message>
+    <message>
+        <source>this line is not two numbers</source>
+        <translation>this line is not two numbers</translation>
+    </message>
+    <message>
+        <source>this line holds NaN or infinity</source>
+        <translation>this line holds NaN or infinity</translation>
+    </message>
+    <message>
+        <source>a profile needs at least 20 points</source>
+        <translation>a profile needs at least 20 points</translation>
+    </message>
+    <message>
+        <source>a profile may have at most 10,000 points</source>
+        <translation>a profile may have at most 10,000 points</translation>
+    </message>
+    <message>
+        <source>the file is larger than 1 MB</source>
+        <translation>the file is larger than 1 MB</translation>
+    </message>
+    <message>
+        <source>the two point counts do not match the points that follow</source>
+        <translation>the two point counts do not match the points that follow</translation>
+    </message>
+    <message>
+        <source>the contour crosses itself here</source>
+        <translation>the contour crosses itself here</translation>
+    </message>
+    <message>
+        <source>the points are out of order: a jump longer than a quarter of the chord ends here</source>
+        <translation>the points are out of order: a jump longer than a quarter of the chord ends here</translation>
+    </message>
+    <message>
+        <source>the trailing edge is open by more than 2 % of the chord</source>
+        <translation>the trailing edge is open by more than 2 % of the chord</translation>
+    </message>
+    <message>
+        <source>all points lie at one place: there is no chord</source>
+        <translation>all points lie at one place: there is no chord</translation>
+    </message>
+    <message>
+        <source>a NACA code has 4 or 5 digits</source>
+        <translation>a NACA code has 4 or 5 digits</translation>
+    </message>
+    <message>
+        <source>this NACA code names an unknown mean line (5 digits: 210 to 250)</source>
+        <translation>this NACA code names an unknown mean line (5 digits: 210 to 250)</translation>
+    </message>
+    <message>
+        <source>reflexed NACA mean lines are not offered</source>
+        <translation>reflexed NACA mean lines are not offered</translation>
+    </message>
+    <message>
+        <source>a NACA section needs a thickness above 0</source>
+        <translation>a NACA section needs a thickness above 0</translation>
+    </message>
+    <message>
+        <source>a NACA section may be at most 40 % thick</source>
+        <translation>a NACA section may be at most 40 % thick</translation>
+    </message>
+    <message>
+        <source>the contour has too few points or no chord</source>
+        <translation>the contour has too few points or no chord</translation>
+    </message>
+    <message>
+        <source>the profile is too strongly curved for its map onto a circle</source>
+        <translation>the profile is too strongly curved for its map onto a circle</translation>
+    </message>
+    <message>
+        <source>the map onto a circle did not converge</source>
+        <translation>the map onto a circle did not converge</translation>
+    </message>
+    <message>
+        <source>%1: t/c %2 at x/c %3, f/c %4 at x/c %5, trailing-edge angle %6°, leading-edge radius %7, trailing-edge gap closed %8, chord line %9° from the x axis</source>
+        <translation>%1: t/c %2 at x/c %3, f/c %4 at x/c %5, trailing-edge angle %6°, leading-edge radius %7, trailing-edge gap closed %8, chord line %9° from the x axis</translation>
+    </message>
+    <message>
+        <source>Theodorsen&apos;s map: %1 Fourier terms, contour within %2 chords</source>
+        <translation>Theodorsen&apos;s map: %1 Fourier terms, contour within %2 chords</translation>
+    </message>
+    <message>
+        <source>Critical points of the Kármán–Trefftz pre-map (dζ/dz = 0): the one on the circle becomes the trailing edge ζ = (%1, %2); the other lies inside the body and goes to ζ = (%3, %4).</source>
+        <translation>Critical points of the Kármán–Trefftz pre-map (dζ/dz = 0): the one on the circle becomes the trailing edge ζ = (%1, %2); the other lies inside the body and goes to ζ = (%3, %4).</translation>
+    </message>
+    <message>
+        <source>Profile refused, line %2: %1.</source>
+        <translation>Profile refused, line %2: %1.</translation>
+    </message>
+    <message>
+        <source>Profile refused: %1.</source>
+        <translation>Profile refused: %1.</translation>
+    </message>
+</context>
+<context>
     <name>Report</name>
     <message>
         <source>x = %1, y = %2: q/U0 = %3, Cp = %4, ψ = %5</source>
@@ -932,6 +1031,65 @@
     <message>
         <source>h (m)</source>
         <translation>h (m)</translation>
+    </message>
+</context>
+<context>
+    <name>fluvenna::Form_Profile</name>
+    <message>
+        <source>Profile…</source>
+        <translation>Profile…</translation>
+    </message>
+    <message>
+        <source>Streamlines around %1</source>
+        <translation>Streamlines around %1</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>Open a profile</source>
+        <translation>Open a profile</translation>
+    </message>
+    <message>
+        <source>Airfoil coordinates (*.dat *.txt);;All files (*)</source>
+        <translation>Airfoil coordinates (*.dat *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Joukowski (δ and γ of the window)</source>
+        <translation>Joukowski (δ and γ of the window)</translation>
+    </message>
+    <message>
+        <source>NACA</source>
+        <translation>NACA</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Use</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>Drop a .dat file (Selig or Lednicer) on this window to open it.</source>
+        <translation>Drop a .dat file (Selig or Lednicer) on this window to open it.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Profile: %1</source>
+        <translation>Profile: %1</translation>
+    </message>
+    <message>
+        <source>The Joukowski profile of the table row chosen by δ and γ.</source>
+        <translation>The Joukowski profile of the table row chosen by δ and γ.</translation>
     </message>
 </context>
 </TS>

@@ -487,6 +487,105 @@
     </message>
 </context>
 <context>
+    <name>ProfileReport</name>
+    <message>
+        <source>the file holds no points</source>
+        <translation>dosyada hiç nokta yok</translation>
+    </message>
+    <message>
+        <source>this line is not two numbers</source>
+        <translation>bu satır iki sayı değil</translation>
+    </message>
+    <message>
+        <source>this line holds NaN or infinity</source>
+        <translation>bu satırda NaN ya da sonsuz var</translation>
+    </message>
+    <message>
+        <source>a profile needs at least 20 points</source>
+        <translation>bir profil en az 20 nokta ister</translation>
+    </message>
+    <message>
+        <source>a profile may have at most 10,000 points</source>
+        <translation>bir profilin en çok 10.000 noktası olabilir</translation>
+    </message>
+    <message>
+        <source>the file is larger than 1 MB</source>
+        <translation>dosya 1 MB&apos;tan büyük</translation>
+    </message>
+    <message>
+        <source>the two point counts do not match the points that follow</source>
+        <translation>iki nokta sayısı ardından gelen noktalarla uyuşmuyor</translation>
+    </message>
+    <message>
+        <source>the contour crosses itself here</source>
+        <translation>kontur burada kendini kesiyor</translation>
+    </message>
+    <message>
+        <source>the points are out of order: a jump longer than a quarter of the chord ends here</source>
+        <translation>noktalar sırasız: veterin dörtte birinden uzun bir atlama burada bitiyor</translation>
+    </message>
+    <message>
+        <source>the trailing edge is open by more than 2 % of the chord</source>
+        <translation>firar kenarı veterin %2&apos;sinden fazla açık</translation>
+    </message>
+    <message>
+        <source>all points lie at one place: there is no chord</source>
+        <translation>bütün noktalar tek bir yerde: veter yok</translation>
+    </message>
+    <message>
+        <source>a NACA code has 4 or 5 digits</source>
+        <translation>bir NACA kodu 4 ya da 5 hanelidir</translation>
+    </message>
+    <message>
+        <source>this NACA code names an unknown mean line (5 digits: 210 to 250)</source>
+        <translation>bu NACA kodu bilinmeyen bir orta çizgi adlandırıyor (5 hane: 210 ile 250 arası)</translation>
+    </message>
+    <message>
+        <source>reflexed NACA mean lines are not offered</source>
+        <translation>ters kamburluklu NACA orta çizgileri sunulmuyor</translation>
+    </message>
+    <message>
+        <source>a NACA section needs a thickness above 0</source>
+        <translation>bir NACA kesitinin kalınlığı 0&apos;dan büyük olmalı</translation>
+    </message>
+    <message>
+        <source>a NACA section may be at most 40 % thick</source>
+        <translation>bir NACA kesiti en çok %40 kalın olabilir</translation>
+    </message>
+    <message>
+        <source>the contour has too few points or no chord</source>
+        <translation>konturun noktası çok az ya da veteri yok</translation>
+    </message>
+    <message>
+        <source>the profile is too strongly curved for its map onto a circle</source>
+        <translation>profil, çembere dönüşümü için fazla kıvrımlı</translation>
+    </message>
+    <message>
+        <source>the map onto a circle did not converge</source>
+        <translation>çembere dönüşüm yakınsamadı</translation>
+    </message>
+    <message>
+        <source>%1: t/c %2 at x/c %3, f/c %4 at x/c %5, trailing-edge angle %6°, leading-edge radius %7, trailing-edge gap closed %8, chord line %9° from the x axis</source>
+        <translation>%1: t/c %2, x/c %3 noktasında; f/c %4, x/c %5 noktasında; firar kenarı açısı %6°, hücum kenarı yarıçapı %7, kapatılan firar kenarı aralığı %8, veter çizgisi x ekseninden %9°</translation>
+    </message>
+    <message>
+        <source>Theodorsen&apos;s map: %1 Fourier terms, contour within %2 chords</source>
+        <translation>Theodorsen dönüşümü: %1 Fourier terimi, kontur %2 veter içinde</translation>
+    </message>
+    <message>
+        <source>Critical points of the Kármán–Trefftz pre-map (dζ/dz = 0): the one on the circle becomes the trailing edge ζ = (%1, %2); the other lies inside the body and goes to ζ = (%3, %4).</source>
+        <translation>Kármán–Trefftz ön dönüşümünün kritik noktaları (dζ/dz = 0): çember üzerindeki firar kenarı ζ = (%1, %2) olur; öbürü cismin içindedir ve ζ = (%3, %4) noktasına gider.</translation>
+    </message>
+    <message>
+        <source>Profile refused, line %2: %1.</source>
+        <translation>Profil reddedildi, satır %2: %1.</translation>
+    </message>
+    <message>
+        <source>Profile refused: %1.</source>
+        <translation>Profil reddedildi: %1.</translation>
+    </message>
+</context>
+<context>
     <name>Report</name>
     <message>
         <source>x = %1, y = %2: q/U0 = %3, Cp = %4, ψ = %5</source>
@@ -932,6 +1031,65 @@
     <message>
         <source>h (m)</source>
         <translation>h (m)</translation>
+    </message>
+</context>
+<context>
+    <name>fluvenna::Form_Profile</name>
+    <message>
+        <source>Profile…</source>
+        <translation>Profil…</translation>
+    </message>
+    <message>
+        <source>Streamlines around %1</source>
+        <translation>%1 etrafında akım çizgileri</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Open a profile</source>
+        <translation>Bir profil aç</translation>
+    </message>
+    <message>
+        <source>Airfoil coordinates (*.dat *.txt);;All files (*)</source>
+        <translation>Kanat profili koordinatları (*.dat *.txt);;Bütün dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>Joukowski (δ and γ of the window)</source>
+        <translation>Joukowski (pencerenin δ ve γ değerleri)</translation>
+    </message>
+    <message>
+        <source>NACA</source>
+        <translation>NACA</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Dosya</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Kullan</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Aç…</translation>
+    </message>
+    <message>
+        <source>Drop a .dat file (Selig or Lednicer) on this window to open it.</source>
+        <translation>Açmak için bu pencereye bir .dat dosyası (Selig ya da Lednicer) bırakın.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 okunamıyor: %2</translation>
+    </message>
+    <message>
+        <source>Profile: %1</source>
+        <translation>Profil: %1</translation>
+    </message>
+    <message>
+        <source>The Joukowski profile of the table row chosen by δ and γ.</source>
+        <translation>δ ve γ ile seçilen tablo satırının Joukowski profili.</translation>
     </message>
 </context>
 </TS>
