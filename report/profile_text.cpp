@@ -3,6 +3,7 @@
 #include "report/profile_text.h"
 
 #include <cmath>
+#include <cstdio>
 #include <type_traits>
 #include <variant>
 
@@ -94,7 +95,9 @@ std::string ProfileReportLine(const LoadedProfile& profile, const ProfileWording
 
 std::string ProfileMapLine(const LoadedProfile& profile, const ProfileWording& wording) {
   const TheodorsenMap& map = profile.map->theodorsen();
-  return FillMarkers(wording.map, {std::to_string(map.Terms()), NumberText(map.Residual())});
+  char residual[32];
+  std::snprintf(residual, sizeof residual, "%.1e", map.Residual());
+  return FillMarkers(wording.map, {std::to_string(map.Terms()), residual});
 }
 
 std::string ProfileCriticalPointsLine(const LoadedProfile& profile, const ProfileWording& wording) {
