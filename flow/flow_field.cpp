@@ -20,6 +20,12 @@ constexpr double kTwoPi = 6.28318530717958647692528676655900;
 // (cJ^2 / zeta is 1e-100 of zeta), and the squares of the root formula
 // would overflow further out.
 constexpr double kFarField = 1e50;
+// The body polygon of a map other than the designed one: its points, its
+// slabs of y, and the margin (relative to the body's length) within which a
+// point near its outline is left to the map's inverse.
+constexpr int kBodyPolygonPoints = 4096;
+constexpr int kBodyPolygonSlabs = 256;
+constexpr double kBodyPolygonMargin = 1e-4;
 // Below this |z|^2 the speed is formed as one quotient of products, which
 // stay far from overflow.
 constexpr double kProductLimit = 1e60;
@@ -80,6 +86,56 @@ FlowFieldModel::FlowFieldModel(const FlowParameters& p, const CircleModel& c)
   for (const MapCriticalPoint& k : map_->CriticalPoints()) {
     if (k.onCircle) sharpEdges_.push_back(k.z);
   }
+  if (!joukowski_) {
+    // The body's outline, a little inside the circle's image so that a point
+    // on the body is never taken for one inside it.
+    BodyPolygon& b = body_;
+    for (int j = 0; j <= kBodyPolygonPoints; ++j) {
+      const double t = kTwoPi * j / kBodyPolygonPoints;
+      const auto image = map_->Forward(zc_ + std::polar(A_, t));
+      b.points.push_back(image ? *image : zc_);
+    }
+    b.points.back() = b.points.front();
+    b.xLow = b.xHigh = b.points[0].real(), b.yLow = b.yHigh = b.points[0].imag();
+    for (const Complex p : b.points) {
+      b.xLow = std::min(b.xLow, p.real()), b.xHigh = std::max(b.xHigh, p.real());
+      b.yLow = std::min(b.yLow, p.imag()), b.yHigh = std::max(b.yHigh, p.imag());
+    }
+    b.slab = std::max((b.yHigh - b.yLow) / kBodyPolygonSlabs, 1e-300);
+    b.edges.resize(kBodyPolygonSlabs);
+    for (int i = 0; i + 1 < static_cast<int>(b.points.size()); ++i) {
+      const double lo = std::min(b.points[i].imag(), b.points[i + 1].imag());
+      const double hi = std::max(b.points[i].imag(), b.points[i + 1].imag());
+      const int first =
+          std::clamp(static_cast<int>((lo - b.yLow) / b.slab), 0, kBodyPolygonSlabs - 1);
+      const int last =
+          std::clamp(static_cast<int>((hi - b.yLow) / b.slab), 0, kBodyPolygonSlabs - 1);
+      for (int k = first; k <= last; ++k) b.edges[k].push_back(i);
+    }
+  }
+}
+
+// Even-odd rule over the edges of the point's slab, a point closer than
+// kBodyPolygonMargin (relative to the body's size) to an edge counting as
+// outside: the polygon's chords cut inside a convex outline and outside a
+// concave one, by far less than that.
+bool FlowFieldModel::BodyPolygon::Inside(double x, double y) const {
+  if (!(y > yLow && y < yHigh && x > xLow && x < xHigh)) return false;
+  const int k = std::clamp(static_cast<int>((y - yLow) / slab), 0, kBodyPolygonSlabs - 1);
+  const double margin = kBodyPolygonMargin * (xHigh - xLow);
+  bool inside = false;
+  for (const int i : edges[k]) {
+    const Complex a = points[i], b = points[i + 1];
+    const Complex ab = b - a, ap = Complex(x, y) - a;
+    const double t =
+        std::clamp((ap.real() * ab.real() + ap.imag() * ab.imag()) / std::norm(ab), 0.0, 1.0);
+    if (std::abs(ap - t * ab) < margin) return false;
+    if ((a.imag() > y) != (b.imag() > y) &&
+        x < a.real() + (y - a.imag()) / (b.imag() - a.imag()) * ab.real()) {
+      inside = !inside;
+    }
+  }
+  return inside;
 }
 
 FieldState FlowFieldModel::Locate(FieldPlane plane, double x, double y, double& zx,
@@ -108,6 +164,7 @@ double FlowFieldModel::SpeedSquared(FieldPlane plane, double zx, double zy) cons
 
   if (!joukowski_) {
     // Any other map: its own inverse, and the sharp edges of its critical points.
+    if (body_.Inside(x, y)) return FieldState::kInsideBody;
     const auto z = map_->Inverse(Complex(x, y));
     if (!z) return FieldState::kInsideBody;
     zx = z->real(), zy = z->imag();
@@ -261,10 +318,135 @@ std::pair<double, double> PixelCentre(const PixelGrid& grid, int i, int j) {
           grid.top + (j + 0.5) * ((grid.bottom - grid.top) / grid.height)};
 }
 
+namespace {
+
+// The airfoil plane of a map other than the designed one, whose inverse costs
+// a Newton search through its Fourier series at every point: the squared
+// speed is worked out exactly at the corners of cells of kFieldCell pixels;
+// a cell whose four corners are in the flow and differ by at most
+// kFieldCellSpread U0^2 is filled by bilinear interpolation, any other is cut
+// into four (its edge mid-points and centre worked out exactly) down to
+// kFieldSmallestCell pixels, below which every pixel is worked out exactly.
+class CellSampler {
+ public:
+  CellSampler(const FlowFieldModel& model, FieldQuantity quantity, const PixelGrid& grid,
+              std::vector<double>& values)
+      : model_(model), quantity_(quantity), grid_(grid), values_(values) {
+    dx_ = (grid.right - grid.left) / grid.width;
+    dy_ = (grid.bottom - grid.top) / grid.height;
+    spread_ = kFieldCellSpread * model.U0() * model.U0();
+  }
+
+  // The squared speed at pixel (i, j), NaN where there is no flow.
+  double Exact(int i, int j) const {
+    const double x = grid_.left + (i + 0.5) * dx_, y = grid_.top + (j + 0.5) * dy_;
+    double zx = 0.0, zy = 0.0;
+    const FieldState state = model_.Locate(FieldPlane::kAirfoil, x, y, zx, zy);
+    if (state != FieldState::kFlow && state != FieldState::kOnBody) return kNaN;
+    return model_.SpeedSquared(FieldPlane::kAirfoil, zx, zy);
+  }
+
+  // Fills pixels x0..x1, y0..y1 (inclusive) from the exact corner values.
+  void Fill(int x0, int y0, int x1, int y1, double c00, double c10, double c01, double c11) {
+    // Each corner is asked: std::min and std::max pass over a NaN.
+    const bool flow =
+        std::isfinite(c00) && std::isfinite(c10) && std::isfinite(c01) && std::isfinite(c11);
+    const double lo = std::min({c00, c10, c01, c11}), hi = std::max({c00, c10, c01, c11});
+    if (flow && hi - lo <= spread_) {
+      for (int j = y0; j <= y1; ++j) {
+        const double fy = y1 > y0 ? static_cast<double>(j - y0) / (y1 - y0) : 0.0;
+        for (int i = x0; i <= x1; ++i) {
+          const double fx = x1 > x0 ? static_cast<double>(i - x0) / (x1 - x0) : 0.0;
+          Store(i, j,
+                (1.0 - fy) * ((1.0 - fx) * c00 + fx * c10) + fy * ((1.0 - fx) * c01 + fx * c11));
+        }
+      }
+      return;
+    }
+    if (x1 - x0 <= kFieldSmallestCell || y1 - y0 <= kFieldSmallestCell) {
+      for (int j = y0; j <= y1; ++j) {
+        for (int i = x0; i <= x1; ++i) {
+          const bool corner = (i == x0 || i == x1) && (j == y0 || j == y1);
+          Store(i, j,
+                corner ? (i == x0 ? (j == y0 ? c00 : c01) : (j == y0 ? c10 : c11)) : Exact(i, j));
+        }
+      }
+      return;
+    }
+    const int xm = (x0 + x1) / 2, ym = (y0 + y1) / 2;
+    const double top = Exact(xm, y0), bottom = Exact(xm, y1), left = Exact(x0, ym),
+                 right = Exact(x1, ym), centre = Exact(xm, ym);
+    Fill(x0, y0, xm, ym, c00, top, left, centre);
+    Fill(xm, y0, x1, ym, top, c10, centre, right);
+    Fill(x0, ym, xm, y1, left, centre, c01, bottom);
+    Fill(xm, ym, x1, y1, centre, right, bottom, c11);
+  }
+
+ private:
+  static constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+  void Store(int i, int j, double q2) {
+    if (j >= rowEnd_) return;  // the next row of cells writes that row
+    values_[static_cast<std::size_t>(j) * grid_.width + i] =
+        std::isfinite(q2) ? FieldValue(quantity_, q2, model_.U0()) : kNaN;
+  }
+
+  const FlowFieldModel& model_;
+  FieldQuantity quantity_;
+  const PixelGrid& grid_;
+  std::vector<double>& values_;
+  double dx_ = 0.0, dy_ = 0.0, spread_ = 0.0;
+
+ public:
+  // Rows from here on are left to the next row of cells, which another
+  // thread may fill: every pixel is written by one thread.
+  int rowEnd_ = std::numeric_limits<int>::max();
+};
+
+void SampleByCells(const FlowFieldModel& model, FieldQuantity quantity, const PixelGrid& grid,
+                   std::vector<double>& values, int threads) {
+  const int W = grid.width, H = grid.height;
+  const int nx = std::max((W - 1 + kFieldCell - 1) / kFieldCell, 1);
+  const int ny = std::max((H - 1 + kFieldCell - 1) / kFieldCell, 1);
+  const auto cornerX = [&](int c) { return std::min(c * kFieldCell, W - 1); };
+  const auto cornerY = [&](int c) { return std::min(c * kFieldCell, H - 1); };
+  std::vector<double> corners(static_cast<std::size_t>(nx + 1) * (ny + 1));
+  ForBlocksOnCores(ny + 1, 1, threads, [&](int first, int last) {
+    const CellSampler sampler(model, quantity, grid, values);
+    for (int cy = first; cy < last; ++cy) {
+      for (int cx = 0; cx <= nx; ++cx) {
+        corners[static_cast<std::size_t>(cy) * (nx + 1) + cx] =
+            sampler.Exact(cornerX(cx), cornerY(cy));
+      }
+    }
+  });
+  // Cells side by side share their edge pixels (the later one writes them);
+  // a row of cells leaves its last pixel row to the row below.
+  ForBlocksOnCores(ny, 1, threads, [&](int first, int last) {
+    CellSampler sampler(model, quantity, grid, values);
+    for (int cy = first; cy < last; ++cy) {
+      sampler.rowEnd_ = cy + 1 == ny ? H : cornerY(cy + 1);
+      for (int cx = 0; cx < nx; ++cx) {
+        const auto at = [&](int a, int b) {
+          return corners[static_cast<std::size_t>(cy + b) * (nx + 1) + cx + a];
+        };
+        sampler.Fill(cornerX(cx), cornerY(cy), cornerX(cx + 1), cornerY(cy + 1), at(0, 0), at(1, 0),
+                     at(0, 1), at(1, 1));
+      }
+    }
+  });
+}
+
+}  // namespace
+
 void SampleField(const FlowFieldModel& model, FieldPlane plane, FieldQuantity quantity,
                  const PixelGrid& grid, std::vector<double>& values, int threads) {
   if (grid.width <= 0 || grid.height <= 0) {
     values.clear();
+    return;
+  }
+  if (plane == FieldPlane::kAirfoil && !model.joukowski()) {
+    values.resize(static_cast<std::size_t>(grid.width) * static_cast<std::size_t>(grid.height));
+    SampleByCells(model, quantity, grid, values, threads);
     return;
   }
   const std::size_t width = static_cast<std::size_t>(grid.width);

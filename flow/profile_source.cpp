@@ -14,18 +14,6 @@ std::optional<ProfileMap::Complex> TheodorsenProfileMap::Forward(Complex z) cons
   return image;
 }
 
-std::optional<ProfileMap::Complex> TheodorsenProfileMap::Inverse(Complex zeta) const {
-  if (auto z = map_.Inverse(zeta)) return z;
-  if (!std::isfinite(zeta.real()) || !std::isfinite(zeta.imag())) return std::nullopt;
-  // The near circle is close to the circle: its point from the pre-map's
-  // exact inverse gives the angle to start from.
-  const Complex m = map_.Centre();
-  const auto nearCircle = map_.PreMapInverse(zeta);
-  if (!nearCircle || *nearCircle == m) return std::nullopt;
-  const double r = std::max(std::abs(*nearCircle - m), 1.01 * map_.Radius());
-  return NewtonInverse(*this, zeta, m + std::polar(r, std::arg(*nearCircle - m)));
-}
-
 std::vector<MapCriticalPoint> TheodorsenProfileMap::CriticalPoints() const {
   return {{map_.TrailingEdgePoint(), map_.CriticalImages()[0], true}};
 }

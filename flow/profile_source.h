@@ -32,10 +32,7 @@ class TheodorsenProfileMap final : public ProfileMap {
 
   std::optional<Complex> Forward(Complex z) const override;
   Complex Derivative(Complex z) const override { return map_.Derivative(z); }
-  // The Theodorsen map's inverse; where it does not settle (close beside
-  // the trailing edge), Newton's method on the whole map from the circle
-  // point at the same angle about the centre, pushed a little out.
-  std::optional<Complex> Inverse(Complex zeta) const override;
+  std::optional<Complex> Inverse(Complex zeta) const override { return map_.Inverse(zeta); }
   Complex CircleCentre() const override { return map_.Centre(); }
   double CircleRadius() const override { return map_.Radius(); }
   Complex TrailingEdgeCirclePoint() const override { return map_.TrailingEdgePoint(); }
