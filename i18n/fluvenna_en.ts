@@ -584,6 +584,10 @@
         <source>Profile refused: %1.</source>
         <translation>Profile refused: %1.</translation>
     </message>
+    <message>
+        <source>ζ = (1 − t)·z + t·F(z), t = %1</source>
+        <translation>ζ = (1 − t)·z + t·F(z), t = %1</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

@@ -78,7 +78,7 @@ const char* MapFaultPhrase(TheodorsenFault fault) {
 
 ProfileWording ProfileWordingIn(Language language) {
   ProfileWording w;
-  for (std::string* text : {&w.report, &w.map, &w.critical, &w.refusedLine, &w.refused}) {
+  for (std::string* text : {&w.report, &w.map, &w.critical, &w.morph, &w.refusedLine, &w.refused}) {
     *text = Translate(language, "ProfileReport", *text);
   }
   return w;

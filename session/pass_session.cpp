@@ -344,8 +344,9 @@ bool PassSession::DrawMap(PlotSurface& surface, double t, int width, int height,
   const ConformalMorph* morph = Morph();
   if (!morph) return false;
   const FlowParameters& p = shown_->result.params;
-  return DrawMapPicture(surface, *morph, p.Olcek, p.XMax, t, width, height, MapLabelsIn(language_),
-                        pointer);
+  MapLabels labels = MapLabelsIn(language_);
+  if (!morph->joukowski()) labels.morph = ProfileWordingIn(language_).morph;
+  return DrawMapPicture(surface, *morph, p.Olcek, p.XMax, t, width, height, labels, pointer);
 }
 
 bool PassSession::DrawMapPointer(PlotSurface& surface, double t, int width, int height,
