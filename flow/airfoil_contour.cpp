@@ -589,7 +589,22 @@ AirfoilResult NacaProfile(std::string_view code) {
   };
   for (int k = kN - 1; k >= 0; --k) add(k, 1.0);  // upper, TE to LE
   for (int k = 1; k < kN; ++k) add(k, -1.0);      // lower, LE to TE
-  return ContourFromPoints(px, py, "NACA " + std::string(code));
+  AirfoilResult result = ContourFromPoints(px, py, "NACA " + std::string(code));
+  if (auto* contour = std::get_if<AirfoilContour>(&result)) {
+    // The section's own thickness and camber, on its chord line: 2 y_t and y_c.
+    std::vector<double> xs, ts, cs;
+    for (int k = 1; k < 2000; ++k) {
+      const double x = k / 2000.0;
+      double yc, slope;
+      line->At(x, yc, slope);
+      xs.push_back(x), ts.push_back(2.0 * NacaThickness(t, x)), cs.push_back(yc);
+    }
+    ProfileReport& r = contour->report;
+    Largest(xs, ts, r.thickness, r.thicknessX);
+    Largest(xs, cs, r.camber, r.camberX);
+    if (r.camber <= 0.0) r.camber = 0.0, r.camberX = 0.0;
+  }
+  return result;
 }
 
 }  // namespace fluvenna

@@ -116,7 +116,10 @@ using AirfoilResult = std::variant<AirfoilContour, AirfoilFault>;
 //   (0.2025, 15.957), (0.2900, 6.643), (0.3910, 3.230) for 210..250.
 // Surfaces: x -+ y_t sin(theta), y_c +- y_t cos(theta), theta = atan(dy_c/dx),
 // at x = (1 - cos b) / 2, b evenly spaced, kNacaPointsPerSurface a surface.
-// The name is "NACA " + code. Refused: not 4 or 5 digits, thickness 0 or
+// The name is "NACA " + code. The report's thickness and camber are the
+// section's own (2 y_t and y_c on the NACA chord line, largest of 1999
+// stations refined by a parabola: 0012 gives 0.12 at 0.30, 2412 0.02 at
+// 0.40); the rest is measured on the contour. Refused: not 4 or 5 digits, thickness 0 or
 // above 40 %, a reflexed mean line (Q = 1), an unknown mean line (4-digit
 // M > 0 with P = 0; 5-digit other than 210..250).
 AirfoilResult NacaProfile(std::string_view code);
