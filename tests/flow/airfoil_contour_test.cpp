@@ -197,7 +197,9 @@ TEST(AirfoilFile, EveryRefusalNamesItsLine) {
     ASSERT_TRUE(std::holds_alternative<AirfoilFault>(r)) << c.text.substr(0, 60);
     const AirfoilFault f = std::get<AirfoilFault>(r);
     EXPECT_EQ(f.kind, c.kind) << AirfoilFaultName(f.kind) << " for " << c.text.substr(0, 60);
-    if (f.line != c.orLine) EXPECT_EQ(f.line, c.line) << AirfoilFaultName(c.kind);
+    if (f.line != c.orLine) {
+      EXPECT_EQ(f.line, c.line) << AirfoilFaultName(c.kind);
+    }
   }
   const struct {
     const char* code;
