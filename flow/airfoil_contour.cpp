@@ -288,12 +288,18 @@ bool SurfaceAt(const ContourSpline& spline, double sa, double sb, double ca, dou
     da = dx * ca + dy * sn;
   };
   const auto& knots = spline.Knots();
-  double prevS = sa, prevA, prevH, prevD;
+  double prevS = sa, prevA = 0.0, prevH, prevD;
   along(sa, prevA, prevH, prevD);
   for (auto it = std::upper_bound(knots.begin(), knots.end(), sa);; ++it) {
-    const double s = (it == knots.end() || *it >= sb) ? sb : *it;
+    const bool end = it == knots.end() || *it >= sb;
+    const double s = end ? sb : *it;
     double a, h, d;
-    along(s, a, h, d);
+    if (end) {
+      along(s, a, h, d);
+    } else {  // at a knot the spline is the point itself
+      const auto k = static_cast<std::size_t>(it - knots.begin());
+      a = spline.KnotX()[k] * ca + spline.KnotY()[k] * sn;
+    }
     if ((prevA - X) * (a - X) <= 0.0 && prevA != a) {
       double lo = prevS, hi = s, flo = prevA - X;
       double t = lo + (hi - lo) * (X - prevA) / (a - prevA);

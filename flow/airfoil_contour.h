@@ -160,6 +160,8 @@ class ContourSpline {
   void Eval(double s, double& x, double& y, double& dx, double& dy) const;
   void Eval(double s, double& x, double& y, double& dx, double& dy, double& ddx, double& ddy) const;
   const std::vector<double>& Knots() const { return s_; }
+  const std::vector<double>& KnotX() const { return x_; }  // the points themselves
+  const std::vector<double>& KnotY() const { return y_; }
   // The s of the point farthest from the first point (the LE), refined
   // between knots by Newton on (P - TE) . P' = 0.
   double FarthestFromStart() const;

@@ -17,8 +17,8 @@ constexpr double kPi = std::numbers::pi;
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
 // Theodorsen's iteration stops when eps moves less than this (radians).
-constexpr double kIterationTolerance = 1e-13;
-constexpr int kMostIterations = 400;
+constexpr double kIterationTolerance = 1e-12;
+constexpr int kMostIterations = 100;
 // C_L is compared this far above zero lift.
 constexpr double kLiftReferenceAngle = 5.0 * kPi / 180.0;
 // Coefficients whose tail (sum of |C_k| beyond) is below this are dropped.
@@ -36,20 +36,33 @@ constexpr double kNewtonTolerance = 1e-14;
 // The near circle tabulated in polar form about the centre m.
 struct NearCircleTable {
   std::vector<double> theta, psi, s;  // theta increasing over one turn from the TE
-  double Psi(double t) const;
+  // `hint`: an index to look near first (the nodes come in increasing theta).
+  double Psi(double t, std::size_t* hint = nullptr) const;
   double SplineParameter(double t) const;
-  std::size_t Locate(double& t) const;
+  std::size_t Locate(double& t, std::size_t* hint = nullptr) const;
 };
 
-std::size_t NearCircleTable::Locate(double& t) const {
+std::size_t NearCircleTable::Locate(double& t, std::size_t* hint) const {
   const double t0 = theta.front();
-  t = t0 + std::fmod(std::fmod(t - t0, kTwoPi) + kTwoPi, kTwoPi);
+  if (!std::isfinite(t)) t = t0;
+  if (std::abs(t - t0) > 100.0) t = t0 + std::fmod(t - t0, kTwoPi);
+  while (t < t0) t += kTwoPi;
+  while (t >= t0 + kTwoPi) t -= kTwoPi;
+  if (hint && *hint < theta.size() && theta[*hint] <= t) {
+    std::size_t i = *hint;
+    for (int step = 0; step < 8; ++step) {
+      if (i + 1 >= theta.size() || theta[i + 1] > t) return *hint = i;
+      ++i;
+    }
+  }
   const auto it = std::upper_bound(theta.begin(), theta.end(), t);
-  return static_cast<std::size_t>(it - theta.begin()) - 1;
+  const auto i = static_cast<std::size_t>(it - theta.begin()) - 1;
+  if (hint) *hint = i;
+  return i;
 }
 
-double NearCircleTable::Psi(double t) const {
-  const std::size_t i = Locate(t);
+double NearCircleTable::Psi(double t, std::size_t* hint) const {
+  const std::size_t i = Locate(t, hint);
   const long n = static_cast<long>(theta.size());
   // Cubic through the points i-1 .. i+2, wrapping round the turn.
   double tk[4], pk[4];
@@ -82,14 +95,14 @@ double NearCircleTable::SplineParameter(double t) const {
 
 // eps_j = Im sum_{1 <= k < N/2} C_k e^(-i k phi_j) and the series' psi
 // from the spectrum X of psi_j, on a grid `factor` times finer.
-void ConjugateOnGrid(const std::vector<Complex>& spectrum, int factor, double& psi0,
+void ConjugateOnGrid(const std::vector<Complex>& spectrum, const Fft& fft, double& psi0,
                      std::vector<double>& psi, std::vector<double>& eps) {
   const int n = static_cast<int>(spectrum.size());
-  const int m = n * factor;
+  const int m = fft.Size();
   std::vector<Complex> y(static_cast<std::size_t>(m), 0.0);
   for (int k = 1; k < n / 2; ++k)
     y[static_cast<std::size_t>(k)] = 2.0 * spectrum[static_cast<std::size_t>(k)] / double(n);
-  Fft(m).Backward(y);
+  fft.Backward(y);
   psi0 = spectrum[0].real() / n;
   psi.resize(static_cast<std::size_t>(m));
   eps.resize(static_cast<std::size_t>(m));
@@ -101,15 +114,14 @@ void ConjugateOnGrid(const std::vector<Complex>& spectrum, int factor, double& p
 
 // |dz'/dz| on the circle at phi_j = 2 Pi j / (N factor): |exp(S)| |1 - sum k C_k e^(-i k phi)|,
 // from the spectrum X of psi_j (C_k = 2 conj(X_k) / N).
-std::vector<double> StretchOnGrid(const std::vector<Complex>& spectrum, int factor) {
+std::vector<double> StretchOnGrid(const std::vector<Complex>& spectrum, const Fft& fft) {
   const int n = static_cast<int>(spectrum.size());
-  const int m = n * factor;
+  const int m = fft.Size();
   std::vector<Complex> s(static_cast<std::size_t>(m), 0.0), t(static_cast<std::size_t>(m), 0.0);
   for (int k = 1; k < n / 2; ++k) {
     s[static_cast<std::size_t>(k)] = 2.0 * spectrum[static_cast<std::size_t>(k)] / double(n);
     t[static_cast<std::size_t>(k)] = double(k) * s[static_cast<std::size_t>(k)];
   }
-  const Fft fft(m);
   fft.Backward(s);
   fft.Backward(t);
   std::vector<double> stretch(static_cast<std::size_t>(m));
@@ -362,18 +374,20 @@ std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
   std::vector<double> lastStretch;  // on the previous grid's fine grid = this grid
   bool haveLast = false;
   for (;;) {
-    const Fft fft(n);
+    const Fft fft(n), fine(2 * n);
     std::vector<double> psiSeries, epsNew;
     double psi0 = 0.0;
     bool settled = false;
     for (int iter = 0; iter < kMostIterations; ++iter) {
       spectrum.assign(static_cast<std::size_t>(n), 0.0);
+      std::size_t hint = 0;
       for (int j = 0; j < n; ++j) {
         const double phi = kTwoPi * j / n;
-        spectrum[static_cast<std::size_t>(j)] = table.Psi(phi + eps[static_cast<std::size_t>(j)]);
+        spectrum[static_cast<std::size_t>(j)] =
+            table.Psi(phi + eps[static_cast<std::size_t>(j)], &hint);
       }
       fft.Forward(spectrum);
-      ConjugateOnGrid(spectrum, 1, psi0, psiSeries, epsNew);
+      ConjugateOnGrid(spectrum, fft, psi0, psiSeries, epsNew);
       double change = 0.0;
       for (std::size_t j = 0; j < eps.size(); ++j)
         change = std::max(change, std::abs(epsNew[j] - eps[j]));
@@ -398,10 +412,13 @@ std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
     double phi = thetaTe - eps[0];
     for (int iter = 0; iter < 50; ++iter) {
       Complex sum = 0.0, dsum = 0.0;
+      const Complex turn = std::polar(1.0, -phi);
+      Complex power = turn;  // e^(-i k phi) by recurrence (rounding grows as k 1e-16)
       for (std::size_t k = 0; k < map.coefficients_.size(); ++k) {
-        const Complex e = map.coefficients_[k] * std::polar(1.0, -double(k + 1) * phi);
+        const Complex e = map.coefficients_[k] * power;
         sum += e;
         dsum += double(k + 1) * e;
+        power *= turn;
       }
       const double f = phi + sum.imag() - thetaTe;
       const double df = 1.0 - dsum.real();
@@ -425,7 +442,7 @@ std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
     // it vanishes or grows without bound) against the coarser grid's.
     map.speedChange_ = 1.0;
     if (haveLast) {
-      const std::vector<double> stretch = StretchOnGrid(spectrum, 1);
+      const std::vector<double> stretch = StretchOnGrid(spectrum, fft);
       map.speedChange_ = 0.0;
       for (int j = 0; j < n; ++j) {
         const double phi = kTwoPi * j / n;
@@ -435,13 +452,13 @@ std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
             std::max(map.speedChange_, std::abs(stretch[u] - lastStretch[u]) / stretch[u]);
       }
     }
-    lastStretch = StretchOnGrid(spectrum, 2);
+    lastStretch = StretchOnGrid(spectrum, fine);
     haveLast = true;
 
     // The series on the grid twice as fine: the mid-points re-trace the
     // contour, and all of it starts the next grid.
     std::vector<double> psiFine, epsFine;
-    ConjugateOnGrid(spectrum, 2, psi0, psiFine, epsFine);
+    ConjugateOnGrid(spectrum, fine, psi0, psiFine, epsFine);
     double residual = 0.0;
     if ((map.liftChange_ <= options.liftTolerance && map.speedChange_ <= options.speedTolerance) ||
         n >= options.mostNodes) {

@@ -69,7 +69,7 @@ struct TheodorsenMapOptions {
   double liftTolerance = 1e-6;     // relative
   double speedTolerance = 1e-4;    // relative change of |dz'/dz| away from the TE
   int fewestNodes = 64;
-  int mostNodes = 16384;
+  int mostNodes = 4096;
   int samplesPerSurface = 1024;  // of the table of the near circle
 };
 
@@ -115,6 +115,7 @@ class TheodorsenMap {
   int Nodes() const { return nodes_; }                                  // N
   double Residual() const { return residual_; }                         // contour distance, chords
   double LiftChange() const { return liftChange_; }                     // relative, last doubling
+  double SpeedChange() const { return speedChange_; }                   // relative, last doubling
   bool Converged() const { return converged_; }
   const std::vector<Complex>& Coefficients() const { return coefficients_; }  // C_1..C_K
 
