@@ -125,9 +125,16 @@ using AirfoilResult = std::variant<AirfoilContour, AirfoilFault>;
 AirfoilResult NacaProfile(std::string_view code);
 
 // A contour from points in any order round the profile (clockwise or
-// anticlockwise, starting at the TE), a repeated closing point allowed:
-// the same checks, TE closing and normalisation as a file's points (fault
-// lines are point numbers from 1).
+// anticlockwise, starting at the TE). When the last point repeats the first
+// the TE is sharp; otherwise the first and last points are the two ends of
+// a blunt TE, closed by CloseTrailingEdgeGap. Consecutive repeated points are
+// dropped. Then, in this order: more than kMostAirfoilPoints points or fewer
+// than kFewestAirfoilPoints, no chord, a jump, the gap, a crossing;
+// finally the TE is closed and the contour normalised. The sense is found
+// from the signed area; the TE stays the first point. Faults name the line of
+// the point (of the later point of a jump, of the first point of a crossing
+// segment);
+// for ContourFromPoints the "line" is the point's number from 1.
 AirfoilResult ContourFromPoints(const std::vector<double>& x, const std::vector<double>& y,
                                 std::string name);
 

@@ -40,23 +40,38 @@ namespace fluvenna {
 //    the circular arc through P_T, that point and P_L, which lies inside the
 //    profile even for strongly cambered ones.
 //
-// The coefficients: psi(theta), the near circle in polar form about m, is
-// tabulated from the spline (1024 samples a surface, crowded at both edges)
-// and read by local cubics. Theodorsen's integral equation
+// The TE angle. The spline's end slopes give tau to O(h^3) for a TE whose
+// surfaces are smooth curves (NACA), but only to a few 1e-3 where they curve
+// sharply into the TE (Karman-Trefftz, Joukowski). So tau is corrected from
+// the near circle itself: a wrong n leaves it a corner at z'_T whose
+// exterior angle Pi + t_c gives 2 Pi - tau = n (Pi + t_c); each side's
+// tangent is extrapolated to z'_T from the three points nearest the TE
+// (quadratic in the distance), up to four rounds (a cusp at most: n <= 2).
+//
+// The coefficients: psi(theta), the near circle in polar form about m
+// (m = midway between z'_T and the image of the LE), is tabulated from the
+// spline (`samplesPerSurface` a surface, crowded at both edges) and read by
+// local cubics. Theodorsen's integral equation
 //    theta(phi) - phi = eps(phi) = conjugate function of psi(theta(phi))
 // is iterated on N equally spaced phi_j: psi_j = psi(phi_j + eps_j), FFT,
 // C_k = 2 conj(X_k) / N (1 <= k < N / 2), R = exp(X_0 / N),
-// eps_j = Im sum C_k e^(-i k phi_j), until eps settles (about 10-30 rounds
-// from a start at 0; each finer N starts from the coarser series). N
-// doubles from 64 until both
-//   * the re-traced contour (the images of the mid-points phi_j + Pi / N)
-//     lies within `contourTolerance` chords of the spline, and
+// eps_j = Im sum C_k e^(-i k phi_j), until eps moves by less than 1e-12
+// (7-15 rounds; each finer N starts from the coarser series, at most 100).
+// N doubles from 64 until
 //   * C_L at 5 degrees above zero lift changed by less than `liftTolerance`
-//     (relative) from the previous N;
-// so the number of terms K = N / 2 - 1 (less any negligible tail) follows
-// from the accuracy. Typical: 127-511 terms for NACA sections (the
-// curvature of a real trailing edge leaves the near circle a weak corner,
-// whose coefficients fall as k^-(1+n)).
+//     (relative) from the previous N,
+//   * the stretch |dz'/dz| on the circle (outside 0.1 rad about the TE)
+//     changed by less than `speedTolerance` (relative; the default 1e-4
+//     gives Cp to about 1e-3 at the suction peak, 1e-6 gives 1e-6), and
+//   * the re-traced contour (the images of the mid-points phi_j + Pi / N,
+//     measured to the nearest spline point) lies within `contourTolerance`
+//     chords of the spline;
+// so the number of terms K = N / 2 - 1 (less a tail below 1e-12) follows
+// from the accuracy: 255 (NACA 0012, 23012) to 511 (2412, 4412, a 200-point
+// file) at the defaults. A real TE's curvature leaves the near circle a weak
+// singularity there, whose coefficients fall only as k^-(1+n); the speed
+// converges slowest. A contour that misses a tolerance at `mostNodes`
+// (a kinked or noisy file) keeps its last map, Converged() false.
 //
 // The flow (U0 = 1, angle of attack alpha from the x axis): past the circle
 //   dF/dz = e^(-i alpha) - R^2 e^(i alpha) / (z - m)^2 + i Gamma / (2 Pi (z - m)),
