@@ -18,6 +18,8 @@ constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
 // Theodorsen's iteration stops when eps moves less than this (radians).
 constexpr double kIterationTolerance = 1e-12;
+// On the grids before the last: enough for comparing C_L to 1e-6 and speeds to 1e-4.
+constexpr double kLooseIterationTolerance = 1e-10;
 constexpr int kMostIterations = 100;
 // C_L is compared this far above zero lift.
 constexpr double kLiftReferenceAngle = 5.0 * kPi / 180.0;
@@ -375,59 +377,63 @@ std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
   bool haveLast = false;
   for (;;) {
     const Fft fft(n), fine(2 * n);
-    std::vector<double> psiSeries, epsNew;
     double psi0 = 0.0;
-    bool settled = false;
-    for (int iter = 0; iter < kMostIterations; ++iter) {
-      spectrum.assign(static_cast<std::size_t>(n), 0.0);
-      std::size_t hint = 0;
-      for (int j = 0; j < n; ++j) {
-        const double phi = kTwoPi * j / n;
-        spectrum[static_cast<std::size_t>(j)] =
-            table.Psi(phi + eps[static_cast<std::size_t>(j)], &hint);
+    // Iterates until eps moves by less than `tolerance`, then reads the
+    // coefficients, R and phi_T off the spectrum. False when it diverges.
+    auto solve = [&](double tolerance) {
+      std::vector<double> psiSeries, epsNew;
+      for (int iter = 0; iter < kMostIterations; ++iter) {
+        spectrum.assign(static_cast<std::size_t>(n), 0.0);
+        std::size_t hint = 0;
+        for (int j = 0; j < n; ++j) {
+          const double phi = kTwoPi * j / n;
+          spectrum[static_cast<std::size_t>(j)] =
+              table.Psi(phi + eps[static_cast<std::size_t>(j)], &hint);
+        }
+        fft.Forward(spectrum);
+        ConjugateOnGrid(spectrum, fft, psi0, psiSeries, epsNew);
+        double change = 0.0;
+        for (std::size_t j = 0; j < eps.size(); ++j)
+          change = std::max(change, std::abs(epsNew[j] - eps[j]));
+        eps = epsNew;
+        if (!std::isfinite(change) || change > 10.0) return false;
+        if (change < tolerance) break;
       }
-      fft.Forward(spectrum);
-      ConjugateOnGrid(spectrum, fft, psi0, psiSeries, epsNew);
-      double change = 0.0;
-      for (std::size_t j = 0; j < eps.size(); ++j)
-        change = std::max(change, std::abs(epsNew[j] - eps[j]));
-      eps = epsNew;
-      if (!std::isfinite(change) || change > 10.0) return TheodorsenFault::kNotConverged;
-      if (change < kIterationTolerance) {
-        settled = true;
-        break;
+      map.radius_ = std::exp(psi0);
+      map.coefficients_.assign(static_cast<std::size_t>(n / 2 - 1), 0.0);
+      for (int k = 1; k < n / 2; ++k)
+        map.coefficients_[static_cast<std::size_t>(k - 1)] =
+            2.0 * std::conj(spectrum[static_cast<std::size_t>(k)]) / double(n);
+      map.tailBound_.assign(map.coefficients_.size(), 0.0);
+      for (std::size_t k = map.coefficients_.size(); k-- > 0;)
+        map.tailBound_[k] =
+            std::max(std::abs(map.coefficients_[k]),
+                     k + 1 < map.coefficients_.size() ? map.tailBound_[k + 1] : 0.0);
+      // phi_T: theta(phi) = theta_TE by Newton, from node 0 (theta_0 = eps_0 ~ theta_TE).
+      double phi = thetaTe - eps[0];
+      for (int iter = 0; iter < 50; ++iter) {
+        Complex sum = 0.0, dsum = 0.0;
+        const Complex turn = std::polar(1.0, -phi);
+        Complex power = turn;  // e^(-i k phi) by recurrence (rounding grows as k 1e-16)
+        for (std::size_t k = 0; k < map.coefficients_.size(); ++k) {
+          const Complex e = map.coefficients_[k] * power;
+          sum += e;
+          dsum += double(k + 1) * e;
+          power *= turn;
+        }
+        const double f = phi + sum.imag() - thetaTe;
+        const double df = 1.0 - dsum.real();
+        const double step = f / df;
+        phi -= step;
+        if (std::abs(step) < 1e-15) break;
       }
-    }
-    (void)settled;
-    map.radius_ = std::exp(psi0);
-    map.coefficients_.assign(static_cast<std::size_t>(n / 2 - 1), 0.0);
-    for (int k = 1; k < n / 2; ++k)
-      map.coefficients_[static_cast<std::size_t>(k - 1)] =
-          2.0 * std::conj(spectrum[static_cast<std::size_t>(k)]) / double(n);
-    map.tailBound_.assign(map.coefficients_.size(), 0.0);
-    for (std::size_t k = map.coefficients_.size(); k-- > 0;)
-      map.tailBound_[k] = std::max(std::abs(map.coefficients_[k]),
-                                   k + 1 < map.coefficients_.size() ? map.tailBound_[k + 1] : 0.0);
-    // phi_T: theta(phi) = theta_TE by Newton, from node 0 (theta_0 = eps_0 ~ theta_TE).
-    double phi = thetaTe - eps[0];
-    for (int iter = 0; iter < 50; ++iter) {
-      Complex sum = 0.0, dsum = 0.0;
-      const Complex turn = std::polar(1.0, -phi);
-      Complex power = turn;  // e^(-i k phi) by recurrence (rounding grows as k 1e-16)
-      for (std::size_t k = 0; k < map.coefficients_.size(); ++k) {
-        const Complex e = map.coefficients_[k] * power;
-        sum += e;
-        dsum += double(k + 1) * e;
-        power *= turn;
-      }
-      const double f = phi + sum.imag() - thetaTe;
-      const double df = 1.0 - dsum.real();
-      const double step = f / df;
-      phi -= step;
-      if (std::abs(step) < 1e-15) break;
-    }
-    map.phiT_ = phi;
-    map.nodes_ = n;
+      map.phiT_ = phi;
+      map.nodes_ = n;
+      return true;
+    };
+    // Grids on the way are solved loosely (their numbers are only compared
+    // with the next grid's); the grid that passes is then solved fully.
+    if (!solve(kLooseIterationTolerance)) return TheodorsenFault::kNotConverged;
 
     // Lift change from the coarser grid, at kLiftReferenceAngle above zero lift.
     map.liftChange_ = 1.0;
@@ -458,10 +464,11 @@ std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
     // The series on the grid twice as fine: the mid-points re-trace the
     // contour, and all of it starts the next grid.
     std::vector<double> psiFine, epsFine;
-    ConjugateOnGrid(spectrum, fine, psi0, psiFine, epsFine);
     double residual = 0.0;
     if ((map.liftChange_ <= options.liftTolerance && map.speedChange_ <= options.speedTolerance) ||
         n >= options.mostNodes) {
+      if (!solve(kIterationTolerance)) return TheodorsenFault::kNotConverged;
+      ConjugateOnGrid(spectrum, fine, psi0, psiFine, epsFine);
       for (int j = 1; j < 2 * n; j += 2) {
         const double phiMid = kPi * j / n;
         const double t = phiMid + epsFine[static_cast<std::size_t>(j)];
@@ -480,6 +487,7 @@ std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
       }
     } else {
       map.residual_ = -1.0;
+      ConjugateOnGrid(spectrum, fine, psi0, psiFine, epsFine);
     }
     if (n >= options.mostNodes) break;
     n *= 2;

@@ -50,7 +50,7 @@ namespace fluvenna {
 //
 // The coefficients: psi(theta), the near circle in polar form about m
 // (m = midway between z'_T and the image of the LE), is tabulated from the
-// spline (`samplesPerSurface` a surface, crowded at both edges) and read by
+// spline (`samplesPerSurface`, 512, a surface, crowded at both edges) and read by
 // local cubics. Theodorsen's integral equation
 //    theta(phi) - phi = eps(phi) = conjugate function of psi(theta(phi))
 // is iterated on N equally spaced phi_j: psi_j = psi(phi_j + eps_j), FFT,
@@ -85,7 +85,7 @@ struct TheodorsenMapOptions {
   double speedTolerance = 1e-4;    // relative change of |dz'/dz| away from the TE
   int fewestNodes = 64;
   int mostNodes = 4096;
-  int samplesPerSurface = 1024;  // of the table of the near circle
+  int samplesPerSurface = 512;  // of the table of the near circle
 };
 
 enum class TheodorsenFault {
