@@ -63,4 +63,16 @@ void BM_InverseMap(benchmark::State& state) {
 }
 BENCHMARK(BM_InverseMap)->Unit(benchmark::kMicrosecond);
 
+// The same to 1e-8 of the radius, as the field and the particles need it.
+void BM_InverseMapTo1e8(benchmark::State& state) {
+  const auto contour = std::get<AirfoilContour>(NacaProfile("4412"));
+  const auto map = std::get<TheodorsenMap>(BuildTheodorsenMap(contour));
+  double x = 0.0;
+  for (auto _ : state) {
+    x = x < 1.2 ? x + 0.01 : -0.2;
+    benchmark::DoNotOptimize(map.Inverse({x, 0.15}, 1e-8));
+  }
+}
+BENCHMARK(BM_InverseMapTo1e8)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

@@ -134,12 +134,12 @@ std::vector<double> StretchOnGrid(const std::vector<Complex>& spectrum, const Ff
 
 }  // namespace
 
-Complex TheodorsenMap::Series(Complex u, Complex* weighted) const {
+Complex TheodorsenMap::Series(Complex u, Complex* weighted, double cutoff) const {
   Complex sum = 0.0, wsum = 0.0, power = u;
   const double r = std::abs(u);
   double rk = r;
   for (std::size_t k = 0; k < coefficients_.size(); ++k) {
-    if (rk * tailBound_[k] < kSeriesCutoff) break;
+    if (rk * tailBound_[k] < cutoff) break;
     const Complex term = coefficients_[k] * power;
     sum += term;
     wsum += double(k + 1) * term;
@@ -153,7 +153,7 @@ Complex TheodorsenMap::Series(Complex u, Complex* weighted) const {
 Complex TheodorsenMap::NearCircle(Complex z) const {
   const Complex w = z - centre_;
   if (w == 0.0) return centre_;
-  return centre_ + w * std::exp(Series(radius_ / w, nullptr));
+  return centre_ + w * std::exp(Series(radius_ / w, nullptr, kSeriesCutoff));
 }
 
 Complex TheodorsenMap::PreMap(Complex zp) const {
@@ -176,11 +176,11 @@ std::optional<Complex> TheodorsenMap::PreMapInverse(Complex zeta) const {
   return preCentre_ + preHalf_ * (1.0 + v) / (1.0 - v);
 }
 
-Complex TheodorsenMap::Derivative(Complex z) const {
+Complex TheodorsenMap::Derivative(Complex z, double accuracy) const {
   const Complex w = z - centre_;
   if (w == 0.0) return 0.0;
   Complex weighted;
-  const Complex s = Series(radius_ / w, &weighted);
+  const Complex s = Series(radius_ / w, &weighted, std::max(accuracy, kSeriesCutoff));
   const Complex zp = centre_ + w * std::exp(s);
   const Complex dzp = std::exp(s) * (1.0 - weighted);
   const Complex p = zp - preCentre_ - preHalf_, m = zp - preCentre_ + preHalf_;
@@ -191,7 +191,8 @@ Complex TheodorsenMap::Derivative(Complex z) const {
   return dzeta * dzp;
 }
 
-std::optional<Complex> TheodorsenMap::Inverse(Complex zeta) const {
+std::optional<Complex> TheodorsenMap::Inverse(Complex zeta, double accuracy) const {
+  const double cutoff = std::max(accuracy, kSeriesCutoff);
   const auto zpOpt = PreMapInverse(zeta);
   if (!zpOpt) return std::nullopt;
   const Complex zp = *zpOpt;
@@ -205,23 +206,24 @@ std::optional<Complex> TheodorsenMap::Inverse(Complex zeta) const {
     const double size = std::abs(u);
     return size > 1.0 ? u / size : u;
   };
-  w *= std::exp(-Series(within(w), nullptr));
+  w *= std::exp(-Series(within(w), nullptr, cutoff));
   // Newton on f(w) = w exp(S(R / w)) - (z' - m); f' = exp(S) (1 - sum k C_k u^k).
   const Complex target = zp - centre_;
   for (int iter = 0; iter < kMostNewtonSteps; ++iter) {
     if (!(std::abs(w) >= 0.5 * radius_)) return std::nullopt;
     Complex weighted;
-    const Complex e = std::exp(Series(within(w), &weighted));
+    const Complex e = std::exp(Series(within(w), &weighted, cutoff));
     const Complex f = w * e - target;
     const Complex df = e * (1.0 - weighted);
     if (df == 0.0) return std::nullopt;
     const Complex step = f / df;
     w -= step;
-    if (std::abs(step) <= kNewtonTolerance * radius_) break;
+    if (std::abs(step) <= std::max(kNewtonTolerance, 0.1 * accuracy) * radius_) break;
   }
   // Accepted when it lies on or outside the circle and re-maps to z'.
   if (!(std::abs(w) >= radius_ * (1.0 - 1e-9))) return std::nullopt;
-  if (!(std::abs(w * std::exp(Series(radius_ / w, nullptr)) - target) <= 1e-10 * radius_))
+  if (!(std::abs(w * std::exp(Series(radius_ / w, nullptr, cutoff)) - target) <=
+        std::max(1e-10, 10.0 * accuracy) * radius_))
     return std::nullopt;
   return centre_ + w;
 }

@@ -101,12 +101,17 @@ class TheodorsenMap {
   // circle plane -> profile plane (for points on or outside the circle).
   Complex Forward(Complex z) const { return PreMap(NearCircle(z)); }
   // dzeta/dz at z (0 at the TE point of the circle).
-  Complex Derivative(Complex z) const;
+  // `accuracy` (optional, for the field and the particles): the series
+  // stops once its remaining terms are all below it (relative), which
+  // shortens it near the body (about 200 of 511 terms at 1e-8; the
+  // derivative, whose terms carry k, is then good to about 1e-5 relative).
+  Complex Derivative(Complex z, double accuracy = 0.0) const;
   // profile plane -> circle plane: the pre-map inverted exactly, then Newton
   // on the Fourier part from z = z' exp(-S) evaluated at z'. Nothing for a
   // point inside the profile (its circle point would lie inside the circle),
   // at P_L, or where Newton does not settle.
-  std::optional<Complex> Inverse(Complex zeta) const;
+  // `accuracy` as for Derivative; Newton then stops at a tenth of it.
+  std::optional<Complex> Inverse(Complex zeta, double accuracy = 0.0) const;
 
   // The two stages alone (for the morph from the circle to the profile).
   Complex NearCircle(Complex z) const;   // Fourier part
@@ -148,8 +153,9 @@ class TheodorsenMap {
  private:
   friend std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
       const AirfoilContour&, const TheodorsenMapOptions&);
-  Complex Series(Complex u, Complex* weighted) const;  // S(u) and sum k C_k u^k
-  void SetExponent(double n);                          // n, a and M0
+  // S(u) and sum k C_k u^k, leaving out the terms once |u|^k max_{j>=k} |C_j| < cutoff.
+  Complex Series(Complex u, Complex* weighted, double cutoff) const;
+  void SetExponent(double n);  // n, a and M0
   // Unit tangent of the near circle at z'_T leaving along one surface.
   std::optional<Complex> NearCircleTangent(const AirfoilContour& contour, bool upper) const;
 
