@@ -288,12 +288,18 @@ bool SurfaceAt(const ContourSpline& spline, double sa, double sb, double ca, dou
     da = dx * ca + dy * sn;
   };
   const auto& knots = spline.Knots();
-  double prevS = sa, prevA, prevH, prevD;
+  double prevS = sa, prevA = 0.0, prevH, prevD;
   along(sa, prevA, prevH, prevD);
   for (auto it = std::upper_bound(knots.begin(), knots.end(), sa);; ++it) {
-    const double s = (it == knots.end() || *it >= sb) ? sb : *it;
+    const bool end = it == knots.end() || *it >= sb;
+    const double s = end ? sb : *it;
     double a, h, d;
-    along(s, a, h, d);
+    if (end) {
+      along(s, a, h, d);
+    } else {  // at a knot the spline is the point itself
+      const auto k = static_cast<std::size_t>(it - knots.begin());
+      a = spline.KnotX()[k] * ca + spline.KnotY()[k] * sn;
+    }
     if ((prevA - X) * (a - X) <= 0.0 && prevA != a) {
       double lo = prevS, hi = s, flo = prevA - X;
       double t = lo + (hi - lo) * (X - prevA) / (a - prevA);
@@ -387,6 +393,34 @@ ProfileReport MeasureContour(const ContourSpline& spline, double sLe, std::strin
 }
 
 }  // namespace
+
+double ThinAirfoilZeroLiftAngle(const AirfoilContour& contour, int stations) {
+  if (contour.x.size() < 8) return std::nan("");
+  const ContourSpline spline(contour.x, contour.y);
+  const double sLe = spline.FarthestFromStart(), total = spline.Length();
+  const double xTe = contour.x[0];
+  auto camber = [&](double theta, double& z) {
+    const double x = 0.5 * xTe * (1.0 - std::cos(theta));
+    double yu, yl;
+    if (!SurfaceAt(spline, 0.0, sLe, 1.0, 0.0, x, yu) ||
+        !SurfaceAt(spline, sLe, total, 1.0, 0.0, x, yl))
+      return false;
+    z = 0.5 * (yu + yl);
+    return true;
+  };
+  const int m = std::max(stations, 16);
+  const double h = std::numbers::pi / m, d = 0.25 * h;
+  double sum = 0.0;
+  for (int k = 0; k < m; ++k) {
+    const double theta = (k + 0.5) * h;
+    double za, zb;
+    if (!camber(theta - d, za) || !camber(theta + d, zb)) return std::nan("");
+    const double dxdTheta = 0.5 * xTe * std::sin(theta);
+    const double slope = (zb - za) / (2.0 * d) / dxdTheta;
+    sum += slope * (std::cos(theta) - 1.0) * h;
+  }
+  return -sum / std::numbers::pi;
+}
 
 double CloseTrailingEdgeGap(std::vector<double>& x, std::vector<double>& y) {
   const std::size_t n = x.size();
@@ -589,7 +623,22 @@ AirfoilResult NacaProfile(std::string_view code) {
   };
   for (int k = kN - 1; k >= 0; --k) add(k, 1.0);  // upper, TE to LE
   for (int k = 1; k < kN; ++k) add(k, -1.0);      // lower, LE to TE
-  return ContourFromPoints(px, py, "NACA " + std::string(code));
+  AirfoilResult result = ContourFromPoints(px, py, "NACA " + std::string(code));
+  if (auto* contour = std::get_if<AirfoilContour>(&result)) {
+    // The section's own thickness and camber, on its chord line: 2 y_t and y_c.
+    std::vector<double> xs, ts, cs;
+    for (int k = 1; k < 2000; ++k) {
+      const double x = k / 2000.0;
+      double yc, slope;
+      line->At(x, yc, slope);
+      xs.push_back(x), ts.push_back(2.0 * NacaThickness(t, x)), cs.push_back(yc);
+    }
+    ProfileReport& r = contour->report;
+    Largest(xs, ts, r.thickness, r.thicknessX);
+    Largest(xs, cs, r.camber, r.camberX);
+    if (r.camber <= 0.0) r.camber = 0.0, r.camberX = 0.0;
+  }
+  return result;
 }
 
 }  // namespace fluvenna

@@ -116,21 +116,41 @@ using AirfoilResult = std::variant<AirfoilContour, AirfoilFault>;
 //   (0.2025, 15.957), (0.2900, 6.643), (0.3910, 3.230) for 210..250.
 // Surfaces: x -+ y_t sin(theta), y_c +- y_t cos(theta), theta = atan(dy_c/dx),
 // at x = (1 - cos b) / 2, b evenly spaced, kNacaPointsPerSurface a surface.
-// The name is "NACA " + code. Refused: not 4 or 5 digits, thickness 0 or
+// The name is "NACA " + code. The report's thickness and camber are the
+// section's own (2 y_t and y_c on the NACA chord line, largest of 1999
+// stations refined by a parabola: 0012 gives 0.12 at 0.30, 2412 0.02 at
+// 0.40); the rest is measured on the contour. Refused: not 4 or 5 digits, thickness 0 or
 // above 40 %, a reflexed mean line (Q = 1), an unknown mean line (4-digit
 // M > 0 with P = 0; 5-digit other than 210..250).
 AirfoilResult NacaProfile(std::string_view code);
 
 // A contour from points in any order round the profile (clockwise or
-// anticlockwise, starting at the TE), a repeated closing point allowed:
-// the same checks, TE closing and normalisation as a file's points (fault
-// lines are point numbers from 1).
+// anticlockwise, starting at the TE). When the last point repeats the first
+// the TE is sharp; otherwise the first and last points are the two ends of
+// a blunt TE, closed by CloseTrailingEdgeGap. Consecutive repeated points are
+// dropped. Then, in this order: more than kMostAirfoilPoints points or fewer
+// than kFewestAirfoilPoints, no chord, a jump, the gap, a crossing;
+// finally the TE is closed and the contour normalised. The sense is found
+// from the signed area; the TE stays the first point. Faults name the line of
+// the point (of the later point of a jump, of the first point of a crossing
+// segment);
+// for ContourFromPoints the "line" is the point's number from 1.
 AirfoilResult ContourFromPoints(const std::vector<double>& x, const std::vector<double>& y,
                                 std::string name);
 
 // The same with the source line of each point (for the file reader).
 AirfoilResult ContourFromNumberedPoints(std::vector<double> x, std::vector<double> y,
                                         std::vector<int> lines, std::string name);
+
+// Zero-lift angle (radians, from the x axis) of thin-airfoil theory for the
+// contour's mean line z(x) = (y_upper(x) + y_lower(x)) / 2 (Glauert; Abbott &
+// von Doenhoff 4.3):
+//   alpha_0 = -(1 / Pi) integral_0^Pi dz/dx (cos theta - 1) d theta,
+//   x = x_TE (1 - cos theta) / 2,
+// by the midpoint rule on `stations` angles, dz/dx by central differences
+// in theta. The lift-curve view's thin-airfoil line is 2 Pi (alpha - alpha_0).
+// NaN when a surface does not reach a station.
+double ThinAirfoilZeroLiftAngle(const AirfoilContour& contour, int stations = 400);
 
 // The rule that closes a blunt trailing edge. With g = (first point - last
 // point) after the points were turned anticlockwise, every point P moves by
@@ -157,6 +177,8 @@ class ContourSpline {
   void Eval(double s, double& x, double& y, double& dx, double& dy) const;
   void Eval(double s, double& x, double& y, double& dx, double& dy, double& ddx, double& ddy) const;
   const std::vector<double>& Knots() const { return s_; }
+  const std::vector<double>& KnotX() const { return x_; }  // the points themselves
+  const std::vector<double>& KnotY() const { return y_; }
   // The s of the point farthest from the first point (the LE), refined
   // between knots by Newton on (P - TE) . P' = 0.
   double FarthestFromStart() const;

@@ -2,14 +2,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/airfoil_file.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <string>
 #include <vector>
 
+#include "flow/decimal_text.h"
+
 namespace fluvenna {
 
 namespace {
+
+// "nan", "inf" or "infinity" in any case, with an optional sign (read here
+// rather than by ReadDecimal, whose fallback does not know them).
+bool IsNotFiniteWord(std::string_view token) {
+  if (!token.empty() && (token[0] == '-' || token[0] == '+')) token.remove_prefix(1);
+  std::string lower(token);
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return lower == "nan" || lower == "inf" || lower == "infinity" || lower.rfind("nan(", 0) == 0;
+}
 
 bool IsSeparator(char c) {
   return c == ' ' || c == '\t' || c == ',' || c == ';' || c == '\r' || c == '\f' || c == '\v';
@@ -35,7 +49,14 @@ LineKind ReadLine(std::string_view line, double& a, double& b) {
     if (token.size() > 1 && token[0] == '+' && token[1] != '-' && token[1] != '+')
       token.remove_prefix(1);
     double v = 0.0;
-    const auto [end, ec] = std::from_chars(token.data(), token.data() + token.size(), v);
+    if (IsNotFiniteWord(token)) {
+      finite = false;
+      if (count < 2) values[count] = 0.0;
+      ++count;
+      i = j;
+      continue;
+    }
+    const auto [end, ec] = ReadDecimal(token.data(), token.data() + token.size(), v);
     if (ec != std::errc() || end != token.data() + token.size()) {
       // Out of range (1e999) is not a finite number; anything else is not one at all.
       if (ec == std::errc::result_out_of_range && end == token.data() + token.size())

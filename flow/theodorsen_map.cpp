@@ -17,8 +17,10 @@ constexpr double kPi = std::numbers::pi;
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
 // Theodorsen's iteration stops when eps moves less than this (radians).
-constexpr double kIterationTolerance = 1e-13;
-constexpr int kMostIterations = 400;
+constexpr double kIterationTolerance = 1e-12;
+// On the grids before the last: enough for comparing C_L to 1e-6 and speeds to 1e-4.
+constexpr double kLooseIterationTolerance = 1e-10;
+constexpr int kMostIterations = 100;
 // C_L is compared this far above zero lift.
 constexpr double kLiftReferenceAngle = 5.0 * kPi / 180.0;
 // Coefficients whose tail (sum of |C_k| beyond) is below this are dropped.
@@ -36,20 +38,33 @@ constexpr double kNewtonTolerance = 1e-14;
 // The near circle tabulated in polar form about the centre m.
 struct NearCircleTable {
   std::vector<double> theta, psi, s;  // theta increasing over one turn from the TE
-  double Psi(double t) const;
+  // `hint`: an index to look near first (the nodes come in increasing theta).
+  double Psi(double t, std::size_t* hint = nullptr) const;
   double SplineParameter(double t) const;
-  std::size_t Locate(double& t) const;
+  std::size_t Locate(double& t, std::size_t* hint = nullptr) const;
 };
 
-std::size_t NearCircleTable::Locate(double& t) const {
+std::size_t NearCircleTable::Locate(double& t, std::size_t* hint) const {
   const double t0 = theta.front();
-  t = t0 + std::fmod(std::fmod(t - t0, kTwoPi) + kTwoPi, kTwoPi);
+  if (!std::isfinite(t)) t = t0;
+  if (std::abs(t - t0) > 100.0) t = t0 + std::fmod(t - t0, kTwoPi);
+  while (t < t0) t += kTwoPi;
+  while (t >= t0 + kTwoPi) t -= kTwoPi;
+  if (hint && *hint < theta.size() && theta[*hint] <= t) {
+    std::size_t i = *hint;
+    for (int step = 0; step < 8; ++step) {
+      if (i + 1 >= theta.size() || theta[i + 1] > t) return *hint = i;
+      ++i;
+    }
+  }
   const auto it = std::upper_bound(theta.begin(), theta.end(), t);
-  return static_cast<std::size_t>(it - theta.begin()) - 1;
+  const auto i = static_cast<std::size_t>(it - theta.begin()) - 1;
+  if (hint) *hint = i;
+  return i;
 }
 
-double NearCircleTable::Psi(double t) const {
-  const std::size_t i = Locate(t);
+double NearCircleTable::Psi(double t, std::size_t* hint) const {
+  const std::size_t i = Locate(t, hint);
   const long n = static_cast<long>(theta.size());
   // Cubic through the points i-1 .. i+2, wrapping round the turn.
   double tk[4], pk[4];
@@ -82,14 +97,14 @@ double NearCircleTable::SplineParameter(double t) const {
 
 // eps_j = Im sum_{1 <= k < N/2} C_k e^(-i k phi_j) and the series' psi
 // from the spectrum X of psi_j, on a grid `factor` times finer.
-void ConjugateOnGrid(const std::vector<Complex>& spectrum, int factor, double& psi0,
+void ConjugateOnGrid(const std::vector<Complex>& spectrum, const Fft& fft, double& psi0,
                      std::vector<double>& psi, std::vector<double>& eps) {
   const int n = static_cast<int>(spectrum.size());
-  const int m = n * factor;
+  const int m = fft.Size();
   std::vector<Complex> y(static_cast<std::size_t>(m), 0.0);
   for (int k = 1; k < n / 2; ++k)
     y[static_cast<std::size_t>(k)] = 2.0 * spectrum[static_cast<std::size_t>(k)] / double(n);
-  Fft(m).Backward(y);
+  fft.Backward(y);
   psi0 = spectrum[0].real() / n;
   psi.resize(static_cast<std::size_t>(m));
   eps.resize(static_cast<std::size_t>(m));
@@ -101,15 +116,14 @@ void ConjugateOnGrid(const std::vector<Complex>& spectrum, int factor, double& p
 
 // |dz'/dz| on the circle at phi_j = 2 Pi j / (N factor): |exp(S)| |1 - sum k C_k e^(-i k phi)|,
 // from the spectrum X of psi_j (C_k = 2 conj(X_k) / N).
-std::vector<double> StretchOnGrid(const std::vector<Complex>& spectrum, int factor) {
+std::vector<double> StretchOnGrid(const std::vector<Complex>& spectrum, const Fft& fft) {
   const int n = static_cast<int>(spectrum.size());
-  const int m = n * factor;
+  const int m = fft.Size();
   std::vector<Complex> s(static_cast<std::size_t>(m), 0.0), t(static_cast<std::size_t>(m), 0.0);
   for (int k = 1; k < n / 2; ++k) {
     s[static_cast<std::size_t>(k)] = 2.0 * spectrum[static_cast<std::size_t>(k)] / double(n);
     t[static_cast<std::size_t>(k)] = double(k) * s[static_cast<std::size_t>(k)];
   }
-  const Fft fft(m);
   fft.Backward(s);
   fft.Backward(t);
   std::vector<double> stretch(static_cast<std::size_t>(m));
@@ -120,12 +134,12 @@ std::vector<double> StretchOnGrid(const std::vector<Complex>& spectrum, int fact
 
 }  // namespace
 
-Complex TheodorsenMap::Series(Complex u, Complex* weighted) const {
+Complex TheodorsenMap::Series(Complex u, Complex* weighted, double cutoff) const {
   Complex sum = 0.0, wsum = 0.0, power = u;
   const double r = std::abs(u);
   double rk = r;
   for (std::size_t k = 0; k < coefficients_.size(); ++k) {
-    if (rk * tailBound_[k] < kSeriesCutoff) break;
+    if (rk * tailBound_[k] < cutoff) break;
     const Complex term = coefficients_[k] * power;
     sum += term;
     wsum += double(k + 1) * term;
@@ -139,7 +153,7 @@ Complex TheodorsenMap::Series(Complex u, Complex* weighted) const {
 Complex TheodorsenMap::NearCircle(Complex z) const {
   const Complex w = z - centre_;
   if (w == 0.0) return centre_;
-  return centre_ + w * std::exp(Series(radius_ / w, nullptr));
+  return centre_ + w * std::exp(Series(radius_ / w, nullptr, kSeriesCutoff));
 }
 
 Complex TheodorsenMap::PreMap(Complex zp) const {
@@ -162,11 +176,11 @@ std::optional<Complex> TheodorsenMap::PreMapInverse(Complex zeta) const {
   return preCentre_ + preHalf_ * (1.0 + v) / (1.0 - v);
 }
 
-Complex TheodorsenMap::Derivative(Complex z) const {
+Complex TheodorsenMap::Derivative(Complex z, double accuracy) const {
   const Complex w = z - centre_;
   if (w == 0.0) return 0.0;
   Complex weighted;
-  const Complex s = Series(radius_ / w, &weighted);
+  const Complex s = Series(radius_ / w, &weighted, std::max(accuracy, kSeriesCutoff));
   const Complex zp = centre_ + w * std::exp(s);
   const Complex dzp = std::exp(s) * (1.0 - weighted);
   const Complex p = zp - preCentre_ - preHalf_, m = zp - preCentre_ + preHalf_;
@@ -177,7 +191,8 @@ Complex TheodorsenMap::Derivative(Complex z) const {
   return dzeta * dzp;
 }
 
-std::optional<Complex> TheodorsenMap::Inverse(Complex zeta) const {
+std::optional<Complex> TheodorsenMap::Inverse(Complex zeta, double accuracy) const {
+  const double cutoff = std::max(accuracy, kSeriesCutoff);
   const auto zpOpt = PreMapInverse(zeta);
   if (!zpOpt) return std::nullopt;
   const Complex zp = *zpOpt;
@@ -191,23 +206,24 @@ std::optional<Complex> TheodorsenMap::Inverse(Complex zeta) const {
     const double size = std::abs(u);
     return size > 1.0 ? u / size : u;
   };
-  w *= std::exp(-Series(within(w), nullptr));
+  w *= std::exp(-Series(within(w), nullptr, cutoff));
   // Newton on f(w) = w exp(S(R / w)) - (z' - m); f' = exp(S) (1 - sum k C_k u^k).
   const Complex target = zp - centre_;
   for (int iter = 0; iter < kMostNewtonSteps; ++iter) {
     if (!(std::abs(w) >= 0.5 * radius_)) return std::nullopt;
     Complex weighted;
-    const Complex e = std::exp(Series(within(w), &weighted));
+    const Complex e = std::exp(Series(within(w), &weighted, cutoff));
     const Complex f = w * e - target;
     const Complex df = e * (1.0 - weighted);
     if (df == 0.0) return std::nullopt;
     const Complex step = f / df;
     w -= step;
-    if (std::abs(step) <= kNewtonTolerance * radius_) break;
+    if (std::abs(step) <= std::max(kNewtonTolerance, 0.1 * accuracy) * radius_) break;
   }
   // Accepted when it lies on or outside the circle and re-maps to z'.
   if (!(std::abs(w) >= radius_ * (1.0 - 1e-9))) return std::nullopt;
-  if (!(std::abs(w * std::exp(Series(radius_ / w, nullptr)) - target) <= 1e-10 * radius_))
+  if (!(std::abs(w * std::exp(Series(radius_ / w, nullptr, cutoff)) - target) <=
+        std::max(1e-10, 10.0 * accuracy) * radius_))
     return std::nullopt;
   return centre_ + w;
 }
@@ -362,55 +378,64 @@ std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
   std::vector<double> lastStretch;  // on the previous grid's fine grid = this grid
   bool haveLast = false;
   for (;;) {
-    const Fft fft(n);
-    std::vector<double> psiSeries, epsNew;
+    const Fft fft(n), fine(2 * n);
     double psi0 = 0.0;
-    bool settled = false;
-    for (int iter = 0; iter < kMostIterations; ++iter) {
-      spectrum.assign(static_cast<std::size_t>(n), 0.0);
-      for (int j = 0; j < n; ++j) {
-        const double phi = kTwoPi * j / n;
-        spectrum[static_cast<std::size_t>(j)] = table.Psi(phi + eps[static_cast<std::size_t>(j)]);
+    // Iterates until eps moves by less than `tolerance`, then reads the
+    // coefficients, R and phi_T off the spectrum. False when it diverges.
+    auto solve = [&](double tolerance) {
+      std::vector<double> psiSeries, epsNew;
+      for (int iter = 0; iter < kMostIterations; ++iter) {
+        spectrum.assign(static_cast<std::size_t>(n), 0.0);
+        std::size_t hint = 0;
+        for (int j = 0; j < n; ++j) {
+          const double phi = kTwoPi * j / n;
+          spectrum[static_cast<std::size_t>(j)] =
+              table.Psi(phi + eps[static_cast<std::size_t>(j)], &hint);
+        }
+        fft.Forward(spectrum);
+        ConjugateOnGrid(spectrum, fft, psi0, psiSeries, epsNew);
+        double change = 0.0;
+        for (std::size_t j = 0; j < eps.size(); ++j)
+          change = std::max(change, std::abs(epsNew[j] - eps[j]));
+        eps = epsNew;
+        if (!std::isfinite(change) || change > 10.0) return false;
+        if (change < tolerance) break;
       }
-      fft.Forward(spectrum);
-      ConjugateOnGrid(spectrum, 1, psi0, psiSeries, epsNew);
-      double change = 0.0;
-      for (std::size_t j = 0; j < eps.size(); ++j)
-        change = std::max(change, std::abs(epsNew[j] - eps[j]));
-      eps = epsNew;
-      if (!std::isfinite(change) || change > 10.0) return TheodorsenFault::kNotConverged;
-      if (change < kIterationTolerance) {
-        settled = true;
-        break;
+      map.radius_ = std::exp(psi0);
+      map.coefficients_.assign(static_cast<std::size_t>(n / 2 - 1), 0.0);
+      for (int k = 1; k < n / 2; ++k)
+        map.coefficients_[static_cast<std::size_t>(k - 1)] =
+            2.0 * std::conj(spectrum[static_cast<std::size_t>(k)]) / double(n);
+      map.tailBound_.assign(map.coefficients_.size(), 0.0);
+      for (std::size_t k = map.coefficients_.size(); k-- > 0;)
+        map.tailBound_[k] =
+            std::max(std::abs(map.coefficients_[k]),
+                     k + 1 < map.coefficients_.size() ? map.tailBound_[k + 1] : 0.0);
+      // phi_T: theta(phi) = theta_TE by Newton, from node 0 (theta_0 = eps_0 ~ theta_TE).
+      double phi = thetaTe - eps[0];
+      for (int iter = 0; iter < 50; ++iter) {
+        Complex sum = 0.0, dsum = 0.0;
+        const Complex turn = std::polar(1.0, -phi);
+        Complex power = turn;  // e^(-i k phi) by recurrence (rounding grows as k 1e-16)
+        for (std::size_t k = 0; k < map.coefficients_.size(); ++k) {
+          const Complex e = map.coefficients_[k] * power;
+          sum += e;
+          dsum += double(k + 1) * e;
+          power *= turn;
+        }
+        const double f = phi + sum.imag() - thetaTe;
+        const double df = 1.0 - dsum.real();
+        const double step = f / df;
+        phi -= step;
+        if (std::abs(step) < 1e-15) break;
       }
-    }
-    (void)settled;
-    map.radius_ = std::exp(psi0);
-    map.coefficients_.assign(static_cast<std::size_t>(n / 2 - 1), 0.0);
-    for (int k = 1; k < n / 2; ++k)
-      map.coefficients_[static_cast<std::size_t>(k - 1)] =
-          2.0 * std::conj(spectrum[static_cast<std::size_t>(k)]) / double(n);
-    map.tailBound_.assign(map.coefficients_.size(), 0.0);
-    for (std::size_t k = map.coefficients_.size(); k-- > 0;)
-      map.tailBound_[k] = std::max(std::abs(map.coefficients_[k]),
-                                   k + 1 < map.coefficients_.size() ? map.tailBound_[k + 1] : 0.0);
-    // phi_T: theta(phi) = theta_TE by Newton, from node 0 (theta_0 = eps_0 ~ theta_TE).
-    double phi = thetaTe - eps[0];
-    for (int iter = 0; iter < 50; ++iter) {
-      Complex sum = 0.0, dsum = 0.0;
-      for (std::size_t k = 0; k < map.coefficients_.size(); ++k) {
-        const Complex e = map.coefficients_[k] * std::polar(1.0, -double(k + 1) * phi);
-        sum += e;
-        dsum += double(k + 1) * e;
-      }
-      const double f = phi + sum.imag() - thetaTe;
-      const double df = 1.0 - dsum.real();
-      const double step = f / df;
-      phi -= step;
-      if (std::abs(step) < 1e-15) break;
-    }
-    map.phiT_ = phi;
-    map.nodes_ = n;
+      map.phiT_ = phi;
+      map.nodes_ = n;
+      return true;
+    };
+    // Grids on the way are solved loosely (their numbers are only compared
+    // with the next grid's); the grid that passes is then solved fully.
+    if (!solve(kLooseIterationTolerance)) return TheodorsenFault::kNotConverged;
 
     // Lift change from the coarser grid, at kLiftReferenceAngle above zero lift.
     map.liftChange_ = 1.0;
@@ -425,7 +450,7 @@ std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
     // it vanishes or grows without bound) against the coarser grid's.
     map.speedChange_ = 1.0;
     if (haveLast) {
-      const std::vector<double> stretch = StretchOnGrid(spectrum, 1);
+      const std::vector<double> stretch = StretchOnGrid(spectrum, fft);
       map.speedChange_ = 0.0;
       for (int j = 0; j < n; ++j) {
         const double phi = kTwoPi * j / n;
@@ -435,16 +460,17 @@ std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
             std::max(map.speedChange_, std::abs(stretch[u] - lastStretch[u]) / stretch[u]);
       }
     }
-    lastStretch = StretchOnGrid(spectrum, 2);
+    lastStretch = StretchOnGrid(spectrum, fine);
     haveLast = true;
 
     // The series on the grid twice as fine: the mid-points re-trace the
     // contour, and all of it starts the next grid.
     std::vector<double> psiFine, epsFine;
-    ConjugateOnGrid(spectrum, 2, psi0, psiFine, epsFine);
     double residual = 0.0;
     if ((map.liftChange_ <= options.liftTolerance && map.speedChange_ <= options.speedTolerance) ||
         n >= options.mostNodes) {
+      if (!solve(kIterationTolerance)) return TheodorsenFault::kNotConverged;
+      ConjugateOnGrid(spectrum, fine, psi0, psiFine, epsFine);
       for (int j = 1; j < 2 * n; j += 2) {
         const double phiMid = kPi * j / n;
         const double t = phiMid + epsFine[static_cast<std::size_t>(j)];
@@ -463,6 +489,7 @@ std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
       }
     } else {
       map.residual_ = -1.0;
+      ConjugateOnGrid(spectrum, fine, psi0, psiFine, epsFine);
     }
     if (n >= options.mostNodes) break;
     n *= 2;

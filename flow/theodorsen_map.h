@@ -40,23 +40,38 @@ namespace fluvenna {
 //    the circular arc through P_T, that point and P_L, which lies inside the
 //    profile even for strongly cambered ones.
 //
-// The coefficients: psi(theta), the near circle in polar form about m, is
-// tabulated from the spline (1024 samples a surface, crowded at both edges)
-// and read by local cubics. Theodorsen's integral equation
+// The TE angle. The spline's end slopes give tau to O(h^3) for a TE whose
+// surfaces are smooth curves (NACA), but only to a few 1e-3 where they curve
+// sharply into the TE (Karman-Trefftz, Joukowski). So tau is corrected from
+// the near circle itself: a wrong n leaves it a corner at z'_T whose
+// exterior angle Pi + t_c gives 2 Pi - tau = n (Pi + t_c); each side's
+// tangent is extrapolated to z'_T from the three points nearest the TE
+// (quadratic in the distance), up to four rounds (a cusp at most: n <= 2).
+//
+// The coefficients: psi(theta), the near circle in polar form about m
+// (m = midway between z'_T and the image of the LE), is tabulated from the
+// spline (`samplesPerSurface`, 512, a surface, crowded at both edges) and read by
+// local cubics. Theodorsen's integral equation
 //    theta(phi) - phi = eps(phi) = conjugate function of psi(theta(phi))
 // is iterated on N equally spaced phi_j: psi_j = psi(phi_j + eps_j), FFT,
 // C_k = 2 conj(X_k) / N (1 <= k < N / 2), R = exp(X_0 / N),
-// eps_j = Im sum C_k e^(-i k phi_j), until eps settles (about 10-30 rounds
-// from a start at 0; each finer N starts from the coarser series). N
-// doubles from 64 until both
-//   * the re-traced contour (the images of the mid-points phi_j + Pi / N)
-//     lies within `contourTolerance` chords of the spline, and
+// eps_j = Im sum C_k e^(-i k phi_j), until eps moves by less than 1e-12
+// (7-15 rounds; each finer N starts from the coarser series, at most 100).
+// N doubles from 64 until
 //   * C_L at 5 degrees above zero lift changed by less than `liftTolerance`
-//     (relative) from the previous N;
-// so the number of terms K = N / 2 - 1 (less any negligible tail) follows
-// from the accuracy. Typical: 127-511 terms for NACA sections (the
-// curvature of a real trailing edge leaves the near circle a weak corner,
-// whose coefficients fall as k^-(1+n)).
+//     (relative) from the previous N,
+//   * the stretch |dz'/dz| on the circle (outside 0.1 rad about the TE)
+//     changed by less than `speedTolerance` (relative; the default 1e-4
+//     gives Cp to about 1e-3 at the suction peak, 1e-6 gives 1e-6), and
+//   * the re-traced contour (the images of the mid-points phi_j + Pi / N,
+//     measured to the nearest spline point) lies within `contourTolerance`
+//     chords of the spline;
+// so the number of terms K = N / 2 - 1 (less a tail below 1e-12) follows
+// from the accuracy: 255 (NACA 0012, 23012) to 511 (2412, 4412, a 200-point
+// file) at the defaults. A real TE's curvature leaves the near circle a weak
+// singularity there, whose coefficients fall only as k^-(1+n); the speed
+// converges slowest. A contour that misses a tolerance at `mostNodes`
+// (a kinked or noisy file) keeps its last map, Converged() false.
 //
 // The flow (U0 = 1, angle of attack alpha from the x axis): past the circle
 //   dF/dz = e^(-i alpha) - R^2 e^(i alpha) / (z - m)^2 + i Gamma / (2 Pi (z - m)),
@@ -69,8 +84,8 @@ struct TheodorsenMapOptions {
   double liftTolerance = 1e-6;     // relative
   double speedTolerance = 1e-4;    // relative change of |dz'/dz| away from the TE
   int fewestNodes = 64;
-  int mostNodes = 16384;
-  int samplesPerSurface = 1024;  // of the table of the near circle
+  int mostNodes = 4096;
+  int samplesPerSurface = 512;  // of the table of the near circle
 };
 
 enum class TheodorsenFault {
@@ -86,12 +101,17 @@ class TheodorsenMap {
   // circle plane -> profile plane (for points on or outside the circle).
   Complex Forward(Complex z) const { return PreMap(NearCircle(z)); }
   // dzeta/dz at z (0 at the TE point of the circle).
-  Complex Derivative(Complex z) const;
+  // `accuracy` (optional, for the field and the particles): the series
+  // stops once its remaining terms are all below it (relative), which
+  // shortens it near the body (about 200 of 511 terms at 1e-8; the
+  // derivative, whose terms carry k, is then good to about 1e-5 relative).
+  Complex Derivative(Complex z, double accuracy = 0.0) const;
   // profile plane -> circle plane: the pre-map inverted exactly, then Newton
   // on the Fourier part from z = z' exp(-S) evaluated at z'. Nothing for a
   // point inside the profile (its circle point would lie inside the circle),
   // at P_L, or where Newton does not settle.
-  std::optional<Complex> Inverse(Complex zeta) const;
+  // `accuracy` as for Derivative; Newton then stops at a tenth of it.
+  std::optional<Complex> Inverse(Complex zeta, double accuracy = 0.0) const;
 
   // The two stages alone (for the morph from the circle to the profile).
   Complex NearCircle(Complex z) const;   // Fourier part
@@ -115,6 +135,7 @@ class TheodorsenMap {
   int Nodes() const { return nodes_; }                                  // N
   double Residual() const { return residual_; }                         // contour distance, chords
   double LiftChange() const { return liftChange_; }                     // relative, last doubling
+  double SpeedChange() const { return speedChange_; }                   // relative, last doubling
   bool Converged() const { return converged_; }
   const std::vector<Complex>& Coefficients() const { return coefficients_; }  // C_1..C_K
 
@@ -132,8 +153,9 @@ class TheodorsenMap {
  private:
   friend std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
       const AirfoilContour&, const TheodorsenMapOptions&);
-  Complex Series(Complex u, Complex* weighted) const;  // S(u) and sum k C_k u^k
-  void SetExponent(double n);                          // n, a and M0
+  // S(u) and sum k C_k u^k, leaving out the terms once |u|^k max_{j>=k} |C_j| < cutoff.
+  Complex Series(Complex u, Complex* weighted, double cutoff) const;
+  void SetExponent(double n);  // n, a and M0
   // Unit tangent of the near circle at z'_T leaving along one surface.
   std::optional<Complex> NearCircleTangent(const AirfoilContour& contour, bool upper) const;
 

@@ -487,83 +487,106 @@
     </message>
 </context>
 <context>
+    <name>Profile</name>
+    <message>
+        <source>The file holds no points.</source>
+        <translation>The file holds no points.</translation>
+    </message>
+    <message>
+        <source>Line %1 is not two numbers.</source>
+        <translation>Line %1 is not two numbers.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds a number that is not finite (NaN or infinity).</source>
+        <translation>Line %1 holds a number that is not finite (NaN or infinity).</translation>
+    </message>
+    <message>
+        <source>The profile has fewer than 20 points.</source>
+        <translation>The profile has fewer than 20 points.</translation>
+    </message>
+    <message>
+        <source>Line %1: the profile has more than 10000 points.</source>
+        <translation>Line %1: the profile has more than 10000 points.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 1 MB.</source>
+        <translation>The file is larger than 1 MB.</translation>
+    </message>
+    <message>
+        <source>Line %1: the two point counts do not match the points that follow.</source>
+        <translation>Line %1: the two point counts do not match the points that follow.</translation>
+    </message>
+    <message>
+        <source>Line %1: the contour crosses itself.</source>
+        <translation>Line %1: the contour crosses itself.</translation>
+    </message>
+    <message>
+        <source>Line %1: the points are out of order (a jump longer than a quarter of the chord).</source>
+        <translation>Line %1: the points are out of order (a jump longer than a quarter of the chord).</translation>
+    </message>
+    <message>
+        <source>The trailing-edge gap is larger than 2 percent of the chord.</source>
+        <translation>The trailing-edge gap is larger than 2 percent of the chord.</translation>
+    </message>
+    <message>
+        <source>The points give no chord.</source>
+        <translation>The points give no chord.</translation>
+    </message>
+    <message>
+        <source>A NACA code has 4 or 5 digits.</source>
+        <translation>A NACA code has 4 or 5 digits.</translation>
+    </message>
+    <message>
+        <source>This NACA code names an unknown mean line (offered: 4-digit ones and the 5-digit 210 to 250).</source>
+        <translation>This NACA code names an unknown mean line (offered: 4-digit ones and the 5-digit 210 to 250).</translation>
+    </message>
+    <message>
+        <source>Reflexed mean lines (third digit 1) are not offered.</source>
+        <translation>Reflexed mean lines (third digit 1) are not offered.</translation>
+    </message>
+    <message>
+        <source>A NACA section needs a thickness above 0.</source>
+        <translation>A NACA section needs a thickness above 0.</translation>
+    </message>
+    <message>
+        <source>A NACA section may be at most 40 percent thick.</source>
+        <translation>A NACA section may be at most 40 percent thick.</translation>
+    </message>
+    <message>
+        <source>The contour is too short to map.</source>
+        <translation>The contour is too short to map.</translation>
+    </message>
+    <message>
+        <source>This profile cannot be mapped: its pre-mapped contour folds back round its centre.</source>
+        <translation>This profile cannot be mapped: its pre-mapped contour folds back round its centre.</translation>
+    </message>
+    <message>
+        <source>Theodorsen&apos;s iteration did not converge for this profile.</source>
+        <translation>Theodorsen&apos;s iteration did not converge for this profile.</translation>
+    </message>
+    <message>
+        <source>%1: t/c = %2 at x/c = %3, no camber.</source>
+        <translation>%1: t/c = %2 at x/c = %3, no camber.</translation>
+    </message>
+    <message>
+        <source>%1: t/c = %2 at x/c = %3, f/c = %4 at x/c = %5.</source>
+        <translation>%1: t/c = %2 at x/c = %3, f/c = %4 at x/c = %5.</translation>
+    </message>
+    <message>
+        <source>Trailing-edge angle %1°, leading-edge radius %2, gap closed %3, chord line at %4°.</source>
+        <translation>Trailing-edge angle %1°, leading-edge radius %2, gap closed %3, chord line at %4°.</translation>
+    </message>
+    <message>
+        <source>Theodorsen map: %1 terms, contour within %2 chord.</source>
+        <translation>Theodorsen map: %1 terms, contour within %2 chord.</translation>
+    </message>
+    <message>
+        <source>Theodorsen map: %1 terms, contour within %2 chord; the tolerances were not all met.</source>
+        <translation>Theodorsen map: %1 terms, contour within %2 chord; the tolerances were not all met.</translation>
+    </message>
+</context>
+<context>
     <name>ProfileReport</name>
-    <message>
-        <source>the file holds no points</source>
-        <translation>the file holds no points</translation>
-    </message>
-    <message>
-        <source>this line is not two numbers</source>
-        <translation>this line is not two numbers</translation>
-    </message>
-    <message>
-        <source>this line holds NaN or infinity</source>
-        <translation>this line holds NaN or infinity</translation>
-    </message>
-    <message>
-        <source>a profile needs at least 20 points</source>
-        <translation>a profile needs at least 20 points</translation>
-    </message>
-    <message>
-        <source>a profile may have at most 10,000 points</source>
-        <translation>a profile may have at most 10,000 points</translation>
-    </message>
-    <message>
-        <source>the file is larger than 1 MB</source>
-        <translation>the file is larger than 1 MB</translation>
-    </message>
-    <message>
-        <source>the two point counts do not match the points that follow</source>
-        <translation>the two point counts do not match the points that follow</translation>
-    </message>
-    <message>
-        <source>the contour crosses itself here</source>
-        <translation>the contour crosses itself here</translation>
-    </message>
-    <message>
-        <source>the points are out of order: a jump longer than a quarter of the chord ends here</source>
-        <translation>the points are out of order: a jump longer than a quarter of the chord ends here</translation>
-    </message>
-    <message>
-        <source>the trailing edge is open by more than 2 % of the chord</source>
-        <translation>the trailing edge is open by more than 2 % of the chord</translation>
-    </message>
-    <message>
-        <source>all points lie at one place: there is no chord</source>
-        <translation>all points lie at one place: there is no chord</translation>
-    </message>
-    <message>
-        <source>a NACA code has 4 or 5 digits</source>
-        <translation>a NACA code has 4 or 5 digits</translation>
-    </message>
-    <message>
-        <source>this NACA code names an unknown mean line (5 digits: 210 to 250)</source>
-        <translation>this NACA code names an unknown mean line (5 digits: 210 to 250)</translation>
-    </message>
-    <message>
-        <source>reflexed NACA mean lines are not offered</source>
-        <translation>reflexed NACA mean lines are not offered</translation>
-    </message>
-    <message>
-        <source>a NACA section needs a thickness above 0</source>
-        <translation>a NACA section needs a thickness above 0</translation>
-    </message>
-    <message>
-        <source>a NACA section may be at most 40 % thick</source>
-        <translation>a NACA section may be at most 40 % thick</translation>
-    </message>
-    <message>
-        <source>the contour has too few points or no chord</source>
-        <translation>the contour has too few points or no chord</translation>
-    </message>
-    <message>
-        <source>the profile is too strongly curved for its map onto a circle</source>
-        <translation>the profile is too strongly curved for its map onto a circle</translation>
-    </message>
-    <message>
-        <source>the map onto a circle did not converge</source>
-        <translation>the map onto a circle did not converge</translation>
-    </message>
     <message>
         <source>%1: t/c %2 at x/c %3, f/c %4 at x/c %5, trailing-edge angle %6°, leading-edge radius %7, trailing-edge gap closed %8, chord line %9° from the x axis</source>
         <translation>%1: t/c %2 at x/c %3, f/c %4 at x/c %5, trailing-edge angle %6°, leading-edge radius %7, trailing-edge gap closed %8, chord line %9° from the x axis</translation>
@@ -575,14 +598,6 @@
     <message>
         <source>Critical points of the Kármán–Trefftz pre-map (dζ/dz = 0): the one on the circle becomes the trailing edge ζ = (%1, %2); the other lies inside the body and goes to ζ = (%3, %4).</source>
         <translation>Critical points of the Kármán–Trefftz pre-map (dζ/dz = 0): the one on the circle becomes the trailing edge ζ = (%1, %2); the other lies inside the body and goes to ζ = (%3, %4).</translation>
-    </message>
-    <message>
-        <source>Profile refused, line %2: %1.</source>
-        <translation>Profile refused, line %2: %1.</translation>
-    </message>
-    <message>
-        <source>Profile refused: %1.</source>
-        <translation>Profile refused: %1.</translation>
     </message>
     <message>
         <source>ζ = (1 − t)·z + t·F(z), t = %1</source>

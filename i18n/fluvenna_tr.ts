@@ -487,83 +487,106 @@
     </message>
 </context>
 <context>
+    <name>Profile</name>
+    <message>
+        <source>The file holds no points.</source>
+        <translation>Dosyada hiç nokta yok.</translation>
+    </message>
+    <message>
+        <source>Line %1 is not two numbers.</source>
+        <translation>%1. satır iki sayı değil.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds a number that is not finite (NaN or infinity).</source>
+        <translation>%1. satırda sonlu olmayan bir sayı var (NaN ya da sonsuz).</translation>
+    </message>
+    <message>
+        <source>The profile has fewer than 20 points.</source>
+        <translation>Profilde 20 noktadan az nokta var.</translation>
+    </message>
+    <message>
+        <source>Line %1: the profile has more than 10000 points.</source>
+        <translation>%1. satır: profilde 10000 noktadan fazla nokta var.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 1 MB.</source>
+        <translation>Dosya 1 MB&apos;tan büyük.</translation>
+    </message>
+    <message>
+        <source>Line %1: the two point counts do not match the points that follow.</source>
+        <translation>%1. satır: iki nokta sayısı ardından gelen noktalarla uyuşmuyor.</translation>
+    </message>
+    <message>
+        <source>Line %1: the contour crosses itself.</source>
+        <translation>%1. satır: kontur kendini kesiyor.</translation>
+    </message>
+    <message>
+        <source>Line %1: the points are out of order (a jump longer than a quarter of the chord).</source>
+        <translation>%1. satır: noktalar sırasız (veterin dörtte birinden uzun bir sıçrama var).</translation>
+    </message>
+    <message>
+        <source>The trailing-edge gap is larger than 2 percent of the chord.</source>
+        <translation>Firar kenarındaki aralık veterin yüzde 2&apos;sinden büyük.</translation>
+    </message>
+    <message>
+        <source>The points give no chord.</source>
+        <translation>Noktalardan bir veter çıkmıyor.</translation>
+    </message>
+    <message>
+        <source>A NACA code has 4 or 5 digits.</source>
+        <translation>NACA kodu 4 ya da 5 basamaklıdır.</translation>
+    </message>
+    <message>
+        <source>This NACA code names an unknown mean line (offered: 4-digit ones and the 5-digit 210 to 250).</source>
+        <translation>Bu NACA kodu bilinmeyen bir orta çizgi belirtiyor (sunulanlar: 4 basamaklılar ve 5 basamaklı 210 ile 250 arası).</translation>
+    </message>
+    <message>
+        <source>Reflexed mean lines (third digit 1) are not offered.</source>
+        <translation>Ters kavisli orta çizgiler (üçüncü basamak 1) sunulmuyor.</translation>
+    </message>
+    <message>
+        <source>A NACA section needs a thickness above 0.</source>
+        <translation>NACA kesitinin kalınlığı 0&apos;dan büyük olmalı.</translation>
+    </message>
+    <message>
+        <source>A NACA section may be at most 40 percent thick.</source>
+        <translation>NACA kesiti en çok yüzde 40 kalın olabilir.</translation>
+    </message>
+    <message>
+        <source>The contour is too short to map.</source>
+        <translation>Kontur dönüşüm için fazla kısa.</translation>
+    </message>
+    <message>
+        <source>This profile cannot be mapped: its pre-mapped contour folds back round its centre.</source>
+        <translation>Bu profil dönüştürülemiyor: ön dönüşümden geçen konturu merkezi çevresinde geri kıvrılıyor.</translation>
+    </message>
+    <message>
+        <source>Theodorsen&apos;s iteration did not converge for this profile.</source>
+        <translation>Theodorsen yinelemesi bu profil için yakınsamadı.</translation>
+    </message>
+    <message>
+        <source>%1: t/c = %2 at x/c = %3, no camber.</source>
+        <translation>%1: t/c = %2 (x/c = %3), kamburluk yok.</translation>
+    </message>
+    <message>
+        <source>%1: t/c = %2 at x/c = %3, f/c = %4 at x/c = %5.</source>
+        <translation>%1: t/c = %2 (x/c = %3), f/c = %4 (x/c = %5).</translation>
+    </message>
+    <message>
+        <source>Trailing-edge angle %1°, leading-edge radius %2, gap closed %3, chord line at %4°.</source>
+        <translation>Firar kenarı açısı %1°, hücum kenarı yarıçapı %2, kapatılan aralık %3, veter doğrusu %4°.</translation>
+    </message>
+    <message>
+        <source>Theodorsen map: %1 terms, contour within %2 chord.</source>
+        <translation>Theodorsen dönüşümü: %1 terim, kontur %2 veter içinde.</translation>
+    </message>
+    <message>
+        <source>Theodorsen map: %1 terms, contour within %2 chord; the tolerances were not all met.</source>
+        <translation>Theodorsen dönüşümü: %1 terim, kontur %2 veter içinde; toleransların hepsi sağlanamadı.</translation>
+    </message>
+</context>
+<context>
     <name>ProfileReport</name>
-    <message>
-        <source>the file holds no points</source>
-        <translation>dosyada hiç nokta yok</translation>
-    </message>
-    <message>
-        <source>this line is not two numbers</source>
-        <translation>bu satır iki sayı değil</translation>
-    </message>
-    <message>
-        <source>this line holds NaN or infinity</source>
-        <translation>bu satırda NaN ya da sonsuz var</translation>
-    </message>
-    <message>
-        <source>a profile needs at least 20 points</source>
-        <translation>bir profil en az 20 nokta ister</translation>
-    </message>
-    <message>
-        <source>a profile may have at most 10,000 points</source>
-        <translation>bir profilin en çok 10.000 noktası olabilir</translation>
-    </message>
-    <message>
-        <source>the file is larger than 1 MB</source>
-        <translation>dosya 1 MB&apos;tan büyük</translation>
-    </message>
-    <message>
-        <source>the two point counts do not match the points that follow</source>
-        <translation>iki nokta sayısı ardından gelen noktalarla uyuşmuyor</translation>
-    </message>
-    <message>
-        <source>the contour crosses itself here</source>
-        <translation>kontur burada kendini kesiyor</translation>
-    </message>
-    <message>
-        <source>the points are out of order: a jump longer than a quarter of the chord ends here</source>
-        <translation>noktalar sırasız: veterin dörtte birinden uzun bir atlama burada bitiyor</translation>
-    </message>
-    <message>
-        <source>the trailing edge is open by more than 2 % of the chord</source>
-        <translation>firar kenarı veterin %2&apos;sinden fazla açık</translation>
-    </message>
-    <message>
-        <source>all points lie at one place: there is no chord</source>
-        <translation>bütün noktalar tek bir yerde: veter yok</translation>
-    </message>
-    <message>
-        <source>a NACA code has 4 or 5 digits</source>
-        <translation>bir NACA kodu 4 ya da 5 hanelidir</translation>
-    </message>
-    <message>
-        <source>this NACA code names an unknown mean line (5 digits: 210 to 250)</source>
-        <translation>bu NACA kodu bilinmeyen bir orta çizgi adlandırıyor (5 hane: 210 ile 250 arası)</translation>
-    </message>
-    <message>
-        <source>reflexed NACA mean lines are not offered</source>
-        <translation>ters kamburluklu NACA orta çizgileri sunulmuyor</translation>
-    </message>
-    <message>
-        <source>a NACA section needs a thickness above 0</source>
-        <translation>bir NACA kesitinin kalınlığı 0&apos;dan büyük olmalı</translation>
-    </message>
-    <message>
-        <source>a NACA section may be at most 40 % thick</source>
-        <translation>bir NACA kesiti en çok %40 kalın olabilir</translation>
-    </message>
-    <message>
-        <source>the contour has too few points or no chord</source>
-        <translation>konturun noktası çok az ya da veteri yok</translation>
-    </message>
-    <message>
-        <source>the profile is too strongly curved for its map onto a circle</source>
-        <translation>profil, çembere dönüşümü için fazla kıvrımlı</translation>
-    </message>
-    <message>
-        <source>the map onto a circle did not converge</source>
-        <translation>çembere dönüşüm yakınsamadı</translation>
-    </message>
     <message>
         <source>%1: t/c %2 at x/c %3, f/c %4 at x/c %5, trailing-edge angle %6°, leading-edge radius %7, trailing-edge gap closed %8, chord line %9° from the x axis</source>
         <translation>%1: t/c %2, x/c %3 noktasında; f/c %4, x/c %5 noktasında; firar kenarı açısı %6°, hücum kenarı yarıçapı %7, kapatılan firar kenarı aralığı %8, veter çizgisi x ekseninden %9°</translation>
@@ -575,14 +598,6 @@
     <message>
         <source>Critical points of the Kármán–Trefftz pre-map (dζ/dz = 0): the one on the circle becomes the trailing edge ζ = (%1, %2); the other lies inside the body and goes to ζ = (%3, %4).</source>
         <translation>Kármán–Trefftz ön dönüşümünün kritik noktaları (dζ/dz = 0): çember üzerindeki firar kenarı ζ = (%1, %2) olur; öbürü cismin içindedir ve ζ = (%3, %4) noktasına gider.</translation>
-    </message>
-    <message>
-        <source>Profile refused, line %2: %1.</source>
-        <translation>Profil reddedildi, satır %2: %1.</translation>
-    </message>
-    <message>
-        <source>Profile refused: %1.</source>
-        <translation>Profil reddedildi: %1.</translation>
     </message>
     <message>
         <source>ζ = (1 − t)·z + t·F(z), t = %1</source>

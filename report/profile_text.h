@@ -30,9 +30,6 @@ struct ProfileWording {
       "the trailing edge ζ = (%1, %2); the other lies inside the body and goes to ζ = (%3, %4).");
   // The conformal-map view's title at the morph t (%1) for any other map.
   std::string morph = QT_TRANSLATE_NOOP("ProfileReport", "ζ = (1 − t)·z + t·F(z), t = %1");
-  // A refusal: %1 the reader's sentence or fault, %2 the line (file only).
-  std::string refusedLine = QT_TRANSLATE_NOOP("ProfileReport", "Profile refused, line %2: %1.");
-  std::string refused = QT_TRANSLATE_NOOP("ProfileReport", "Profile refused: %1.");
 };
 
 // The wording in `language`.
@@ -48,7 +45,7 @@ std::string ProfileCriticalPointsLine(const LoadedProfile& profile,
                                       const ProfileWording& wording = {});
 
 // Why a source was refused, one sentence in `language`, naming the line of
-// the file where there is one.
+// the file where there is one (AirfoilRefusal, TheodorsenRefusal).
 std::string ProfileRefusalText(const ProfileRefusal& refusal, Language language);
 
 }  // namespace fluvenna

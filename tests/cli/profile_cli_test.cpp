@@ -121,8 +121,8 @@ TEST(ProfileCli, RefusalsAreOneLineWithStatusTwoAndNoFile) {
       {{"--airfoil", folder.Path("bad.dat"), "--gamma", "0"}, "--gamma"},
       {{"--naca", "12"}, "4 or 5 digits"},
       {{"--naca", "4400"}, "thickness"},
-      {{"--naca", "23112"}, "reflexed"},
-      {{"--airfoil", folder.Path("bad.dat")}, "line 4"},
+      {{"--naca", "23112"}, "Reflexed"},
+      {{"--airfoil", folder.Path("bad.dat")}, "Line 4"},
       {{"--airfoil", folder.Path("none.dat")}, "cannot read"},
   };
   for (const Case& c : cases) {

@@ -110,7 +110,7 @@ TEST(ProfileSession, RefusalKeepsTheProfileAndJoukowskiRestoresTheDesign) {
   EXPECT_EQ(code->find('\n'), std::string::npos);
   const auto file = session.SetProfile(ProfileSource::File("name\n1 0\n0.5 x\n", "bad.dat"));
   ASSERT_TRUE(file);
-  EXPECT_NE(file->find("line 3"), std::string::npos) << *file;
+  EXPECT_NE(file->find("Line 3"), std::string::npos) << *file;
   session.SetLanguage(Language::kTurkish);
   const auto turkish = session.SetProfile(ProfileSource::File("", "empty.dat"));
   ASSERT_TRUE(turkish);
