@@ -603,6 +603,10 @@
         <source>ζ = (1 − t)·z + t·F(z), t = %1</source>
         <translation>ζ = (1 − t)·z + t·F(z), t = %1</translation>
     </message>
+    <message>
+        <source>exact (conformal map)</source>
+        <translation>exact (conformal map)</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

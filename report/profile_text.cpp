@@ -21,7 +21,7 @@ double Degrees(double radians) {
 
 ProfileWording ProfileWordingIn(Language language) {
   ProfileWording w;
-  for (std::string* text : {&w.report, &w.map, &w.critical, &w.morph}) {
+  for (std::string* text : {&w.report, &w.map, &w.critical, &w.morph, &w.exactLift}) {
     *text = Translate(language, "ProfileReport", *text);
   }
   return w;

@@ -28,6 +28,8 @@ struct ProfileWording {
       "ProfileReport",
       "Critical points of the Kármán–Trefftz pre-map (dζ/dz = 0): the one on the circle becomes "
       "the trailing edge ζ = (%1, %2); the other lies inside the body and goes to ζ = (%3, %4).");
+  // The lift curve's exact line for any other profile.
+  std::string exactLift = QT_TRANSLATE_NOOP("ProfileReport", "exact (conformal map)");
   // The conformal-map view's title at the morph t (%1) for any other map.
   std::string morph = QT_TRANSLATE_NOOP("ProfileReport", "ζ = (1 − t)·z + t·F(z), t = %1");
 };

@@ -112,7 +112,11 @@ bool PassSession::DrawShownPressure(PlotSurface& surface) {
 }
 
 bool PassSession::DrawLift(PlotSurface& surface) {
-  return shown_ && DrawLiftPicture(surface, shown_->lift, LiftLabelsIn(language_), PolarOfShown());
+  if (!shown_) return false;
+  LiftLabels labels = LiftLabelsIn(language_);
+  const auto& map = shown_->result.circle.map;
+  if (map && !map->Joukowski()) labels.exact = ProfileWordingIn(language_).exactLift;
+  return DrawLiftPicture(surface, shown_->lift, labels, PolarOfShown());
 }
 
 bool PassSession::DrawFriction(PlotSurface& surface) {
