@@ -158,9 +158,35 @@ void ApplyViscousOptions(const RenderOptions& options, PassSession& session) {
   if (options.nCrit) session.SetNCrit(*options.nCrit);
 }
 
+// The profile of --naca or --airfoil, set on the session before anything is
+// opened; false (a line said why) when it is refused or the file cannot be
+// read.
+bool ApplyProfile(const RenderOptions& options, PassSession& session, std::ostream& err) {
+  std::optional<ProfileSource> source;
+  if (!options.naca.isEmpty()) source = ProfileSource::Naca(options.naca.toStdString());
+  if (!options.airfoilPath.isEmpty()) {
+    QFile file(options.airfoilPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+      err << kProgram << "cannot read " << options.airfoilPath.toStdString() << ": "
+          << file.errorString().toStdString() << "; no file written\n";
+      return false;
+    }
+    // One byte more than a profile file may have, so that a larger one is refused.
+    const QByteArray text = file.read(static_cast<qint64>(kMostAirfoilFileBytes) + 1);
+    source = ProfileSource::File(text.toStdString(), QFileInfo(file).fileName().toStdString());
+  }
+  if (!source) return true;
+  if (const auto refused = session.SetProfile(*source)) {
+    err << kProgram << "error: " << *refused << " No file written.\n";
+    return false;
+  }
+  return true;
+}
+
 // The run on a session of its own; `painted` counts the pictures painted.
 int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& out,
              std::ostream& err, int& painted) {
+  if (!ApplyProfile(options, session, err)) return kExitUsage;
   std::vector<PictureKind> kinds{kCircle, kAirfoil, kPressure, kFriction, kLift};
   if (!options.field.isEmpty()) kinds.push_back(kField);
   if (options.map) kinds.push_back(kMap);
@@ -286,6 +312,7 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
   }
   PassSummary summary =
       SummarisePass(result, session.LastCurves(), pressure, shown ? &shown->profile : nullptr);
+  if (session.Profile() && result.ok()) AddProfile(summary, *session.Profile());
   if (result.ok()) {
     const TimeOfFlight& times = *session.Times();
     summary.releaseX = times.releaseX;

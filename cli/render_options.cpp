@@ -280,10 +280,20 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
       QStringLiteral("Write the drag polar over the lift curve's angles to FILE (\"-\" for "
                      "standard output)."),
       QStringLiteral("file"));
+  const QCommandLineOption naca(
+      QStringLiteral("naca"),
+      QStringLiteral("Use the NACA section CODE (4 digits, or 5 with the mean lines 210 to 250) "
+                     "instead of the Joukowski profile of --delta and --gamma."),
+      QStringLiteral("code"));
+  const QCommandLineOption airfoil(
+      QStringLiteral("airfoil"),
+      QStringLiteral("Use the profile of the coordinate FILE (Selig or Lednicer .dat) instead of "
+                     "the Joukowski profile of --delta and --gamma."),
+      QStringLiteral("file"));
   for (const QCommandLineOption* option :
-       {&table, &png,   &svg,      &size,  &csv,      &cp,     &lift,          &field,
-        &map,   &morph, &fieldCsv, &probe, &times,    &frames, &seconds,       &fps,
-        &json,  &re,    &speed,    &chord, &altitude, &ncrit,  &boundaryLayer, &polar}) {
+       {&table, &png,      &svg,      &size,  &csv,           &cp,      &lift, &field,  &map,
+        &morph, &fieldCsv, &probe,    &times, &frames,        &seconds, &fps,  &json,   &re,
+        &speed, &chord,    &altitude, &ncrit, &boundaryLayer, &polar,   &naca, &airfoil}) {
     parser.addOption(*option);
   }
   AddFiniteWingOptions(parser);
@@ -407,6 +417,21 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                           .arg(parser.value(size)));
   }
   o.json = parser.isSet(json);
+  if (parser.isSet(naca) && parser.isSet(airfoil)) {
+    return UsageError(QStringLiteral("give --naca or --airfoil, not both"));
+  }
+  if ((parser.isSet(naca) || parser.isSet(airfoil)) &&
+      (parser.isSet(QStringLiteral("delta")) || parser.isSet(QStringLiteral("gamma")))) {
+    return UsageError(QStringLiteral(
+        "--naca and --airfoil take the place of --delta and --gamma: give one or the other"));
+  }
+  o.naca = parser.value(naca);
+  o.airfoilPath = parser.value(airfoil);
+  if (parser.isSet(naca) && o.naca.isEmpty())
+    return UsageError(QStringLiteral("--naca needs a code"));
+  if (parser.isSet(airfoil) && o.airfoilPath.isEmpty()) {
+    return UsageError(QStringLiteral("--airfoil needs a file name"));
+  }
   return parsed;
 }
 

@@ -54,6 +54,11 @@ struct RenderOptions {
   // The finite wing (--wing and its companions): PREFIX-wing, its summary
   // lines and --wing-csv.
   std::optional<FiniteWingRequest> finiteWing;
+  // A profile other than the designed one: a NACA code (--naca) or a
+  // coordinate file (--airfoil); at most one, and neither with --delta or
+  // --gamma.
+  QString naca;
+  QString airfoilPath;
 };
 
 // The size of the window's drawing area: the smallest picture size.

@@ -135,7 +135,11 @@ SurfaceBoundaryLayer& Finish(SurfaceBoundaryLayer& out, const std::vector<EdgeSt
         (st[i].s - st[i - 1].s);
   }
   out.frictionDrag = friction / o.chord;
-  const BoundaryLayerPoint& te = out.points.back();
+  // A trailing edge with a finite angle is a stagnation point of the
+  // inviscid flow (u_e = 0 there, where the formula gives no drag): the
+  // station just ahead of it stands for the edge.
+  const bool stagnates = out.points.back().ue == 0.0 && out.points.size() >= 2;
+  const BoundaryLayerPoint& te = out.points[out.points.size() - (stagnates ? 2 : 1)];
   out.thetaTE = te.theta, out.HTE = te.H, out.ueTE = te.ue;
   out.squireYoung = 2.0 * te.theta / o.chord * std::pow(te.ue, 0.5 * (te.H + 5.0));
   return out;
@@ -359,13 +363,26 @@ SurfaceBoundaryLayer MarchSurface(const std::vector<EdgeStation>& st, const Marc
 
 namespace {
 
+// Whether the map has a second sharp edge on the circle besides the trailing
+// edge (the flat plate's leading edge, Eps = 0), where no boundary layer
+// can start.
+bool SharpLeadingEdge(const CircleModel& c, int nExp) {
+  const auto critical = MapOf(c, nExp)->CriticalPoints();
+  for (std::size_t i = 1; i < critical.size(); ++i) {
+    if (critical[i].onCircle) return true;
+  }
+  return false;
+}
+
 // The surface speed of a pass on its circle, seen on the airfoil (as
 // ComputeSurfacePressure has it).
 class CircleSurface {
  public:
   CircleSurface(const FlowParameters& p, const CircleModel& c, const ProfileMeasure& profile)
-      : c_(c), U0_(p.U0), profile_(profile) {
-    cJmap_ = TurnAndShiftPoint(c, c.A * std::cos(-c.AlfaBeta), c.A * std::sin(-c.AlfaBeta)).first;
+      : c_(c), map_(MapOf(c, p.nExp)), U0_(p.U0), profile_(profile) {
+    // The designed map in its closed form, cJ as the pass re-reads it.
+    if (const auto j = map_->Joukowski()) cJmap_ = j->cJ;
+    joukowski_ = map_->Joukowski().has_value();
     ux_ = (profile.trailingX - profile.leadingX) / profile.chord;
     uy_ = (profile.trailingY - profile.leadingY) / profile.chord;
   }
@@ -378,10 +395,19 @@ class CircleSurface {
     const Complex z(c_.xc + wx * c_.CosAlfa - wy * c_.SinAlfa,
                     c_.yc + wy * c_.CosAlfa + wx * c_.SinAlfa);
     const double r2 = std::norm(z), c2 = cJmap_ * cJmap_;
-    e.x = z.real() + c2 * z.real() / r2, e.y = z.imag() - c2 * z.imag() / r2;
+    if (joukowski_) {
+      e.x = z.real() + c2 * z.real() / r2, e.y = z.imag() - c2 * z.imag() / r2;
+    } else {
+      const auto image = map_->Forward(z);
+      e.x = image ? image->real() : std::nan("");
+      e.y = image ? image->imag() : std::nan("");
+    }
     e.xc = ((e.x - profile_.leadingX) * ux_ + (e.y - profile_.leadingY) * uy_) / profile_.chord;
     if (trailingEdge) {
-      e.ue = c_.cJ * std::fabs(std::cos(c_.AlfaBeta)) / c_.A;
+      e.ue = map_->TrailingEdgeSpeed(c_.AlfaBeta);
+    } else if (!joukowski_) {
+      const double g = std::fabs(2.0 * U0_ * std::sin(theta) + c_.Gm / c_.A);
+      e.ue = g / std::abs(map_->Derivative(z)) / U0_;
     } else {
       const double g = std::fabs(2.0 * U0_ * std::sin(theta) + c_.Gm / c_.A);
       // |1 - cJ^2 / z^2| = |z^2 - cJ^2| / |z|^2.
@@ -398,12 +424,15 @@ class CircleSurface {
     const double wx = c_.A * std::cos(thetaS), wy = c_.A * std::sin(thetaS);
     const Complex z(c_.xc + wx * c_.CosAlfa - wy * c_.SinAlfa,
                     c_.yc + wy * c_.CosAlfa + wx * c_.SinAlfa);
-    const double J = std::abs(1.0 - cJmap_ * cJmap_ / (z * z));
+    const double J =
+        joukowski_ ? std::abs(1.0 - cJmap_ * cJmap_ / (z * z)) : std::abs(map_->Derivative(z));
     return 2.0 * std::fabs(std::cos(thetaS)) / (c_.A * J * J);
   }
 
  private:
   const CircleModel& c_;
+  std::shared_ptr<const ProfileMap> map_;
+  bool joukowski_ = true;
   double U0_;
   const ProfileMeasure& profile_;
   double cJmap_ = 0.0;
@@ -472,7 +501,7 @@ BoundaryLayer ComputeBoundaryLayer(const FlowParameters& p, const CircleModel& c
     bl.status = BoundaryLayerStatus::kNotComputedKutta;
     return bl;
   }
-  if (!(profile.chord > 0.0) || !std::isfinite(profile.chord) || p.Eps == 0.0 ||
+  if (!(profile.chord > 0.0) || !std::isfinite(profile.chord) || SharpLeadingEdge(c, p.nExp) ||
       !std::isfinite(c.AlfaBeta) || !(c.A > 0.0)) {
     bl.status = BoundaryLayerStatus::kNotComputedNoProfile;
     return bl;
@@ -508,7 +537,8 @@ namespace {
 const PolarPoint* LentPoint(const Polar* earlier, const Polar& polar, double alphaDeg) {
   if (!earlier || !earlier->computed() || earlier->reynolds != polar.reynolds ||
       earlier->nCrit != polar.nCrit || earlier->Eps != polar.Eps || earlier->Mu != polar.Mu ||
-      earlier->iKutta != polar.iKutta || earlier->U0 != polar.U0) {
+      earlier->iKutta != polar.iKutta || earlier->U0 != polar.U0 ||
+      earlier->profile != polar.profile) {
     return nullptr;
   }
   for (const PolarPoint& pt : earlier->points) {
@@ -520,8 +550,10 @@ const PolarPoint* LentPoint(const Polar* earlier, const Polar& polar, double alp
 }  // namespace
 
 Polar ComputePolar(const FlowParameters& p, const ProfileMeasure& profile, const LiftCurve& lift,
-                   const BoundaryLayerOptions& options, const Polar* earlier) {
+                   const BoundaryLayerOptions& options, const Polar* earlier,
+                   const std::shared_ptr<const ProfileMap>& profileMap) {
   Polar polar;
+  polar.profile = profileMap;
   polar.reynolds = options.reynolds;
   polar.nCrit = options.nCrit;
   polar.Eps = p.Eps;
@@ -541,7 +573,7 @@ Polar ComputePolar(const FlowParameters& p, const ProfileMeasure& profile, const
     }
     FlowParameters q = p;
     q.Alfa = lp.alpha_deg;
-    const CircleModel c = ComputeCircleModel(q);
+    const CircleModel c = profileMap ? ComputeCircleModel(q, profileMap) : ComputeCircleModel(q);
     const BoundaryLayer bl = ComputeBoundaryLayer(q, c, profile, options);
     if (!bl.computed()) {
       polar.status = bl.status;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "lift_curve.h"
 #include "parameters.h"
 #include "profile_geometry.h"
+#include "profile_map.h"
 #include "surface_pressure.h"
 
 namespace fluvenna {
@@ -85,7 +87,9 @@ namespace fluvenna {
 // that with 640.
 //
 // Drag: Squire & Young (1938) at the trailing edge, each surface adding
-//   C_D = 2 (theta_TE / c) (u_e,TE / U0)^((H_TE + 5) / 2),
+//   C_D = 2 (theta_TE / c) (u_e,TE / U0)^((H_TE + 5) / 2)
+// (at the last station before the edge when the edge has a finite angle and
+// the inviscid flow stagnates there),
 // and the friction part alone, the wall shear resolved along the stream:
 //   C_Df = (1 / c) integral c_f (t . e_stream) ds   (c_f on the free stream).
 // Where a surface separates ahead of kSeparationDragLimitXc of the chord
@@ -243,7 +247,8 @@ struct Polar {
   // What else its layers depend on: the circle's offsets, the Kutta factor
   // and the free stream (the angle of attack is each point's own).
   double Eps = 0.0, Mu = 0.0, iKutta = 0.0, U0 = 0.0;
-  std::vector<PolarPoint> points;  // in the order of the lift curve's points
+  std::shared_ptr<const ProfileMap> profile;  // the profile's map; null for the designed profile
+  std::vector<PolarPoint> points;             // in the order of the lift curve's points
   bool computed() const { return status == BoundaryLayerStatus::kComputed; }
 };
 
@@ -257,7 +262,10 @@ struct Polar {
 // N_crit: they are the very numbers a new march would give. Dragging the
 // angle of attack then marches only the pass's own angle, since the lift
 // curve's whole degrees stay the same.
+// `profileMap`, when given, is the map of a profile other than the designed
+// one: each angle's circle is that map's (as RunCirclePlane takes it).
 Polar ComputePolar(const FlowParameters& p, const ProfileMeasure& profile, const LiftCurve& lift,
-                   const BoundaryLayerOptions& options = {}, const Polar* earlier = nullptr);
+                   const BoundaryLayerOptions& options = {}, const Polar* earlier = nullptr,
+                   const std::shared_ptr<const ProfileMap>& profileMap = nullptr);
 
 }  // namespace fluvenna

@@ -3,6 +3,10 @@
 #include "flow/circle_model.h"
 
 #include <cmath>
+#include <complex>
+#include <utility>
+
+#include "flow/mapping.h"
 
 namespace fluvenna {
 
@@ -23,6 +27,25 @@ CircleModel ComputeCircleModel(const FlowParameters& p) {
 
   c.Circ = ((((4.0 * p.Pi) * c.A) * p.U0) * std::sin(c.AlfaBeta)) * p.iKutta;
   c.Gm = c.Circ / ((2.0 * p.Pi) * p.U0);
+  c.map = MapOf(c, p.nExp);  // the designed map, cJ as the mapping stage re-reads it
+  return c;
+}
+
+CircleModel ComputeCircleModel(const FlowParameters& p, std::shared_ptr<const ProfileMap> map) {
+  CircleModel c;
+  c.AlfaRad = p.DegRad * p.Alfa;
+  c.CosAlfa = std::cos(c.AlfaRad);
+  c.SinAlfa = std::sin(c.AlfaRad);
+  const std::complex<double> zc = map->CircleCentre();
+  const std::complex<double> te = map->TrailingEdgeCirclePoint() - zc;
+  c.A = map->CircleRadius();
+  c.Beta = -std::atan2(te.imag(), te.real());
+  c.xc = zc.real();
+  c.yc = zc.imag();
+  c.AlfaBeta = c.AlfaRad + c.Beta;
+  c.Circ = ((((4.0 * p.Pi) * c.A) * p.U0) * std::sin(c.AlfaBeta)) * p.iKutta;
+  c.Gm = c.Circ / ((2.0 * p.Pi) * p.U0);
+  c.map = std::move(map);
   return c;
 }
 

@@ -3,12 +3,14 @@
 #pragma once
 
 #include <complex>
+#include <memory>
 #include <optional>
 #include <span>
 #include <utility>
 #include <vector>
 
 #include "circle_model.h"
+#include "profile_map.h"
 
 namespace fluvenna {
 
@@ -88,6 +90,12 @@ class ConformalMorph {
   // plot scale (the plots show -Olcek..Olcek by -2/3 Olcek..2/3 Olcek).
   // Requires A > 0, cJ > 0 and Olcek != 0. Builds the grid.
   ConformalMorph(const CircleModel& c, double cJ, double Olcek);
+  // Any profile's map (a NACA section, a file) with the same plot scale: the
+  // morph is the straight blend zeta_t = (1 - t) z + t F(z) of the identity
+  // and the map F, whose derivative (1 - t) + t F'(z) the local map gives and
+  // whose inverse is found by Newton's method from the map's own inverse;
+  // the critical points are the map's (those of its pre-map).
+  ConformalMorph(std::shared_ptr<const ProfileMap> map, double Olcek);
 
   // Adds curve k of the pass in the circle plane (k = 0 the body).
   void AddCurve(int k, std::span<const double> x, std::span<const double> y);
@@ -118,7 +126,7 @@ class ConformalMorph {
   LinkedPoint Link(double t, double x, double y) const;
 
   // The map's critical points z = +cJ and z = -cJ (dzeta/dz = 0) and their
-  // images zeta = +-nC.
+  // images zeta = +-nC (the designed map; 0 for any other).
   double cJ() const { return cJ_; }
   double nC() const { return nC_; }
   // Whether z = -cJ lies inside the circle (else on it: a sharp leading edge).
@@ -127,11 +135,21 @@ class ConformalMorph {
   std::complex<double> centre() const { return zc_; }
   // The polar angle of the trailing-edge point cJ about the centre: the first ray's.
   double trailingEdgeAngle() const { return thetaTE_; }
+  // The map's critical points (dzeta/dz = 0) and their images, the
+  // trailing-edge point first; for the designed map z = +cJ and -cJ.
+  const std::vector<MapCriticalPoint>& criticalPoints() const { return critical_; }
+  // Whether the map is the designed Joukowski map.
+  bool joukowski() const { return joukowski_; }
 
  private:
+  void Build(double Olcek);
+  std::optional<std::pair<double, double>> BlendInverse(double t, std::complex<double> w) const;
   void AddLine(MapLineKind kind, int k, std::span<const double> x, std::span<const double> y);
 
-  double cJ_, nC_, A_;
+  std::shared_ptr<const ProfileMap> map_;
+  bool joukowski_ = true;
+  std::vector<MapCriticalPoint> critical_;
+  double cJ_ = 0.0, nC_ = 0.0, A_;
   std::complex<double> zc_;
   double thetaTE_;
   bool minusInside_;

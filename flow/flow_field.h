@@ -3,6 +3,7 @@
 #pragma once
 
 #include <complex>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -97,6 +98,11 @@ struct FieldPoint {
   double zx = 0.0, zy = 0.0;  // the circle-plane point (profile frame) evaluated
 };
 
+// Any other profile's map (a NACA section, a file) is asked the same: the
+// airfoil point's circle point is the map's Inverse, its speed the circle
+// speed divided by |dzeta/dz| (the map's Derivative), its singular points the
+// map's critical points on the circle.
+//
 // The per-pass constants of the flow, computed once from the parameters and
 // circle model of a pass and shared by every probe. Requires a pass that made
 // its circle (A > 0, finite Circ, U0 > 0), nExp = 2, and a circle through cJ
@@ -142,7 +148,11 @@ class FlowFieldModel {
   FieldState Locate(FieldPlane plane, double x, double y, double& zx, double& zy) const;
 
   double U0() const { return U0_; }
+  // The pass's map, and the designed map's constant as the pass re-reads it
+  // (0 for any other map).
+  const ProfileMap& map() const { return *map_; }
   double cJ() const { return cJ_; }
+  bool joukowski() const { return joukowski_; }
   bool kuttaMet() const { return kuttaMet_; }
   // The trailing-edge speed with the Kutta factor 1, U0 cJ |cos(AlfaBeta)| / A.
   double trailingEdgeSpeed() const { return qTE_; }
@@ -158,10 +168,24 @@ class FlowFieldModel {
                           const double* root) const;
   double SpeedSquaredInline(FieldPlane plane, double zx, double zy) const;
 
+  std::shared_ptr<const ProfileMap> map_;  // the pass's map
+  bool joukowski_;                         // the designed map: closed forms below
+  std::vector<Complex> sharpEdges_;        // critical points on the circle, trailing edge first
+  // Any other map: the body's outline as a polygon of kBodyPolygonPoints
+  // images of the circle, its edges sorted into slabs of y, so that a point
+  // inside the body is known without the map's inverse (a search that takes
+  // long to fail there).
+  struct BodyPolygon {
+    double yLow = 0.0, yHigh = 0.0, xLow = 0.0, xHigh = 0.0, slab = 1.0;
+    std::vector<Complex> points;
+    std::vector<std::vector<int>> edges;  // per slab: edge i runs from points[i] to points[i + 1]
+    bool Inside(double x, double y) const;
+  };
+  BodyPolygon body_;
   double U0_, A_, Gm_;
   Complex turn_;            // e^(i AlfaRad)
   Complex zc_;              // circle centre
-  double cJ_;               // map constant as the pass re-reads it
+  double cJ_;               // the designed map's constant as the pass re-reads it (else 0)
   bool kuttaMet_;           // iKutta == 1: S1 is the trailing edge
   Complex S1_, S2_;         // stagnation points, profile frame
   Complex cutTurn_;         // e^(-i theta_s)
@@ -200,7 +224,20 @@ std::pair<double, double> PixelCentre(const PixelGrid& grid, int i, int j);
 // one per core; one under WebAssembly), as ForBlocksOnCores hands them out;
 // each pixel is worked out by the same operations on any thread, so the
 // values are the same bit for bit whatever the threads.
+//
+// The airfoil plane of any map other than the designed one is sampled by
+// cells (its inverse costs a Newton search through a long Fourier series):
+// exact at the corners of cells of kFieldCell pixels; a cell whose corners
+// are all in the flow and differ by at most kFieldCellSpread U0^2 is filled
+// by bilinear interpolation of the squared speed, any other is cut in four
+// down to kFieldSmallestCell pixels, below which every pixel is exact. An
+// interpolated Cp is within a small part of that spread of At's (the
+// interpolation's error is of second order in the cell); the probe always
+// gives At's numbers.
 inline constexpr int kSampleRowBlock = 8;
+inline constexpr int kFieldCell = 16;
+inline constexpr int kFieldSmallestCell = 2;
+inline constexpr double kFieldCellSpread = 0.05;
 std::vector<double> SampleField(const FlowFieldModel& model, FieldPlane plane,
                                 FieldQuantity quantity, const PixelGrid& grid, int threads = 0);
 

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "parameters.h"
+#include "profile_map.h"
 
 namespace fluvenna {
 
@@ -76,7 +78,11 @@ struct LiftCurve {
 // LiftCoefficient(Circ, U0, chord). At alphaDeg = p.Alfa this is bit for bit
 // the status line's C_L. A negative zero is returned as +0.
 // Requires the constants that ReadParameters sets (Pi, DegRad, nExp, ...).
-double LiftCoefficientAt(const FlowParameters& p, double chord, double alphaDeg);
+//
+// `profile`, when given, is the map of a profile other than the designed one
+// (as RunCirclePlane takes it): the circle is that map's.
+double LiftCoefficientAt(const FlowParameters& p, double chord, double alphaDeg,
+                         const std::shared_ptr<const ProfileMap>& profile = nullptr);
 
 // The lift curve of the pass `p` (see above) with the measured chord.
 // Points: the whole degrees kLiftCurveFirstDeg..kLiftCurveLastDeg, extended
@@ -91,5 +97,26 @@ double LiftCoefficientAt(const FlowParameters& p, double chord, double alphaDeg)
 //    used as its camber.
 // Requires the constants that ReadParameters sets; costs a few microseconds.
 LiftCurve ComputeLiftCurve(const FlowParameters& p, double chord);
+
+// The lift curve of any other profile given by its map: the exact C_L from
+// the map's circle (as above, Beta that of the map's trailing-edge point), and
+// the thin-airfoil line from the profile's own mean line,
+//   C_L = 2 Pi (alpha - alpha_L0),  alpha_L0 = ThinAirfoilZeroLift(map).
+LiftCurve ComputeLiftCurve(const FlowParameters& p, double chord,
+                           const std::shared_ptr<const ProfileMap>& profile);
+
+// The zero-lift angle of thin-airfoil theory for the profile of `map`, in
+// radians, with the angle of attack measured from the x axis:
+//   alpha_L0 = -(1 / Pi) integral_0^Pi (dy_c/dx) (cos t - 1) dt,
+//   x = x_LE + (x_TE - x_LE) (1 - cos t) / 2
+// (Abbott and von Doenhoff, Theory of Wing Sections, section 4.3), y_c the
+// mean line midway between the upper and lower surfaces at each x. The
+// surfaces are the map's contour at kMeanLineSamples points, split at the
+// leading edge (the point farthest from the trailing edge) and interpolated
+// linearly; the integral takes the slope of each of kMeanLineStations
+// intervals at its middle. NaN when the surfaces do not span the chord.
+inline constexpr int kMeanLineSamples = 4000;
+inline constexpr int kMeanLineStations = 400;
+double ThinAirfoilZeroLift(const ProfileMap& map);
 
 }  // namespace fluvenna

@@ -3,6 +3,7 @@
 #include "flow/mapping.h"
 
 #include <cmath>
+#include <memory>
 #include <string>
 
 namespace fluvenna {
@@ -55,16 +56,20 @@ std::optional<std::pair<double, double>> MapPoint(double x, double y, double cJ,
 
 void MapToAirfoil(const CircleModel& c, int nExp, int lastCurve, PointArrays& arrays,
                   std::vector<std::string>& notes) {
-  const double cJ = arrays.XP(0, 1);  // the turned trailing-edge point, read before it is mapped
-  const double nC = c.nC;
+  // The pass's map; a circle model without one gets the designed map with
+  // cJ read from the turned trailing-edge point before it is mapped.
+  const std::shared_ptr<const ProfileMap> map =
+      c.map ? c.map
+            : std::make_shared<JoukowskiProfileMap>(arrays.XP(0, 1), c.nC, nExp, c.xc, c.yc, c.A,
+                                                    c.cJ);
   for (int k = 0; k <= lastCurve; ++k) {
     int kept = 0;
     for (int j = 1; j <= arrays.NP[k]; ++j) {
-      const auto image = MapPoint(arrays.XP(k, j), arrays.YP(k, j), cJ, nC, nExp);
+      const auto image = map->Forward({arrays.XP(k, j), arrays.YP(k, j)});
       if (!image) continue;
       ++kept;
-      arrays.XP(k, kept) = image->first;
-      arrays.YP(k, kept) = image->second;
+      arrays.XP(k, kept) = image->real();
+      arrays.YP(k, kept) = image->imag();
     }
     const int dropped = arrays.NP[k] - kept;
     if (dropped == 0) continue;

@@ -30,11 +30,12 @@ void TurnAndShift(const CircleModel& c, int lastCurve, PointArrays& arrays);
 std::optional<std::pair<double, double>> MapPoint(double x, double y, double cJ, double nC,
                                                   int nExp);
 
-// Second stage: cJ is re-read from XP(0, 1) (the turned trailing-edge point),
-// nC is kept from the circle model, and every point of curves 0..lastCurve is
-// replaced in place by its image. Points without a finite image are left out
-// of their curve (a note says so); a curve left with fewer than 2 points is
-// left out entirely.
+// Second stage: every point of curves 0..lastCurve is replaced in place by
+// its image under the pass's map (c.map). For the designed map cJ is the
+// turned trailing-edge point XP(0, 1) and nC is kept from the circle model;
+// a circle model without a map is mapped so, cJ re-read from XP(0, 1). Points without a finite
+// image are left out of their curve (a note says so); a curve left with fewer than 2 points is left
+// out entirely.
 void MapToAirfoil(const CircleModel& c, int nExp, int lastCurve, PointArrays& arrays,
                   std::vector<std::string>& notes);
 

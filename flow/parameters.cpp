@@ -49,9 +49,9 @@ std::optional<std::string> RefuseParameters(const FlowParameters& p) {
   const struct {
     const char* name;
     double value;
-  } values[] = {{"delta", p.DELTA},   {"gamma", p.GAMA}, {"alpha", p.Alfa},
-                {"Kutta factor", p.iKutta}, {"dPsi", p.dPsi}, {"nSL", p.kMax},
-                {"Scale", p.Olcek}, {"dR", p.dR}};
+  } values[] = {{"delta", p.DELTA},         {"gamma", p.GAMA}, {"alpha", p.Alfa},
+                {"Kutta factor", p.iKutta}, {"dPsi", p.dPsi},  {"nSL", p.kMax},
+                {"Scale", p.Olcek},         {"dR", p.dR}};
   for (const auto& v : values) {
     if (!std::isfinite(v.value)) {
       return std::string("the value of ") + v.name + " is too large to compute with";

@@ -3,6 +3,7 @@
 #include "flow/pass.h"
 
 #include <cmath>
+#include <utility>
 
 #include "flow/mapping.h"
 #include "flow/tracing.h"
@@ -16,7 +17,7 @@ int LastCurve(double kMax) {
 }
 
 PassResult RunCirclePlane(const ParameterTexts& texts, const ProfileTable& table,
-                          PointArrays& arrays) {
+                          PointArrays& arrays, std::shared_ptr<const ProfileMap> profile) {
   PassResult result;
   result.params = ReadParameters(texts, table);
   const FlowParameters& p = result.params;
@@ -24,7 +25,7 @@ PassResult RunCirclePlane(const ParameterTexts& texts, const ProfileTable& table
     result.error = *refused;
     return result;
   }
-  result.circle = ComputeCircleModel(p);
+  result.circle = profile ? ComputeCircleModel(p, std::move(profile)) : ComputeCircleModel(p);
   const CircleModel& c = result.circle;
   if (!std::isfinite(c.A) || !std::isfinite(c.cJ) || !(c.A > 0.0)) {
     result.error = "the selected profile row gives no usable circle";
@@ -52,9 +53,9 @@ void RunAirfoilPlane(PassResult& result, PointArrays& arrays) {
   MapToAirfoil(result.circle, result.params.nExp, result.lastCurve, arrays, result.notes);
 }
 
-PassResult RunWholePass(const ParameterTexts& texts, const ProfileTable& table,
-                        PointArrays& arrays) {
-  PassResult result = RunCirclePlane(texts, table, arrays);
+PassResult RunWholePass(const ParameterTexts& texts, const ProfileTable& table, PointArrays& arrays,
+                        std::shared_ptr<const ProfileMap> profile) {
+  PassResult result = RunCirclePlane(texts, table, arrays, std::move(profile));
   if (result.ok()) RunAirfoilPlane(result, arrays);
   return result;
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,15 +35,20 @@ int LastCurve(double kMax);
 // builds the circle model and curve 0, traces the streamlines and turns and
 // shifts them into XP/YP. Refused parameters end it before tracing, with
 // `error` set and the arrays untouched.
+//
+// `profile`, when given, is the map of a profile other than the designed
+// one (a NACA section, a coordinate file): the circle is that map's
+// (ComputeCircleModel with the map) and delta and gamma are not used. Without
+// it the profile is the table row's Joukowski profile, as designed.
 PassResult RunCirclePlane(const ParameterTexts& texts, const ProfileTable& table,
-                          PointArrays& arrays);
+                          PointArrays& arrays, std::shared_ptr<const ProfileMap> profile = nullptr);
 
-// The second half: maps XP/YP in place to the airfoil plane. Requires a
-// result of RunCirclePlane without error.
+// The second half: maps XP/YP in place to the airfoil plane by the pass's
+// map (result.circle.map). Requires a result of RunCirclePlane without error.
 void RunAirfoilPlane(PassResult& result, PointArrays& arrays);
 
 // Both halves at once, for callers that draw nothing in between.
-PassResult RunWholePass(const ParameterTexts& texts, const ProfileTable& table,
-                        PointArrays& arrays);
+PassResult RunWholePass(const ParameterTexts& texts, const ProfileTable& table, PointArrays& arrays,
+                        std::shared_ptr<const ProfileMap> profile = nullptr);
 
 }  // namespace fluvenna

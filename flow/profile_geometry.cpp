@@ -6,6 +6,7 @@
 #include <cmath>
 #include <complex>
 #include <limits>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "flow/decimal_text.h"
 #include "flow/mapping.h"
 #include "flow/parameters.h"
+#include "flow/profile_map.h"
 
 namespace fluvenna {
 namespace {
@@ -27,46 +29,64 @@ struct Point {
   double x = 0.0, y = 0.0;
 };
 
-// The drawn profile as a function of the polar angle about the circle centre,
-// built from the core's circle model and map exactly as a pass with Alfa = 0.
+// The drawn profile as a function of the polar angle about the circle
+// centre: the image of the circle under the profile's map.
 class Contour {
  public:
+  // The designed profile, built from the core's circle model and map
+  // exactly as a pass with Alfa = 0 (cJ as the circle model has it).
   Contour(double Eps, double Mu) {
     FlowParameters p = ReadParameters(ParameterTexts{}, ProfileTable{});
     p.Alfa = 0.0;
     p.Eps = Eps;
     p.Mu = Mu;
-    nExp_ = p.nExp;
-    circle_ = ComputeCircleModel(p);
-    trailing_ = Map(circle_.cJ, 0.0);
+    const CircleModel circle = ComputeCircleModel(p);
+    owned_ = std::make_shared<JoukowskiProfileMap>(circle.cJ, circle.nC, p.nExp, circle.xc,
+                                                   circle.yc, circle.A, circle.cJ);
+    map_ = owned_.get();
+    thetaTE_ = -circle.Beta;
+    Init();
+  }
+  // Any profile given by its map.
+  explicit Contour(const ProfileMap& map) : map_(&map) {
+    const std::complex<double> te = map.TrailingEdgeCirclePoint() - map.CircleCentre();
+    thetaTE_ = std::atan2(te.imag(), te.real());
+    Init();
   }
 
-  // The trailing-edge point (cJ, 0) sits at this angle below the centre.
-  double thetaTE() const { return -circle_.Beta; }
+  // The trailing-edge point zTE sits at this angle about the centre.
+  double thetaTE() const { return thetaTE_; }
   Point trailingEdge() const { return trailing_; }
 
-  Point At(double theta) const {
-    return Map(circle_.xc + circle_.A * std::cos(theta), circle_.yc + circle_.A * std::sin(theta));
-  }
+  Point At(double theta) const { return Map(CirclePoint(theta)); }
 
-  // dP/dtheta = (dzeta/dz) (dz/dtheta), with zeta = z + cJ^2 / z (the map for nExp = 2).
+  // dP/dtheta = (dzeta/dz) (dz/dtheta).
   Point Tangent(double theta) const {
-    const std::complex<double> z(circle_.xc + circle_.A * std::cos(theta),
-                                 circle_.yc + circle_.A * std::sin(theta));
-    const std::complex<double> dz(-circle_.A * std::sin(theta), circle_.A * std::cos(theta));
-    const std::complex<double> d = (1.0 - circle_.cJ * circle_.cJ / (z * z)) * dz;
+    const std::complex<double> dz(-A_ * std::sin(theta), A_ * std::cos(theta));
+    const std::complex<double> d = map_->Derivative(CirclePoint(theta)) * dz;
     return {d.real(), d.imag()};
   }
 
  private:
-  Point Map(double x, double y) const {
-    const auto image = MapPoint(x, y, circle_.cJ, circle_.nC, nExp_);
+  void Init() {
+    zc_ = map_->CircleCentre();
+    A_ = map_->CircleRadius();
+    trailing_ = Map(map_->TrailingEdgeCirclePoint());
+  }
+  std::complex<double> CirclePoint(double theta) const {
+    return {zc_.real() + A_ * std::cos(theta), zc_.imag() + A_ * std::sin(theta)};
+  }
+  Point Map(std::complex<double> z) const {
+    const auto image = map_->Forward(z);
     if (!image) return {std::nan(""), std::nan("")};  // only at z = 0, inside the circle
-    return {image->first, image->second};
+    return {image->real(), image->imag()};
   }
 
-  CircleModel circle_;
-  int nExp_ = 2;
+  std::shared_ptr<const ProfileMap> owned_;
+  const ProfileMap* map_ = nullptr;
+  std::complex<double> zc_;
+  double A_ = 0.0;
+  double thetaTE_ = 0.0;
   Point trailing_;
 };
 
@@ -269,8 +289,9 @@ double LeadingEdgeAngle(const Contour& contour, const std::vector<double>& sampl
 
 }  // namespace
 
-ProfileMeasure MeasureProfile(double Eps, double Mu, const ProfileMeasureOptions& options) {
-  const Contour contour(Eps, Mu);
+namespace {
+
+ProfileMeasure MeasureContour(const Contour& contour, const ProfileMeasureOptions& options) {
   const double t0 = contour.thetaTE();
   const int n = std::max(options.samples, kMinSamples);
   std::vector<double> samples(n + 1);
@@ -306,6 +327,16 @@ ProfileMeasure MeasureProfile(double Eps, double Mu, const ProfileMeasureOptions
   m.camber = std::max(camber.value, 0.0);
   m.camberAt = camber.station;
   return m;
+}
+
+}  // namespace
+
+ProfileMeasure MeasureProfile(double Eps, double Mu, const ProfileMeasureOptions& options) {
+  return MeasureContour(Contour(Eps, Mu), options);
+}
+
+ProfileMeasure MeasureProfile(const ProfileMap& map, const ProfileMeasureOptions& options) {
+  return MeasureContour(Contour(map), options);
 }
 
 double LiftCoefficient(double Circ, double U0, double chord) {

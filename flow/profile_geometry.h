@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "profile_map.h"
+
 namespace fluvenna {
 
 // Thickness, camber and chord of the profile the program draws for the
@@ -64,6 +66,12 @@ struct ProfileMeasureOptions {
 // Requires Eps > -1. Eps = Mu = 0 is the flat plate: chord 1, thickness and
 // camber 0.
 ProfileMeasure MeasureProfile(double Eps, double Mu, const ProfileMeasureOptions& options = {});
+
+// The same for any profile given by its map: the contour is the image of the
+// map's circle, the trailing edge the image of its trailing-edge point, and
+// the tangent is dzeta/dz times dz/dtheta. leadingAngle is measured about the
+// map's circle centre.
+ProfileMeasure MeasureProfile(const ProfileMap& map, const ProfileMeasureOptions& options = {});
 
 // Lift coefficient of the drawn flow from the Kutta-Joukowski lift
 // L = rho U0 Circ: C_L = L / (rho U0^2 chord / 2) = 2 Circ / (U0 chord).

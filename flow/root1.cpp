@@ -6,8 +6,8 @@
 
 namespace fluvenna {
 
-int ROOT1(const double& A, const double& R0, const double& PSI, const double& Gm,
-          const double& U0, const double& SinTeta, std::int16_t& iKok, double& Kok) {
+int ROOT1(const double& A, const double& R0, const double& PSI, const double& Gm, const double& U0,
+          const double& SinTeta, std::int16_t& iKok, double& Kok) {
   double R1 = R0;
   double R2 = R0;
   int iTer = 0;

@@ -17,8 +17,8 @@ namespace fluvenna {
 // On success iKok = 1 and Kok = R2. On failure iKok = 0 and Kok keeps its
 // value. An iterate with R1 / A <= 0 or a non-finite value also ends the
 // search as a failure. Returns the number of evaluations of g made.
-int ROOT1(const double& A, const double& R0, const double& PSI, const double& Gm,
-          const double& U0, const double& SinTeta, std::int16_t& iKok, double& Kok);
+int ROOT1(const double& A, const double& R0, const double& PSI, const double& Gm, const double& U0,
+          const double& SinTeta, std::int16_t& iKok, double& Kok);
 
 inline constexpr int kRoot1PassLimit = 50;
 inline constexpr double kRoot1Tolerance = 1e-7;

@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cmath>
 #include <complex>
+#include <memory>
 
 #include "flow/mapping.h"
+#include "flow/profile_map.h"
 
 namespace fluvenna {
 namespace {
@@ -28,9 +30,7 @@ constexpr int kGoldenSectionSteps = 200;
 class SurfaceFlow {
  public:
   SurfaceFlow(const FlowParameters& p, const CircleModel& c, const ProfileMeasure& profile)
-      : c_(c), U0_(p.U0), nExp_(p.nExp), kuttaMet_(p.iKutta == 1.0), profile_(profile) {
-    // The map constant as the pass re-reads it: the turned trailing-edge point.
-    cJmap_ = TurnAndShiftPoint(c, c.A * std::cos(-c.AlfaBeta), c.A * std::sin(-c.AlfaBeta)).first;
+      : c_(c), map_(MapOf(c, p.nExp)), U0_(p.U0), kuttaMet_(p.iKutta == 1.0), profile_(profile) {
     ux_ = (profile.trailingX - profile.leadingX) / profile.chord;
     uy_ = (profile.trailingY - profile.leadingY) / profile.chord;
   }
@@ -38,6 +38,13 @@ class SurfaceFlow {
   double thetaTE() const { return -c_.AlfaBeta; }
   double thetaLE() const { return profile_.leadingAngle - c_.AlfaRad; }
   bool kuttaMet() const { return kuttaMet_; }
+  // False when the map has a second sharp edge on the circle besides the
+  // trailing edge (the flat plate's leading edge).
+  bool leadingEdgeSmooth() const {
+    const auto critical = map_->CriticalPoints();
+    return std::none_of(critical.begin() + std::min<std::size_t>(1, critical.size()),
+                        critical.end(), [](const MapCriticalPoint& k) { return k.onCircle; });
+  }
 
   // The point at circle angle theta; at the trailing-edge point itself
   // (`trailingEdge`) the speed is the limit of the header.
@@ -47,16 +54,16 @@ class SurfaceFlow {
     s.theta = theta;
     const double wx = c_.A * std::cos(theta), wy = c_.A * std::sin(theta);
     const auto [zx, zy] = TurnAndShiftPoint(c_, wx, wy);
-    const auto image = MapPoint(zx, zy, cJmap_, c_.nC, nExp_);
-    s.x = image ? image->first : std::nan("");
-    s.y = image ? image->second : std::nan("");
+    const auto image = map_->Forward({zx, zy});
+    s.x = image ? image->real() : std::nan("");
+    s.y = image ? image->imag() : std::nan("");
     s.xc = ((s.x - profile_.leadingX) * ux_ + (s.y - profile_.leadingY) * uy_) / profile_.chord;
     if (trailingEdge) {
-      s.q = c_.cJ * std::fabs(std::cos(c_.AlfaBeta)) / c_.A;  // already / U0
+      s.q = map_->TrailingEdgeSpeed(c_.AlfaBeta);  // already / U0
     } else {
       const Complex w(wx, wy), z(zx, zy);
       const Complex dFdw = U0_ * (1.0 - c_.A * c_.A / (w * w)) + Complex(0.0, c_.Gm) / w;
-      const Complex dzetadz = 1.0 - cJmap_ * cJmap_ / (z * z);
+      const Complex dzetadz = map_->Derivative(z);
       s.q = std::abs(dFdw) / std::abs(dzetadz) / U0_;
     }
     s.Cp = 1.0 - s.q * s.q;
@@ -65,11 +72,10 @@ class SurfaceFlow {
 
  private:
   const CircleModel& c_;
+  std::shared_ptr<const ProfileMap> map_;
   double U0_;
-  int nExp_;
   bool kuttaMet_;
   const ProfileMeasure& profile_;
-  double cJmap_ = 0.0;
   double ux_ = 1.0, uy_ = 0.0;
 };
 
@@ -112,7 +118,7 @@ SurfacePressure ComputeSurfacePressure(const FlowParameters& p, const CircleMode
   result.leadingX = profile.leadingX, result.leadingY = profile.leadingY;
   result.trailingX = profile.trailingX, result.trailingY = profile.trailingY;
   result.trailingEdgeKept = flow.kuttaMet();
-  result.leadingEdgeKept = p.Eps != 0.0;  // else the circle passes through -cJ
+  result.leadingEdgeKept = flow.leadingEdgeSmooth();
 
   const int n = std::max(options.intervalsPerSurface, SurfacePressureOptions::kFewestIntervals);
   const double teUpper = flow.thetaTE(), le = flow.thetaLE(), teLower = teUpper + kTwoPi;
@@ -183,6 +189,11 @@ SurfacePressure ComputeSurfacePressure(const FlowParameters& p, const CircleMode
 
 SurfacePressure ComputeSurfacePressure(const FlowParameters& p, const CircleModel& c,
                                        const SurfacePressureOptions& options) {
+  // The designed profile is measured from its table row (as at Alfa = 0);
+  // any other from its map.
+  if (c.map && !c.map->Joukowski()) {
+    return ComputeSurfacePressure(p, c, MeasureProfile(*c.map), options);
+  }
   return ComputeSurfacePressure(p, c, MeasureProfile(p.Eps, p.Mu), options);
 }
 

@@ -64,6 +64,12 @@ Complex LogRatio(Complex w, Complex r, Complex inverseR) {
   return Complex(2.0 * (vr * sr - vi * si), 2.0 * (vr * si + vi * sr));
 }
 
+// The trailing-edge station: x of the trailing edge, 2 cJ for the designed map.
+double StationX(const ProfileMap& map) {
+  if (const auto j = map.Joukowski()) return 2.0 * j->cJ;
+  return map.TrailingEdge().real();
+}
+
 // The level psi = PSI of one curve, with its logarithm continued from the
 // reference point wRef where ln(w / A) = logRef.
 class Level {
@@ -76,6 +82,7 @@ class Level {
         turn_(c.CosAlfa, c.SinAlfa),
         zc_(c.xc, c.yc),
         cJ_(model.cJ()),
+        joukowski_(model.map().Joukowski().has_value()),
         model_(model) {}
 
   Complex F(Complex w) const {
@@ -90,10 +97,16 @@ class Level {
     return (2.0 * U0_ * A2_ * iw - kI * Gm_) * iw * iw;
   }
   Complex Z(Complex w) const { return zc_ + turn_ * w; }
+  // The image of w: the designed map in its closed form z + cJ^2 / z, any
+  // other map by its Forward.
   Complex Zeta(Complex w) const {
     const Complex z = Z(w);
-    return z + cJ_ * cJ_ / z;
+    if (joukowski_) return z + cJ_ * cJ_ / z;
+    const auto image = model_.map().Forward(z);
+    return image ? *image : Complex(kInf, kInf);
   }
+  const ProfileMap& map() const { return model_.map(); }
+  bool joukowski() const { return joukowski_; }
   double SpeedSquared(FieldPlane plane, Complex w) const {
     const Complex z = Z(w);
     return model_.SpeedSquared(plane, z.real(), z.imag());
@@ -145,6 +158,7 @@ class Level {
   double U0_, A2_, Gm_, PSI_;
   Complex turn_, zc_;
   double cJ_;
+  bool joukowski_;
   const FlowFieldModel& model_;
   Complex wRef_{1.0, 0.0}, inverseRef_{1.0, 0.0}, logRef_{0.0, 0.0};
 };
@@ -330,11 +344,21 @@ bool CurveSolver::Prepare() {
         level_.SetReference(W.w[0], W.logs[0]);
         W.phiS = level_.F(s).real();
         const Complex zs = level_.Z(s);
-        const double cJ = level_.cJ();
-        const bool singular =
-            std::abs(zs - cJ) <= kSingularRadius * cJ || std::abs(zs + cJ) <= kSingularRadius * cJ;
-        W.qLimit =
-            singular ? std::abs(level_.d2F(s)) / std::abs(2.0 * cJ * cJ / (zs * zs * zs)) : 0.0;
+        if (level_.joukowski()) {
+          const double cJ = level_.cJ();
+          const bool singular = std::abs(zs - cJ) <= kSingularRadius * cJ ||
+                                std::abs(zs + cJ) <= kSingularRadius * cJ;
+          W.qLimit =
+              singular ? std::abs(level_.d2F(s)) / std::abs(2.0 * cJ * cJ / (zs * zs * zs)) : 0.0;
+        } else {
+          // Any other map: the stagnation point is the trailing-edge point
+          // only with the Kutta condition met, where the speed is the map's
+          // trailing-edge speed.
+          const double A = level_.map().CircleRadius();
+          const bool singular =
+              std::abs(zs - level_.map().TrailingEdgeCirclePoint()) <= kSingularRadius * A;
+          W.qLimit = singular ? p_.U0 * level_.map().TrailingEdgeSpeed(c_.AlfaBeta) : 0.0;
+        }
       }
     }
   }
@@ -363,7 +387,7 @@ bool CurveSolver::Prepare() {
     for (std::size_t j = 0; j < n; ++j) out_.source.push_back(static_cast<int>(j));
   } else {
     for (std::size_t j = 0; j < n && out_.source.size() < m; ++j) {
-      if (MapPoint(out_.cx[j], out_.cy[j], level_.cJ(), c_.nC, p_.nExp)) {
+      if (level_.map().Forward({out_.cx[j], out_.cy[j]})) {
         out_.source.push_back(static_cast<int>(j));
       }
     }
@@ -503,7 +527,7 @@ void CurveSolver::Release(double X) {
   for (double& t : out_.t) t -= t0;
   const int n = static_cast<int>(work_.w.size());
   const std::optional<Crossing> station =
-      Cross(2.0 * level_.cJ(), release->stretch, true, &*release);
+      Cross(StationX(level_.map()), release->stretch, true, &*release);
   if (station) out_.stationTime = station->t;  // the times are shifted already
 
   // The path: the release point, then the traced points downstream.
@@ -549,7 +573,7 @@ TimeOfFlight ComputeTimeOfFlight(const FlowParameters& p, const CircleModel& c,
                                  std::span<const TracedCurve> curves) {
   TimeOfFlight r;
   const FlowFieldModel model(p, c);
-  r.stationX = 2.0 * model.cJ();
+  r.stationX = StationX(model.map());
   std::vector<const TracedCurve*> inputs;
   for (const TracedCurve& curve : curves) {
     if (curve.k >= 1 && std::min(curve.flowX.size(), curve.flowY.size()) >= 2) {

@@ -20,7 +20,9 @@ bool CosineOf(double SinTeta, double& CosTeta) {
   return true;
 }
 
-std::string CurveName(int k) { return "curve " + std::to_string(k); }
+std::string CurveName(int k) {
+  return "curve " + std::to_string(k);
+}
 
 // Curves 1 and 2: the dividing streamline psi = 0 from the rear stagnation
 // point outwards, and its mirror in the y axis.

@@ -494,6 +494,128 @@
     </message>
 </context>
 <context>
+    <name>Profile</name>
+    <message>
+        <source>The file holds no points.</source>
+        <translation>The file holds no points.</translation>
+    </message>
+    <message>
+        <source>Line %1 is not two numbers.</source>
+        <translation>Line %1 is not two numbers.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds a number that is not finite (NaN or infinity).</source>
+        <translation>Line %1 holds a number that is not finite (NaN or infinity).</translation>
+    </message>
+    <message>
+        <source>The profile has fewer than 20 points.</source>
+        <translation>The profile has fewer than 20 points.</translation>
+    </message>
+    <message>
+        <source>Line %1: the profile has more than 10000 points.</source>
+        <translation>Line %1: the profile has more than 10000 points.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 1 MB.</source>
+        <translation>The file is larger than 1 MB.</translation>
+    </message>
+    <message>
+        <source>Line %1: the two point counts do not match the points that follow.</source>
+        <translation>Line %1: the two point counts do not match the points that follow.</translation>
+    </message>
+    <message>
+        <source>Line %1: the contour crosses itself.</source>
+        <translation>Line %1: the contour crosses itself.</translation>
+    </message>
+    <message>
+        <source>Line %1: the points are out of order (a jump longer than a quarter of the chord).</source>
+        <translation>Line %1: the points are out of order (a jump longer than a quarter of the chord).</translation>
+    </message>
+    <message>
+        <source>The trailing-edge gap is larger than 2 percent of the chord.</source>
+        <translation>The trailing-edge gap is larger than 2 percent of the chord.</translation>
+    </message>
+    <message>
+        <source>The points give no chord.</source>
+        <translation>The points give no chord.</translation>
+    </message>
+    <message>
+        <source>A NACA code has 4 or 5 digits.</source>
+        <translation>A NACA code has 4 or 5 digits.</translation>
+    </message>
+    <message>
+        <source>This NACA code names an unknown mean line (offered: 4-digit ones and the 5-digit 210 to 250).</source>
+        <translation>This NACA code names an unknown mean line (offered: 4-digit ones and the 5-digit 210 to 250).</translation>
+    </message>
+    <message>
+        <source>Reflexed mean lines (third digit 1) are not offered.</source>
+        <translation>Reflexed mean lines (third digit 1) are not offered.</translation>
+    </message>
+    <message>
+        <source>A NACA section needs a thickness above 0.</source>
+        <translation>A NACA section needs a thickness above 0.</translation>
+    </message>
+    <message>
+        <source>A NACA section may be at most 40 percent thick.</source>
+        <translation>A NACA section may be at most 40 percent thick.</translation>
+    </message>
+    <message>
+        <source>The contour is too short to map.</source>
+        <translation>The contour is too short to map.</translation>
+    </message>
+    <message>
+        <source>This profile cannot be mapped: its pre-mapped contour folds back round its centre.</source>
+        <translation>This profile cannot be mapped: its pre-mapped contour folds back round its centre.</translation>
+    </message>
+    <message>
+        <source>Theodorsen&apos;s iteration did not converge for this profile.</source>
+        <translation>Theodorsen&apos;s iteration did not converge for this profile.</translation>
+    </message>
+    <message>
+        <source>%1: t/c = %2 at x/c = %3, no camber.</source>
+        <translation>%1: t/c = %2 at x/c = %3, no camber.</translation>
+    </message>
+    <message>
+        <source>%1: t/c = %2 at x/c = %3, f/c = %4 at x/c = %5.</source>
+        <translation>%1: t/c = %2 at x/c = %3, f/c = %4 at x/c = %5.</translation>
+    </message>
+    <message>
+        <source>Trailing-edge angle %1°, leading-edge radius %2, gap closed %3, chord line at %4°.</source>
+        <translation>Trailing-edge angle %1°, leading-edge radius %2, gap closed %3, chord line at %4°.</translation>
+    </message>
+    <message>
+        <source>Theodorsen map: %1 terms, contour within %2 chord.</source>
+        <translation>Theodorsen map: %1 terms, contour within %2 chord.</translation>
+    </message>
+    <message>
+        <source>Theodorsen map: %1 terms, contour within %2 chord; the tolerances were not all met.</source>
+        <translation>Theodorsen map: %1 terms, contour within %2 chord; the tolerances were not all met.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileReport</name>
+    <message>
+        <source>%1: t/c %2 at x/c %3, f/c %4 at x/c %5, trailing-edge angle %6°, leading-edge radius %7, trailing-edge gap closed %8, chord line %9° from the x axis</source>
+        <translation>%1: t/c %2 at x/c %3, f/c %4 at x/c %5, trailing-edge angle %6°, leading-edge radius %7, trailing-edge gap closed %8, chord line %9° from the x axis</translation>
+    </message>
+    <message>
+        <source>Theodorsen&apos;s map: %1 Fourier terms, contour within %2 chords</source>
+        <translation>Theodorsen&apos;s map: %1 Fourier terms, contour within %2 chords</translation>
+    </message>
+    <message>
+        <source>Critical points of the Kármán–Trefftz pre-map (dζ/dz = 0): the one on the circle becomes the trailing edge ζ = (%1, %2); the other lies inside the body and goes to ζ = (%3, %4).</source>
+        <translation>Critical points of the Kármán–Trefftz pre-map (dζ/dz = 0): the one on the circle becomes the trailing edge ζ = (%1, %2); the other lies inside the body and goes to ζ = (%3, %4).</translation>
+    </message>
+    <message>
+        <source>ζ = (1 − t)·z + t·F(z), t = %1</source>
+        <translation>ζ = (1 − t)·z + t·F(z), t = %1</translation>
+    </message>
+    <message>
+        <source>exact (conformal map)</source>
+        <translation>exact (conformal map)</translation>
+    </message>
+</context>
+<context>
     <name>Report</name>
     <message>
         <source>x = %1, y = %2: q/U0 = %3, Cp = %4, ψ = %5</source>
@@ -1097,6 +1219,65 @@
     <message>
         <source>Washout (°)</source>
         <translation>Washout (°)</translation>
+    </message>
+</context>
+<context>
+    <name>fluvenna::Form_Profile</name>
+    <message>
+        <source>Profile…</source>
+        <translation>Profile…</translation>
+    </message>
+    <message>
+        <source>Streamlines around %1</source>
+        <translation>Streamlines around %1</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>Open a profile</source>
+        <translation>Open a profile</translation>
+    </message>
+    <message>
+        <source>Airfoil coordinates (*.dat *.txt);;All files (*)</source>
+        <translation>Airfoil coordinates (*.dat *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Joukowski (δ and γ of the window)</source>
+        <translation>Joukowski (δ and γ of the window)</translation>
+    </message>
+    <message>
+        <source>NACA</source>
+        <translation>NACA</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Use</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>Drop a .dat file (Selig or Lednicer) on this window to open it.</source>
+        <translation>Drop a .dat file (Selig or Lednicer) on this window to open it.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Profile: %1</source>
+        <translation>Profile: %1</translation>
+    </message>
+    <message>
+        <source>The Joukowski profile of the table row chosen by δ and γ.</source>
+        <translation>The Joukowski profile of the table row chosen by δ and γ.</translation>
     </message>
 </context>
 </TS>

@@ -494,6 +494,128 @@
     </message>
 </context>
 <context>
+    <name>Profile</name>
+    <message>
+        <source>The file holds no points.</source>
+        <translation>Dosyada hiç nokta yok.</translation>
+    </message>
+    <message>
+        <source>Line %1 is not two numbers.</source>
+        <translation>%1. satır iki sayı değil.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds a number that is not finite (NaN or infinity).</source>
+        <translation>%1. satırda sonlu olmayan bir sayı var (NaN ya da sonsuz).</translation>
+    </message>
+    <message>
+        <source>The profile has fewer than 20 points.</source>
+        <translation>Profilde 20 noktadan az nokta var.</translation>
+    </message>
+    <message>
+        <source>Line %1: the profile has more than 10000 points.</source>
+        <translation>%1. satır: profilde 10000 noktadan fazla nokta var.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 1 MB.</source>
+        <translation>Dosya 1 MB&apos;tan büyük.</translation>
+    </message>
+    <message>
+        <source>Line %1: the two point counts do not match the points that follow.</source>
+        <translation>%1. satır: iki nokta sayısı ardından gelen noktalarla uyuşmuyor.</translation>
+    </message>
+    <message>
+        <source>Line %1: the contour crosses itself.</source>
+        <translation>%1. satır: kontur kendini kesiyor.</translation>
+    </message>
+    <message>
+        <source>Line %1: the points are out of order (a jump longer than a quarter of the chord).</source>
+        <translation>%1. satır: noktalar sırasız (veterin dörtte birinden uzun bir sıçrama var).</translation>
+    </message>
+    <message>
+        <source>The trailing-edge gap is larger than 2 percent of the chord.</source>
+        <translation>Firar kenarındaki aralık veterin yüzde 2&apos;sinden büyük.</translation>
+    </message>
+    <message>
+        <source>The points give no chord.</source>
+        <translation>Noktalardan bir veter çıkmıyor.</translation>
+    </message>
+    <message>
+        <source>A NACA code has 4 or 5 digits.</source>
+        <translation>NACA kodu 4 ya da 5 basamaklıdır.</translation>
+    </message>
+    <message>
+        <source>This NACA code names an unknown mean line (offered: 4-digit ones and the 5-digit 210 to 250).</source>
+        <translation>Bu NACA kodu bilinmeyen bir orta çizgi belirtiyor (sunulanlar: 4 basamaklılar ve 5 basamaklı 210 ile 250 arası).</translation>
+    </message>
+    <message>
+        <source>Reflexed mean lines (third digit 1) are not offered.</source>
+        <translation>Ters kavisli orta çizgiler (üçüncü basamak 1) sunulmuyor.</translation>
+    </message>
+    <message>
+        <source>A NACA section needs a thickness above 0.</source>
+        <translation>NACA kesitinin kalınlığı 0&apos;dan büyük olmalı.</translation>
+    </message>
+    <message>
+        <source>A NACA section may be at most 40 percent thick.</source>
+        <translation>NACA kesiti en çok yüzde 40 kalın olabilir.</translation>
+    </message>
+    <message>
+        <source>The contour is too short to map.</source>
+        <translation>Kontur dönüşüm için fazla kısa.</translation>
+    </message>
+    <message>
+        <source>This profile cannot be mapped: its pre-mapped contour folds back round its centre.</source>
+        <translation>Bu profil dönüştürülemiyor: ön dönüşümden geçen konturu merkezi çevresinde geri kıvrılıyor.</translation>
+    </message>
+    <message>
+        <source>Theodorsen&apos;s iteration did not converge for this profile.</source>
+        <translation>Theodorsen yinelemesi bu profil için yakınsamadı.</translation>
+    </message>
+    <message>
+        <source>%1: t/c = %2 at x/c = %3, no camber.</source>
+        <translation>%1: t/c = %2 (x/c = %3), kamburluk yok.</translation>
+    </message>
+    <message>
+        <source>%1: t/c = %2 at x/c = %3, f/c = %4 at x/c = %5.</source>
+        <translation>%1: t/c = %2 (x/c = %3), f/c = %4 (x/c = %5).</translation>
+    </message>
+    <message>
+        <source>Trailing-edge angle %1°, leading-edge radius %2, gap closed %3, chord line at %4°.</source>
+        <translation>Firar kenarı açısı %1°, hücum kenarı yarıçapı %2, kapatılan aralık %3, veter doğrusu %4°.</translation>
+    </message>
+    <message>
+        <source>Theodorsen map: %1 terms, contour within %2 chord.</source>
+        <translation>Theodorsen dönüşümü: %1 terim, kontur %2 veter içinde.</translation>
+    </message>
+    <message>
+        <source>Theodorsen map: %1 terms, contour within %2 chord; the tolerances were not all met.</source>
+        <translation>Theodorsen dönüşümü: %1 terim, kontur %2 veter içinde; toleransların hepsi sağlanamadı.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileReport</name>
+    <message>
+        <source>%1: t/c %2 at x/c %3, f/c %4 at x/c %5, trailing-edge angle %6°, leading-edge radius %7, trailing-edge gap closed %8, chord line %9° from the x axis</source>
+        <translation>%1: t/c %2, x/c %3 noktasında; f/c %4, x/c %5 noktasında; firar kenarı açısı %6°, hücum kenarı yarıçapı %7, kapatılan firar kenarı aralığı %8, veter çizgisi x ekseninden %9°</translation>
+    </message>
+    <message>
+        <source>Theodorsen&apos;s map: %1 Fourier terms, contour within %2 chords</source>
+        <translation>Theodorsen dönüşümü: %1 Fourier terimi, kontur %2 veter içinde</translation>
+    </message>
+    <message>
+        <source>Critical points of the Kármán–Trefftz pre-map (dζ/dz = 0): the one on the circle becomes the trailing edge ζ = (%1, %2); the other lies inside the body and goes to ζ = (%3, %4).</source>
+        <translation>Kármán–Trefftz ön dönüşümünün kritik noktaları (dζ/dz = 0): çember üzerindeki firar kenarı ζ = (%1, %2) olur; öbürü cismin içindedir ve ζ = (%3, %4) noktasına gider.</translation>
+    </message>
+    <message>
+        <source>ζ = (1 − t)·z + t·F(z), t = %1</source>
+        <translation>ζ = (1 − t)·z + t·F(z), t = %1</translation>
+    </message>
+    <message>
+        <source>exact (conformal map)</source>
+        <translation>tam çözüm (konform dönüşüm)</translation>
+    </message>
+</context>
+<context>
     <name>Report</name>
     <message>
         <source>x = %1, y = %2: q/U0 = %3, Cp = %4, ψ = %5</source>
@@ -1097,6 +1219,65 @@
     <message>
         <source>Washout (°)</source>
         <translation>Uç burulması (°)</translation>
+    </message>
+</context>
+<context>
+    <name>fluvenna::Form_Profile</name>
+    <message>
+        <source>Profile…</source>
+        <translation>Profil…</translation>
+    </message>
+    <message>
+        <source>Streamlines around %1</source>
+        <translation>%1 etrafında akım çizgileri</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Open a profile</source>
+        <translation>Bir profil aç</translation>
+    </message>
+    <message>
+        <source>Airfoil coordinates (*.dat *.txt);;All files (*)</source>
+        <translation>Kanat profili koordinatları (*.dat *.txt);;Bütün dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>Joukowski (δ and γ of the window)</source>
+        <translation>Joukowski (pencerenin δ ve γ değerleri)</translation>
+    </message>
+    <message>
+        <source>NACA</source>
+        <translation>NACA</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Dosya</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Kullan</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Aç…</translation>
+    </message>
+    <message>
+        <source>Drop a .dat file (Selig or Lednicer) on this window to open it.</source>
+        <translation>Açmak için bu pencereye bir .dat dosyası (Selig ya da Lednicer) bırakın.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 okunamıyor: %2</translation>
+    </message>
+    <message>
+        <source>Profile: %1</source>
+        <translation>Profil: %1</translation>
+    </message>
+    <message>
+        <source>The Joukowski profile of the table row chosen by δ and γ.</source>
+        <translation>δ ve γ ile seçilen tablo satırının Joukowski profili.</translation>
     </message>
 </context>
 </TS>

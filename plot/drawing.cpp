@@ -52,8 +52,9 @@ bool DrawCurves(PlotSurface& surface, const PointArrays& arrays, int lastCurve) 
 
 PassResult DrawPass(const ParameterTexts& texts, const ProfileTable& table, PointArrays& arrays,
                     PlotSurface& picture1, PlotSurface& picture2,
-                    const CirclePlaneObserver& onCirclePlane) {
-  PassResult result = RunCirclePlane(texts, table, arrays);
+                    const CirclePlaneObserver& onCirclePlane,
+                    std::shared_ptr<const ProfileMap> profile) {
+  PassResult result = RunCirclePlane(texts, table, arrays, std::move(profile));
   if (!result.ok()) return result;
   const FlowParameters& p = result.params;
 

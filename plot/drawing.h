@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 #include "flow/pass.h"
 #include "flow/point_arrays.h"
@@ -51,9 +52,11 @@ using CirclePlaneObserver = std::function<void(const PassResult&, const PointArr
 
 // A whole pass: the circle-plane stages, Picture1 prepared and drawn, the
 // map, Picture2 prepared and drawn. A failed surface operation ends the pass
-// with `error` naming the plot.
+// with `error` naming the plot. `profile`, when given, is the map of a
+// profile other than the designed one (RunCirclePlane).
 PassResult DrawPass(const ParameterTexts& texts, const ProfileTable& table, PointArrays& arrays,
                     PlotSurface& picture1, PlotSurface& picture2,
-                    const CirclePlaneObserver& onCirclePlane = {});
+                    const CirclePlaneObserver& onCirclePlane = {},
+                    std::shared_ptr<const ProfileMap> profile = nullptr);
 
 }  // namespace fluvenna

@@ -59,8 +59,8 @@ bool DrawMapPicture(PlotSurface& surface, const ConformalMorph& morph, double Ol
   const double ux = 2.0 * std::fabs(Olcek) / std::max(width, 1);
   const double uy = (4.0 / 3.0) * std::fabs(Olcek) / std::max(height, 1);
   const auto f = [](double v) { return ToSurfaceFloat(v); };
-  for (const double sign : {1.0, -1.0}) {
-    const auto at = morph.Morph(t, sign * morph.cJ(), 0.0);
+  for (const MapCriticalPoint& critical : morph.criticalPoints()) {
+    const auto at = morph.Morph(t, critical.z.real(), critical.z.imag());
     if (!at) continue;
     const double dx = kCriticalMarkPixels * ux, dy = kCriticalMarkPixels * uy;
     const auto [x, y] = *at;

@@ -81,18 +81,21 @@ PassSummary SummarisePass(const PassResult& result, const PassCurves& curves,
   s.Mu = IfFinite(p.Mu);
 
   // A pass that stopped before its circle leaves the model at zero.
+  // Any other profile's map has its own circle; delta and gamma are not used.
+  const bool designed = !c.map || c.map->Joukowski();
   const bool circleMade = s.Eps && s.Mu && std::isfinite(c.A) && c.A > 0.0 && std::isfinite(c.cJ);
   if (!circleMade) {
     s.notComputed = "the pass ended before the circle was made";
   } else {
-    s.cJ = c.cJ;
+    if (designed) s.cJ = c.cJ;
     s.A = c.A;
     s.Beta = IfFinite(c.Beta);
     s.Circ = IfFinite(c.Circ);
     s.Gm = IfFinite(c.Gm);
     std::optional<ProfileMeasure> own;
-    const ProfileMeasure& profile =
-        measured ? *measured : own.emplace(MeasureProfile(*s.Eps, *s.Mu));
+    const ProfileMeasure& profile = measured   ? *measured
+                                    : designed ? own.emplace(MeasureProfile(*s.Eps, *s.Mu))
+                                               : own.emplace(MeasureProfile(*c.map));
     const double chord = profile.chord;
     if (std::isfinite(chord) && chord > 0.0) s.chord = chord;
     std::optional<SurfacePressure> computed;
@@ -108,7 +111,8 @@ PassSummary SummarisePass(const PassResult& result, const PassCurves& curves,
       s.CpMinXc = IfFinite(pressure->CpMinXc);
       if (s.CpMin) s.CpMinSurface = SurfaceSideName(pressure->CpMinSide);
     }
-    const LiftCurve lift = ComputeLiftCurve(p, chord);
+    const LiftCurve lift =
+        designed ? ComputeLiftCurve(p, chord) : ComputeLiftCurve(p, chord, c.map);
     s.CLSlope = lift.slopePerRad;
     s.zeroLiftDeg = lift.zeroLiftDeg;
     s.zeroLiftThinDeg = lift.zeroLiftThinDeg;
@@ -125,6 +129,19 @@ PassSummary SummarisePass(const PassResult& result, const PassCurves& curves,
     s.curves.push_back({curve.k, curve.NP(), IfFinite(curve.PSI)});
   }
   return s;
+}
+
+void AddProfile(PassSummary& s, const LoadedProfile& profile) {
+  const ProfileReport& r = profile.contour.report;
+  PassSummary::Profile p;
+  p.name = r.name;
+  p.thickness = r.thickness;
+  p.camber = r.camber;
+  p.teAngleDeg = r.trailingEdgeAngle * 45.0 / std::atan(1.0);
+  p.teGap = r.closedGap;
+  p.mapTerms = profile.map->theodorsen().Terms();
+  p.mapResidual = profile.map->theodorsen().Residual();
+  s.profile = p;
 }
 
 void AddBoundaryLayer(PassSummary& s, const BoundaryLayer& layer, const WingFlow* wing) {
@@ -154,7 +171,14 @@ std::string SummaryText(const PassSummary& s) {
   const std::string missing = "not computed";
   const std::string keys =
       "delta " + Text(s.DELTA, "out of range") + ", gamma " + Text(s.GAMA, "out of range");
-  if (s.profileRow > 0) {
+  if (s.profile) {
+    const PassSummary::Profile& p = *s.profile;
+    out << "profile " << p.name << " (t/c " << Text(p.thickness, "") << ", f/c "
+        << Text(p.camber, "") << ", trailing-edge angle " << Text(p.teAngleDeg, "")
+        << " degrees, gap closed " << Text(p.teGap, "") << ")\n";
+    out << "map    " << p.mapTerms << " Fourier terms, contour within " << Text(p.mapResidual, "")
+        << " chords\n";
+  } else if (s.profileRow > 0) {
     out << "profile row " << s.profileRow << " (" << keys << ")\n";
   } else {
     out << "profile row: none matches " << keys << "; the flat plate is drawn\n";
@@ -226,7 +250,16 @@ std::string SummaryText(const PassSummary& s) {
 std::string SummaryJson(const PassSummary& s) {
   Json o;
   o["profileRow"] = s.profileRow > 0 ? Json(s.profileRow) : Json(nullptr);
-  o["flatPlate"] = s.profileRow == 0;
+  if (s.profile) {
+    o["profile"] = s.profile->name;
+    o["thickness"] = JsonNumber(s.profile->thickness);
+    o["camber"] = JsonNumber(s.profile->camber);
+    o["te_angle_deg"] = JsonNumber(s.profile->teAngleDeg);
+    o["te_gap"] = JsonNumber(s.profile->teGap);
+    o["map_terms"] = s.profile->mapTerms;
+    o["map_residual"] = JsonNumber(s.profile->mapResidual);
+  }
+  o["flatPlate"] = !s.profile && s.profileRow == 0;
   const std::pair<const char*, const std::optional<double>&> numbers[] = {
       {"delta", s.DELTA}, {"gamma", s.GAMA},  {"Eps", s.Eps},   {"Mu", s.Mu},
       {"cJ", s.cJ},       {"A", s.A},         {"Beta", s.Beta}, {"Circ", s.Circ},

@@ -10,6 +10,7 @@
 #include "flow/boundary_layer.h"
 #include "flow/pass.h"
 #include "flow/profile_geometry.h"
+#include "flow/profile_source.h"
 #include "flow/surface_pressure.h"
 #include "flow/time_of_flight.h"
 #include "report/pass_curves.h"
@@ -61,6 +62,18 @@ struct PassSummary {
   std::string table;
   std::optional<std::string> tableFailure;  // the load stopped early: rows as far as read
 
+  // A profile other than the designed one (AddProfile): its name, t/c, f/c,
+  // trailing-edge angle in degrees, the trailing-edge gap that was closed
+  // (chords), and the number of Fourier terms of its map and the distance of
+  // the re-traced contour from the spline (chords).
+  struct Profile {
+    std::string name;
+    double thickness = 0.0, camber = 0.0, teAngleDeg = 0.0, teGap = 0.0;
+    int mapTerms = 0;
+    double mapResidual = 0.0;
+  };
+  std::optional<Profile> profile;
+
   struct Curve {
     int k = 0;
     int NP = 0;
@@ -72,11 +85,14 @@ struct PassSummary {
 // `pressure` is the surface pressure of the pass when the caller has it;
 // without it the summary computes it (only for a pass without error whose
 // chord was measured). `profile`, when given, is MeasureProfile of the pass's
-// Eps and Mu, as the caller has it already; without it the summary measures
-// the profile itself.
+// Eps and Mu (of its map, for a profile other than the designed one), as the
+// caller has it already; without it the summary measures the profile itself.
 PassSummary SummarisePass(const PassResult& result, const PassCurves& curves,
                           const SurfacePressure* pressure = nullptr,
                           const ProfileMeasure* profile = nullptr);
+
+// Adds the profile of a pass with a NACA section or a file.
+void AddProfile(PassSummary& summary, const LoadedProfile& profile);
 
 // Adds the boundary layer of the pass to `summary`; `wing` and the pass's
 // `CL` give the forces per span when there is a wing.

@@ -19,7 +19,7 @@ export ASAN_SYMBOLIZER_PATH=/usr/bin/llvm-symbolizer-14
 [ -x "$ASAN_SYMBOLIZER_PATH" ] || { echo "fuzz: $ASAN_SYMBOLIZER_PATH is missing (scripts/setup.sh installs llvm-14)" >&2; exit 1; }
 
 scratch="$(mktemp -d "${TMPDIR:-/tmp}/fluvenna-fuzz.XXXXXX")"
-corpora=(pass table leading_number render_options page_address)
+corpora=(pass table leading_number render_options page_address airfoil_file)
 for corpus in "${corpora[@]}"; do
   [ -x "$build/fuzz/${corpus}_fuzzer" ] || { echo "fuzz: $build/fuzz/${corpus}_fuzzer was not built" >&2; exit 1; }
 done

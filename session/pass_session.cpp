@@ -18,6 +18,7 @@
 #include "report/lift_curve_csv.h"
 #include "report/lift_curve_line.h"
 #include "report/map_text.h"
+#include "report/profile_text.h"
 #include "report/surface_csv.h"
 #include "report/time_of_flight_report.h"
 
@@ -30,27 +31,31 @@ const PassResult& PassSession::Run(const ParameterTexts& texts, PlotSurface& pic
   PassCurves curves;
   bool mapped = false;
   // The circle plane is kept as it is drawn, before the map replaces it.
-  PassResult result = DrawPass(texts, table_, *arrays_, picture1, picture2,
-                               [&](const PassResult& circlePlane, const PointArrays& arrays) {
-                                 curves.TakeCirclePlane(arrays, circlePlane.lastCurve);
-                                 mapped = true;
-                               });
+  PassResult result = DrawPass(
+      texts, table_, *arrays_, picture1, picture2,
+      [&](const PassResult& circlePlane, const PointArrays& arrays) {
+        curves.TakeCirclePlane(arrays, circlePlane.lastCurve);
+        mapped = true;
+      },
+      ProfileMapInUse());
   if (mapped) {
     curves.TakeAirfoilPlane(*arrays_, result.lastCurve);
   } else {
     curves.TakeCirclePlane(*arrays_, result.lastCurve);  // the arrays still hold the circle plane
   }
   const FlowParameters& p = result.params;
-  status_ = PassStatusLine(result, result.ok() ? ProfileOf(p.Eps, p.Mu).chord : 0.0, language_);
+  status_ = PassStatusLine(result, result.ok() ? MeasureOf(p).chord : 0.0, language_);
+  if (profile_ && result.ok()) status_.text = profile_->contour.report.name + " · " + status_.text;
   pressureDrawn_ = false;
   if (result.ok()) {
-    const ProfileMeasure& profile = ProfileOf(p.Eps, p.Mu);
+    const ProfileMeasure& profile = MeasureOf(p);
     shown_ = ShownPass{texts,
                        result,
                        curves,
                        profile,
                        ComputeSurfacePressure(p, result.circle, profile),
-                       ComputeLiftCurve(p, profile.chord),
+                       profile_ ? ComputeLiftCurve(p, profile.chord, ProfileMapInUse())
+                                : ComputeLiftCurve(p, profile.chord),
                        FlowFieldModel(p, result.circle)};
     times_.reset();
     boundaryLayer_.reset();
@@ -94,7 +99,11 @@ std::string PassSession::LiftText() const {
 bool PassSession::DrawShownAgain(PlotSurface& picture1, PlotSurface& picture2) const {
   if (!shown_) return false;
   auto arrays = std::make_unique<PointArrays>();
-  return DrawPass(shown_->texts, table_, *arrays, picture1, picture2).ok();
+  return DrawPass(shown_->texts, table_, *arrays, picture1, picture2, {},
+                  shown_->result.circle.map && !shown_->result.circle.map->Joukowski()
+                      ? shown_->result.circle.map
+                      : nullptr)
+      .ok();
 }
 
 bool PassSession::DrawShownPressure(PlotSurface& surface) {
@@ -103,7 +112,11 @@ bool PassSession::DrawShownPressure(PlotSurface& surface) {
 }
 
 bool PassSession::DrawLift(PlotSurface& surface) {
-  return shown_ && DrawLiftPicture(surface, shown_->lift, LiftLabelsIn(language_), PolarOfShown());
+  if (!shown_) return false;
+  LiftLabels labels = LiftLabelsIn(language_);
+  const auto& map = shown_->result.circle.map;
+  if (map && !map->Joukowski()) labels.exact = ProfileWordingIn(language_).exactLift;
+  return DrawLiftPicture(surface, shown_->lift, labels, PolarOfShown());
 }
 
 bool PassSession::DrawFriction(PlotSurface& surface) {
@@ -278,8 +291,9 @@ const BoundaryLayer* PassSession::BoundaryLayerOfShown() {
 const Polar* PassSession::PolarOfShown() {
   if (!shown_) return nullptr;
   if (!polar_ || polarStale_) {
+    const auto& map = shown_->result.circle.map;
     polar_ = ComputePolar(shown_->result.params, shown_->profile, shown_->lift, ViscousOptions(),
-                          polar_ ? &*polar_ : nullptr);
+                          polar_ ? &*polar_ : nullptr, map && !map->Joukowski() ? map : nullptr);
     polarStale_ = false;
   }
   return &*polar_;
@@ -324,7 +338,11 @@ const ConformalMorph* PassSession::Morph() {
                                    [](const PlaneCurve& c) { return c.k == 0 && c.NP() > 0; });
     const CircleModel& c = shown_->result.circle;
     const double cJ = body != curves.end() ? body->x.front() : c.cJ;
-    morph_.emplace(c, cJ, shown_->result.params.Olcek);
+    if (c.map && !c.map->Joukowski()) {
+      morph_.emplace(c.map, shown_->result.params.Olcek);
+    } else {
+      morph_.emplace(c, cJ, shown_->result.params.Olcek);
+    }
     for (const PlaneCurve& curve : curves) morph_->AddCurve(curve.k, curve.x, curve.y);
   }
   return &*morph_;
@@ -335,8 +353,9 @@ bool PassSession::DrawMap(PlotSurface& surface, double t, int width, int height,
   const ConformalMorph* morph = Morph();
   if (!morph) return false;
   const FlowParameters& p = shown_->result.params;
-  return DrawMapPicture(surface, *morph, p.Olcek, p.XMax, t, width, height, MapLabelsIn(language_),
-                        pointer);
+  MapLabels labels = MapLabelsIn(language_);
+  if (!morph->joukowski()) labels.morph = ProfileWordingIn(language_).morph;
+  return DrawMapPicture(surface, *morph, p.Olcek, p.XMax, t, width, height, labels, pointer);
 }
 
 bool PassSession::DrawMapPointer(PlotSurface& surface, double t, int width, int height,
@@ -360,7 +379,40 @@ std::optional<PassSession::MapPointer> PassSession::LinkMapPointer(double t, dou
 
 std::string PassSession::MapText() {
   const ConformalMorph* morph = Morph();
+  if (morph && !morph->joukowski() && profile_) {
+    return ProfileCriticalPointsLine(*profile_, ProfileWordingIn(language_));
+  }
   return morph ? CriticalPointsLine(*morph, MapWordingIn(language_)) : std::string();
+}
+
+std::optional<std::string> PassSession::SetProfile(const ProfileSource& source) {
+  if (source.kind == ProfileSource::Kind::kJoukowski) {
+    profile_.reset();
+    profileMeasure_.reset();
+    return std::nullopt;
+  }
+  auto loaded = LoadProfile(source);
+  if (const auto* refusal = std::get_if<ProfileRefusal>(&loaded)) {
+    return ProfileRefusalText(*refusal, language_);
+  }
+  profile_ = std::get<LoadedProfile>(std::move(loaded));
+  profileMeasure_ = MeasureProfile(*profile_->map);
+  return std::nullopt;
+}
+
+std::string PassSession::ProfileText() const {
+  if (!profile_) return {};
+  const ProfileWording wording = ProfileWordingIn(language_);
+  return ProfileReportLine(*profile_, wording) + "\n" + ProfileMapLine(*profile_, wording);
+}
+
+std::shared_ptr<const ProfileMap> PassSession::ProfileMapInUse() const {
+  return profile_ ? std::shared_ptr<const ProfileMap>(profile_->map) : nullptr;
+}
+
+const ProfileMeasure& PassSession::MeasureOf(const FlowParameters& p) {
+  if (profileMeasure_) return *profileMeasure_;
+  return ProfileOf(p.Eps, p.Mu);
 }
 
 const ProfileMeasure& PassSession::ProfileOf(double Eps, double Mu) {

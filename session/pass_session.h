@@ -15,6 +15,7 @@
 #include "flow/pass.h"
 #include "flow/point_arrays.h"
 #include "flow/profile_geometry.h"
+#include "flow/profile_source.h"
 #include "flow/profile_table.h"
 #include "flow/surface_pressure.h"
 #include "flow/time_of_flight.h"
@@ -213,6 +214,20 @@ class PassSession {
   // the profile changes.
   const ProfileMeasure& ProfileOf(double Eps, double Mu);
 
+  // ---- The profile ----
+  // Where the profile of the next passes comes from: the designed Joukowski
+  // profile of delta and gamma (the default), a NACA code or a coordinate
+  // file's text. Returns nothing when the profile is taken, or why it is
+  // refused, one sentence in the session's language; a refused source
+  // changes nothing. While a NACA or file profile is in use, delta and gamma
+  // are not used.
+  std::optional<std::string> SetProfile(const ProfileSource& source);
+  // The NACA or file profile in use; nullptr for the designed one.
+  const LoadedProfile* Profile() const { return profile_ ? &*profile_ : nullptr; }
+  // Its report and its map's, one line each, in the session's language
+  // (empty for the designed profile).
+  std::string ProfileText() const;
+
  private:
   Language language_ = Language::kEnglish;
   ProfileTable table_;
@@ -239,10 +254,13 @@ class PassSession {
   bool polarStale_ = false;                     // polar_ is of an earlier pass
   BoundaryLayerOptions ViscousOptions() const;
   void ForgetViscous();
-  std::optional<ConformalMorph> morph_;  // of the shown pass, once asked for
-  mutable SessionWork work_;             // counted by the const questions too
-
   std::unique_ptr<FiniteWingView> finiteWing_;  // made when first asked for
+  std::optional<ConformalMorph> morph_;           // of the shown pass, once asked for
+  std::optional<LoadedProfile> profile_;          // a NACA or file profile in use
+  std::optional<ProfileMeasure> profileMeasure_;  // ... measured once
+  std::shared_ptr<const ProfileMap> ProfileMapInUse() const;
+  const ProfileMeasure& MeasureOf(const FlowParameters& p);
+  mutable SessionWork work_;  // counted by the const questions too
 };
 
 }  // namespace fluvenna

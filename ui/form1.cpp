@@ -28,6 +28,7 @@
 #include "ui/form_map.h"
 #include "ui/form_pressure.h"
 #include "ui/form_wing.h"
+#include "ui/form_profile.h"
 #include "ui/plot_picture.h"
 #include "ui/twips.h"
 
@@ -88,6 +89,7 @@ Form1::Form1(const QString& tablePath, Language language, QWidget* parent) : QMa
   session.SetLanguage(language);
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(tr("Joukowsky profili etrafında akım çizgileri"));
+  designedTitle = windowTitle();
 
   Mn_About = menuBar()->addAction(tr("About"));
   Mn_About->setObjectName(QStringLiteral("Mn_About"));
@@ -111,6 +113,7 @@ Form1::Form1(const QString& tablePath, Language language, QWidget* parent) : QMa
   Mn_LiftCurve = entry("Mn_LiftCurve", &Form1::Mn_LiftCurve_Click);
   Mn_ConformalMap = entry("Mn_ConformalMap", &Form1::Mn_ConformalMap_Click);
   Mn_FiniteWing = entry("Mn_FiniteWing", &Form1::Mn_FiniteWing_Click);
+  Mn_Profile = entry("Mn_Profile", &Form1::Mn_Profile_Click);
   Mn_Plot->addSeparator();
   Mn_CopyPicture = entry("Mn_CopyPicture", &Form1::Mn_CopyPicture_Click);
   Mn_SavePicture = entry("Mn_SavePicture", &Form1::Mn_SavePicture_Click);
@@ -356,6 +359,30 @@ void Form1::UpdatePlotMenu() {
     action->setText(ready ? text : text + nothingYet);
     action->setEnabled(ready);
   }
+  // The profile can be chosen before the first pass too.
+  Mn_Profile->setText(Form_Profile::tr("Profile…"));
+}
+
+void Form1::Mn_Profile_Click() {
+  if (!profileWindow) {
+    profileWindow = new Form_Profile(session, this);
+    connect(profileWindow, &Form_Profile::changed, this, &Form1::ProfileChanged);
+  }
+  profileWindow->show();
+  profileWindow->raise();
+  profileWindow->activateWindow();
+}
+
+void Form1::ProfileChanged() {
+  const LoadedProfile* profile = session.Profile();
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{Text_DELTA, HScroll_Delta, Text_GAMA, HScroll_Gama}) {
+    control->setEnabled(!profile);
+  }
+  setWindowTitle(profile ? Form_Profile::tr("Streamlines around %1")
+                               .arg(QString::fromStdString(profile->contour.report.name))
+                         : designedTitle);
+  if (session.Passes() > 0) hesapla();
 }
 
 // A right-click on a plot; a left click still only runs a pass.

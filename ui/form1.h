@@ -27,6 +27,7 @@ class Form_Lift;
 class Form_Map;
 class Form_Wing;
 class Form_Pressure;
+class Form_Profile;
 class PlotPicture;
 
 // The main window: two groups of parameter controls on the left, the circle
@@ -75,6 +76,7 @@ class Form1 : public QMainWindow {
   void Mn_LiftCurve_Click();
   void Mn_ConformalMap_Click();
   void Mn_FiniteWing_Click();
+  void Mn_Profile_Click();
   void Mn_CopyPicture_Click();
   void Mn_SavePicture_Click();
   void Mn_SaveCsv_Click();
@@ -94,6 +96,11 @@ class Form1 : public QMainWindow {
   void UpdatePlotMenu();
   void ShowSurfacePressure();
   void ShowLiftCurve();
+  // After the Profile window changed the profile: delta and gamma's bars and
+  // boxes are disabled and the title names the profile while a NACA or file
+  // profile is in use, and restored exactly for Joukowski; a pass runs again
+  // when one was shown.
+  void ProfileChanged();
 
   // The profile table, the point arrays and the pass the plots show: the
   // last one that worked, its texts and its curves in every plane (what the
@@ -142,6 +149,7 @@ class Form1 : public QMainWindow {
   QAction* Mn_LiftCurve;
   QAction* Mn_ConformalMap;
   QAction* Mn_FiniteWing;
+  QAction* Mn_Profile;
   QAction* Mn_CopyPicture;
   QAction* Mn_SavePicture;
   QAction* Mn_SaveCsv;
@@ -151,6 +159,8 @@ class Form1 : public QMainWindow {
   QPointer<Form_Lift> liftWindow;
   QPointer<Form_Map> mapWindow;
   QPointer<Form_Wing> wingWindow;
+  QPointer<Form_Profile> profileWindow;
+  QString designedTitle;  // the title of the designed window, restored for Joukowski
 };
 
 }  // namespace fluvenna

@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "flow/fft.h"
+
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+namespace fluvenna {
+
+bool IsFftSize(int n) {
+  return n >= 2 && (n & (n - 1)) == 0;
+}
+
+Fft::Fft(int size) : size_(IsFftSize(size) ? size : 2) {
+  const auto n = static_cast<std::size_t>(size_);
+  roots_.resize(n / 2);
+  for (std::size_t k = 0; k < n / 2; ++k) {
+    const double angle = -2.0 * std::numbers::pi * static_cast<double>(k) / static_cast<double>(n);
+    roots_[k] = {std::cos(angle), std::sin(angle)};
+  }
+  reversed_.resize(n);
+  int bits = 0;
+  while ((1 << bits) < size_) ++bits;
+  for (int i = 0; i < size_; ++i) {
+    int r = 0;
+    for (int b = 0; b < bits; ++b) r |= ((i >> b) & 1) << (bits - 1 - b);
+    reversed_[static_cast<std::size_t>(i)] = r;
+  }
+}
+
+void Fft::Run(std::vector<std::complex<double>>& data, bool backward) const {
+  const auto n = static_cast<std::size_t>(size_);
+  if (data.size() != n) return;
+  for (std::size_t i = 0; i < n; ++i) {
+    const auto r = static_cast<std::size_t>(reversed_[i]);
+    if (i < r) std::swap(data[i], data[r]);
+  }
+  for (std::size_t length = 2; length <= n; length *= 2) {
+    const std::size_t half = length / 2;
+    const std::size_t stride = n / length;
+    for (std::size_t start = 0; start < n; start += length) {
+      for (std::size_t k = 0; k < half; ++k) {
+        std::complex<double> w = roots_[k * stride];
+        if (backward) w = std::conj(w);
+        const std::complex<double> t = w * data[start + k + half];
+        data[start + k + half] = data[start + k] - t;
+        data[start + k] += t;
+      }
+    }
+  }
+}
+
+}  // namespace fluvenna

@@ -1,0 +1,509 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "flow/theodorsen_map.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "flow/fft.h"
+
+namespace fluvenna {
+
+namespace {
+
+using Complex = std::complex<double>;
+constexpr double kPi = std::numbers::pi;
+constexpr double kTwoPi = 2.0 * std::numbers::pi;
+
+// Theodorsen's iteration stops when eps moves less than this (radians).
+constexpr double kIterationTolerance = 1e-12;
+// On the grids before the last: enough for comparing C_L to 1e-6 and speeds to 1e-4.
+constexpr double kLooseIterationTolerance = 1e-10;
+constexpr int kMostIterations = 100;
+// C_L is compared this far above zero lift.
+constexpr double kLiftReferenceAngle = 5.0 * kPi / 180.0;
+// Coefficients whose tail (sum of |C_k| beyond) is below this are dropped.
+constexpr double kNegligibleTail = 1e-12;
+// Series terms stop once |u|^k max|C_j>=k| falls below this.
+constexpr double kSeriesCutoff = 1e-16;
+// Newton for the inverse of the Fourier part: steps, and the step (in radii) that ends it.
+constexpr int kMostNewtonSteps = 40;
+// The speed is compared outside this band (radians of the circle) about the TE.
+constexpr double kTrailingEdgeBand = 0.1;
+// Rounds of the correction of the TE angle from the near circle's corner.
+constexpr int kExponentRounds = 4;
+constexpr double kNewtonTolerance = 1e-14;
+
+// The near circle tabulated in polar form about the centre m.
+struct NearCircleTable {
+  std::vector<double> theta, psi, s;  // theta increasing over one turn from the TE
+  // `hint`: an index to look near first (the nodes come in increasing theta).
+  double Psi(double t, std::size_t* hint = nullptr) const;
+  double SplineParameter(double t) const;
+  std::size_t Locate(double& t, std::size_t* hint = nullptr) const;
+};
+
+std::size_t NearCircleTable::Locate(double& t, std::size_t* hint) const {
+  const double t0 = theta.front();
+  if (!std::isfinite(t)) t = t0;
+  if (std::abs(t - t0) > 100.0) t = t0 + std::fmod(t - t0, kTwoPi);
+  while (t < t0) t += kTwoPi;
+  while (t >= t0 + kTwoPi) t -= kTwoPi;
+  if (hint && *hint < theta.size() && theta[*hint] <= t) {
+    std::size_t i = *hint;
+    for (int step = 0; step < 8; ++step) {
+      if (i + 1 >= theta.size() || theta[i + 1] > t) return *hint = i;
+      ++i;
+    }
+  }
+  const auto it = std::upper_bound(theta.begin(), theta.end(), t);
+  const auto i = static_cast<std::size_t>(it - theta.begin()) - 1;
+  if (hint) *hint = i;
+  return i;
+}
+
+double NearCircleTable::Psi(double t, std::size_t* hint) const {
+  const std::size_t i = Locate(t, hint);
+  const long n = static_cast<long>(theta.size());
+  // Cubic through the points i-1 .. i+2, wrapping round the turn.
+  double tk[4], pk[4];
+  for (int k = 0; k < 4; ++k) {
+    long j = static_cast<long>(i) - 1 + k;
+    double shift = 0.0;
+    if (j < 0) j += n, shift = -kTwoPi;
+    if (j >= n) j -= n, shift = kTwoPi;
+    tk[k] = theta[static_cast<std::size_t>(j)] + shift;
+    pk[k] = psi[static_cast<std::size_t>(j)];
+  }
+  double value = 0.0;
+  for (int k = 0; k < 4; ++k) {
+    double w = 1.0;
+    for (int l = 0; l < 4; ++l)
+      if (l != k) w *= (t - tk[l]) / (tk[k] - tk[l]);
+    value += w * pk[k];
+  }
+  return value;
+}
+
+double NearCircleTable::SplineParameter(double t) const {
+  const std::size_t i = Locate(t);
+  const std::size_t j = i + 1 < theta.size() ? i + 1 : 0;
+  const double t1 = j == 0 ? theta.front() + kTwoPi : theta[j];
+  const double s1 = j == 0 ? s.back() + (s.back() - s[i]) : s[j];  // past the end: clamp later
+  const double w = (t - theta[i]) / (t1 - theta[i]);
+  return s[i] + w * (s1 - s[i]);
+}
+
+// eps_j = Im sum_{1 <= k < N/2} C_k e^(-i k phi_j) and the series' psi
+// from the spectrum X of psi_j, on a grid `factor` times finer.
+void ConjugateOnGrid(const std::vector<Complex>& spectrum, const Fft& fft, double& psi0,
+                     std::vector<double>& psi, std::vector<double>& eps) {
+  const int n = static_cast<int>(spectrum.size());
+  const int m = fft.Size();
+  std::vector<Complex> y(static_cast<std::size_t>(m), 0.0);
+  for (int k = 1; k < n / 2; ++k)
+    y[static_cast<std::size_t>(k)] = 2.0 * spectrum[static_cast<std::size_t>(k)] / double(n);
+  fft.Backward(y);
+  psi0 = spectrum[0].real() / n;
+  psi.resize(static_cast<std::size_t>(m));
+  eps.resize(static_cast<std::size_t>(m));
+  for (int j = 0; j < m; ++j) {
+    psi[static_cast<std::size_t>(j)] = psi0 + y[static_cast<std::size_t>(j)].real();
+    eps[static_cast<std::size_t>(j)] = -y[static_cast<std::size_t>(j)].imag();
+  }
+}
+
+// |dz'/dz| on the circle at phi_j = 2 Pi j / (N factor): |exp(S)| |1 - sum k C_k e^(-i k phi)|,
+// from the spectrum X of psi_j (C_k = 2 conj(X_k) / N).
+std::vector<double> StretchOnGrid(const std::vector<Complex>& spectrum, const Fft& fft) {
+  const int n = static_cast<int>(spectrum.size());
+  const int m = fft.Size();
+  std::vector<Complex> s(static_cast<std::size_t>(m), 0.0), t(static_cast<std::size_t>(m), 0.0);
+  for (int k = 1; k < n / 2; ++k) {
+    s[static_cast<std::size_t>(k)] = 2.0 * spectrum[static_cast<std::size_t>(k)] / double(n);
+    t[static_cast<std::size_t>(k)] = double(k) * s[static_cast<std::size_t>(k)];
+  }
+  fft.Backward(s);
+  fft.Backward(t);
+  std::vector<double> stretch(static_cast<std::size_t>(m));
+  for (std::size_t j = 0; j < stretch.size(); ++j)
+    stretch[j] = std::exp(s[j].real()) * std::abs(1.0 - std::conj(t[j]));
+  return stretch;
+}
+
+}  // namespace
+
+Complex TheodorsenMap::Series(Complex u, Complex* weighted, double cutoff) const {
+  Complex sum = 0.0, wsum = 0.0, power = u;
+  const double r = std::abs(u);
+  double rk = r;
+  for (std::size_t k = 0; k < coefficients_.size(); ++k) {
+    if (rk * tailBound_[k] < cutoff) break;
+    const Complex term = coefficients_[k] * power;
+    sum += term;
+    wsum += double(k + 1) * term;
+    power *= u;
+    rk *= r;
+  }
+  if (weighted) *weighted = wsum;
+  return sum;
+}
+
+Complex TheodorsenMap::NearCircle(Complex z) const {
+  const Complex w = z - centre_;
+  if (w == 0.0) return centre_;
+  return centre_ + w * std::exp(Series(radius_ / w, nullptr, kSeriesCutoff));
+}
+
+Complex TheodorsenMap::PreMap(Complex zp) const {
+  const Complex v = (zp - preCentre_ - preHalf_) / (zp - preCentre_ + preHalf_);
+  if (v == 0.0) return trailingEdge_;
+  const Complex q = std::exp(exponent_ * std::log(v));
+  return (trailingEdge_ - q * innerPoint_) / (1.0 - q);
+}
+
+std::optional<Complex> TheodorsenMap::PreMapInverse(Complex zeta) const {
+  const Complex den = zeta - innerPoint_;
+  if (den == 0.0) return std::nullopt;
+  const Complex q = (zeta - trailingEdge_) / den;
+  if (q == 0.0) return preCentre_ + preHalf_;
+  double arg = std::arg(q);  // (-Pi, Pi]; moved into (cut - 2 Pi, cut]
+  while (arg > cut_) arg -= kTwoPi;
+  while (arg <= cut_ - kTwoPi) arg += kTwoPi;
+  const Complex v = std::exp(Complex(std::log(std::abs(q)), arg) / exponent_);
+  if (v == 1.0) return std::nullopt;
+  return preCentre_ + preHalf_ * (1.0 + v) / (1.0 - v);
+}
+
+Complex TheodorsenMap::Derivative(Complex z, double accuracy) const {
+  const Complex w = z - centre_;
+  if (w == 0.0) return 0.0;
+  Complex weighted;
+  const Complex s = Series(radius_ / w, &weighted, std::max(accuracy, kSeriesCutoff));
+  const Complex zp = centre_ + w * std::exp(s);
+  const Complex dzp = std::exp(s) * (1.0 - weighted);
+  const Complex p = zp - preCentre_ - preHalf_, m = zp - preCentre_ + preHalf_;
+  if (p == 0.0) return 0.0;
+  const Complex q = std::exp(exponent_ * std::log(p / m));
+  const Complex d = trailingEdge_ - innerPoint_;
+  const Complex dzeta = d * d * q / ((1.0 - q) * (1.0 - q) * p * m);
+  return dzeta * dzp;
+}
+
+std::optional<Complex> TheodorsenMap::Inverse(Complex zeta, double accuracy) const {
+  const double cutoff = std::max(accuracy, kSeriesCutoff);
+  const auto zpOpt = PreMapInverse(zeta);
+  if (!zpOpt) return std::nullopt;
+  const Complex zp = *zpOpt;
+  Complex w = zp - centre_;
+  if (w == 0.0) return std::nullopt;
+  // The series converges on and outside the circle (|u| <= 1); a point of
+  // the near circle may lie inside the circle's radius, so u is kept on the
+  // unit circle there (the start, and any Newton step that falls inside).
+  auto within = [this](Complex v) {
+    Complex u = radius_ / v;
+    const double size = std::abs(u);
+    return size > 1.0 ? u / size : u;
+  };
+  w *= std::exp(-Series(within(w), nullptr, cutoff));
+  // Newton on f(w) = w exp(S(R / w)) - (z' - m); f' = exp(S) (1 - sum k C_k u^k).
+  const Complex target = zp - centre_;
+  for (int iter = 0; iter < kMostNewtonSteps; ++iter) {
+    if (!(std::abs(w) >= 0.5 * radius_)) return std::nullopt;
+    Complex weighted;
+    const Complex e = std::exp(Series(within(w), &weighted, cutoff));
+    const Complex f = w * e - target;
+    const Complex df = e * (1.0 - weighted);
+    if (df == 0.0) return std::nullopt;
+    const Complex step = f / df;
+    w -= step;
+    if (std::abs(step) <= std::max(kNewtonTolerance, 0.1 * accuracy) * radius_) break;
+  }
+  // Accepted when it lies on or outside the circle and re-maps to z'.
+  if (!(std::abs(w) >= radius_ * (1.0 - 1e-9))) return std::nullopt;
+  if (!(std::abs(w * std::exp(Series(radius_ / w, nullptr, cutoff)) - target) <=
+        std::max(1e-10, 10.0 * accuracy) * radius_))
+    return std::nullopt;
+  return centre_ + w;
+}
+
+void TheodorsenMap::SetExponent(double n) {
+  exponent_ = n;
+  preHalf_ = (trailingEdge_ - innerPoint_) / (2.0 * exponent_);
+  preCentre_ = 0.5 * (trailingEdge_ + innerPoint_);
+}
+
+std::optional<Complex> TheodorsenMap::NearCircleTangent(const AirfoilContour& contour,
+                                                        bool upper) const {
+  const std::size_t n = contour.x.size();
+  if (n < 8) return std::nullopt;
+  const Complex te = preCentre_ + preHalf_;
+  double d[3], a[3];
+  for (int k = 0; k < 3; ++k) {
+    const std::size_t i =
+        upper ? static_cast<std::size_t>(k + 1) : n - 2 - static_cast<std::size_t>(k);
+    const auto zp = PreMapInverse({contour.x[i], contour.y[i]});
+    if (!zp || *zp == te) return std::nullopt;
+    d[k] = std::abs(*zp - te);
+    a[k] = std::arg(*zp - te);
+    if (k > 0) a[k] = a[0] + std::remainder(a[k] - a[0], kTwoPi);
+  }
+  if (!(d[0] < d[1] && d[1] < d[2])) return std::nullopt;
+  // The quadratic through (d_k, a_k) at d = 0 (Lagrange).
+  const double at0 = a[0] * d[1] * d[2] / ((d[0] - d[1]) * (d[0] - d[2])) +
+                     a[1] * d[0] * d[2] / ((d[1] - d[0]) * (d[1] - d[2])) +
+                     a[2] * d[0] * d[1] / ((d[2] - d[0]) * (d[2] - d[1]));
+  return std::polar(1.0, at0);
+}
+
+double TheodorsenMap::Circulation(double alpha) const {
+  return 4.0 * kPi * radius_ * std::sin(alpha - phiT_);
+}
+
+double TheodorsenMap::LiftCoefficient(double alpha) const {
+  return 2.0 * Circulation(alpha);
+}
+
+Complex TheodorsenMap::CircleVelocity(Complex z, double alpha) const {
+  const Complex w = z - centre_;
+  const Complex i(0.0, 1.0);
+  return std::exp(-i * alpha) - radius_ * radius_ * std::exp(i * alpha) / (w * w) +
+         i * Circulation(alpha) / (kTwoPi * w);
+}
+
+double TheodorsenMap::SurfaceSpeed(double phi, double alpha) const {
+  double d = std::remainder(phi - phiT_, kTwoPi);
+  constexpr double kNearEdge = 1e-7;
+  if (std::abs(d) < kNearEdge) {
+    return 0.5 * (SurfaceSpeed(phiT_ + kNearEdge, alpha) + SurfaceSpeed(phiT_ - kNearEdge, alpha));
+  }
+  const Complex z = centre_ + std::polar(radius_, phi);
+  return std::abs(CircleVelocity(z, alpha)) / std::abs(Derivative(z));
+}
+
+std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
+    const AirfoilContour& contour, const TheodorsenMapOptions& options) {
+  if (contour.x.size() < 8 || contour.x.size() != contour.y.size())
+    return TheodorsenFault::kBadContour;
+  const ContourSpline spline(contour.x, contour.y);
+  const double total = spline.Length();
+  const double sLe = spline.FarthestFromStart();
+  double tex, tey, lex, ley, dx, dy, ddx, ddy, ux, uy, lx, ly;
+  spline.Eval(0.0, tex, tey, ux, uy);
+  spline.Eval(total, tex, tey, lx, ly);
+  spline.Eval(sLe, lex, ley, dx, dy, ddx, ddy);
+  const double chord = std::hypot(tex - lex, tey - ley);
+  if (!(chord > 0.0)) return TheodorsenFault::kBadContour;
+  const double cosTau = (ux * -lx + uy * -ly) / (std::hypot(ux, uy) * std::hypot(lx, ly));
+  const double tau = std::min(std::acos(std::clamp(cosTau, -1.0, 1.0)), 0.9 * kPi);
+  const double curvature = std::abs(dx * ddy - dy * ddx) / std::pow(dx * dx + dy * dy, 1.5);
+  const double nose = std::min(curvature > 0.0 ? 1.0 / curvature : 0.0, 0.25 * chord);
+
+  TheodorsenMap map;
+  map.trailingEdge_ = {tex, tey};
+  const Complex le(lex, ley);
+  map.innerPoint_ = le + 0.5 * nose * (map.trailingEdge_ - le) / chord;
+  map.SetExponent(2.0 - tau / kPi);
+  {
+    double ax, ay, bx, by;
+    spline.Eval(0.5 * sLe, ax, ay);
+    spline.Eval(0.5 * (sLe + total), bx, by);
+    const Complex mid(0.5 * (ax + bx), 0.5 * (ay + by));
+    double g = std::arg((mid - map.trailingEdge_) / (mid - map.innerPoint_));
+    if (g <= 0.0) g += kTwoPi;
+    map.cut_ = g;
+  }
+  // The TE angle read from the spline's end slopes is only as good as a
+  // cubic's fit to the last points; where the surfaces curve sharply into
+  // the TE (as a Karman-Trefftz profile's do) it is off by a few 1e-3. The
+  // near circle shows the error as a corner at z'_T: there the exterior
+  // angle is 2 Pi - tau = n (Pi + t_c), t_c the turn of the near circle's
+  // tangent from the lower to the upper side. Each side's tangent is
+  // extrapolated to z'_T from the three contour points nearest the TE
+  // (quadratic in the distance), and tau corrected until t_c vanishes.
+  for (int round = 0; round < kExponentRounds; ++round) {
+    const auto upper = map.NearCircleTangent(contour, true);
+    const auto lower = map.NearCircleTangent(contour, false);
+    if (!upper || !lower) break;
+    const double turn = std::arg(*upper / -*lower);
+    const double corrected = kTwoPi - map.exponent_ * (kPi + turn);
+    if (!(corrected > -0.01 && corrected < 0.9 * kPi)) break;
+    map.SetExponent(2.0 - std::max(corrected, 0.0) / kPi);  // a cusp at most
+    if (std::abs(turn) < 1e-12) break;
+  }
+
+  // The near circle, sampled crowded at both edges, in polar form about m.
+  const Complex zpTe = map.preCentre_ + map.preHalf_;
+  const auto zpLeOpt = map.PreMapInverse(le);
+  if (!zpLeOpt) return TheodorsenFault::kBadContour;
+  map.centre_ = 0.5 * (zpTe + *zpLeOpt);
+  const Complex m = map.centre_;
+  NearCircleTable table;
+  const int per = std::max(options.samplesPerSurface, 16);
+  table.theta.reserve(2 * static_cast<std::size_t>(per));
+  double previous = std::arg(zpTe - m);
+  for (int surface = 0; surface < 2; ++surface) {
+    const double sa = surface == 0 ? 0.0 : sLe, sb = surface == 0 ? sLe : total;
+    for (int k = 0; k < per; ++k) {
+      const double s = sa + (sb - sa) * 0.5 * (1.0 - std::cos(kPi * k / per));
+      double px, py;
+      spline.Eval(s, px, py);
+      const auto zp =
+          (k == 0 && surface == 0) ? std::optional<Complex>(zpTe) : map.PreMapInverse({px, py});
+      if (!zp || *zp == m) return TheodorsenFault::kNotStarShaped;
+      const Complex w = *zp - m;
+      double t = std::arg(w);
+      if (table.theta.empty()) {
+        t = previous;
+      } else {
+        t = previous + std::remainder(t - previous, kTwoPi);
+        if (!(t > previous)) return TheodorsenFault::kNotStarShaped;
+      }
+      previous = t;
+      table.theta.push_back(t);
+      table.psi.push_back(std::log(std::abs(w)));
+      table.s.push_back(s);
+    }
+  }
+  if (!(previous < table.theta.front() + kTwoPi)) return TheodorsenFault::kNotStarShaped;
+  const double thetaTe = table.theta.front();
+
+  // Theodorsen's iteration on ever finer grids.
+  int n = std::max(16, options.fewestNodes);
+  while (!IsFftSize(n)) ++n;
+  std::vector<double> eps(static_cast<std::size_t>(n), 0.0);
+  std::vector<Complex> spectrum;
+  double lastRadius = 0.0, lastPhiT = 0.0;
+  std::vector<double> lastStretch;  // on the previous grid's fine grid = this grid
+  bool haveLast = false;
+  for (;;) {
+    const Fft fft(n), fine(2 * n);
+    double psi0 = 0.0;
+    // Iterates until eps moves by less than `tolerance`, then reads the
+    // coefficients, R and phi_T off the spectrum. False when it diverges.
+    auto solve = [&](double tolerance) {
+      std::vector<double> psiSeries, epsNew;
+      for (int iter = 0; iter < kMostIterations; ++iter) {
+        spectrum.assign(static_cast<std::size_t>(n), 0.0);
+        std::size_t hint = 0;
+        for (int j = 0; j < n; ++j) {
+          const double phi = kTwoPi * j / n;
+          spectrum[static_cast<std::size_t>(j)] =
+              table.Psi(phi + eps[static_cast<std::size_t>(j)], &hint);
+        }
+        fft.Forward(spectrum);
+        ConjugateOnGrid(spectrum, fft, psi0, psiSeries, epsNew);
+        double change = 0.0;
+        for (std::size_t j = 0; j < eps.size(); ++j)
+          change = std::max(change, std::abs(epsNew[j] - eps[j]));
+        eps = epsNew;
+        if (!std::isfinite(change) || change > 10.0) return false;
+        if (change < tolerance) break;
+      }
+      map.radius_ = std::exp(psi0);
+      map.coefficients_.assign(static_cast<std::size_t>(n / 2 - 1), 0.0);
+      for (int k = 1; k < n / 2; ++k)
+        map.coefficients_[static_cast<std::size_t>(k - 1)] =
+            2.0 * std::conj(spectrum[static_cast<std::size_t>(k)]) / double(n);
+      map.tailBound_.assign(map.coefficients_.size(), 0.0);
+      for (std::size_t k = map.coefficients_.size(); k-- > 0;)
+        map.tailBound_[k] =
+            std::max(std::abs(map.coefficients_[k]),
+                     k + 1 < map.coefficients_.size() ? map.tailBound_[k + 1] : 0.0);
+      // phi_T: theta(phi) = theta_TE by Newton, from node 0 (theta_0 = eps_0 ~ theta_TE).
+      double phi = thetaTe - eps[0];
+      for (int iter = 0; iter < 50; ++iter) {
+        Complex sum = 0.0, dsum = 0.0;
+        const Complex turn = std::polar(1.0, -phi);
+        Complex power = turn;  // e^(-i k phi) by recurrence (rounding grows as k 1e-16)
+        for (std::size_t k = 0; k < map.coefficients_.size(); ++k) {
+          const Complex e = map.coefficients_[k] * power;
+          sum += e;
+          dsum += double(k + 1) * e;
+          power *= turn;
+        }
+        const double f = phi + sum.imag() - thetaTe;
+        const double df = 1.0 - dsum.real();
+        const double step = f / df;
+        phi -= step;
+        if (std::abs(step) < 1e-15) break;
+      }
+      map.phiT_ = phi;
+      map.nodes_ = n;
+      return true;
+    };
+    // Grids on the way are solved loosely (their numbers are only compared
+    // with the next grid's); the grid that passes is then solved fully.
+    if (!solve(kLooseIterationTolerance)) return TheodorsenFault::kNotConverged;
+
+    // Lift change from the coarser grid, at kLiftReferenceAngle above zero lift.
+    map.liftChange_ = 1.0;
+    if (haveLast) {
+      const double a = map.phiT_ + kLiftReferenceAngle;
+      const double now = map.radius_ * std::sin(a - map.phiT_);
+      const double before = lastRadius * std::sin(a - lastPhiT);
+      map.liftChange_ = std::abs(now - before) / std::abs(now);
+    }
+    lastRadius = map.radius_, lastPhiT = map.phiT_;
+    // The stretch |dz'/dz| at the nodes (outside a band about the TE, where
+    // it vanishes or grows without bound) against the coarser grid's.
+    map.speedChange_ = 1.0;
+    if (haveLast) {
+      const std::vector<double> stretch = StretchOnGrid(spectrum, fft);
+      map.speedChange_ = 0.0;
+      for (int j = 0; j < n; ++j) {
+        const double phi = kTwoPi * j / n;
+        if (std::abs(std::remainder(phi - map.phiT_, kTwoPi)) < kTrailingEdgeBand) continue;
+        const auto u = static_cast<std::size_t>(j);
+        map.speedChange_ =
+            std::max(map.speedChange_, std::abs(stretch[u] - lastStretch[u]) / stretch[u]);
+      }
+    }
+    lastStretch = StretchOnGrid(spectrum, fine);
+    haveLast = true;
+
+    // The series on the grid twice as fine: the mid-points re-trace the
+    // contour, and all of it starts the next grid.
+    std::vector<double> psiFine, epsFine;
+    double residual = 0.0;
+    if ((map.liftChange_ <= options.liftTolerance && map.speedChange_ <= options.speedTolerance) ||
+        n >= options.mostNodes) {
+      if (!solve(kIterationTolerance)) return TheodorsenFault::kNotConverged;
+      ConjugateOnGrid(spectrum, fine, psi0, psiFine, epsFine);
+      for (int j = 1; j < 2 * n; j += 2) {
+        const double phiMid = kPi * j / n;
+        const double t = phiMid + epsFine[static_cast<std::size_t>(j)];
+        const Complex zp = m + std::exp(Complex(psiFine[static_cast<std::size_t>(j)], t));
+        const Complex zeta = map.PreMap(zp);
+        const double s0 = std::clamp(table.SplineParameter(t), 0.0, total);
+        const double s = spline.Nearest(zeta.real(), zeta.imag(), s0, 0.0, total);
+        double px, py;
+        spline.Eval(s, px, py);
+        residual = std::max(residual, std::hypot(px - zeta.real(), py - zeta.imag()));
+      }
+      map.residual_ = residual;
+      if (residual <= options.contourTolerance) {
+        map.converged_ = true;
+        break;
+      }
+    } else {
+      map.residual_ = -1.0;
+      ConjugateOnGrid(spectrum, fine, psi0, psiFine, epsFine);
+    }
+    if (n >= options.mostNodes) break;
+    n *= 2;
+    eps = epsFine;
+  }
+
+  // Drop the negligible tail of the series.
+  double tail = 0.0;
+  std::size_t keep = map.coefficients_.size();
+  while (keep > 1 && tail + std::abs(map.coefficients_[keep - 1]) < kNegligibleTail)
+    tail += std::abs(map.coefficients_[--keep]);
+  map.coefficients_.resize(keep);
+  map.tailBound_.resize(keep);
+  return map;
+}
+
+}  // namespace fluvenna

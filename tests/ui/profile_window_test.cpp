@@ -1,0 +1,171 @@
+// SPDX-FileCopyrightText: 2026 Fluvenna developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Profile window, driven as a user drives it: a NACA code disables delta
+// and gamma and names the profile in the title, Joukowski restores the
+// designed window exactly, a refused file keeps the profile in use, and a
+// name holding markup is shown as plain text.
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+#include <QUrl>
+#include <memory>
+
+#include "ui/form1.h"
+#include "ui/form_profile.h"
+#include "ui/language.h"
+#include "ui/plot_picture.h"
+
+using namespace fluvenna;
+
+namespace {
+
+const char kTable[] = "test table\n2\n0.01,0,0.1,0,0\n0.1,0.05,0.1,0.05,0\n";
+
+// The enabled state of the four profile controls of the designed window.
+QList<bool> ProfileControls(Form1& w) {
+  QList<bool> enabled;
+  for (const char* name : {"Text_DELTA", "HScroll_Delta", "Text_GAMA", "HScroll_Gama"}) {
+    auto* control = w.findChild<QWidget*>(name);
+    enabled << (control && control->isEnabled());
+  }
+  return enabled;
+}
+
+}  // namespace
+
+class ProfileWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir;
+  QTranslator translator;
+  QString tablePath;
+  std::unique_ptr<Form1> w;
+
+  void Pass() {
+    QTest::mouseClick(w->findChild<PlotPicture*>("Picture1"), Qt::LeftButton);
+    QVERIFY(w->LastPass()->ok());
+  }
+  Form_Profile* Open() {
+    w->findChild<QAction*>("Mn_Profile")->trigger();
+    auto* window = w->findChild<Form_Profile*>();
+    if (window) (void)QTest::qWaitForWindowExposed(window);
+    return window;
+  }
+  QString WriteFile(const char* name, const QByteArray& text) {
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return {};
+    file.write(text);
+    return path;
+  }
+  // NACA 0012's own points, with `name` as the name line.
+  QByteArray NacaFile(const QByteArray& name) {
+    PassSession session;
+    session.SetProfile(ProfileSource::Naca("0012"));
+    QByteArray text = name + "\n";
+    const AirfoilContour& c = session.Profile()->contour;
+    for (std::size_t i = 0; i < c.x.size(); ++i) {
+      text +=
+          QByteArray::number(c.x[i], 'g', 17) + " " + QByteArray::number(c.y[i], 'g', 17) + "\n";
+    }
+    return text;
+  }
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(InstallTranslations(translator, Language::kTurkish));
+    QVERIFY(dir.isValid());
+    tablePath = dir.filePath("KATJO-D20G15.txt");
+    QFile file(tablePath);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(kTable);
+  }
+
+  void init() {
+    w = std::make_unique<Form1>(tablePath, Language::kTurkish);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+  }
+  void cleanup() { w.reset(); }
+
+  void NacaDisablesDeltaAndGammaAndJoukowskiRestoresTheWindow() {
+    Pass();
+    const QString title = w->windowTitle();
+    const QList<bool> designed = ProfileControls(*w);
+    QCOMPARE(designed, QList<bool>({true, true, true, true}));
+    const QImage designedAirfoil = w->findChild<PlotPicture*>("Picture2")->Image();
+    const double designedCirc = w->LastPass()->circle.Circ;
+
+    Form_Profile* window = Open();
+    QVERIFY(window);
+    auto* code = window->findChild<QLineEdit*>("Text_Naca");
+    code->clear();
+    QTest::keyClicks(code, "2412");
+    QTest::mouseClick(window->findChild<QPushButton*>("Command_Naca"), Qt::LeftButton);
+    QVERIFY(window->findChild<QRadioButton*>("Option_Naca")->isChecked());
+    QCOMPARE(ProfileControls(*w), QList<bool>({false, false, false, false}));
+    QVERIFY(w->windowTitle().contains("NACA 2412"));
+    QVERIFY(window->findChild<QLabel*>("Label_Report")->text().contains("NACA 2412"));
+    QVERIFY(w->LastPass()->ok());
+    QVERIFY(w->LastPass()->circle.Circ != designedCirc);  // the pass ran with NACA 2412
+    QVERIFY(w->findChild<PlotPicture*>("Picture2")->Image() != designedAirfoil);
+
+    QTest::mouseClick(window->findChild<QRadioButton*>("Option_Joukowski"), Qt::LeftButton);
+    QCOMPARE(w->windowTitle(), title);
+    QCOMPARE(ProfileControls(*w), designed);
+    QCOMPARE(w->LastPass()->circle.Circ, designedCirc);
+    QCOMPARE(w->findChild<PlotPicture*>("Picture2")->Image(), designedAirfoil);
+  }
+
+  void RefusedFileKeepsTheProfileInUse() {
+    Form_Profile* window = Open();
+    QVERIFY(window->ChooseNaca("4412"));
+    const QString title = w->windowTitle();
+    const QString bad = WriteFile("bad.dat", "bad\n1 0\n0.5 0.1\nnot numbers\n");
+    window->SetOpenPathDialog([bad](QWidget*) { return bad; });
+    QTest::mouseClick(window->findChild<QPushButton*>("Command_Open"), Qt::LeftButton);
+    const QString refusal = window->findChild<QLabel*>("Label_Refusal")->text();
+    QVERIFY2(refusal.contains("4"), qPrintable(refusal));  // the line of the fault
+    QCOMPARE(w->windowTitle(), title);
+    QVERIFY(window->findChild<QLabel*>("Label_Report")->text().contains("NACA 4412"));
+    QVERIFY(window->findChild<QRadioButton*>("Option_Naca")->isChecked());
+    // A code that is no NACA code is refused the same way.
+    QVERIFY(!window->ChooseNaca("44"));
+    QCOMPARE(w->windowTitle(), title);
+    QVERIFY(!window->findChild<QLabel*>("Label_Refusal")->text().isEmpty());
+  }
+
+  void MarkupInANameIsPlainTextAndDropsOpenFiles() {
+    Form_Profile* window = Open();
+    const QString path = WriteFile("markup.dat", NacaFile("<b>x</b>"));
+    // Dropped on the window, as from a file manager.
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &drop);
+    QVERIFY(window->findChild<QRadioButton*>("Option_File")->isChecked());
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+      if (label->text().contains("<b>")) QCOMPARE(label->textFormat(), Qt::PlainText);
+    }
+    auto* report = window->findChild<QLabel*>("Label_Report");
+    QVERIFY(report->text().contains("<b>x</b>"));
+    QCOMPARE(report->textFormat(), Qt::PlainText);
+    QVERIFY(w->windowTitle().contains("<b>x</b>"));  // a title is never rich text
+  }
+};
+
+QTEST_MAIN(ProfileWindowTest)
+#include "profile_window_test.moc"
