@@ -347,7 +347,7 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
   // The last PNG pictures are encoded on the encoder's thread and this one,
   // the SVG documents (quick to finish) on this thread; then the files are
   // written in order.
-  encode({kLift, kFriction, kField, kMap});
+  encode({kLift, kFriction, kField, kMap, kFiniteWing});
   encoder.Finish();
   for (PictureSet& set : sets) {
     for (std::size_t i = 0; i < set.kinds.size(); ++i) {
