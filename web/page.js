@@ -362,8 +362,9 @@
   });
 
   function wireMotion() {
-    byId("Label_TimeUnit").dataset.i18nArg = String(core.secondsPerTimeUnit);
-    applyLanguage();
+    const unit = byId("Label_TimeUnit");
+    unit.dataset.i18nArg = String(core.secondsPerTimeUnit);
+    unit.textContent = text(unit.dataset.i18n).replace("%1", () => unit.dataset.i18nArg);
     playButton.addEventListener("click", () => play(!motion.playing));
     timelinesBox.addEventListener("change", job(() => drawMotion()));
     intervalBox.addEventListener("input", job(() => drawMotion()));
@@ -594,7 +595,6 @@
     });
     document.addEventListener("visibilitychange", keepMorph);
     window.addEventListener("resize", job(() => paintMap()));
-    mapCanvases.forEach((canvas) => clearPicture(canvas, mapSize()));
   }
 
   // --- The pass -----------------------------------------------------------
@@ -922,6 +922,7 @@
     const params = new URLSearchParams(location.search);
     const seen = new Set();
     const unknown = new Set();
+    const moved = []; // the bars to move, once the module has found their positions
     for (const [key, value] of params) {
       if (key === "lang" || key === LIVE_KEY) continue; // chosen at the start
       if (key === "re") { // the boundary layer's Re, taken before the first pass
@@ -938,12 +939,13 @@
       seen.add(key);
       byId(box.id).value = value;
       const bar = bars.find((b) => b.dataset.text === box.id);
-      if (bar) {
-        const position = await session.barPositionOf(value, Number(bar.min), Number(bar.max),
-                                                     Number(bar.dataset.divisor));
-        if (position >= Number(bar.min)) bar.value = String(position);
-      }
+      if (bar) moved.push({ bar, value });
     }
+    const positions = await bridge.batch(moved.map(({ bar, value }) => ({
+      method: "barPositionOf", args: [value, Number(bar.min), Number(bar.max), Number(bar.dataset.divisor)] })));
+    moved.forEach(({ bar }, i) => {
+      if (positions[i] >= Number(bar.min)) bar.value = String(positions[i]);
+    });
     ignoredNames = Array.from(unknown);
     return { given: seen.size > 0, note: ignoredNote() };
   }
@@ -1025,12 +1027,13 @@
     wireMotion();
     wireMap();
     wireLayer();
-    // The pictures show their background until the first pass; those in
-    // view are known, so that a live frame paints what shows.
-    for (const { canvas, size } of canvasesOf()) {
-      clearPicture(canvas, size);
+    // The plots show their background until the first pass (the other
+    // pictures their element's own); those in view are known, so that a
+    // live frame paints what shows.
+    canvasesOf().forEach(({ canvas, size }, i) => {
+      if (i < 2) clearPicture(canvas, size);
       paintWhenSeen.observe(canvas);
-    }
+    });
     // A new density: the field is sampled again at the new device pixels.
     matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener("change", job(async () => {
       await drawField();
