@@ -327,7 +327,7 @@
 
   // One frame: the time moves on by the real time since the last frame; the
   // next frame is asked for once this one is shown.
-  async function motionFrame(now) {
+  const motionFrame = job(async (now) => {
     const elapsed = motion.last !== null ? now - motion.last : null;
     motion.last = now;
     await drawMotion(elapsed);
@@ -335,7 +335,7 @@
     motion.frames += 1;
     document.body.dataset.motionFrames = String(motion.frames);
     keepMotion();
-  }
+  });
 
   // Frames are asked for while it plays and the page is seen (as the window's
   // timer runs only while its view is shown); the clock starts afresh after
@@ -532,7 +532,7 @@
     await showMorph();
   }
 
-  async function morphFrame(now) {
+  const morphFrame = job(async (now) => {
     let running = true;
     if (morph.last !== null) running = await session.advanceMorph(now - morph.last);
     morph.last = now;
@@ -542,7 +542,7 @@
     document.body.dataset.morphFrames = String(morph.frames);
     if (!running) await playMorph(false);
     else keepMorph();
-  }
+  });
 
   function keepMorph() {
     const run = morph.playing && !document.hidden && mapDetails.open;
