@@ -29,6 +29,7 @@ SITE = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build-web/site")
 LINK = "?delta=0.12&gamma=0.04&alpha=8&nsl=10&live=1&lang=en"
 SECONDS = 4.0
 GOAL = 30.0
+EXTRA = os.environ.get("FLUVENNA_CHROMIUM_FLAGS", "").split()
 
 # A loop beside the page's: in every animation frame, a digest of the airfoil
 # plot's pixels; a new digest is a redraw. The browser's own frames too.
@@ -109,15 +110,18 @@ def by_mouse(driver):
             "type": kind, "x": x, "y": y, "button": "left",
             "buttons": 1 if kind != "mouseReleased" else 0, "clickCount": 1})
 
+    moves = [0]
+
     def run():
         mouse("mousePressed", x0)
-        end, step = time.monotonic() + SECONDS, 0
+        end = time.monotonic() + SECONDS
         while time.monotonic() < end:
-            step += 1
-            mouse("mouseMoved", left + width * (0.1 + 0.8 * abs((step % 80) - 40) / 40))
-    result = rate(driver, run)
+            moves[0] += 1
+            mouse("mouseMoved", left + width * (0.1 + 0.8 * abs((moves[0] % 80) - 40) / 40))
+    redraws, frames = rate(driver, run)
     mouse("mouseReleased", x0)
-    return result
+    print("  (%.1f mouse moves a second reached the page)" % (moves[0] / SECONDS))
+    return redraws, frames
 
 
 def main():
@@ -126,7 +130,7 @@ def main():
     url = "http://127.0.0.1:%d/%s" % (httpd.server_address[1], LINK)
     options = Options()
     options.binary_location = "/usr/bin/chromium"
-    for arg in ["--headless=new", "--no-sandbox", "--window-size=1280,1600", "--force-device-scale-factor=1"]:
+    for arg in ["--headless=new", "--no-sandbox", "--window-size=1280,1600", "--force-device-scale-factor=1"] + EXTRA:
         options.add_argument(arg)
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
     try:

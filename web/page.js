@@ -96,7 +96,7 @@
   // Live dragging: whether it is on, the bar moved since the last frame (its
   // value is read when the frame comes, so a frame takes the newest), the
   // frame asked for (0: none) and the passes drawn while dragging.
-  const live = { on: false, bar: null, request: 0, passes: 0, drawing: false };
+  const live = { on: false, bar: null, request: 0, passes: 0, drawing: false, restSkipped: false };
   // How much larger than its drawing area each picture is shown (1, or the
   // fit of full screen).
   const scales = pictures.map(() => 1);
@@ -296,17 +296,21 @@
     const calls = motionCalls();
     if (elapsed !== null) calls.unshift({ method: "advanceMotion", args: [elapsed] });
     const answers = await bridge.batch(calls);
-    showMotion(answers.slice(answers.length - MOTION_CALLS));
+    showMotion(answers.slice(elapsed !== null ? 1 : 0));
   }
 
-  // The requests that draw the particles and paint them (MOTION_CALLS of
-  // them), and the showing of their answers.
-  const MOTION_CALLS = 4;
-  function motionCalls() {
+  // The requests for the animation time and the passes, and those that draw
+  // the particles and paint them, unless `draw` is false (after a new pass
+  // while paused: its time is 0, nothing shows); and the showing of their
+  // answers.
+  function motionCalls(draw = true) {
     const size = sizes[FIELD];
-    return [{ method: "motionTime", args: [] }, { method: "passCount", args: [] },
-            { method: "drawMotion", args: [intervalBox.valueAsNumber, timelinesBox.checked, ...size] },
-            { method: "paint", args: [MOTION, ...size, ...pixelSize(size, scales[FIELD]), true] }];
+    const calls = [{ method: "motionTime", args: [] }, { method: "passCount", args: [] }];
+    if (draw) {
+      calls.push({ method: "drawMotion", args: [intervalBox.valueAsNumber, timelinesBox.checked, ...size] },
+                 { method: "paint", args: [MOTION, ...size, ...pixelSize(size, scales[FIELD]), true] });
+    }
+    return calls;
   }
 
   function showMotion([time, corePasses, drawn, painted]) {
@@ -319,7 +323,7 @@
         motionCanvas.height = height;
       }
       motionCanvas.getContext("2d").clearRect(0, 0, width, height);
-      if (painted.close) painted.close();
+      if (painted && painted.close) painted.close();
     }
     document.body.dataset.motionTime = String(time);
     document.body.dataset.corePasses = String(corePasses);
@@ -621,6 +625,25 @@
     }
   }
 
+  // The request that paints a picture at its canvas's pixels.
+  function paintCall({ picture, size, scale }) {
+    return { method: "paint", args: [picture, ...size, ...pixelSize(size, scale)] };
+  }
+
+  // Pictures the worker painted onto their canvases, when the pass was
+  // drawn (else the plots keep theirs).
+  function showPainted(drawn, entries, painted) {
+    if (!drawn) {
+      for (const picture of painted) if (picture.close) picture.close();
+      return;
+    }
+    hasPass = true;
+    entries.forEach(({ canvas }, i) => {
+      stale.delete(canvas);
+      bridge.show(canvas, painted[i]);
+    });
+  }
+
   // One pass with the eight texts as they stand (hesapla), run by the worker:
   // the plots are shown first, then the field and the pictures below them
   // and every line. A draft (a live frame while a bar is dragged) samples the
@@ -631,32 +654,38 @@
     await loadTable();
     const line = (method) => ({ method, args: [] });
     const entries = canvasesOf();
-    const painted = entries.filter((entry, i) => i < 2 || !draft || inView.has(entry.canvas));
     const field = fieldCall(draft);
-    // One request for the whole frame: the pass, its lines, the field, the
-    // pictures and the particles.
+    // A live frame asks for the plots first, then for the rest in view, which
+    // it leaves to the next frame when the thumb has moved on meanwhile and
+    // the last frame drew it: the plots follow at the full rate, the rest
+    // with the time left. A pass of its own asks for all at once.
+    const first = draft ? entries.slice(0, 2) : entries;
     const answers = await bridge.batch([
       { method: "pass", args: [readTexts()] }, line("statusText"), line("statusFailed"),
-      line("pressureText"), line("liftText"), line("boundaryLayerText"), field,
-      ...painted.map(({ picture, size, scale }) => ({ method: "paint", args: [picture, ...size, ...pixelSize(size, scale)] })),
-      ...motionCalls()]);
-    const [drawn, statusLine, failed, pressureLine, liftLine, layerLine, fieldDrawn] = answers;
-    const pictured = answers.slice(7, 7 + painted.length);
-    if (drawn) {
-      hasPass = true;
-      painted.forEach(({ canvas }, i) => {
-        stale.delete(canvas);
-        bridge.show(canvas, pictured[i]);
-      });
-      for (const entry of entries) if (!painted.includes(entry)) stale.add(entry.canvas);
-      if (fieldDrawn) document.body.dataset.fieldDensity = String(field.args[3]);
-      showMotion(answers.slice(7 + painted.length));
-    } else {
-      for (const picture of pictured) if (picture.close) picture.close();
-    }
+      line("pressureText"), line("liftText"), line("boundaryLayerText"),
+      ...(draft ? [] : [field]), ...first.map(paintCall), ...(draft ? [] : motionCalls(motion.playing))]);
+    const [drawn, statusLine, failed, pressureLine, liftLine, layerLine] = answers;
+    const heads = draft ? 6 : 7;
+    showPainted(drawn, first, answers.slice(heads, heads + first.length));
     status.textContent = [statusLine, pendingNote].filter(Boolean).join(" ");
     status.classList.toggle("failed", failed);
     pendingNote = "";
+    if (drawn && !draft) {
+      if (answers[6]) document.body.dataset.fieldDensity = String(field.args[3]);
+      showMotion(answers.slice(heads + first.length));
+    } else if (drawn) {
+      const rest = entries.slice(2);
+      const skip = live.bar !== null && !live.restSkipped;
+      live.restSkipped = skip;
+      const painted = skip ? [] : rest.filter((entry) => inView.has(entry.canvas));
+      for (const entry of rest) if (!painted.includes(entry)) stale.add(entry.canvas);
+      if (!skip) {
+        const more = await bridge.batch([field, ...painted.map(paintCall), ...motionCalls(motion.playing)]);
+        if (more[0]) document.body.dataset.fieldDensity = String(field.args[3]);
+        showPainted(true, painted, more.slice(1, 1 + painted.length));
+        showMotion(more.slice(1 + painted.length));
+      }
+    }
     if (drawn) {
       byId("Label_BoundaryLayer").textContent = layerLine;
       byId("Label_Pressure").textContent = pressureLine;
@@ -710,16 +739,21 @@
 
   // --- Live dragging --------------------------------------------------------
 
-  // A bar moved while dragged: one frame is asked for, and whatever moves
-  // before it comes is taken by that frame; no pass waits behind another:
-  // while the worker draws a frame, the next is asked for when it is shown.
+  // A bar moved while dragged: one frame is asked for, as soon as the event
+  // (and any others dispatched with it) is handled, and whatever moves before
+  // it starts is taken by that frame; no pass waits behind another: while
+  // the worker draws a frame, the next starts when it is shown.
   function liveMoved(bar) {
     live.bar = bar;
-    if (!live.request && !live.drawing) live.request = requestAnimationFrame(liveFrame);
-    document.body.dataset.liveRequests = String(live.request ? 1 : 0);
+    if (!live.request && !live.drawing) {
+      live.request = 1;
+      queueMicrotask(liveFrame);
+    }
+    document.body.dataset.liveRequests = String(live.request);
   }
 
   async function liveFrame() {
+    if (!live.request) return; // dropped
     live.request = 0;
     const bar = live.bar;
     live.bar = null;
@@ -735,11 +769,10 @@
     live.drawing = false;
     // Moved meanwhile: the next frame at once, so that the worker is never
     // idle while the thumb moves.
-    if (live.bar && live.on) liveFrame();
+    if (live.bar && live.on) liveMoved(live.bar);
   }
 
   function dropLiveFrame() {
-    if (live.request) cancelAnimationFrame(live.request);
     live.request = 0;
     live.bar = null;
   }
