@@ -625,6 +625,18 @@
     }
   }
 
+  // The next animation frame, or a moment where the page is not drawn.
+  const PICTURES_A_FRAME = 2;
+  function nextFrame() {
+    return new Promise((resolve) => {
+      const timer = setTimeout(resolve, 100);
+      requestAnimationFrame(() => {
+        clearTimeout(timer);
+        resolve();
+      });
+    });
+  }
+
   // The request that paints a picture at its canvas's pixels.
   function paintCall({ picture, size, scale }) {
     return { method: "paint", args: [picture, ...size, ...pixelSize(size, scale)] };
@@ -666,14 +678,24 @@
       ...(draft ? [] : [field]), ...first.map(paintCall), ...(draft ? [] : motionCalls(motion.playing))]);
     const [drawn, statusLine, failed, pressureLine, liftLine, layerLine] = answers;
     const heads = draft ? 6 : 7;
-    showPainted(drawn, first, answers.slice(heads, heads + first.length));
+    const pictured = answers.slice(heads, heads + first.length);
+    showPainted(drawn, first.slice(0, 2), pictured.slice(0, 2));
     status.textContent = [statusLine, pendingNote].filter(Boolean).join(" ");
     status.classList.toggle("failed", failed);
     pendingNote = "";
     if (drawn && !draft) {
+      // The pictures below the plots a frame after them, a few a frame: the
+      // browser hands a canvas's new pixels over in the frame that shows
+      // them, and one frame with every picture would hold the page up.
+      for (let i = 2; i < first.length; i += PICTURES_A_FRAME) {
+        await nextFrame();
+        showPainted(true, first.slice(i, i + PICTURES_A_FRAME), pictured.slice(i, i + PICTURES_A_FRAME));
+      }
       if (answers[6]) document.body.dataset.fieldDensity = String(field.args[3]);
       showMotion(answers.slice(heads + first.length));
-    } else if (drawn) {
+    } else if (!drawn) {
+      showPainted(false, first.slice(2), pictured.slice(2));
+    } else {
       const rest = entries.slice(2);
       const skip = live.bar !== null && !live.restSkipped;
       live.restSkipped = skip;
