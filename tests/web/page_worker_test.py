@@ -4,8 +4,9 @@
 """The page and the worker that holds its module, in headless Chromium: the
 module never runs on the page's own thread when the site is served; the
 bridge answers any PageSession method and refuses unknown ones; the pictures
-the worker paints are what the page shows; the page in one file runs the same
-host in the page; and while a bar is dragged live the pictures out of view
+the worker paints are what the page shows; the page in one file, and a
+browser without workers or OffscreenCanvas, run the same host in the page;
+and while a bar is dragged live the pictures out of view
 wait until they are seen.
 
 Usage: page_worker_test.py SITE_DIR FLUVENNA_RENDER DATA_DIR
@@ -103,6 +104,29 @@ class PageWorkerTest(unittest.TestCase):
         self.assertGreater(self.kinds("Picture2")["blue"], 50)
         self.assertEqual(self.with_bridge("(bridge) => bridge.session.fileStem()"), {"result": "d0.12-g0.04-a8"})
         self.assert_clean()
+
+    def test_without_workers_the_page_runs_the_host(self):
+        # A browser without Web Workers (or without OffscreenCanvas): the
+        # module and its host load into the page and draw the same pictures.
+        pictures = {}
+        for hidden in ("", "Worker", "OffscreenCanvas"):
+            driver = chromium("en-US,en")
+            try:
+                if hidden:
+                    driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                           {"source": "delete window.%s;" % hidden})
+                main, self.driver = self.driver, driver
+                self.open(self.server.url + README_ADDRESS, passes=1)
+                self.assertEqual(self.js("return document.body.dataset.worker"), "page" if hidden else "worker")
+                self.assertEqual(self.js("return typeof FluvennaCore"), "function" if hidden else "undefined")
+                pictures[hidden] = [self.canvas_pixels(c) for c in ("Picture2", "Picture_Field", "Picture_Lift")]
+                self.assertRegex(self.element_text("Label_Status"), r"C_L = 1\.508")
+                self.assert_clean()
+            finally:
+                self.driver = main
+                driver.quit()
+        self.assertEqual(pictures["Worker"], pictures[""])
+        self.assertEqual(pictures["OffscreenCanvas"], pictures[""])
 
     def test_live_frames_paint_what_shows(self):
         self.driver.set_window_size(900, 760)
