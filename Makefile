@@ -76,6 +76,8 @@ bench: build web
 	@bash bench/render_bench.sh $(BUILD_DIR)/cli/fluvenna-render
 	@node bench/web_pass_bench.js build-web/site
 	@/usr/bin/python3 bench/web_site_bench.py build-web/site
+	@/usr/bin/python3 bench/web_live_bench.py build-web/site
+	@bash bench/web_lighthouse_bench.sh build-web/site
 
 table: build
 	@cmake --build $(BUILD_DIR) --target regenerate-table

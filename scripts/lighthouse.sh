@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Fluvenna developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Audits the built page (build-web/site) with Lighthouse 12.2.3 as a phone
-# sees it (its default mobile emulation and throttling) in Debian's Chromium,
-# and prints the four category scores. Lighthouse is not part of setup: npx
-# fetches it from npm on the first run (or set LIGHTHOUSE to an installed one).
+# Audits the built page (build-web/site) with Lighthouse as a phone sees it
+# (its default mobile emulation and throttling) in Debian's Chromium, and
+# prints the four category scores. Lighthouse is the one package-lock.json
+# locks (installed by make setup; or set LIGHTHOUSE to another one).
 # Usage: scripts/lighthouse.sh [ADDRESS_QUERY] [REPORT.json]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 query=${1:-}
 report=${2:-build-web/lighthouse.json}
-lighthouse=${LIGHTHOUSE:-"npx --yes lighthouse@12.2.3"}
+lighthouse=${LIGHTHOUSE:-node_modules/.bin/lighthouse}
 port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 python3 -m http.server "$port" --bind 127.0.0.1 --directory build-web/site >/dev/null 2>&1 &
 server=$!

@@ -6,7 +6,7 @@
 Usage: make_site.py SITE_DIR MODULE_JS PAGE_FILE...
 
 Copies the page files and the module (MODULE_JS and the .wasm beside it)
-into SITE_DIR, and writes SITE_DIR/fluvenna.html: the same page in one file,
+into SITE_DIR (the page runs the module in a worker, page_worker.js), and writes SITE_DIR/fluvenna.html: the same page in one file,
 with its style, icon, scripts (the texts' catalogue among them), module and
 profile table inlined, so that it
 works when opened straight from a disk, without a server or a network.
@@ -100,8 +100,11 @@ def main(site, module_js, page_files):
         # The page in one file is no installable site: no manifest.
         '<link rel="manifest" href="%s">\n' % MANIFEST: "",
         '<link rel="apple-touch-icon" href="icon-192.png">\n': "",
-        '<script src="%s" async></script>' % module_name:
-            inline + "<script>\n%s</script>" % inline_script(read(module_name)),
+        # In one file the module runs in the page: its script, the worker's
+        # host and the bridge, all inlined.
+        '<script src="page_bridge.js"></script>':
+            inline + "".join("<script>\n%s</script>" % inline_script(read(name))
+                             for name in (module_name, "page_worker.js", "page_bridge.js")),
         '<script src="catalogue.js"></script>':
             "<script>\n%s</script>" % inline_script(read("catalogue.js")),
         '<script src="wing.js"></script>': "<script>\n%s</script>" % inline_script(read("wing.js")),

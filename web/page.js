@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Fluvenna developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page of Fluvenna in the browser: the window's controls and handlers.
-// Every number comes from the C++ core (the module FluvennaCore): the pass,
-// the segments to stroke and the images and texts to draw, the status line,
-// the CSV and the texts the scroll bars write. This script only moves values
-// between the module and the page. Its own texts come from the catalogue
+// Every number comes from the C++ core (the module FluvennaCore), which runs
+// in a worker beside the page (page_worker.js, reached through
+// FluvennaBridge, page_bridge.js): the pass, the pictures it paints there,
+// the status line, the CSV and the texts the scroll bars write. This script
+// only moves values between the worker and the page, and waits for them
+// without blocking it. Its own texts come from the catalogue
 // made from the translation sources (FLUVENNA_CATALOGUE, catalogue.js),
 // which the window reads too: an element names its text as
 // data-i18n="Context|source" and its accessible name as
@@ -71,10 +73,14 @@
   const wingTexts = ["Text_Speed", "Text_Chord", "Text_Altitude"].map(byId);
   const refused = byId("Label_Refused");
 
-  let core = null;
+  // The worker's bridge, its session (every method a promise) and the
+  // module's constants; null before the module is started.
+  let bridge = null;
   let session = null;
-  // What the plots show: segments, images and texts.
-  let shown = pictures.map(() => ({ segments: new Float32Array(0), marks: [] }));
+  let core = null;
+  // The texts every position of every bar writes, made by the module at
+  // the start: a bar moves its box at once.
+  const barTexts = new Map();
   // Each picture's drawing area in CSS pixels, from the module.
   let sizes = [];
   let pendingNote = "";
@@ -94,19 +100,45 @@
   // Live dragging: whether it is on, the bar moved since the last frame (its
   // value is read when the frame comes, so a frame takes the newest), the
   // frame asked for (0: none) and the passes drawn while dragging.
-  const live = { on: false, bar: null, request: 0, passes: 0 };
+  const live = { on: false, bar: null, request: 0, passes: 0, drawing: false, restSkipped: false };
   // How much larger than its drawing area each picture is shown (1, or the
   // fit of full screen).
   const scales = pictures.map(() => 1);
-  // What the boundary layer's pictures show, and the Re the address carries:
-  // the text of the last one the page took (null before it took one).
-  let layerShown = layerPictures.map(() => ({ segments: new Float32Array(0), marks: [] }));
+  // The Re the address carries: the text of the last one the page took
+  // (null before it took one).
   let takenRe = null;
+  // Whether the module has a drawn pass (its pictures are worth painting).
+  let hasPass = false;
+  // The pictures in view, and those a live frame left for later (they are
+  // painted when seen).
+  const inView = new Set();
+  const stale = new Set();
+  // Work under way for the page (passes, redraws); 0 when it has settled.
+  let busy = 0;
 
   // Where the page is, for whoever waits for it: loading, module, table,
   // ready; and how many passes have been drawn.
   function setStage(stage) {
     document.body.dataset.stage = stage;
+  }
+
+  // Runs an async handler as one piece of the page's work: whoever waits
+  // for the page (data-busy 0) waits for it; a failure is told on the
+  // console rather than lost.
+  function job(handler) {
+    return async (...args) => {
+      busy += 1;
+      document.body.dataset.busy = String(busy);
+      try {
+        return await handler(...args);
+      } catch (error) {
+        console.error(error);
+        return undefined;
+      } finally {
+        busy -= 1;
+        document.body.dataset.busy = String(busy);
+      }
+    };
   }
 
   // --- The language -------------------------------------------------------
@@ -166,19 +198,19 @@
   // The language switch: the page's texts at once, and the session's (the
   // status line, the lines under the pictures and the pictures' words) with
   // a redraw when a pass has been drawn; the address keeps the choice.
-  function switchLanguage(next) {
+  const switchLanguage = job(async (next) => {
     if (!LANGUAGES.includes(next) || next === language) return;
     language = next;
     languageInAddress = true;
     applyLanguage();
-    if (session) session.setLanguage(language);
+    if (session) await session.setLanguage(language);
     if (session && passes > 0) {
-      hesapla();
+      await hesapla();
     } else {
       status.textContent = [status.textContent, ignoredNote()].filter(Boolean).join(" ");
       updateAddress(false);
     }
-  }
+  });
 
   // --- The plots ----------------------------------------------------------
 
@@ -205,123 +237,113 @@
     return context;
   }
 
-  function colourText(colour) {
-    return `rgb(${colour & 255}, ${(colour >> 8) & 255}, ${(colour >> 16) & 255})`;
+  // Every canvas the module paints: the plots, pressure, field and lift
+  // (pictures 1 to 5), the boundary layer's (7, 8), each with its drawing
+  // area in CSS pixels and the scale it is shown at.
+  function canvasesOf() {
+    return [
+      ...pictures.map((canvas, i) => ({ canvas, picture: i + 1, size: sizes[i], scale: scales[i] })),
+      ...layerPictures.map(({ canvas, picture }) => ({ canvas, picture, size: [core.plotWidth, core.plotHeight], scale: 1 })),
+    ];
   }
 
-  // Draws an image the canvas surface recorded: its pixels go onto a canvas
-  // of their own (putImageData takes no transform), whose source rectangle
-  // is then stretched over the recorded one, pixel for pixel as the window does.
-  function drawImageMark(context, mark) {
-    const own = document.createElement("canvas");
-    own.width = mark.imageWidth;
-    own.height = mark.imageHeight;
-    own.getContext("2d").putImageData(new ImageData(mark.pixels, mark.imageWidth, mark.imageHeight), 0, 0);
-    context.imageSmoothingEnabled = false;
-    context.drawImage(own, mark.sourceLeft, mark.sourceTop, mark.sourceWidth, mark.sourceHeight,
-                      mark.left, mark.top, mark.width, mark.height);
-  }
-
-  function drawTextMark(context, mark) {
-    context.font = `${core.textPixels}px "DejaVu Sans", sans-serif`;
-    context.textAlign = mark.align;
-    context.textBaseline = "alphabetic";
-    context.fillStyle = colourText(mark.colour);
-    context.fillText(mark.text, mark.x, mark.y);
-  }
-
-  // Strokes the segments the canvas surface recorded and draws its images and
-  // texts, all in the order they were recorded; they are already in the
-  // drawing area's pixels.
-  function paint(canvas, picture, size) {
-    const context = clearPicture(canvas, size, scales[pictures.indexOf(canvas)]);
-    if (!core) return;
-    context.setTransform(canvas.width / size[0], 0, 0, canvas.height / size[1], 0, 0);
-    stroke(context, picture);
-  }
-
-  function stroke(context, picture) {
-    const { segments, marks } = picture;
-    const stride = core.floatsPerSegment;
-    let i = 0;
-    let m = 0;
-    for (;;) {
-      // The images and texts recorded before the next segment.
-      for (; m < marks.length && marks[m].before * stride <= i; ++m) {
-        if (marks[m].kind === "image") drawImageMark(context, marks[m]);
-        else drawTextMark(context, marks[m]);
-      }
-      if (i >= segments.length) break;
-      const end = m < marks.length ? marks[m].before * stride : segments.length;
-      const colour = segments[i + 4];
-      context.lineWidth = 1;
-      context.lineCap = "butt";
-      context.strokeStyle = colourText(colour);
-      context.beginPath();
-      for (; i < end && segments[i + 4] === colour; i += stride) {
-        context.moveTo(segments[i], segments[i + 1]);
-        context.lineTo(segments[i + 2], segments[i + 3]);
-      }
-      context.stroke();
+  // The worker's picture painted onto its canvas (the background alone
+  // before the first drawn pass).
+  async function paintPicture({ canvas, picture, size, scale }) {
+    stale.delete(canvas);
+    if (!hasPass) {
+      clearPicture(canvas, size, scale);
+      return;
     }
+    await bridge.paintInto(canvas, picture, size, scale);
   }
 
-  function repaint() {
-    pictures.forEach((canvas, i) => paint(canvas, shown[i], sizes[i]));
-    paintLayer();
-    drawMotion();
-  }
-
-  // Paints a picture once it is seen (those below the first screen, on
-  // opening the page).
-  const paintWhenSeen = new IntersectionObserver((entries) => {
+  // Paints pictures; with `seenOnly`, those out of view wait until they are
+  // seen (a live frame's way: the work per frame is what shows).
+  async function paintAll(entries, seenOnly = false) {
+    const painted = [];
     for (const entry of entries) {
-      if (!entry.isIntersecting) continue;
-      paintWhenSeen.unobserve(entry.target);
-      const i = pictures.indexOf(entry.target);
-      paint(entry.target, shown[i], sizes[i]);
-      if (i === FIELD) drawMotion();
+      if (seenOnly && !inView.has(entry.canvas)) stale.add(entry.canvas);
+      else painted.push(paintPicture(entry));
     }
+    await Promise.all(painted);
+  }
+
+  const repaint = job(async () => {
+    await paintAll(canvasesOf());
+    await drawMotion();
   });
+
+  // Which pictures are in view; a picture left for later is painted once it
+  // is seen.
+  const paintWhenSeen = new IntersectionObserver(job(async (entries) => {
+    const now = [];
+    for (const entry of entries) {
+      if (!entry.isIntersecting) {
+        inView.delete(entry.target);
+        continue;
+      }
+      inView.add(entry.target);
+      if (stale.has(entry.target)) now.push(canvasesOf().find((c) => c.canvas === entry.target));
+    }
+    if (core) await paintAll(now.filter(Boolean));
+  }));
 
   // --- The flow in motion ---------------------------------------------------
 
   // The particles and timelines of the module's animation time on the canvas
   // over the field picture, which stays as it is: no pass and no field are
   // drawn here. Nothing shows before the first play (time 0, paused), as in
-  // the window.
-  function drawMotion() {
-    const size = sizes[FIELD];
-    const [width, height] = pixelSize(size, scales[FIELD]);
-    if (motionCanvas.width !== width || motionCanvas.height !== height) {
-      motionCanvas.width = width;
-      motionCanvas.height = height;
-    }
-    const context = motionCanvas.getContext("2d");
-    context.setTransform(1, 0, 0, 1, 0, 0);
-    context.clearRect(0, 0, width, height);
+  // the window. `elapsed`: the milliseconds the time moves on first.
+  async function drawMotion(elapsed = null) {
     if (!session) return;
-    const time = session.motionTime();
-    if ((motion.playing || time > 0) &&
-        session.drawMotion(intervalBox.valueAsNumber, timelinesBox.checked, ...size)) {
-      context.setTransform(width / size[0], 0, 0, height / size[1], 0, 0);
-      // Stroked at once from the module's memory: nothing calls it meanwhile.
-      stroke(context, { segments: session.segments(MOTION), marks: [] });
-    }
-    document.body.dataset.motionTime = String(time);
-    document.body.dataset.corePasses = String(session.passCount());
+    const calls = motionCalls();
+    if (elapsed !== null) calls.unshift({ method: "advanceMotion", args: [elapsed] });
+    const answers = await bridge.batch(calls);
+    showMotion(answers.slice(elapsed !== null ? 1 : 0));
   }
 
-  // One frame: the time moves on by the real time since the last frame.
-  function motionFrame(now) {
-    motion.request = 0;
-    if (motion.last !== null) session.advanceMotion(now - motion.last);
+  // The requests for the animation time and the passes, and those that draw
+  // the particles and paint them, unless `draw` is false (after a new pass
+  // while paused: its time is 0, nothing shows); and the showing of their
+  // answers.
+  function motionCalls(draw = true) {
+    const size = sizes[FIELD];
+    const calls = [{ method: "motionTime", args: [] }, { method: "passCount", args: [] }];
+    if (draw) {
+      calls.push({ method: "drawMotion", args: [intervalBox.valueAsNumber, timelinesBox.checked, ...size] },
+                 { method: "paint", args: [MOTION, ...size, ...pixelSize(size, scales[FIELD]), true] });
+    }
+    return calls;
+  }
+
+  function showMotion([time, corePasses, drawn, painted]) {
+    const [width, height] = pixelSize(sizes[FIELD], scales[FIELD]);
+    if ((motion.playing || time > 0) && drawn) {
+      bridge.show(motionCanvas, painted);
+    } else {
+      if (motionCanvas.width !== width || motionCanvas.height !== height) {
+        motionCanvas.width = width;
+        motionCanvas.height = height;
+      }
+      motionCanvas.getContext("2d").clearRect(0, 0, width, height);
+      if (painted && painted.close) painted.close();
+    }
+    document.body.dataset.motionTime = String(time);
+    document.body.dataset.corePasses = String(corePasses);
+  }
+
+  // One frame: the time moves on by the real time since the last frame; the
+  // next frame is asked for once this one is shown.
+  const motionFrame = job(async (now) => {
+    const elapsed = motion.last !== null ? now - motion.last : null;
     motion.last = now;
-    drawMotion();
+    await drawMotion(elapsed);
+    motion.request = 0;
     motion.frames += 1;
     document.body.dataset.motionFrames = String(motion.frames);
     keepMotion();
-  }
+  });
 
   // Frames are asked for while it plays and the page is seen (as the window's
   // timer runs only while its view is shown); the clock starts afresh after
@@ -331,123 +353,122 @@
     if (run && !motion.request) {
       motion.request = requestAnimationFrame(motionFrame);
     } else if (!run) {
-      if (motion.request) cancelAnimationFrame(motion.request);
+      if (motion.request > 0) cancelAnimationFrame(motion.request);
       motion.request = 0;
       motion.last = null;
     }
     document.body.dataset.motion = run ? "running" : motion.playing ? "held" : "paused";
   }
 
-  function play(on) {
+  const play = job(async (on) => {
     motion.playing = on;
     playButton.dataset.i18n = on ? PAUSE : PLAY;
     playButton.textContent = text(playButton.dataset.i18n);
     motion.last = null;
     keepMotion();
-    drawMotion();
-  }
+    await drawMotion();
+  });
 
   function wireMotion() {
-    byId("Label_TimeUnit").dataset.i18nArg = String(core.secondsPerTimeUnit);
-    applyLanguage();
+    const unit = byId("Label_TimeUnit");
+    unit.dataset.i18nArg = String(core.secondsPerTimeUnit);
+    unit.textContent = text(unit.dataset.i18n).replace("%1", () => unit.dataset.i18nArg);
     playButton.addEventListener("click", () => play(!motion.playing));
-    timelinesBox.addEventListener("change", drawMotion);
-    intervalBox.addEventListener("input", drawMotion);
+    timelinesBox.addEventListener("change", job(() => drawMotion()));
+    intervalBox.addEventListener("input", job(() => drawMotion()));
     document.addEventListener("visibilitychange", keepMotion);
-  }
-
-  // What a picture of the module shows, copied: the segments at once, since
-  // the next call into the module may move its memory.
-  function take(picture) {
-    const segments = session.segments(picture).slice();
-    return { segments, marks: session.marks(picture) };
   }
 
   // The flow field of the shown pass in the chosen colouring, sampled at the
   // canvas's device pixels (at a part of them for a draft while a bar is
   // dragged); nothing before the first pass.
-  function drawField(draft = false) {
+  function fieldCall(draft) {
     const density = (window.devicePixelRatio || 1) * scales[FIELD] * (draft ? DRAFT_DENSITY : 1);
-    if (session.drawField(colouring.value, ...sizes[FIELD], density)) {
-      shown[FIELD] = take(FIELD + 1);
-      document.body.dataset.fieldDensity = String(density);
-    }
+    return { method: "drawField", args: [colouring.value, ...sizes[FIELD], density] };
+  }
+
+  async function drawField(draft = false) {
+    const call = fieldCall(draft);
+    if (await session.drawField(...call.args)) document.body.dataset.fieldDensity = String(call.args[3]);
   }
 
   // --- The boundary layer ---------------------------------------------------
 
-  function paintLayer() {
-    layerPictures.forEach(({ canvas }, i) => paint(canvas, layerShown[i], [core.plotWidth, core.plotHeight]));
-  }
-
-  // The boundary layer's pictures and line of the drawn pass as the module
-  // made them last; the pressure, lift and field pictures show it too.
-  function takeLayer() {
-    layerShown = layerPictures.map(({ picture }) => take(picture));
-    byId("Label_BoundaryLayer").textContent = session.boundaryLayerText();
-  }
-
   // The module's answer to a new Re or wing: "" when taken (everything that
   // shows the boundary layer is drawn again), else the sentence why not,
   // shown in the section while all stays as it was.
-  function layerChanged(why) {
+  async function layerChanged(why) {
     refused.textContent = why;
     refused.hidden = !why;
     if (why) return;
-    if (wingBox.checked) reBox.value = session.reynoldsText();
+    if (wingBox.checked) reBox.value = await session.reynoldsText();
     takenRe = reBox.value;
-    if (passes > 0 && session.passCount() > 0) {
-      shown[2] = take(3); // the surface pressure, with its marks
-      shown[4] = take(5); // the lift curve, with its shaded angles
-      drawField();
-      takeLayer();
-      repaint();
-      for (const extra of extras) extra.passDrawn();
+    if (passes > 0 && (await session.passCount()) > 0) {
+      await drawField();
+      byId("Label_BoundaryLayer").textContent = await session.boundaryLayerText();
+      await repaint();
+      for (const extra of extras) await extra.passDrawn();
     }
     updateAddress(passes > 0);
   }
 
-  function takeReynolds() {
-    if (session && !wingBox.checked) layerChanged(session.setReynolds(reBox.value));
-  }
+  const takeReynolds = job(async () => {
+    if (session && !wingBox.checked) await layerChanged(await session.setReynolds(reBox.value));
+  });
 
-  function takeWing() {
+  const takeWing = job(async () => {
     if (!session) return;
     reBox.readOnly = wingBox.checked;
     if (wingBox.checked) {
-      layerChanged(session.setWing(...wingTexts.map((box) => box.value)));
+      await layerChanged(await session.setWing(...wingTexts.map((box) => box.value)));
     } else {
-      session.clearWing(); // Re stays the wing's
-      layerChanged("");
+      await session.clearWing(); // Re stays the wing's
+      await layerChanged("");
     }
+  });
+
+  // A saved text file of the drawn pass: the module's text under the name
+  // `prefix` and the pass's stem.
+  function saveText(button, method, prefix) {
+    byId(button).addEventListener("click", job(async () => {
+      const [content, stem] = await bridge.batch([{ method, args: [] }, { method: "fileStem", args: [] }]);
+      save(new Blob([content], { type: "text/csv" }), `fluvenna-${prefix}${stem}.csv`);
+    }));
   }
 
   function wireLayer() {
     reBox.addEventListener("change", takeReynolds);
     wingBox.addEventListener("change", takeWing);
     for (const box of wingTexts) box.addEventListener("change", () => wingBox.checked && takeWing());
-    byId("Save_Boundary_Layer_Csv").addEventListener("click", () => {
-      save(new Blob([session.boundaryLayerCsv()], { type: "text/csv" }),
-           `fluvenna-boundary-layer-${session.fileStem()}.csv`);
-    });
-    byId("Save_Polar_Csv").addEventListener("click", () => {
-      save(new Blob([session.polarCsv()], { type: "text/csv" }),
-           `fluvenna-polar-${session.fileStem()}.csv`);
-    });
+    saveText("Save_Boundary_Layer_Csv", "boundaryLayerCsv", "boundary-layer-");
+    saveText("Save_Polar_Csv", "polarCsv", "polar-");
   }
 
   // The probe's line for the point under the pointer, or the hint where the
-  // picture shows no flow.
+  // picture shows no flow. A point waits while the one before is answered,
+  // and only the newest waits.
   function probeAt(event) {
     probePoint(event.offsetX, event.offsetY);
   }
 
+  const probing = { busy: false, next: null };
   function probePoint(x, y) {
     if (!session) return;
-    const canvas = pictures[FIELD];
-    const line = session.probeAt(x, y, canvas.clientWidth, canvas.clientHeight);
-    probe.textContent = line || text(probe.dataset.i18n);
+    probing.next = [x, y];
+    if (!probing.busy) nextProbe();
   }
+
+  const nextProbe = job(async () => {
+    probing.busy = true;
+    while (probing.next) {
+      const [x, y] = probing.next;
+      probing.next = null;
+      const canvas = pictures[FIELD];
+      const line = await session.probeAt(x, y, canvas.clientWidth, canvas.clientHeight);
+      probe.textContent = line || text(probe.dataset.i18n);
+    }
+    probing.busy = false;
+  });
 
   // The probe from the keyboard: the arrow keys move its point over the
   // focused field picture (Shift: five times as far), from the picture's
@@ -482,54 +503,55 @@
   const MORPH_PLAY = "fluvenna::Form_Map|Play";
   const MORPH_PAUSE = "fluvenna::Form_Map|Pause";
   const morph = { playing: false, request: 0, last: null, frames: 0 };
-  let mapShown = mapCanvases.map(() => ({ segments: new Float32Array(0), marks: [] }));
+  // Whether the module has drawn the map (its pictures are worth painting).
+  let mapDrawn = false;
 
   function mapSize() {
     return [core.plotWidth, core.plotHeight];
   }
 
-  function showMorph() {
-    morphSlider.value = String(session.morphPosition());
-    morphLabel.textContent = session.morphText();
-    document.body.dataset.morph = morphLabel.textContent;
+  async function showMorph() {
+    const [position, label] = await bridge.batch([{ method: "morphPosition", args: [] },
+                                                  { method: "morphText", args: [] }]);
+    morphSlider.value = String(position);
+    morphLabel.textContent = label;
+    document.body.dataset.morph = label;
   }
 
-  function paintMap() {
+  async function paintMap(panels = [0, 1, 2]) {
     if (!core) return;
-    mapCanvases.forEach((canvas, i) => paint(canvas, mapShown[i], mapSize()));
+    await Promise.all(panels.map((i) => (mapDrawn ? bridge.paintInto(mapCanvases[i], MAP_FIRST + i, mapSize())
+                                                   : clearPicture(mapCanvases[i], mapSize()))));
   }
 
   // All three pictures of the drawn pass, when the section is open.
-  function drawMap() {
+  async function drawMap() {
     if (!session || !mapDetails.open) return;
-    if (session.drawMap()) {
-      mapShown = mapCanvases.map((canvas, i) => take(MAP_FIRST + i));
-      byId("Label_Critical").textContent = session.mapText();
+    if (await session.drawMap()) {
+      mapDrawn = true;
+      byId("Label_Critical").textContent = await session.mapText();
     }
-    paintMap();
-    showMorph();
+    await paintMap();
+    await showMorph();
   }
 
   // The middle picture alone: t moved.
-  function drawMorph() {
-    if (session.drawMorph()) {
-      mapShown[1] = take(MAP_FIRST + 1);
-      paint(mapCanvases[1], mapShown[1], mapSize());
-    }
-    showMorph();
+  async function drawMorph() {
+    if (await session.drawMorph()) await paintMap([1]);
+    await showMorph();
   }
 
-  function morphFrame(now) {
-    morph.request = 0;
+  const morphFrame = job(async (now) => {
     let running = true;
-    if (morph.last !== null) running = session.advanceMorph(now - morph.last);
+    if (morph.last !== null) running = await session.advanceMorph(now - morph.last);
     morph.last = now;
-    drawMorph();
+    await drawMorph();
+    morph.request = 0;
     morph.frames += 1;
     document.body.dataset.morphFrames = String(morph.frames);
-    if (!running) playMorph(false);
+    if (!running) await playMorph(false);
     else keepMorph();
-  }
+  });
 
   function keepMorph() {
     const run = morph.playing && !document.hidden && mapDetails.open;
@@ -543,46 +565,45 @@
     document.body.dataset.morphPlay = run ? "running" : morph.playing ? "held" : "paused";
   }
 
-  function playMorph(on) {
+  async function playMorph(on) {
     morph.playing = on;
-    if (on) session.playMorph();
+    if (on) await session.playMorph();
     morphButton.dataset.i18n = on ? MORPH_PAUSE : MORPH_PLAY;
     morphButton.textContent = text(morphButton.dataset.i18n);
     morph.last = null;
     keepMorph();
   }
 
-  function pointMap(event, panel) {
+  const pointMap = job(async (event, panel) => {
     if (!session || passes === 0) return;
     const canvas = mapCanvases[panel];
-    const line = session.mapPointerAt(panel, event.offsetX, event.offsetY,
-                                      canvas.clientWidth, canvas.clientHeight);
+    const line = await session.mapPointerAt(panel, event.offsetX, event.offsetY,
+                                            canvas.clientWidth, canvas.clientHeight);
     mapPointerLine.textContent = line || text(mapPointerLine.dataset.i18n);
-    drawMap();
-  }
+    await drawMap();
+  });
 
   function wireMap() {
-    mapDetails.addEventListener("toggle", () => {
-      drawMap();
+    mapDetails.addEventListener("toggle", job(async () => {
+      await drawMap();
       keepMorph();
-    });
-    morphSlider.addEventListener("input", () => {
-      session.setMorphPosition(Number(morphSlider.value));
-      drawMorph();
-    });
-    morphButton.addEventListener("click", () => playMorph(!morph.playing));
+    }));
+    morphSlider.addEventListener("input", job(async () => {
+      await session.setMorphPosition(Number(morphSlider.value));
+      await drawMorph();
+    }));
+    morphButton.addEventListener("click", job(() => playMorph(!morph.playing)));
     mapCanvases.forEach((canvas, panel) => {
       canvas.addEventListener("pointermove", (event) => pointMap(event, panel));
       canvas.addEventListener("pointerdown", (event) => pointMap(event, panel));
-      canvas.addEventListener("pointerleave", () => {
-        session.clearMapPointer();
+      canvas.addEventListener("pointerleave", job(async () => {
+        await session.clearMapPointer();
         mapPointerLine.textContent = text(mapPointerLine.dataset.i18n);
-        drawMap();
-      });
+        await drawMap();
+      }));
     });
     document.addEventListener("visibilitychange", keepMorph);
-    window.addEventListener("resize", paintMap);
-    mapCanvases.forEach((canvas) => clearPicture(canvas, mapSize()));
+    window.addEventListener("resize", job(() => paintMap()));
   }
 
   // --- The pass -----------------------------------------------------------
@@ -610,61 +631,102 @@
     }
   }
 
-  // One pass with the eight texts as they stand (hesapla). A draft (a live
-  // frame while a bar is dragged) samples the field more coarsely and leaves
-  // the address for the release.
-  function hesapla(draft = false) {
+  // The next animation frame, or a moment where the page is not drawn.
+  const PICTURES_A_FRAME = 2;
+  function nextFrame() {
+    return new Promise((resolve) => {
+      const timer = setTimeout(resolve, 100);
+      requestAnimationFrame(() => {
+        clearTimeout(timer);
+        resolve();
+      });
+    });
+  }
+
+  // The request that paints a picture at its canvas's pixels.
+  function paintCall({ picture, size, scale }) {
+    return { method: "paint", args: [picture, ...size, ...pixelSize(size, scale)] };
+  }
+
+  // Pictures the worker painted onto their canvases, when the pass was
+  // drawn (else the plots keep theirs).
+  function showPainted(drawn, entries, painted) {
+    if (!drawn) {
+      for (const picture of painted) if (picture.close) picture.close();
+      return;
+    }
+    hasPass = true;
+    entries.forEach(({ canvas }, i) => {
+      stale.delete(canvas);
+      bridge.show(canvas, painted[i]);
+    });
+  }
+
+  // One pass with the eight texts as they stand (hesapla), run by the worker:
+  // the plots are shown first, then the field and the pictures below them
+  // and every line. A draft (a live frame while a bar is dragged) samples the
+  // field more coarsely, paints only the pictures in view (the rest when
+  // they are seen) and leaves the address for the release.
+  const hesapla = job(async (draft = false) => {
     if (!session) return;
-    loadTable();
-    const drawn = session.pass(readTexts());
-    showPlots(drawn);
-    showRest(drawn, draft);
-  }
-
-  // The pass a link asks for on opening, as hesapla but in tasks of its own
-  // (the table, the pass and its plots, the field, the rest), so that the
-  // page answers in between.
-  async function firstPass() {
-    loadTable();
-    await nextTask();
-    const drawn = session.pass(readTexts());
-    showPlots(drawn);
-    await nextTask();
-    if (drawn) drawField();
-    await nextTask();
-    showRest(drawn, false, true);
-  }
-
-  // What a pass drew, taken from the module, and the two plots painted.
-  function showPlots(drawn) {
-    if (!drawn) return;
-    shown = pictures.map((canvas, i) => take(i + 1));
-    pictures.slice(0, 2).forEach((canvas, i) => paint(canvas, shown[i], sizes[i]));
-  }
-
-  // The rest of a pass: the field (unless drawn already), the pictures
-  // below the plots and every line; then the pass is counted.
-  function showRest(drawn, draft, fieldDrawn = false) {
+    await loadTable();
+    const line = (method) => ({ method, args: [] });
+    const entries = canvasesOf();
+    const field = fieldCall(draft);
+    // A live frame asks for the plots first, then for the rest in view, which
+    // it leaves to the next frame when the thumb has moved on meanwhile and
+    // the last frame drew it: the plots follow at the full rate, the rest
+    // with the time left. A pass of its own asks for all at once.
+    const first = draft ? entries.slice(0, 2) : entries;
+    const answers = await bridge.batch([
+      { method: "pass", args: [readTexts()] }, line("statusText"), line("statusFailed"),
+      line("pressureText"), line("liftText"), line("boundaryLayerText"),
+      ...(draft ? [] : [field]), ...first.map(paintCall), ...(draft ? [] : motionCalls(motion.playing))]);
+    const [drawn, statusLine, failed, pressureLine, liftLine, layerLine] = answers;
+    const heads = draft ? 6 : 7;
+    const pictured = answers.slice(heads, heads + first.length);
+    showPainted(drawn, first.slice(0, 2), pictured.slice(0, 2));
+    status.textContent = [statusLine, pendingNote].filter(Boolean).join(" ");
+    status.classList.toggle("failed", failed);
+    pendingNote = "";
+    if (drawn && !draft) {
+      // The pictures below the plots a frame after them, a few a frame: the
+      // browser hands a canvas's new pixels over in the frame that shows
+      // them, and one frame with every picture would hold the page up.
+      for (let i = 2; i < first.length; i += PICTURES_A_FRAME) {
+        await nextFrame();
+        showPainted(true, first.slice(i, i + PICTURES_A_FRAME), pictured.slice(i, i + PICTURES_A_FRAME));
+      }
+      if (answers[6]) document.body.dataset.fieldDensity = String(field.args[3]);
+      showMotion(answers.slice(heads + first.length));
+    } else if (!drawn) {
+      showPainted(false, first.slice(2), pictured.slice(2));
+    } else {
+      const rest = entries.slice(2);
+      const skip = live.bar !== null && !live.restSkipped;
+      live.restSkipped = skip;
+      const painted = skip ? [] : rest.filter((entry) => inView.has(entry.canvas));
+      for (const entry of rest) if (!painted.includes(entry)) stale.add(entry.canvas);
+      if (!skip) {
+        const more = await bridge.batch([field, ...painted.map(paintCall), ...motionCalls(motion.playing)]);
+        if (more[0]) document.body.dataset.fieldDensity = String(field.args[3]);
+        showPainted(true, painted, more.slice(1, 1 + painted.length));
+        showMotion(more.slice(1 + painted.length));
+      }
+    }
     if (drawn) {
-      if (!fieldDrawn) drawField(draft);
-      pictures.slice(2).forEach((canvas, i) => paint(canvas, shown[i + 2], sizes[i + 2]));
-      takeLayer();
-      paintLayer();
-      drawMotion();
-      byId("Label_Pressure").textContent = session.pressureText();
-      byId("Label_Lift").textContent = session.liftText();
+      byId("Label_BoundaryLayer").textContent = layerLine;
+      byId("Label_Pressure").textContent = pressureLine;
+      byId("Label_Lift").textContent = liftLine;
       for (const button of document.querySelectorAll(".save button")) button.disabled = false;
       playButton.disabled = false;
       motion.last = null; // the new curves' time 0 starts with the next frame
       morphSlider.disabled = false;
       morphButton.disabled = false;
       mapPointerLine.textContent = text(mapPointerLine.dataset.i18n); // the pointer is let go
-      drawMap();
-      for (const extra of extras) extra.passDrawn();
+      await drawMap();
+      for (const extra of extras) await extra.passDrawn();
     }
-    status.textContent = [session.statusText(), pendingNote].filter(Boolean).join(" ");
-    status.classList.toggle("failed", session.statusFailed());
-    pendingNote = "";
     if (!draft) updateAddress();
     passes += 1;
     document.body.dataset.passes = String(passes);
@@ -672,7 +734,7 @@
     if (drawn && !("firstPass" in document.body.dataset)) {
       document.body.dataset.firstPass = performance.now().toFixed(1);
     }
-  }
+  });
 
   // --- The scroll bars ----------------------------------------------------
 
@@ -683,21 +745,44 @@
       dropLiveFrame();
       for (const line of document.querySelectorAll("[aria-busy]")) line.removeAttribute("aria-busy");
     }
-    byId(bar.dataset.text).value = core.barText(Number(bar.value), Number(bar.dataset.divisor));
-    hesapla(draft);
+    byId(bar.dataset.text).value = barTexts.get(bar.id)[Number(bar.value) - Number(bar.min)];
+    return hesapla(draft);
+  }
+
+  // The text every position of every bar writes, from the module, once.
+  async function makeBarTexts() {
+    const calls = [];
+    for (const bar of bars) {
+      for (let position = Number(bar.min); position <= Number(bar.max); ++position) {
+        calls.push({ method: "barText", args: [position, Number(bar.dataset.divisor)] });
+      }
+    }
+    const answers = await bridge.batch(calls);
+    let next = 0;
+    for (const bar of bars) {
+      const count = Number(bar.max) - Number(bar.min) + 1;
+      barTexts.set(bar.id, answers.slice(next, next + count));
+      next += count;
+    }
   }
 
   // --- Live dragging --------------------------------------------------------
 
-  // A bar moved while dragged: one frame is asked for, and whatever moves
-  // before it comes is taken by that frame; no pass waits behind another.
+  // A bar moved while dragged: one frame is asked for, as soon as the event
+  // (and any others dispatched with it) is handled, and whatever moves before
+  // it starts is taken by that frame; no pass waits behind another: while
+  // the worker draws a frame, the next starts when it is shown.
   function liveMoved(bar) {
     live.bar = bar;
-    if (!live.request) live.request = requestAnimationFrame(liveFrame);
-    document.body.dataset.liveRequests = String(live.request ? 1 : 0);
+    if (!live.request && !live.drawing) {
+      live.request = 1;
+      queueMicrotask(liveFrame);
+    }
+    document.body.dataset.liveRequests = String(live.request);
   }
 
-  function liveFrame() {
+  async function liveFrame() {
+    if (!live.request) return; // dropped
     live.request = 0;
     const bar = live.bar;
     live.bar = null;
@@ -705,14 +790,18 @@
     // The lines change with every frame: a screen reader hears them once,
     // when the bar is released.
     for (const line of document.querySelectorAll("[aria-live]")) line.setAttribute("aria-busy", "true");
-    barChanged(bar, true);
     live.passes += 1;
     document.body.dataset.livePasses = String(live.passes);
     document.body.dataset.liveRequests = "0";
+    live.drawing = true;
+    await barChanged(bar, true);
+    live.drawing = false;
+    // Moved meanwhile: the next frame at once, so that the worker is never
+    // idle while the thumb moves.
+    if (live.bar && live.on) liveMoved(live.bar);
   }
 
   function dropLiveFrame() {
-    if (live.request) cancelAnimationFrame(live.request);
     live.request = 0;
     live.bar = null;
   }
@@ -806,7 +895,7 @@
   // Each picture at the largest scale of its drawing area that fits the
   // full-screen element beside the rest of it, and its pixels at the screen's
   // density for that size (the field sampled anew); 1 outside full screen.
-  function fitFullscreen() {
+  const fitFullscreen = job(async () => {
     const box = document.fullscreenElement;
     for (const button of document.querySelectorAll(".fullscreen-button")) {
       const on = box !== null && box.contains(button);
@@ -828,11 +917,12 @@
       canvas.style.width = `${sizes[i][0] * scales[i]}px`;
       canvas.style.height = `${sizes[i][1] * scales[i]}px`;
     });
+    if (session) {
+      await drawField();
+      await repaint();
+    }
     document.body.dataset.fullscreen = box ? box.id : "";
-    if (!session) return;
-    drawField();
-    repaint();
-  }
+  });
 
   // --- Dialogs ------------------------------------------------------------
 
@@ -869,26 +959,20 @@
   function wireSaving() {
     const names = ["circle", "airfoil", "pressure", "field", "lift"];
     pictures.forEach((canvas, i) => {
-      byId(`Save_${canvas.id}`).addEventListener("click", () => {
-        canvas.toBlob((blob) => save(blob, `fluvenna-${names[i]}-${session.fileStem()}.png`));
-      });
+      byId(`Save_${canvas.id}`).addEventListener("click", job(async () => {
+        const stem = await session.fileStem();
+        canvas.toBlob((blob) => save(blob, `fluvenna-${names[i]}-${stem}.png`));
+      }));
     });
-    byId("Save_Csv").addEventListener("click", () => {
-      save(new Blob([session.csv()], { type: "text/csv" }), `fluvenna-${session.fileStem()}.csv`);
-    });
-    byId("Save_Surface_Csv").addEventListener("click", () => {
-      save(new Blob([session.surfaceCsv()], { type: "text/csv" }),
-           `fluvenna-surface-${session.fileStem()}.csv`);
-    });
+    saveText("Save_Csv", "csv", "");
+    saveText("Save_Surface_Csv", "surfaceCsv", "surface-");
     // The field's CSV holds the points the picture samples at its CSS size.
-    byId("Save_Field_Csv").addEventListener("click", () => {
-      save(new Blob([session.fieldCsv(...sizes[FIELD])], { type: "text/csv" }),
-           `fluvenna-field-${session.fileStem()}.csv`);
-    });
-    byId("Save_Lift_Csv").addEventListener("click", () => {
-      save(new Blob([session.liftCurveCsv()], { type: "text/csv" }),
-           `fluvenna-lift-curve-${session.fileStem()}.csv`);
-    });
+    byId("Save_Field_Csv").addEventListener("click", job(async () => {
+      const [content, stem] = await bridge.batch([{ method: "fieldCsv", args: sizes[FIELD] },
+                                                  { method: "fileStem", args: [] }]);
+      save(new Blob([content], { type: "text/csv" }), `fluvenna-field-${stem}.csv`);
+    }));
+    saveText("Save_Lift_Csv", "liftCurveCsv", "lift-curve-");
   }
 
   // --- The address --------------------------------------------------------
@@ -896,10 +980,11 @@
   // Fills the boxes from the address (as values only, never as markup) and
   // moves each bar to the position of that value where it has one. Returns
   // whether any parameter was given, and a sentence naming unknown names.
-  function applyAddress() {
+  async function applyAddress() {
     const params = new URLSearchParams(location.search);
     const seen = new Set();
     const unknown = new Set();
+    const moved = []; // the bars to move, once the module has found their positions
     for (const [key, value] of params) {
       if (key === "lang" || key === LIVE_KEY) continue; // chosen at the start
       if (extras.some((extra) => extra.keys.includes(key))) continue; // theirs
@@ -917,29 +1002,27 @@
       seen.add(key);
       byId(box.id).value = value;
       const bar = bars.find((b) => b.dataset.text === box.id);
-      if (bar) {
-        const position = core.barPositionOf(value, Number(bar.min), Number(bar.max),
-                                            Number(bar.dataset.divisor));
-        if (position >= Number(bar.min)) bar.value = String(position);
-      }
+      if (bar) moved.push({ bar, value });
     }
+    const positions = await bridge.batch(moved.map(({ bar, value }) => ({
+      method: "barPositionOf", args: [value, Number(bar.min), Number(bar.max), Number(bar.dataset.divisor)] })));
+    moved.forEach(({ bar }, i) => {
+      if (positions[i] >= Number(bar.min)) bar.value = String(positions[i]);
+    });
     ignoredNames = Array.from(unknown);
-    for (const extra of extras) extra.applyAddress(params);
+    for (const extra of extras) await extra.applyAddress(params);
     return { given: seen.size > 0, note: ignoredNote() };
   }
 
   // --- Start --------------------------------------------------------------
 
-  function decodeBase64(text) {
-    return Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
-  }
-
   // The profile table into the session, once: the window's message when it
   // is missing or not a good table (the page goes on with the flat plate).
-  function loadTable() {
+  async function loadTable() {
     if (tableText === null) return;
-    const failure = session.loadTable(tableText);
+    const text = tableText;
     tableText = null;
+    const failure = await session.loadTable(text);
     if (failure) showMessage(failure);
   }
 
@@ -953,16 +1036,6 @@
     }
   }
 
-  // The module's script, loaded beside the page's (async) or inlined before it.
-  function coreScript() {
-    if (typeof FluvennaCore === "function") return Promise.resolve();
-    const script = document.querySelector('script[src="fluvenna-core.js"]');
-    return new Promise((resolve, reject) => {
-      script.addEventListener("load", resolve);
-      script.addEventListener("error", reject);
-    });
-  }
-
   // The site is kept for use without a network once it has worked here: the
   // service worker stores it under the name of this build. Not for the page
   // in one file, nor from a disk.
@@ -974,18 +1047,7 @@
       .catch(() => { document.body.dataset.offline = "refused"; });
   }
 
-  // A new task of the browser's, so that starting is no one long task: input
-  // and painting may come between (a message, which a hidden page does not
-  // hold back as it does timers).
-  function nextTask() {
-    return new Promise((resolve) => {
-      const channel = new MessageChannel();
-      channel.port1.onmessage = () => resolve();
-      channel.port2.postMessage(0);
-    });
-  }
-
-  async function start() {
+  const start = job(async () => {
     setStage("loading");
     language = addressLanguage() || preferredLanguage();
     languageInAddress = addressLanguage() !== null;
@@ -1003,7 +1065,7 @@
     // The pictures show their background (the canvases' own) until the
     // module paints them.
     pictures.slice(0, 2).forEach((canvas) => {
-      canvas.addEventListener("click", hesapla);
+      canvas.addEventListener("click", () => hesapla());
       canvas.addEventListener("keydown", (event) => {
         if (event.key === "Enter" || event.key === " ") {
           event.preventDefault();
@@ -1017,31 +1079,35 @@
 
     setStage("module");
     const inline = window.FluvennaInline;
-    await coreScript();
-    core = await FluvennaCore(inline ? { wasmBinary: decodeBase64(inline.wasm) } : {});
-    await nextTask();
-    session = new core.PageSession();
-    session.setLanguage(language);
-    sizes = pictures.map((canvas, i) => (i === FIELD ? [core.fieldPictureWidth(core.plotHeight), core.plotHeight]
+    // The table is read while the worker loads the module.
+    const tableRead = readTable(inline);
+    bridge = await FluvennaBridge.open({ inline, language });
+    session = bridge.session;
+    core = bridge.constants;
+    document.body.dataset.worker = bridge.inWorker ? "worker" : "page";
+    sizes = pictures.map((canvas, i) => (i === FIELD ? [core.fieldWidth, core.plotHeight]
                                                     : [core.plotWidth, core.plotHeight]));
+    await makeBarTexts();
     wireMotion();
     wireMap();
     wireLayer();
-    for (const extra of extras) extra.start({ core, session, paint, take, updateAddress });
-    // The plots at once; the pictures further down, still empty, when they
-    // come into view (or with the first pass).
-    pictures.forEach((canvas, i) => (i < 2 ? paint(canvas, shown[i], sizes[i]) : paintWhenSeen.observe(canvas)));
-    paintLayer();
-    await nextTask();
+    for (const extra of extras) await extra.start({ core, session, bridge, updateAddress });
+    // The plots show their background until the first pass (the other
+    // pictures their element's own); those in view are known, so that a
+    // live frame paints what shows.
+    canvasesOf().forEach(({ canvas, size }, i) => {
+      if (i < 2) clearPicture(canvas, size);
+      paintWhenSeen.observe(canvas);
+    });
     // A new density: the field is sampled again at the new device pixels.
-    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener("change", () => {
-      drawField();
-      repaint();
-    });
-    colouring.addEventListener("change", () => {
-      drawField();
-      paint(pictures[FIELD], shown[FIELD], sizes[FIELD]);
-    });
+    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener("change", job(async () => {
+      await drawField();
+      await repaint();
+    }));
+    colouring.addEventListener("change", job(async () => {
+      await drawField();
+      await paintAll(canvasesOf().slice(FIELD, FIELD + 1));
+    }));
     pictures[FIELD].addEventListener("pointermove", probeAt);
     pictures[FIELD].addEventListener("pointerdown", probeAt);
     pictures[FIELD].addEventListener("keydown", probeByKey);
@@ -1049,22 +1115,22 @@
 
     setStage("table");
     // A missing table is told at once; a table read is loaded by the first
-    // pass, so that opening the page is quick.
-    tableText = await readTable(inline);
-    if (!tableText) loadTable();
+    // pass.
+    tableText = await tableRead;
+    if (!tableText) await loadTable();
     else keepOffline();
 
-    setStage("ready");
     // Unknown names are named once: with the first pass, or at once.
-    const address = applyAddress();
-    if (new URLSearchParams(location.search).has("re")) takeReynolds();
+    const address = await applyAddress();
+    setStage("ready");
+    if (new URLSearchParams(location.search).has("re")) await takeReynolds();
     if (address.given) {
       pendingNote = address.note;
-      await firstPass();
+      await hesapla();
     } else if (address.note) {
       status.textContent = `${status.textContent} ${address.note}`;
     }
-  }
+  });
 
   start();
 })();

@@ -5,7 +5,9 @@
 // FiniteWing) only while the section is open. This script moves values
 // between its boxes, the address (?wing=8&taper=0.4&washout=2, and
 // planform= unless the taper implies it) and the module; page.js calls its
-// hooks (FluvennaExtras): start, applyAddress, passDrawn and address.
+// hooks (FluvennaExtras): start, applyAddress, passDrawn and address. The
+// module answers through the page's bridge (page_bridge.js), so every call
+// is awaited; the wing's picture is painted where the module runs.
 "use strict";
 
 (function () {
@@ -14,7 +16,6 @@
   const KEYS = ["wing", "planform", "taper", "washout"];
   const byId = (id) => document.getElementById(id);
   let api = null;
-  let shown = { segments: new Float32Array(0), marks: [] };
   // The shape the module took last, as the boxes had it (null: none yet).
   let taken = null;
 
@@ -28,8 +29,8 @@
 
   // The four values into the module: "" taken, else its sentence in red and
   // everything stays as it was.
-  function takeShape() {
-    const why = api.session.setFiniteWing(...values());
+  async function takeShape() {
+    const why = await api.session.setFiniteWing(...values());
     const refused = byId("Label_WingRefused");
     refused.textContent = why;
     refused.hidden = !why;
@@ -41,29 +42,31 @@
   }
 
   // The wing of the drawn pass, when the section is open.
-  function draw() {
-    if (!api || !byId("Wing_Details").open || api.session.passCount() === 0) return;
-    if (taken === null) takeShape();
-    if (api.session.drawFiniteWing()) {
-      shown = api.take(PICTURE);
-      byId("Label_Wing").textContent = api.session.finiteWingText();
+  async function draw() {
+    if (!api || !byId("Wing_Details").open || (await api.session.passCount()) === 0) return;
+    if (taken === null) await takeShape();
+    const drawn = await api.session.drawFiniteWing();
+    if (drawn) {
+      byId("Label_Wing").textContent = await api.session.finiteWingText();
       byId("Save_Wing_Csv").disabled = false;
-      document.body.dataset.wingDrawn = String(Number(document.body.dataset.wingDrawn || 0) + 1);
     }
-    api.paint(byId("Picture_Wing"), shown, pictureSize());
+    await api.bridge.paintInto(byId("Picture_Wing"), PICTURE, pictureSize());
+    api.updateAddress(true);
+    // Counted last, when the picture, the line and the address all show it.
+    if (drawn) document.body.dataset.wingDrawn = String(Number(document.body.dataset.wingDrawn || 0) + 1);
   }
 
-  function changed() {
-    if (!takeShape()) return;
-    draw();
-    api.updateAddress(api.session.passCount() > 0);
+  async function changed() {
+    if (!(await takeShape())) return;
+    await draw();
+    api.updateAddress((await api.session.passCount()) > 0);
   }
 
-  function save() {
-    const blob = new Blob([api.session.finiteWingCsv()], { type: "text/csv" });
+  async function save() {
+    const blob = new Blob([await api.session.finiteWingCsv()], { type: "text/csv" });
     const link = document.createElement("a");
     link.href = URL.createObjectURL(blob);
-    link.download = `fluvenna-wing-${api.session.fileStem()}.csv`;
+    link.download = `fluvenna-wing-${await api.session.fileStem()}.csv`;
     link.click();
     setTimeout(() => URL.revokeObjectURL(link.href), 0);
   }
@@ -72,7 +75,7 @@
   window.FluvennaExtras.push({
     keys: KEYS,
     // The module is ready: the boxes are wired.
-    start(pageApi) {
+    async start(pageApi) {
       api = pageApi;
       for (const id of ["Text_AR", "Text_Taper", "Text_Washout"]) {
         const box = byId(id);
@@ -82,23 +85,23 @@
         });
       }
       byId("Combo_Planform").addEventListener("change", changed);
-      byId("Wing_Details").addEventListener("toggle", () => {
-        draw();
-        api.updateAddress(api.session.passCount() > 0);
+      byId("Wing_Details").addEventListener("toggle", async () => {
+        await draw();
+        api.updateAddress((await api.session.passCount()) > 0);
       });
       byId("Save_Wing_Csv").addEventListener("click", save);
-      api.paint(byId("Picture_Wing"), shown, pictureSize());
+      await api.bridge.paintInto(byId("Picture_Wing"), PICTURE, pictureSize());
     },
     // The address's wing opens the section with its shape (the planform
     // "tapered" when only a taper is given); values only, never markup.
-    applyAddress(params) {
+    async applyAddress(params) {
       if (!params.has("wing")) return;
       byId("Text_AR").value = params.get("wing");
       if (params.has("taper")) byId("Text_Taper").value = params.get("taper");
       if (params.has("washout")) byId("Text_Washout").value = params.get("washout");
       byId("Combo_Planform").value = params.get("planform") ||
         (params.has("taper") ? "tapered" : "rectangular");
-      takeShape();
+      await takeShape();
       byId("Wing_Details").open = true;
     },
     passDrawn: draw,

@@ -9,6 +9,11 @@ Usage: browser_test.py SITE_DIR FLUVENNA_RENDER DATA_DIR
 Every test fails on an uncaught page error, a console error or a failed
 request (apart from the table request of the test that removes the table),
 and a time-out names the stage the page had reached.
+
+The page runs the module in a worker, so what an action starts ends a moment
+later: every look at the page's state (its texts, pixels, address and counts)
+first waits for the page to settle (data-busy 0: no pass, redraw or answer
+under way).
 """
 import functools
 import json
@@ -177,8 +182,22 @@ class BrowserTest(unittest.TestCase):
         stage = self.js("return document.body && document.body.dataset.stage") or "loading"
         self.fail("timed out waiting for %s; the page reached the stage %r" % (what, stage))
 
+    def settle(self):
+        """Waits until the page has done what the last action started."""
+        self.wait("the page to settle", lambda: self.js("return document.body.dataset.busy || '0'") == "0")
+
     def passes(self):
+        self.settle()
         return int(self.js("return document.body.dataset.passes || '0'"))
+
+    def current_url(self):
+        self.settle()
+        return self.driver.current_url
+
+    def shown_text(self, element_id):
+        """The text of an element as it is shown (Selenium's text), once settled."""
+        self.settle()
+        return self.driver.find_element(By.ID, element_id).text
 
     def open(self, url, passes=0):
         """Opens a page and waits until it is ready (and has drawn `passes` passes)."""
@@ -186,6 +205,7 @@ class BrowserTest(unittest.TestCase):
         self.wait("the page to be ready",
                   lambda: self.js("return document.body.dataset.stage") == "ready")
         self.wait("the first pass", lambda: self.passes() >= passes)
+        self.settle()
 
     def assert_clean(self, allowed_requests=(), allowed_log=()):
         problems = [e["message"] for e in self.driver.get_log("browser")
@@ -198,12 +218,14 @@ class BrowserTest(unittest.TestCase):
             pass
 
     def value(self, element_id):
+        self.settle()
         return self.driver.find_element(By.ID, element_id).get_attribute("value")
 
     def texts(self):
         return [self.value(i) for i in TEXT_IDS]
 
     def kinds(self, canvas_id):
+        self.settle()
         return self.js(PIXEL_KINDS_JS, canvas_id, 396, 263)
 
     def assert_drawn(self, message):
@@ -260,12 +282,12 @@ class BrowserTest(unittest.TestCase):
         self.assertEqual(self.value("Text_DELTA"), "0.02")
         self.assertEqual(self.passes(), 1)
         self.assert_drawn("after the arrow click")
-        self.assertIn("delta=0.02", self.driver.current_url)
+        self.assertIn("delta=0.02", self.current_url())
         self.driver.find_element(By.ID, "HScroll_Delta").send_keys(Keys.ARROW_RIGHT)
         self.assertEqual(self.value("Text_DELTA"), "0.03")
         self.assertEqual(self.passes(), 2)
         self.assert_drawn("after the Right key")
-        self.assertIn("C_L", self.driver.find_element(By.ID, "Label_Status").text)
+        self.assertIn("C_L", self.shown_text("Label_Status"))
 
         # A typed value survives another bar and gives way to its own.
         box = self.driver.find_element(By.ID, "Text_DELTA")
@@ -309,7 +331,7 @@ class BrowserTest(unittest.TestCase):
         box.clear()
         box.send_keys("0")
         self.driver.find_element(By.ID, "Picture1").click()
-        self.assertIn("dR", self.driver.find_element(By.ID, "Label_Status").text)
+        self.assertIn("dR", self.shown_text("Label_Status"))
         self.assertEqual(self.js("return document.getElementById('Label_Status').className"), "failed")
         self.assertEqual([self.kinds(c) for c in ("Picture1", "Picture2")], drawn)
 
@@ -318,8 +340,8 @@ class BrowserTest(unittest.TestCase):
             self.driver.find_element(By.ID, "Mn_About").click()
         self.assertEqual(self.js("return document.querySelectorAll('dialog[open]').length"), 1)
         self.assertIn("Streamlines around a Joukowsky Airfoil",
-                      self.driver.find_element(By.ID, "Form_About").text)
-        self.assertIn("GPL-3.0-or-later", self.driver.find_element(By.ID, "About_Licence").text)
+                      self.shown_text("Form_About"))
+        self.assertIn("GPL-3.0-or-later", self.shown_text("About_Licence"))
         self.driver.find_element(By.CSS_SELECTOR, "#Form_About .close").click()
         self.assertEqual(self.js("return document.querySelectorAll('dialog[open]').length"), 0)
         self.assert_clean()
@@ -330,7 +352,7 @@ class BrowserTest(unittest.TestCase):
         self.assertEqual(self.texts(), expected)
         self.assertEqual(self.value("HScroll_Delta"), "12")
         self.assertEqual(self.value("HScroll_kMax"), "10")
-        status = self.driver.find_element(By.ID, "Label_Status").text
+        status = self.shown_text("Label_Status")
         summary = native(*README_OPTIONS)
         lift = [line.split()[-1] for line in summary.splitlines() if "C_L" in line][0]
         self.assertIn("C_L = %s" % lift, status)
@@ -360,7 +382,7 @@ class BrowserTest(unittest.TestCase):
         print("page surface CSV against the renderer:",
               compare_csv(native(*README_OPTIONS, "--cp", "-"), surface["text"], 2, 1e-10))
         self.assertEqual(self.saved(2)["name"], "fluvenna-airfoil-d0.12-g0.04-a8.png")
-        self.assertIn("C_L", self.driver.find_element(By.ID, "Label_Pressure").text)
+        self.assertIn("C_L", self.shown_text("Label_Pressure"))
         self.driver.find_element(By.ID, "Save_Lift_Csv").click()
         lift_csv = self.saved(3)
         self.assertEqual(lift_csv["name"], "fluvenna-lift-curve-d0.12-g0.04-a8.csv")
@@ -373,7 +395,7 @@ class BrowserTest(unittest.TestCase):
         self.assertEqual(self.value("Text_DELTA"), script)
         self.assertEqual(self.js("return document.querySelectorAll('img[src=x]').length"), 0)
         self.assert_drawn("with markup as delta")
-        self.assertIn("delta=%3Cimg", self.driver.current_url)
+        self.assertIn("delta=%3Cimg", self.current_url())
         self.assert_clean()
 
     def assert_same_ink(self, png, page, name):
@@ -406,7 +428,7 @@ class BrowserTest(unittest.TestCase):
         layer = self.driver.find_element(By.ID, "Label_BoundaryLayer")
         self.assertTrue(layer.text.startswith("Re = 3e6: C_D = "), layer.text)
         self.assertEqual(self.value("Text_Re"), "3e6")
-        self.assertIn("re=3e6", self.driver.current_url)
+        self.assertIn("re=3e6", self.current_url())
         options = README_OPTIONS + ["--re", "3e6"]
         summary = json.loads(native(*options, "--json"))
         self.assertIn("C_D = %.5f " % summary["C_D"], layer.text)
@@ -436,13 +458,16 @@ class BrowserTest(unittest.TestCase):
         re_box.clear()
         re_box.send_keys("12abc", Keys.TAB)
         refused = self.driver.find_element(By.ID, "Label_Refused")
+        self.settle()
         self.assertEqual(refused.text, "The Reynolds number must be a finite number.")
         self.assertEqual((layer.text, self.canvas_pixels("Picture_Friction")), before)
         self.driver.find_element(By.ID, "Picture1").click()
-        self.assertIn("re=3e6", self.driver.current_url)
+        self.assertIn("re=3e6", self.current_url())
         re_box.clear()
         re_box.send_keys("2e5", Keys.TAB)
+        self.settle()
         self.assertFalse(refused.is_displayed())
+        self.settle()
         self.assertTrue(layer.text.startswith("Re = 2e5: "), layer.text)
         self.assertNotEqual(self.canvas_pixels("Picture_Friction"), before[1])
 
@@ -451,10 +476,12 @@ class BrowserTest(unittest.TestCase):
         wing = json.loads(native(*README_OPTIONS, "--speed", "50", "--chord", "0.3", "--altitude", "0",
                                  "--json"))
         self.assertEqual(self.value("Text_Re"), str(round(wing["Re"])))
+        self.settle()
         self.assertIn("L' = %.1f N/m" % wing["lift_per_span_N"], layer.text)
         self.assert_clean()
 
     def canvas_pixels(self, canvas_id):
+        self.settle()
         return bytes(self.js(
             "const c = document.getElementById(arguments[0]);"
             "return Array.from(c.getContext('2d').getImageData(0, 0, c.width, c.height).data)", canvas_id))
@@ -465,7 +492,7 @@ class BrowserTest(unittest.TestCase):
             self.assertTrue(self.driver.find_element(By.ID, section).is_displayed(), section)
         for button in ("Save_Picture_Field", "Save_Field_Csv", "Save_Picture_Lift", "Save_Lift_Csv"):
             self.assertTrue(self.driver.find_element(By.ID, button).is_enabled(), button)
-        self.assertIn("Slope dC_L/dα", self.driver.find_element(By.ID, "Label_Lift").text)
+        self.assertIn("Slope dC_L/dα", self.shown_text("Label_Lift"))
         canvas = self.driver.find_element(By.ID, "Picture_Field")
         width, height = self.js("const c = arguments[0]; return [c.width, c.height]", canvas)
         self.assertEqual((width, height), (466, 263))  # the renderer's field for 396 x 263 plots
@@ -503,10 +530,12 @@ class BrowserTest(unittest.TestCase):
 
         # The probe follows the pointer and is quiet over the colour bar.
         probe = self.driver.find_element(By.ID, "Label_Probe")
+        self.settle()
         hint = probe.text
         lines = []
         for dx, dy in ((-200, -100), (-150, 60), (220, 0)):  # from the canvas's centre
             ActionChains(self.driver).move_to_element_with_offset(canvas, dx, dy).perform()
+            self.settle()
             lines.append(probe.text)
         for line in lines[:2]:
             self.assertRegex(line, r"^x = -0\.\d{3}, y = -?0\.\d{3}: q/U0 = \d\.\d{3}, "
@@ -537,6 +566,7 @@ class BrowserTest(unittest.TestCase):
         """The animation as the page reports it, and what its canvas over the
         field shows: how many pixels are drawn, how many of them black (the
         particles) and green (the timelines), and a digest of them."""
+        self.settle()
         return self.js("""
           const c = document.getElementById("Picture_Motion");
           const d = c.getContext("2d").getImageData(0, 0, c.width, c.height).data;
@@ -570,7 +600,7 @@ class BrowserTest(unittest.TestCase):
         play = self.driver.find_element(By.ID, "Button_Play")
         self.assertTrue(play.is_enabled())
         self.assertEqual(play.text, "Play")
-        self.assertEqual(self.driver.find_element(By.ID, "Label_TimeUnit").text, "c/U0 (one c/U0 takes 2 s)")
+        self.assertEqual(self.shown_text("Label_TimeUnit"), "c/U0 (one c/U0 takes 2 s)")
         before = self.motion()
         self.assertEqual(before["drawn"], 0, "particles before Play")
         field = self.canvas_pixels("Picture_Field")
@@ -648,6 +678,7 @@ class BrowserTest(unittest.TestCase):
     def map_state(self):
         """The conformal-map section as the page reports it, and the share of
         the pointer's green on each of its pictures."""
+        self.settle()
         return self.js("""
           const green = (id) => {
             const c = document.getElementById(id);
@@ -770,7 +801,7 @@ class BrowserTest(unittest.TestCase):
                 self.driver.get(server.url + "?lang=tr")
                 self.wait("the table message", lambda: self.js(
                     "return document.getElementById('Message_Box').open"))
-                self.assertEqual(self.driver.find_element(By.ID, "Message_Text").text, TABLE_MESSAGE)
+                self.assertEqual(self.shown_text("Message_Text"), TABLE_MESSAGE)
                 self.driver.find_element(By.ID, "Message_OK").click()
                 self.driver.find_element(By.ID, "Picture1").click()
                 self.assertEqual(self.passes(), 1)
@@ -782,6 +813,7 @@ class BrowserTest(unittest.TestCase):
                 server.close()
 
     def element_text(self, element_id):
+        self.settle()
         return self.js("return document.getElementById(arguments[0]).textContent", element_id)
 
     def aria_label(self, element_id):
@@ -810,7 +842,7 @@ class BrowserTest(unittest.TestCase):
         status = self.element_text("Label_Status")
         self.assertRegex(status, r"^Lift coefficient C_L = -?\d")
         self.assertIn("Slope dC_L/dα", self.element_text("Label_Lift"))
-        self.assertIn("lang=en", self.driver.current_url)
+        self.assertIn("lang=en", self.current_url())
         pressure_en = self.canvas_pixels("Picture_Pressure")
 
         # The switch: every text in Turkish, the same pass redrawn with Turkish
@@ -823,10 +855,10 @@ class BrowserTest(unittest.TestCase):
         self.assertIn("Eğim dC_L/dα", self.element_text("Label_Lift"))
         self.assertIn("Cp'nin integralinden C_L", self.element_text("Label_Pressure"))
         self.assertNotEqual(self.canvas_pixels("Picture_Pressure"), pressure_en, "the legend kept its words")
-        query = urllib.parse.parse_qs(urllib.parse.urlsplit(self.driver.current_url).query)
+        query = urllib.parse.parse_qs(urllib.parse.urlsplit(self.current_url()).query)
         self.assertEqual((query["lang"], query["delta"], query["nsl"]), (["tr"], ["0.12"], ["10"]))
         # Opened again from its address, the page keeps the language.
-        self.open(self.driver.current_url, passes=1)
+        self.open(self.current_url(), passes=1)
         self.assert_language("tr")
         # The probe speaks the language too: along the chord it meets the body.
         canvas = self.driver.find_element(By.ID, "Picture_Field")
@@ -846,7 +878,7 @@ class BrowserTest(unittest.TestCase):
                          "Akımı çizmek için bir kaydırma çubuğunu oynatın ya da bir çizime tıklayın. "
                          "Adreste yok sayıldı: nsl .")
         self.assertEqual(self.passes(), 0)
-        self.assertEqual(urllib.parse.urlsplit(self.driver.current_url).query, "nsl+=1&lang=tr")
+        self.assertEqual(urllib.parse.urlsplit(self.current_url()).query, "nsl+=1&lang=tr")
         self.driver.find_element(By.ID, "Language_en").click()
         self.assert_language("en")
 
@@ -874,7 +906,7 @@ class BrowserTest(unittest.TestCase):
                              "Akımı çizmek için bir kaydırma çubuğunu oynatın ya da bir çizime tıklayın.")
             self.driver.find_element(By.ID, "Picture1").click()
             self.assertRegex(self.element_text("Label_Status"), r"^Kaldırma katsayısı C_L = ")
-            self.assertNotIn("lang=", self.driver.current_url)  # the browser's choice is not pinned
+            self.assertNotIn("lang=", self.current_url())  # the browser's choice is not pinned
             self.open(self.server.url + "?lang=en")
             self.assert_language("en")
             self.assert_clean()
@@ -893,7 +925,7 @@ class BrowserTest(unittest.TestCase):
         self.open(page + README_ADDRESS, passes=1)
         self.assertEqual(self.value("Text_kMax"), "10")
         self.assert_drawn("fluvenna.html from a file")
-        self.assertIn("C_L", self.driver.find_element(By.ID, "Label_Status").text)
+        self.assertIn("C_L", self.shown_text("Label_Status"))
         self.assert_clean()
 
     # --- the page as an app: live dragging, offline, accessible, full screen --
@@ -937,8 +969,11 @@ class BrowserTest(unittest.TestCase):
               bar.dispatchEvent(new Event("input"));
             }
             const before = Number(document.body.dataset.passes);
-            requestAnimationFrame(() => requestAnimationFrame(() =>
-              done([before, Number(document.body.dataset.passes), document.body.dataset.livePasses])));
+            // The frame's pass is answered by the worker: counted once the page settles.
+            const settled = () => (document.body.dataset.busy === "0"
+              ? done([before, Number(document.body.dataset.passes), document.body.dataset.livePasses])
+              : setTimeout(settled, 10));
+            requestAnimationFrame(() => requestAnimationFrame(settled));
           });""")
         self.assertEqual(passes, [1, 2, "1"], "thirty moves in one frame")
         self.assertEqual(self.value("Text_Alfa"), "20")
@@ -959,15 +994,15 @@ class BrowserTest(unittest.TestCase):
         ActionChains(self.driver).release().perform()
         self.wait("the sharp pass on release", lambda: self.passes() == during + 1)
         self.assertEqual(self.js("return document.body.dataset.fieldDensity"), "1")
-        self.assertIn("live=1", self.driver.current_url)
-        self.assertIn("alpha=%s" % self.value("Text_Alfa"), self.driver.current_url)
+        self.assertIn("live=1", self.current_url())
+        self.assertIn("alpha=%s" % self.value("Text_Alfa"), self.current_url())
         self.assertEqual(self.value("Text_Alfa"), self.value("HScroll_Alfa"))
 
         # Switched off by the keyboard: the address drops it.
         switch = self.driver.find_element(By.ID, "Live_Switch")
         switch.send_keys(Keys.ENTER)
         self.assertEqual(switch.get_attribute("aria-pressed"), "false")
-        self.assertNotIn("live=", self.driver.current_url)
+        self.assertNotIn("live=", self.current_url())
         self.assert_clean()
 
     def test_offline_after_one_visit(self):
@@ -1056,16 +1091,19 @@ class BrowserTest(unittest.TestCase):
         self.assertEqual(canvas[:2], canvas[2:4], "the canvas has a pixel for each screen pixel")
         self.assertTrue(canvas[0] > canvas[4] * 0.6 or canvas[1] > canvas[5] * 0.6, canvas)
         self.assertTrue(self.driver.find_element(By.ID, "Label_Lift").is_displayed())
-        self.assertIn("C_L", self.driver.find_element(By.ID, "Label_Lift").text)
+        self.assertIn("C_L", self.shown_text("Label_Lift"))
         self.assertEqual(button.get_attribute("aria-label"), "Leave full screen")
         button.click()
         self.wait("full screen left", lambda: self.js("return document.fullscreenElement") is None)
+        self.wait("the picture back", lambda: self.js("return document.body.dataset.fullscreen") == "")
+        self.settle()
         self.assertEqual(self.js("return document.getElementById('Picture_Lift').width"), 396)
         # A plot by the F key on it, with the status line beside it; Escape leaves.
         self.driver.find_element(By.ID, "Picture2").send_keys("f")
         self.wait("the plot in full screen", lambda: self.js("return document.fullscreenElement && document.fullscreenElement.id") == "Plot2")
         line = self.driver.find_element(By.CSS_SELECTOR, "#Plot2 .fullscreen-line")
-        self.assertEqual(line.text, self.driver.find_element(By.ID, "Label_Status").text)
+        self.settle()
+        self.assertEqual(line.text, self.shown_text("Label_Status"))
         self.wait("the plot fitted", lambda: self.js("return document.getElementById('Picture2').width") > 396)
         self.assert_drawn("in full screen")
         ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
