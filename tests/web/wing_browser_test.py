@@ -31,6 +31,7 @@ class WingTest(unittest.TestCase):
     wait = browser_test.BrowserTest.wait
     passes = browser_test.BrowserTest.passes
     open = browser_test.BrowserTest.open
+    settle = browser_test.BrowserTest.settle
 
     def wing_drawn(self):
         return int(self.js("return document.body.dataset.wingDrawn || '0'"))
