@@ -394,34 +394,6 @@ ProfileReport MeasureContour(const ContourSpline& spline, double sLe, std::strin
 
 }  // namespace
 
-double ThinAirfoilZeroLiftAngle(const AirfoilContour& contour, int stations) {
-  if (contour.x.size() < 8) return std::nan("");
-  const ContourSpline spline(contour.x, contour.y);
-  const double sLe = spline.FarthestFromStart(), total = spline.Length();
-  const double xTe = contour.x[0];
-  auto camber = [&](double theta, double& z) {
-    const double x = 0.5 * xTe * (1.0 - std::cos(theta));
-    double yu, yl;
-    if (!SurfaceAt(spline, 0.0, sLe, 1.0, 0.0, x, yu) ||
-        !SurfaceAt(spline, sLe, total, 1.0, 0.0, x, yl))
-      return false;
-    z = 0.5 * (yu + yl);
-    return true;
-  };
-  const int m = std::max(stations, 16);
-  const double h = std::numbers::pi / m, d = 0.25 * h;
-  double sum = 0.0;
-  for (int k = 0; k < m; ++k) {
-    const double theta = (k + 0.5) * h;
-    double za, zb;
-    if (!camber(theta - d, za) || !camber(theta + d, zb)) return std::nan("");
-    const double dxdTheta = 0.5 * xTe * std::sin(theta);
-    const double slope = (zb - za) / (2.0 * d) / dxdTheta;
-    sum += slope * (std::cos(theta) - 1.0) * h;
-  }
-  return -sum / std::numbers::pi;
-}
-
 double CloseTrailingEdgeGap(std::vector<double>& x, std::vector<double>& y) {
   const std::size_t n = x.size();
   if (n < 3) return 0.0;

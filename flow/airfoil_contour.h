@@ -142,16 +142,6 @@ AirfoilResult ContourFromPoints(const std::vector<double>& x, const std::vector<
 AirfoilResult ContourFromNumberedPoints(std::vector<double> x, std::vector<double> y,
                                         std::vector<int> lines, std::string name);
 
-// Zero-lift angle (radians, from the x axis) of thin-airfoil theory for the
-// contour's mean line z(x) = (y_upper(x) + y_lower(x)) / 2 (Glauert; Abbott &
-// von Doenhoff 4.3):
-//   alpha_0 = -(1 / Pi) integral_0^Pi dz/dx (cos theta - 1) d theta,
-//   x = x_TE (1 - cos theta) / 2,
-// by the midpoint rule on `stations` angles, dz/dx by central differences
-// in theta. The lift-curve view's thin-airfoil line is 2 Pi (alpha - alpha_0).
-// NaN when a surface does not reach a station.
-double ThinAirfoilZeroLiftAngle(const AirfoilContour& contour, int stations = 400);
-
 // The rule that closes a blunt trailing edge. With g = (first point - last
 // point) after the points were turned anticlockwise, every point P moves by
 //   -g/2 * w(P) on the upper surface (before the LE), +g/2 * w(P) on the lower,

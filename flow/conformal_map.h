@@ -140,6 +140,8 @@ class ConformalMorph {
   const std::vector<MapCriticalPoint>& criticalPoints() const { return critical_; }
   // Whether the map is the designed Joukowski map.
   bool joukowski() const { return joukowski_; }
+  // The map itself.
+  const std::shared_ptr<const ProfileMap>& map() const { return map_; }
 
  private:
   void Build(double Olcek);

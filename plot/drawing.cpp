@@ -19,26 +19,33 @@ float ToSurfaceFloat(double value) {
 
 namespace {
 
-bool DrawAxes(PlotSurface& surface, double XMax) {
-  const float x = ToSurfaceFloat(XMax);
-  return surface.Line(-x, 0.0f, x, 0.0f, kAxisColour) &&
-         surface.Line(0.0f, -x, 0.0f, x, kAxisColour);
-}
-
-bool ScaleToOlcek(PlotSurface& surface, double Olcek) {
+bool ScaleToOlcek(PlotSurface& surface, double Olcek, double centreX) {
   const double top = Olcek * (2.0 / 3.0);
   const double bottom = Olcek * (-2.0 / 3.0);
-  return surface.Scale(-Olcek, top, Olcek, bottom);
+  return surface.Scale(centreX - Olcek, top, centreX + Olcek, bottom);
 }
 
 }  // namespace
 
-bool PreparePicture1(PlotSurface& surface, double Olcek, double XMax) {
-  return ScaleToOlcek(surface, Olcek) && surface.Cls() && DrawAxes(surface, XMax);
+double PlotCentreX(const ProfileMap* map) {
+  if (!map || map->Joukowski()) return 0.0;
+  const double x = map->CircleCentre().real();
+  return std::isfinite(x) ? x : 0.0;
 }
 
-bool PreparePicture2(PlotSurface& surface, double Olcek, double XMax) {
-  return surface.Cls() && ScaleToOlcek(surface, Olcek) && DrawAxes(surface, XMax);
+bool DrawAxes(PlotSurface& surface, double XMax, double centreX) {
+  const float y = ToSurfaceFloat(XMax);
+  return surface.Line(ToSurfaceFloat(centreX - XMax), 0.0f, ToSurfaceFloat(centreX + XMax), 0.0f,
+                      kAxisColour) &&
+         surface.Line(0.0f, -y, 0.0f, y, kAxisColour);
+}
+
+bool PreparePicture1(PlotSurface& surface, double Olcek, double XMax, double centreX) {
+  return ScaleToOlcek(surface, Olcek, centreX) && surface.Cls() && DrawAxes(surface, XMax, centreX);
+}
+
+bool PreparePicture2(PlotSurface& surface, double Olcek, double XMax, double centreX) {
+  return surface.Cls() && ScaleToOlcek(surface, Olcek, centreX) && DrawAxes(surface, XMax, centreX);
 }
 
 bool DrawCurves(PlotSurface& surface, const PointArrays& arrays, int lastCurve) {
@@ -58,7 +65,8 @@ PassResult DrawPass(const ParameterTexts& texts, const ProfileTable& table, Poin
   if (!result.ok()) return result;
   const FlowParameters& p = result.params;
 
-  if (!PreparePicture1(picture1, p.Olcek, p.XMax) ||
+  const double centreX = PlotCentreX(result.circle.map.get());
+  if (!PreparePicture1(picture1, p.Olcek, p.XMax, centreX) ||
       !DrawCurves(picture1, arrays, result.lastCurve)) {
     result.error =
         "the circle-plane plot could not be drawn (its scale or a coordinate is not usable)";
@@ -66,7 +74,7 @@ PassResult DrawPass(const ParameterTexts& texts, const ProfileTable& table, Poin
   }
   if (onCirclePlane) onCirclePlane(result, arrays);
   RunAirfoilPlane(result, arrays);
-  if (!PreparePicture2(picture2, p.Olcek, p.XMax) ||
+  if (!PreparePicture2(picture2, p.Olcek, p.XMax, centreX) ||
       !DrawCurves(picture2, arrays, result.lastCurve)) {
     result.error = "the airfoil plot could not be drawn (its scale or a coordinate is not usable)";
   }

@@ -35,12 +35,23 @@ bool DrawChain(PlotSurface& surface, int first, int last, Colour colour, const P
   return true;
 }
 
-// Upper plot: Scale(-Olcek, Olcek 2/3, Olcek, Olcek (-2/3)), Cls, then the
-// grey axes from (-XMax, 0) to (XMax, 0) and (0, -XMax) to (0, XMax).
-bool PreparePicture1(PlotSurface& surface, double Olcek, double XMax);
+// Where the plots centre their x range. The designed profile's plots are
+// centred on the origin (0 for the designed map, or none). A profile of any
+// other map lies with its leading edge at the origin and a chord of 1; its
+// plots are centred on the x of its circle's centre, about which the
+// streamlines are traced, near the middle of the chord.
+double PlotCentreX(const ProfileMap* map);
+
+// The grey axes: (c - XMax, 0) to (c + XMax, 0) and (0, -XMax) to (0, XMax), c = centreX.
+bool DrawAxes(PlotSurface& surface, double XMax, double centreX);
+
+// Upper plot: Scale(c - Olcek, Olcek 2/3, c + Olcek, Olcek (-2/3)), Cls,
+// then the grey axes from (c - XMax, 0) to (c + XMax, 0) and (0, -XMax) to
+// (0, XMax), c = centreX (PlotCentreX).
+bool PreparePicture1(PlotSurface& surface, double Olcek, double XMax, double centreX = 0.0);
 
 // Lower plot: the same with Cls before Scale.
-bool PreparePicture2(PlotSurface& surface, double Olcek, double XMax);
+bool PreparePicture2(PlotSurface& surface, double Olcek, double XMax, double centreX = 0.0);
 
 // Curves 0..lastCurve as chains (DrawChain) from point 1 to NP(k) of XP/YP:
 // curve 0 red, the streamlines blue; coordinates handed over as floats.

@@ -81,9 +81,9 @@ bool DrawCurvesOf(PlotSurface& surface, const std::vector<PlaneCurve>& curves) {
 
 }  // namespace
 
-FieldFrame FieldPictureFrame(double Olcek) {
-  return {-Olcek, Olcek * (2.0 / 3.0), Olcek * (1.0 + kColourBarStrip), Olcek * (-2.0 / 3.0),
-          Olcek};
+FieldFrame FieldPictureFrame(double Olcek, double centreX) {
+  return {centreX - Olcek, Olcek * (2.0 / 3.0), centreX + Olcek * (1.0 + kColourBarStrip),
+          Olcek * (-2.0 / 3.0), centreX + Olcek};
 }
 
 PixelGrid FieldPixelGrid(const FieldFrame& frame, int width, int height) {
@@ -124,7 +124,7 @@ FieldLabels FieldLabelsIn(Language language) {
 bool DrawFieldPicture(PlotSurface& surface, const FieldScene& scene, FieldColouring colouring,
                       int width, int height, FieldBuffers& buffers, const FieldLabels& labels,
                       double density) {
-  const FieldFrame frame = FieldPictureFrame(scene.Olcek);
+  const FieldFrame frame = FieldPictureFrame(scene.Olcek, scene.centreX);
   if (!surface.Scale(frame.left, frame.top, frame.right, frame.bottom) || !surface.Cls()) {
     return false;
   }
@@ -138,11 +138,7 @@ bool DrawFieldPicture(PlotSurface& surface, const FieldScene& scene, FieldColour
       return false;
     }
   }
-  const float x = ToSurfaceFloat(scene.XMax);
-  if (!surface.Line(-x, 0.0f, x, 0.0f, kAxisColour) ||
-      !surface.Line(0.0f, -x, 0.0f, x, kAxisColour)) {
-    return false;
-  }
+  if (!DrawAxes(surface, scene.XMax, scene.centreX)) return false;
   if (scene.curves && !DrawCurvesOf(surface, *scene.curves)) return false;
   if (scene.layer) {
     const double height = frame.top - frame.bottom;

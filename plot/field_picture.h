@@ -29,7 +29,7 @@ struct FieldFrame {
   double left = 0.0, top = 0.0, right = 0.0, bottom = 0.0;
   double flowRight = 0.0;  // where the flow ends and the bar's strip begins
 };
-FieldFrame FieldPictureFrame(double Olcek);
+FieldFrame FieldPictureFrame(double Olcek, double centreX = 0.0);
 
 // The pixel centres of the flow's part of a picture of width x height
 // pixels (at least one each way): where the colour field is sampled.
@@ -69,6 +69,7 @@ struct FieldScene {
   double Olcek = 1.0;
   double XMax = 1.0;
   const BoundaryLayer* layer = nullptr;
+  double centreX = 0.0;  // PlotCentreX of the pass's map
 };
 
 // Reused from picture to picture so that a redraw allocates nothing.

@@ -35,17 +35,18 @@ MapLabels MapLabelsIn(Language language) {
 }
 
 std::optional<std::pair<double, double>> MapUserPoint(double Olcek, double width, double height,
-                                                      double px, double py) {
+                                                      double px, double py, double centreX) {
   if (!(width > 0.0) || !(height > 0.0)) return std::nullopt;
   if (!(px >= 0.0 && px <= width && py >= 0.0 && py <= height)) return std::nullopt;
   const double top = Olcek * (2.0 / 3.0);
-  return std::pair{-Olcek + 2.0 * Olcek * px / width, top - 2.0 * top * py / height};
+  return std::pair{centreX - Olcek + 2.0 * Olcek * px / width, top - 2.0 * top * py / height};
 }
 
 bool DrawMapPicture(PlotSurface& surface, const ConformalMorph& morph, double Olcek, double XMax,
                     double t, int width, int height, const MapLabels& labels,
                     const std::optional<std::pair<double, double>>& pointer) {
-  if (!PreparePicture1(surface, Olcek, XMax)) return false;
+  const double centreX = PlotCentreX(morph.map().get());
+  if (!PreparePicture1(surface, Olcek, XMax, centreX)) return false;
   if (!DrawGrid(surface, morph, t)) return false;
   // Curve by curve in the pass's order, the body first, as DrawCurves draws them.
   for (const MapLine& line : morph.Lines()) {
@@ -73,7 +74,7 @@ bool DrawMapPicture(PlotSurface& surface, const ConformalMorph& morph, double Ol
   const std::string title = t == 0.0   ? labels.circle
                             : t == 1.0 ? labels.airfoil
                                        : FillMarkers(labels.morph, {FixedText(t, 2)});
-  return surface.Text(-std::fabs(Olcek) + kTitleInsetPixels * ux,
+  return surface.Text(centreX - std::fabs(Olcek) + kTitleInsetPixels * ux,
                       std::fabs(Olcek) * (2.0 / 3.0) - kTitleInsetPixels * uy, title,
                       kMapTitleColour, TextAnchor::kTopLeft);
 }
@@ -81,7 +82,8 @@ bool DrawMapPicture(PlotSurface& surface, const ConformalMorph& morph, double Ol
 bool DrawMapPointer(PlotSurface& surface, const ConformalMorph& morph, double Olcek, double t,
                     int width, int height, std::pair<double, double> pointer) {
   const double top = Olcek * (2.0 / 3.0);
-  if (!surface.Scale(-Olcek, top, Olcek, -top)) return false;
+  const double centreX = PlotCentreX(morph.map().get());
+  if (!surface.Scale(centreX - Olcek, top, centreX + Olcek, -top)) return false;
   const auto at = morph.Morph(t, pointer.first, pointer.second);
   if (!at) return true;
   const double Pi = 4.0 * std::atan(1.0);

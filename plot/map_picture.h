@@ -37,13 +37,15 @@ struct MapLabels {
 MapLabels MapLabelsIn(Language language);
 
 // The user point at device pixel (px, py) of a picture of width x height
-// pixels showing the plots' rectangle (-Olcek..Olcek by 2/3 Olcek..-2/3
-// Olcek): the inverse of the surfaces' mapping. Nothing outside it.
+// pixels showing the plots' rectangle (c - Olcek..c + Olcek by 2/3
+// Olcek..-2/3 Olcek, c = centreX): the inverse of the surfaces' mapping.
+// Nothing outside it.
 std::optional<std::pair<double, double>> MapUserPoint(double Olcek, double width, double height,
-                                                      double px, double py);
+                                                      double px, double py, double centreX = 0.0);
 
 // The picture of zeta_t on a surface of width x height device pixels, drawn
-// as the plots are: Scale to the plots' rectangle, Cls and the grey axes as
+// as the plots are: Scale to the plots' rectangle (centred as the pass's
+// plots, PlotCentreX of the morph's map), Cls and the grey axes as
 // PreparePicture1 does them; then the grid (kMapGridColour); the body red
 // and the streamlines blue, each as DrawChain draws the plots' curves (at t = 0
 // the very segments of the circle plot, at t = 1 those of the airfoil plot);

@@ -9,8 +9,8 @@
 namespace fluvenna {
 
 bool DrawParticles(PlotSurface& surface, double Olcek, const ParticleFrame& frame, bool timelines,
-                   int width, int height) {
-  const FieldFrame f = FieldPictureFrame(Olcek);
+                   int width, int height, double centreX) {
+  const FieldFrame f = FieldPictureFrame(Olcek, centreX);
   if (!surface.Scale(f.left, f.top, f.right, f.bottom)) return false;
   if (timelines) {
     for (const TimelinePiece& piece : frame.timelines) {

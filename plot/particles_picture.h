@@ -28,11 +28,11 @@ inline constexpr double kReleaseIntervalStep = 0.05;
 inline constexpr double kParticleHalfSize = 1.5;
 
 // Draws `frame` over a flow-field picture of width x height device pixels
-// already on the surface (DrawFieldPicture with the same Olcek): Scale to
-// FieldPictureFrame(Olcek) without clearing, the timelines when asked for,
+// already on the surface (DrawFieldPicture with the same Olcek and centre):
+// Scale to FieldPictureFrame(Olcek, centreX) without clearing, the timelines when asked for,
 // then a dot (two short crossing lines) at every particle's airfoil-plane
 // place. Returns false when a surface operation fails.
 bool DrawParticles(PlotSurface& surface, double Olcek, const ParticleFrame& frame, bool timelines,
-                   int width, int height);
+                   int width, int height, double centreX = 0.0);
 
 }  // namespace fluvenna

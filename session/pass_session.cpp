@@ -129,15 +129,24 @@ bool PassSession::DrawPolar(PlotSurface& surface) {
                                     PolarLabelsIn(language_));
 }
 
+double PassSession::ShownCentreX() const {
+  return shown_ ? PlotCentreX(shown_->result.circle.map.get()) : 0.0;
+}
+
 bool PassSession::DrawField(PlotSurface& surface, FieldColouring colouring, int width, int height,
                             double density) {
   if (!shown_) return false;
-  const FieldScene scene{&shown_->field, &shown_->curves.airfoil(), shown_->result.params.Olcek,
-                         shown_->result.params.XMax, BoundaryLayerOfShown()};
+  const FieldScene scene{&shown_->field,
+                         &shown_->curves.airfoil(),
+                         shown_->result.params.Olcek,
+                         shown_->result.params.XMax,
+                         BoundaryLayerOfShown(),
+                         ShownCentreX()};
   if (colouring != FieldColouring::kNone) {
-    const PixelGrid grid = FieldPixelGrid(FieldPictureFrame(shown_->result.params.Olcek),
-                                          static_cast<int>(std::lround(width * density)),
-                                          static_cast<int>(std::lround(height * density)));
+    const PixelGrid grid =
+        FieldPixelGrid(FieldPictureFrame(shown_->result.params.Olcek, ShownCentreX()),
+                       static_cast<int>(std::lround(width * density)),
+                       static_cast<int>(std::lround(height * density)));
     work_.fieldPoints += static_cast<long long>(grid.width) * grid.height;
   }
   return DrawFieldPicture(surface, scene, colouring, width, height, fieldBuffers_,
@@ -146,8 +155,8 @@ bool PassSession::DrawField(PlotSurface& surface, FieldColouring colouring, int 
 
 std::string PassSession::ProbeText(double width, double height, double px, double py) const {
   if (!shown_) return std::string();
-  const auto point =
-      FieldUserPoint(FieldPictureFrame(shown_->result.params.Olcek), width, height, px, py);
+  const auto point = FieldUserPoint(FieldPictureFrame(shown_->result.params.Olcek, ShownCentreX()),
+                                    width, height, px, py);
   if (!point) return std::string();
   const FieldPoint flow = shown_->field.At(FieldPlane::kAirfoil, point->first, point->second);
   return ProbeLine(point->first, point->second, flow, ProbeWordingIn(language_));
@@ -163,7 +172,7 @@ std::string PassSession::FieldCsv(int width, int height) const {
   WriteFieldCsvHeader(out);
   if (!shown_) return out.str();
   const PixelGrid grid =
-      FieldPixelGrid(FieldPictureFrame(shown_->result.params.Olcek), width, height);
+      FieldPixelGrid(FieldPictureFrame(shown_->result.params.Olcek, ShownCentreX()), width, height);
   work_.fieldPoints += static_cast<long long>(grid.width) * grid.height;
   for (int j = 0; j < grid.height; ++j) {
     for (int i = 0; i < grid.width; ++i) {
@@ -234,7 +243,8 @@ bool PassSession::DrawMotion(PlotSurface& surface, double T, const ParticleOptio
   if (!times) return false;
   PlaceParticles(*times, T, options, particles_);
   if (timelines) BreakTimelinesAtTheBody(shown_->field, particles_);
-  return DrawParticles(surface, shown_->result.params.Olcek, particles_, timelines, width, height);
+  return DrawParticles(surface, shown_->result.params.Olcek, particles_, timelines, width, height,
+                       ShownCentreX());
 }
 
 BoundaryLayerOptions PassSession::ViscousOptions() const {
@@ -370,7 +380,7 @@ std::optional<PassSession::MapPointer> PassSession::LinkMapPointer(double t, dou
                                                                    double py) {
   const ConformalMorph* morph = Morph();
   if (!morph) return std::nullopt;
-  const auto at = MapUserPoint(shown_->result.params.Olcek, width, height, px, py);
+  const auto at = MapUserPoint(shown_->result.params.Olcek, width, height, px, py, ShownCentreX());
   if (!at) return std::nullopt;
   MapPointer pointer{morph->Link(t, at->first, at->second), {}};
   pointer.line = MapPointerLine(at->first, at->second, pointer.point, MapWordingIn(language_));

@@ -229,6 +229,8 @@ class PassSession {
   std::string ProfileText() const;
 
  private:
+  // Where the shown pass's plots centre their x range (PlotCentreX).
+  double ShownCentreX() const;
   Language language_ = Language::kEnglish;
   ProfileTable table_;
   std::unique_ptr<PointArrays> arrays_;
@@ -254,7 +256,7 @@ class PassSession {
   bool polarStale_ = false;                     // polar_ is of an earlier pass
   BoundaryLayerOptions ViscousOptions() const;
   void ForgetViscous();
-  std::unique_ptr<FiniteWingView> finiteWing_;  // made when first asked for
+  std::unique_ptr<FiniteWingView> finiteWing_;    // made when first asked for
   std::optional<ConformalMorph> morph_;           // of the shown pass, once asked for
   std::optional<LoadedProfile> profile_;          // a NACA or file profile in use
   std::optional<ProfileMeasure> profileMeasure_;  // ... measured once

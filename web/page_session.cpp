@@ -151,14 +151,7 @@ bool PageSession::DrawField(const std::string& colouring, int width, int height,
 }
 
 std::string PageSession::ProbeAt(double px, double py, double width, double height) const {
-  const ShownPass* shown = session_.Shown();
-  if (!shown) return std::string();
-  const auto point =
-      FieldUserPoint(FieldPictureFrame(shown->result.params.Olcek), width, height, px, py);
-  if (!point) return std::string();
-  const auto [x, y] = *point;
-  return ProbeLine(x, y, *session_.Probe(FieldPlane::kAirfoil, x, y),
-                   ProbeWordingIn(session_.CurrentLanguage()));
+  return session_.ProbeText(width, height, px, py);
 }
 
 std::string PageSession::SetFiniteWing(const std::string& aspectRatio, const std::string& planform,

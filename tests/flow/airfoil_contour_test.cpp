@@ -65,40 +65,6 @@ TEST(AirfoilContour, NacaSectionsHaveTheirPublishedShape) {
   }
 }
 
-// Thin-airfoil theory's zero-lift angle of a 4-digit mean line in closed
-// form: the integral of the two parabolas' slopes done exactly.
-double FourDigitZeroLift(double m, double p) {
-  // -(1/Pi) int dz/dx (cos t - 1) dt with dz/dx = 2 m / p^2 (p - x) before
-  // t_p (x = p), 2 m / (1 - p)^2 (p - x) after, x = (1 - cos t) / 2.
-  const double tp = std::acos(1.0 - 2.0 * p);
-  auto part = [&](double a, double b, double k) {  // int k (p - x)(cos t - 1) dt
-    auto F = [&](double t) {
-      // (p - 1/2 + cos t / 2)(cos t - 1) = (p - 1/2) cos t - (p - 1/2) + cos^2 t / 2 - cos t / 2
-      return (p - 0.5) * std::sin(t) - (p - 0.5) * t + 0.25 * (t + std::sin(t) * std::cos(t)) -
-             0.5 * std::sin(t);
-    };
-    return k * (F(b) - F(a));
-  };
-  const double sum =
-      part(0.0, tp, 2.0 * m / (p * p)) + part(tp, kPi, 2.0 * m / ((1 - p) * (1 - p)));
-  return -sum / kPi;
-}
-
-// The zero-lift angle from the contour's mean line against the closed form
-// (2412: -2.077 degrees, as the textbooks give it) and 0 for a symmetric section.
-TEST(AirfoilContour, ThinAirfoilZeroLiftAngleOfTheMeanLine) {
-  EXPECT_NEAR(ThinAirfoilZeroLiftAngle(Contour(NacaProfile("0012"))), 0.0, 1e-9);
-  const double a2412 = FourDigitZeroLift(0.02, 0.4), a4412 = FourDigitZeroLift(0.04, 0.4);
-  EXPECT_NEAR(a2412 * 180.0 / kPi, -2.077, 0.001);
-  // The contour's mean line (midway between the surfaces at each x) is not
-  // quite y_c: the thickness is laid off across y_c, not upright; the two
-  // differ by about 2 % of alpha_0 (0.04 and 0.08 degrees here).
-  EXPECT_NEAR(ThinAirfoilZeroLiftAngle(Contour(NacaProfile("2412"))) / a2412, 1.0, 0.025);
-  EXPECT_NEAR(ThinAirfoilZeroLiftAngle(Contour(NacaProfile("4412"))) / a4412, 1.0, 0.025);
-  EXPECT_NEAR(ThinAirfoilZeroLiftAngle(Contour(NacaProfile("4412")), 2000),
-              ThinAirfoilZeroLiftAngle(Contour(NacaProfile("4412"))), 1e-6);
-}
-
 std::string Points(const std::vector<double>& x, const std::vector<double>& y,
                    const char* separator = " ") {
   std::string text;

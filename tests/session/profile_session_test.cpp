@@ -5,6 +5,7 @@
 // numbers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <iomanip>
 #include <sstream>
@@ -136,6 +137,51 @@ TEST(ProfileSession, RefusalKeepsTheProfileAndJoukowskiRestoresTheDesign) {
   EXPECT_EQ(session.Status().text, designed.Status().text);
   EXPECT_EQ(session.Csv(), designed.Csv());
   EXPECT_EQ(session.SurfaceCsv(), designed.SurfaceCsv());
+}
+
+// The plots of a profile with its leading edge at the origin and a chord of
+// 1 are centred as the designed ones are about theirs: on the circle's
+// centre, near mid-chord, so that the whole profile and the streamlines'
+// starts lie inside every plot, with the same room at either end; the
+// designed profile's plots stay centred on the origin.
+TEST(ProfileSession, AnyProfileIsCentredInEveryPlot) {
+  PassSession session;
+  LoadCommittedTable(session);
+  ASSERT_FALSE(session.SetProfile(ProfileSource::Naca("4412")));
+  RecordingSurface picture1, picture2, field, motion, map;
+  ASSERT_TRUE(session.Run(Texts(), picture1, picture2).ok());
+  const double c = session.Shown()->result.circle.map->CircleCentre().real();
+  EXPECT_GT(c, 0.4);
+  EXPECT_LT(c, 0.6);
+  ASSERT_TRUE(session.DrawField(field, FieldColouring::kCp, 300, 200));
+  ASSERT_TRUE(session.DrawMotion(motion, 1.0, ParticleOptions{}, true, 300, 200));
+  ASSERT_TRUE(session.DrawMap(map, 1.0, 300, 200));
+  const double Olcek = session.Shown()->result.params.Olcek;
+  for (const RecordingSurface* surface : {&picture1, &picture2, &field, &motion, &map}) {
+    const auto scale = std::find_if(surface->ops.begin(), surface->ops.end(), [](const auto& op) {
+      return op.kind == RecordingSurface::kScale;
+    });
+    ASSERT_NE(scale, surface->ops.end());
+    EXPECT_NEAR(scale->a[0], c - Olcek, 1e-12);
+  }
+  // The profile in the airfoil plot: from about 0 to 1, with room on both sides.
+  double left = 1e9, right = -1e9;
+  for (const auto& op : picture2.ops) {
+    if (op.kind != RecordingSurface::kLine || op.colour != kBodyColour) continue;
+    left = std::min({left, op.a[0], op.a[2]});
+    right = std::max({right, op.a[0], op.a[2]});
+  }
+  EXPECT_NEAR(left, 0.0, 1e-3);
+  EXPECT_NEAR(right, 1.0, 1e-3);
+  EXPECT_NEAR((left - (c - Olcek)) / ((c + Olcek) - right), 1.0, 0.25);
+
+  ASSERT_FALSE(session.SetProfile(ProfileSource::Joukowski()));
+  RecordingSurface designed1, designed2;
+  ASSERT_TRUE(session.Run(Texts(), designed1, designed2).ok());
+  EXPECT_EQ(designed2.ops.front().kind, RecordingSurface::kCls);
+  EXPECT_EQ(designed2.ops[1].kind, RecordingSurface::kScale);
+  EXPECT_EQ(designed2.ops[1].a[0], -Olcek);
+  EXPECT_EQ(designed2.ops[1].a[2], Olcek);
 }
 
 }  // namespace
