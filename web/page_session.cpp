@@ -216,6 +216,29 @@ std::string PageSession::FileStem() const {
   return "d" + NumberText(p.DELTA) + "-g" + NumberText(p.GAMA) + "-a" + NumberText(p.Alfa);
 }
 
+std::string PageSession::SetNaca(const std::string& code) {
+  const auto first = code.find_first_not_of(" \t");
+  const auto last = code.find_last_not_of(" \t");
+  const std::string trimmed =
+      first == std::string::npos ? "" : code.substr(first, last - first + 1);
+  const auto refused = session_.SetProfile(ProfileSource::Naca(trimmed));
+  return refused ? *refused : std::string();
+}
+
+std::string PageSession::SetProfileFile(const std::string& bytes, const std::string& name) {
+  const auto refused = session_.SetProfile(ProfileSource::File(bytes, name));
+  return refused ? *refused : std::string();
+}
+
+std::string PageSession::ProfileName() const {
+  const LoadedProfile* profile = session_.Profile();
+  return profile ? profile->contour.report.name : std::string();
+}
+
+int MostProfileFileBytes() {
+  return static_cast<int>(kMostAirfoilFileBytes);
+}
+
 int FieldPictureWidth(int height) {
   return static_cast<int>(std::lround(height * FieldPictureAspect()));
 }

@@ -136,6 +136,22 @@ class PageSession {
   std::string FiniteWingText() { return session_.FiniteWing().Line(); }
   std::string FiniteWingCsv() { return session_.FiniteWing().Csv(); }
 
+  // The profile of the next passes (PassSession::SetProfile): a NACA code
+  // (the text as typed, spaces round it ignored), the bytes of a coordinate
+  // file with its name (without a folder; the report's name when the file
+  // has none), or the designed Joukowski profile of delta and gamma. Each
+  // returns "" when the profile is taken, or the session's one sentence why
+  // not (naming the file's line where the fault has one), and then the
+  // profile in use stays. A page reads at most MostProfileFileBytes() + 1
+  // bytes of a file, so that a larger one is refused by its size.
+  std::string SetNaca(const std::string& code);
+  std::string SetProfileFile(const std::string& bytes, const std::string& name);
+  void SetJoukowski() { session_.SetProfile(ProfileSource::Joukowski()); }
+  // The NACA or file profile's name ("NACA 4412"), "" for the designed one;
+  // and its report and map, one line each (PassSession::ProfileText).
+  std::string ProfileName() const;
+  std::string ProfileText() const { return session_.ProfileText(); }
+
   // The segments of the last drawn pass on Picture1 (picture 1), Picture2
   // (picture 2), the surface-pressure picture (picture 3), the flow-field
   // picture (picture 4, as DrawField drew it last), the lift-curve picture
@@ -197,6 +213,9 @@ class PageSession {
   // The pictures that show the boundary layer, after a pass or a new Re.
   void DrawBoundaryLayerPictures();
 };
+
+// The most bytes a coordinate file may have (kMostAirfoilFileBytes).
+int MostProfileFileBytes();
 
 // The width in CSS pixels of a flow-field picture `height` CSS pixels high:
 // the renderer's width for that height (FieldPictureAspect, rounded).
