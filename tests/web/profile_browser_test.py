@@ -89,7 +89,7 @@ def refusal(*options):
 
 def lift_in(line):
     """The C_L the status line shows, as its text and as a number."""
-    shown = line.split("C_L = ")[1].split()[0].rstrip(",;")
+    shown = line.split("C_L = ")[1].split()[0].rstrip(",;.")
     return shown, float(shown)
 
 
@@ -204,11 +204,24 @@ class ProfileTest(unittest.TestCase):
         self.assertEqual(self.driver.title, "Streamlines around NACA 4412")
         self.assert_drawn("NACA 4412")
         self.assert_same_surface(["--naca", "4412", "--alpha", "4"], "NACA 4412")
+        # The plots are the renderer's: the same ink on the same pixels.
+        with tempfile.TemporaryDirectory() as folder:
+            native("--naca", "4412", "--alpha", "4", "--png", os.path.join(folder, "out"))
+            for canvas, plane in (("Picture1", "circle"), ("Picture2", "airfoil")):
+                png = browser_test.png_pixels(os.path.join(folder, "out-%s.png" % plane))
+                page = bytes(self.js("return Array.from(document.getElementById(arguments[0])"
+                                     ".getContext('2d').getImageData(0, 0, 396, 263).data)", canvas))
+                browser_test.BrowserTest.assert_same_ink(self, png, page, canvas)
         if os.environ.get("FLUVENNA_SHOTS"):
-            self.driver.set_window_size(1280, 1600)
-            self.settle()
-            self.driver.save_screenshot(os.path.join(os.environ["FLUVENNA_SHOTS"], "h28web-naca4412-page.png"))
-            self.driver.set_window_size(900, 760)
+            try:
+                self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                            {"width": 1280, "height": 1600, "deviceScaleFactor": 1,
+                                             "mobile": False})
+                self.settle()
+                self.driver.save_screenshot(os.path.join(os.environ["FLUVENNA_SHOTS"],
+                                                         "h28web-naca4412-page.png"))
+            finally:
+                self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
         # A bar moved keeps the code in the address and the name in the line.
         self.driver.find_element(By.ID, "HScroll_Alfa").send_keys(Keys.ARROW_RIGHT)
@@ -267,8 +280,11 @@ class ProfileTest(unittest.TestCase):
         address = self.address()
         few = "few\n" + "".join("%g %g\n" % (1 - i / 10, 0.01 * (i % 2)) for i in range(10))
         upper, lower = naca4("0012")
-        crossing = "crossing\n" + "".join("%.7f %.7f\n" % p for p in list(reversed(upper)) + lower[1:]
-                                          ).replace("0.5000000 ", "1.5000000 ", 1)
+        contour = list(reversed(upper)) + lower[1:]
+        # A figure of eight: the surfaces change sides at mid-chord.
+        crossing = "crossing\n" + "".join("%.7f %.7f\n" % (x, -y if x > 0.5 else y) for x, y in contour)
+        # A point taken from its place to beyond the trailing edge.
+        disorder = "disorder\n" + "".join("%.7f %.7f\n" % p for p in contour).replace("0.5000000 ", "1.5000000 ", 1)
         wide_gap = "gap\n" + "".join("%.7f %.7f\n" % (x, y + 0.03 * x * (1 if i < 61 else -1))
                                      for i, (x, y) in enumerate(list(reversed(upper)) + lower[1:]))
         files = [
@@ -280,6 +296,7 @@ class ProfileTest(unittest.TestCase):
             ("many.dat", "many\n" + "".join("%.6f 0\n" % (1 - i / 10001) for i in range(10001))),
             ("large.dat", "large\n" + "1 0\n" * 40000 + "# " + "x" * 1000000 + "\n"),
             ("crossing.dat", crossing),
+            ("disorder.dat", disorder),
             ("gap.dat", wide_gap),
         ]
         for name, text in files:
