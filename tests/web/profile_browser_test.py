@@ -264,6 +264,22 @@ class ProfileTest(unittest.TestCase):
             # The file's points are not in the address.
             self.assertNotIn("naca", self.address())
             self.assertEqual(self.driver.title, "Streamlines around " + expected["profile"])
+        # A file dropped on the airfoil plot is opened as one chosen.
+        before = self.answers()
+        self.js("""
+          const transfer = new DataTransfer();
+          transfer.items.add(new File([arguments[0]], "dropped.dat"));
+          document.getElementById("Picture2").dispatchEvent(
+            new DragEvent("drop", {dataTransfer: transfer, bubbles: true, cancelable: true}));""",
+                selig("", "0012").lstrip("\n"))
+        self.wait("the dropped file", lambda: self.answers() > before)
+        self.assertEqual(self.js("return document.body.dataset.profileRefused"), "0")
+        path = self.write("dropped.dat", selig("", "0012").lstrip("\n"))
+        expected = render_json("--airfoil", path, "--alpha", "4")
+        self.assert_agrees(expected, "dropped")
+        # The file without a name line is named after itself.
+        self.assertEqual(self.js("return document.body.dataset.profile"), expected["profile"])
+        print("dropped file named %r" % expected["profile"])
         # The file is the section the code describes: the page's lift for
         # the Selig file is that of NACA 4412 to the files' seven digits.
         lifts = [render_json(*options, "--alpha", "4")["C_L"]
