@@ -213,7 +213,27 @@ std::string PageSession::FileStem() const {
   const ShownPass* shown = session_.Shown();
   if (!shown) return "pass";
   const FlowParameters& p = shown->result.params;
-  return "d" + NumberText(p.DELTA) + "-g" + NumberText(p.GAMA) + "-a" + NumberText(p.Alfa);
+  const std::string alpha = "-a" + NumberText(p.Alfa);
+  if (const LoadedProfile* profile = session_.Profile()) {
+    return FileNamePart(profile->contour.report.name) + alpha;
+  }
+  return "d" + NumberText(p.DELTA) + "-g" + NumberText(p.GAMA) + alpha;
+}
+
+std::string FileNamePart(const std::string& name) {
+  std::string part;
+  for (const char c : name) {
+    const bool kept = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                      c == '.' || c == '_';
+    if (kept) {
+      part += c;
+    } else if (!part.empty() && part.back() != '-') {
+      part += '-';
+    }
+    if (part.size() >= kLongestFileNamePart) break;
+  }
+  while (!part.empty() && part.back() == '-') part.pop_back();
+  return part.empty() ? "profile" : part;
 }
 
 std::string PageSession::SetNaca(const std::string& code) {

@@ -194,7 +194,9 @@ class PageSession {
   std::string FieldCsv(int width, int height) const { return session_.FieldCsv(width, height); }
 
   // What the saved files of the last drawn pass are called after:
-  // "d0.12-g0.04-a8" for delta 0.12, gamma 0.04 and alpha 8.
+  // "d0.12-g0.04-a8" for delta 0.12, gamma 0.04 and alpha 8; with a NACA or
+  // file profile its name instead of delta and gamma, "NACA-4412-a4"
+  // (FileNamePart).
   std::string FileStem() const;
 
  private:
@@ -213,6 +215,13 @@ class PageSession {
   // The pictures that show the boundary layer, after a pass or a new Re.
   void DrawBoundaryLayerPictures();
 };
+
+// A profile's name as a part of a file name: ASCII letters, digits, '.'
+// and '_' kept, every run of other bytes (spaces, slashes, UTF-8) one '-',
+// none at either end, at most kLongestFileNamePart bytes; "profile" when
+// nothing is left.
+inline constexpr std::size_t kLongestFileNamePart = 40;
+std::string FileNamePart(const std::string& name);
 
 // The most bytes a coordinate file may have (kMostAirfoilFileBytes).
 int MostProfileFileBytes();

@@ -182,13 +182,15 @@ class ProfileTest(unittest.TestCase):
         self.assertTrue(any(abs(n - expected["map_residual"]) <= 0.06 * expected["map_residual"]
                             for n in numbers), report)
 
-    def assert_same_surface(self, options, label):
-        """The surface CSV the page saves is the renderer's --cp."""
+    def assert_same_surface(self, options, label, stem):
+        """The surface CSV the page saves is the renderer's --cp, its name
+        made of the profile's name and α (`stem`)."""
         self.capture_downloads()
         self.driver.find_element(By.ID, "Save_Surface_Csv").click()
-        page = self.saved(0)["text"]
+        saved = self.saved(0)
+        self.assertEqual(saved["name"], "fluvenna-surface-%s.csv" % stem)
         print("%s: page surface CSV against the renderer:" % label,
-              compare_csv(native(*options, "--cp", "-"), page, 2, 1e-9))
+              compare_csv(native(*options, "--cp", "-"), saved["text"], 2, 1e-9))
 
     # --- the tests -----------------------------------------------------------
 
@@ -203,7 +205,7 @@ class ProfileTest(unittest.TestCase):
         self.assertEqual(self.designed_enabled(), [False] * 4)
         self.assertEqual(self.driver.title, "Streamlines around NACA 4412")
         self.assert_drawn("NACA 4412")
-        self.assert_same_surface(["--naca", "4412", "--alpha", "4"], "NACA 4412")
+        self.assert_same_surface(["--naca", "4412", "--alpha", "4"], "NACA 4412", "NACA-4412-a4")
         # The plots are the renderer's: the same ink on the same pixels.
         with tempfile.TemporaryDirectory() as folder:
             native("--naca", "4412", "--alpha", "4", "--png", os.path.join(folder, "out"))
@@ -258,7 +260,8 @@ class ProfileTest(unittest.TestCase):
             expected = render_json("--airfoil", path, "--alpha", "4")
             self.assertEqual(expected["profile"], "NACA %s %s" % (name[-8:-4], kind))
             self.assert_agrees(expected, kind)
-            self.assert_same_surface(["--airfoil", path, "--alpha", "4"], kind)
+            self.assert_same_surface(["--airfoil", path, "--alpha", "4"], kind,
+                                     expected["profile"].replace(" ", "-") + "-a4")
             self.assertTrue(self.js("return document.getElementById('Option_File').checked"))
             self.assertEqual(self.designed_enabled(), [False] * 4)
             # The file's points are not in the address.
@@ -280,6 +283,11 @@ class ProfileTest(unittest.TestCase):
         # The file without a name line is named after itself.
         self.assertEqual(self.js("return document.body.dataset.profile"), expected["profile"])
         print("dropped file named %r" % expected["profile"])
+        # A name that is no file name: only its plain letters, digits, dots
+        # and underscores go into the saved files' names.
+        path = self.write("odd.dat", selig("Çizim/../profil 1 ", "0012"))
+        self.open_file(path)
+        self.assert_same_surface(["--airfoil", path, "--alpha", "4"], "odd name", "izim-..-profil-1-a4")
         # The file is the section the code describes: the page's lift for
         # the Selig file is that of NACA 4412 to the files' seven digits.
         lifts = [render_json(*options, "--alpha", "4")["C_L"]
