@@ -360,6 +360,18 @@ class ProfileTest(unittest.TestCase):
         self.assertTrue(self.shown_text("Label_Status").startswith("Lift coefficient C_L = "))
         self.assert_clean()
 
+    def test_single_file_from_disk(self):
+        # The page in one file runs the module in the page itself: the same
+        # code from the address, and a file through the same input.
+        page = "file://" + os.path.join(browser_test.SITE, "fluvenna.html")
+        self.open(page + "?naca=4412&alpha=4&lang=en", passes=1)
+        self.assertEqual(self.js("return document.body.dataset.worker"), "page")
+        self.assert_agrees(render_json("--naca", "4412", "--alpha", "4"), "one file, NACA 4412")
+        path = self.write("disk.dat", lednicer("NACA 2412 from disk", "2412"))
+        self.open_file(path)
+        self.assert_agrees(render_json("--airfoil", path, "--alpha", "4"), "one file, Lednicer")
+        self.assert_clean()
+
     def test_back_to_joukowski(self):
         self.open(self.server.url + "?delta=0.12&gamma=0.04&alpha=4&naca=4412&lang=en", passes=1)
         self.assertEqual(self.designed_enabled(), [False] * 4)
