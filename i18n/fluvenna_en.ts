@@ -358,6 +358,14 @@
         <translation>OK</translation>
     </message>
     <message>
+        <source>NACA code (4 or 5 digits)</source>
+        <translation>NACA code (4 or 5 digits)</translation>
+    </message>
+    <message>
+        <source>Drop a .dat file (Selig or Lednicer) on the airfoil plot to open it; its points stay on this device.</source>
+        <translation>Drop a .dat file (Selig or Lednicer) on the airfoil plot to open it; its points stay on this device.</translation>
+    </message>
+    <message>
         <source>Ignored in the address: %1.</source>
         <translation>Ignored in the address: %1.</translation>
     </message>

@@ -358,6 +358,14 @@
         <translation>Tamam</translation>
     </message>
     <message>
+        <source>NACA code (4 or 5 digits)</source>
+        <translation>NACA kodu (4 ya da 5 basamak)</translation>
+    </message>
+    <message>
+        <source>Drop a .dat file (Selig or Lednicer) on the airfoil plot to open it; its points stay on this device.</source>
+        <translation>Açmak için kanat profili çizimine bir .dat dosyası (Selig ya da Lednicer) bırakın; noktaları bu cihazda kalır.</translation>
+    </message>
+    <message>
         <source>Ignored in the address: %1.</source>
         <translation>Adreste yok sayıldı: %1.</translation>
     </message>

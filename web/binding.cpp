@@ -127,11 +127,17 @@ EMSCRIPTEN_BINDINGS(fluvenna) {
       .function("drawFiniteWing", &PageSession::DrawFiniteWing)
       .function("finiteWingText", &PageSession::FiniteWingText)
       .function("finiteWingCsv", &PageSession::FiniteWingCsv)
+      .function("setNaca", &PageSession::SetNaca)
+      .function("setProfileFile", &PageSession::SetProfileFile)
+      .function("setJoukowski", &PageSession::SetJoukowski)
+      .function("profileName", &PageSession::ProfileName)
+      .function("profileText", &PageSession::ProfileText)
       .function("passCount", &PageSession::Passes);
 
   function("barText", &fluvenna::BarText);
   function("barPositionOf", &fluvenna::BarPositionOf);
   function("fieldPictureWidth", &fluvenna::FieldPictureWidth);
+  function("mostProfileFileBytes", &fluvenna::MostProfileFileBytes);
   constant("floatsPerSegment", fluvenna::CanvasSurface::kFloatsPerSegment);
   constant("plotWidth", fluvenna::CanvasSurface::kWidth);
   constant("plotHeight", fluvenna::CanvasSurface::kHeight);

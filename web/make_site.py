@@ -108,6 +108,7 @@ def main(site, module_js, page_files):
         '<script src="catalogue.js"></script>':
             "<script>\n%s</script>" % inline_script(read("catalogue.js")),
         '<script src="wing.js"></script>': "<script>\n%s</script>" % inline_script(read("wing.js")),
+        '<script src="profile.js"></script>': "<script>\n%s</script>" % inline_script(read("profile.js")),
         '<script src="page.js"></script>': "<script>\n%s</script>" % inline_script(read("page.js")),
     }
     for old, new in replacements.items():

@@ -27,9 +27,9 @@
     { id: "Text_dR", field: "dR", key: "dr" },
   ];
   const TABLE_FILE = "KATJO-D20G15.txt";
-  // Sections kept in scripts of their own (wing.js): their hooks, called
-  // when the module is ready, with the address, after each drawn pass and
-  // when the address is written.
+  // Sections kept in scripts of their own (wing.js, profile.js): their
+  // hooks, called when the module is ready, with the address, after each
+  // drawn pass and when the address is written.
   const extras = window.FluvennaExtras || [];
   const LIGHT_YELLOW = "rgb(255, 255, 192)";
   const LONGEST_NAME_SHOWN = 40;
@@ -1010,8 +1010,10 @@
       if (positions[i] >= Number(bar.min)) bar.value = String(positions[i]);
     });
     ignoredNames = Array.from(unknown);
-    for (const extra of extras) await extra.applyAddress(params);
-    return { given: seen.size > 0, note: ignoredNote() };
+    // A section whose key names what to draw (the profile's ?naca=) draws at once too.
+    let named = false;
+    for (const extra of extras) named = (await extra.applyAddress(params)) === true || named;
+    return { given: seen.size > 0 || named, note: ignoredNote() };
   }
 
   // --- Start --------------------------------------------------------------
@@ -1091,7 +1093,7 @@
     wireMotion();
     wireMap();
     wireLayer();
-    for (const extra of extras) await extra.start({ core, session, bridge, updateAddress });
+    for (const extra of extras) await extra.start({ core, session, bridge, updateAddress, pass: () => hesapla(), text, job });
     // The plots show their background until the first pass (the other
     // pictures their element's own); those in view are known, so that a
     // live frame paints what shows.

@@ -206,7 +206,50 @@ std::string PageSession::FileStem() const {
   const ShownPass* shown = session_.Shown();
   if (!shown) return "pass";
   const FlowParameters& p = shown->result.params;
-  return "d" + NumberText(p.DELTA) + "-g" + NumberText(p.GAMA) + "-a" + NumberText(p.Alfa);
+  const std::string alpha = "-a" + NumberText(p.Alfa);
+  if (const LoadedProfile* profile = session_.Profile()) {
+    return FileNamePart(profile->contour.report.name) + alpha;
+  }
+  return "d" + NumberText(p.DELTA) + "-g" + NumberText(p.GAMA) + alpha;
+}
+
+std::string FileNamePart(const std::string& name) {
+  std::string part;
+  for (const char c : name) {
+    const bool kept = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                      c == '.' || c == '_';
+    if (kept) {
+      part += c;
+    } else if (!part.empty() && part.back() != '-') {
+      part += '-';
+    }
+    if (part.size() >= kLongestFileNamePart) break;
+  }
+  while (!part.empty() && part.back() == '-') part.pop_back();
+  return part.empty() ? "profile" : part;
+}
+
+std::string PageSession::SetNaca(const std::string& code) {
+  const auto first = code.find_first_not_of(" \t");
+  const auto last = code.find_last_not_of(" \t");
+  const std::string trimmed =
+      first == std::string::npos ? "" : code.substr(first, last - first + 1);
+  const auto refused = session_.SetProfile(ProfileSource::Naca(trimmed));
+  return refused ? *refused : std::string();
+}
+
+std::string PageSession::SetProfileFile(const std::string& bytes, const std::string& name) {
+  const auto refused = session_.SetProfile(ProfileSource::File(bytes, name));
+  return refused ? *refused : std::string();
+}
+
+std::string PageSession::ProfileName() const {
+  const LoadedProfile* profile = session_.Profile();
+  return profile ? profile->contour.report.name : std::string();
+}
+
+int MostProfileFileBytes() {
+  return static_cast<int>(kMostAirfoilFileBytes);
 }
 
 int FieldPictureWidth(int height) {

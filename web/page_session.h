@@ -136,6 +136,22 @@ class PageSession {
   std::string FiniteWingText() { return session_.FiniteWing().Line(); }
   std::string FiniteWingCsv() { return session_.FiniteWing().Csv(); }
 
+  // The profile of the next passes (PassSession::SetProfile): a NACA code
+  // (the text as typed, spaces round it ignored), the bytes of a coordinate
+  // file with its name (without a folder; the report's name when the file
+  // has none), or the designed Joukowski profile of delta and gamma. Each
+  // returns "" when the profile is taken, or the session's one sentence why
+  // not (naming the file's line where the fault has one), and then the
+  // profile in use stays. A page reads at most MostProfileFileBytes() + 1
+  // bytes of a file, so that a larger one is refused by its size.
+  std::string SetNaca(const std::string& code);
+  std::string SetProfileFile(const std::string& bytes, const std::string& name);
+  void SetJoukowski() { session_.SetProfile(ProfileSource::Joukowski()); }
+  // The NACA or file profile's name ("NACA 4412"), "" for the designed one;
+  // and its report and map, one line each (PassSession::ProfileText).
+  std::string ProfileName() const;
+  std::string ProfileText() const { return session_.ProfileText(); }
+
   // The segments of the last drawn pass on Picture1 (picture 1), Picture2
   // (picture 2), the surface-pressure picture (picture 3), the flow-field
   // picture (picture 4, as DrawField drew it last), the lift-curve picture
@@ -178,7 +194,9 @@ class PageSession {
   std::string FieldCsv(int width, int height) const { return session_.FieldCsv(width, height); }
 
   // What the saved files of the last drawn pass are called after:
-  // "d0.12-g0.04-a8" for delta 0.12, gamma 0.04 and alpha 8.
+  // "d0.12-g0.04-a8" for delta 0.12, gamma 0.04 and alpha 8; with a NACA or
+  // file profile its name instead of delta and gamma, "NACA-4412-a4"
+  // (FileNamePart).
   std::string FileStem() const;
 
  private:
@@ -197,6 +215,16 @@ class PageSession {
   // The pictures that show the boundary layer, after a pass or a new Re.
   void DrawBoundaryLayerPictures();
 };
+
+// A profile's name as a part of a file name: ASCII letters, digits, '.'
+// and '_' kept, every run of other bytes (spaces, slashes, UTF-8) one '-',
+// none at either end, at most kLongestFileNamePart bytes; "profile" when
+// nothing is left.
+inline constexpr std::size_t kLongestFileNamePart = 40;
+std::string FileNamePart(const std::string& name);
+
+// The most bytes a coordinate file may have (kMostAirfoilFileBytes).
+int MostProfileFileBytes();
 
 // The width in CSS pixels of a flow-field picture `height` CSS pixels high:
 // the renderer's width for that height (FieldPictureAspect, rounded).

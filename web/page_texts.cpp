@@ -13,6 +13,7 @@
 //   fluvenna::Form_Field     Flow field, Colour:, None, the probe's hint
 //   fluvenna::Form_Lift      Lift curve
 //   fluvenna::Form_Map       Conformal map, the morph's slider, Play, the pointer's hint
+//   fluvenna::Form_Profile   Profile, its choices and buttons, the Joukowski line, the title
 //   Pictures                 Cp and q/U0 in the colouring's choice
 // tests/web/page_texts_test.py checks that every name the page uses is in
 // the catalogue with both translations, and that every text here is used.
@@ -112,6 +113,12 @@ const PageText kPageTexts[] = {
     {"Page",
      QT_TRANSLATE_NOOP(
          "Page", "drag polar: C_L against C_D over the angles where the flow stays attached")},
+    // The profile: the NACA code's box, and where a file may be dropped.
+    {"Page", QT_TRANSLATE_NOOP("Page", "NACA code (4 or 5 digits)")},
+    {"Page",
+     QT_TRANSLATE_NOOP("Page",
+                       "Drop a .dat file (Selig or Lednicer) on the airfoil plot to open it; its "
+                       "points stay on this device.")},
     // The dialogs.
     {"Page", QT_TRANSLATE_NOOP("Page", "Close")},
     {"Page", QT_TRANSLATE_NOOP("Page", "Free software under GPL-3.0-or-later")},

@@ -6,7 +6,8 @@
 Usage: page_texts_test.py SOURCE_DIR
 
 Every text the page names (data-i18n and data-i18n-aria-label in
-web/index.html, every "Context|source" string in web/page.js) must be in
+web/index.html, every "Context|source" string in web/page.js and
+web/profile.js) must be in
 both translation sources with a finished translation; web/page_texts.cpp
 must mark exactly the page's own ("Page") texts; a text the page shares with
 the window must be read from the window's context, never repeated under
@@ -25,6 +26,8 @@ import make_catalogue  # noqa: E402
 # Accessible names that stay as they are in every language: each language's
 # own name on its switch button (marked with its lang attribute).
 UNTRANSLATED_NAME = "lang"
+# The page's scripts that name texts of the catalogue.
+PAGE_SCRIPTS = ["page.js", "profile.js"]
 
 
 def read(*parts):
@@ -63,7 +66,7 @@ class PageTextsTest(unittest.TestCase):
         _, cls.en = make_catalogue.read_ts(os.path.join(SOURCE, "i18n", "fluvenna_en.ts"))
         cls.page = Page()
         cls.page.feed(read("web", "index.html"))
-        script = "\n".join(line for line in read("web", "page.js").splitlines()
+        script = "\n".join(line for name in PAGE_SCRIPTS for line in read("web", name).splitlines()
                             if not line.lstrip().startswith("//"))
         # String literals of the form "Context|source" (a context is a name,
         # possibly with ::, and has no spaces).
