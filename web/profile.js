@@ -129,6 +129,16 @@
       });
     }
     target.addEventListener("dragleave", () => target.classList.remove("dropping"));
+    // A file let go anywhere else must not make the browser open it in
+    // place of the page (and lose the student's settings): it is refused
+    // there, and only the airfoil plot takes it.
+    for (const type of ["dragover", "drop"]) {
+      window.addEventListener(type, (event) => {
+        if (!carriesFiles(event) || target.contains(event.target)) return;
+        event.preventDefault();
+        if (type === "dragover") event.dataTransfer.dropEffect = "none";
+      });
+    }
     target.addEventListener("drop", (event) => {
       target.classList.remove("dropping");
       if (!carriesFiles(event)) return;

@@ -20,6 +20,7 @@ import os
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 import urllib.parse
 
@@ -283,6 +284,19 @@ class ProfileTest(unittest.TestCase):
         # The file without a name line is named after itself.
         self.assertEqual(self.js("return document.body.dataset.profile"), expected["profile"])
         print("dropped file named %r" % expected["profile"])
+        # Let go anywhere else, a file is refused there (the browser does not
+        # open it in place of the page) and changes nothing.
+        before = self.answers()
+        taken = self.js("""
+          const transfer = new DataTransfer();
+          transfer.items.add(new File([arguments[0]], "elsewhere.dat"));
+          return document.getElementById("Picture1").dispatchEvent(
+            new DragEvent("drop", {dataTransfer: transfer, bubbles: true, cancelable: true}));""",
+                        selig("", "4412").lstrip("\n"))
+        self.assertFalse(taken, "a file dropped outside the airfoil plot was left to the browser")
+        time.sleep(0.3)
+        self.assertEqual(self.answers(), before)
+        self.assertEqual(self.js("return document.body.dataset.profile"), expected["profile"])
         # A name that is no file name: only its plain letters, digits, dots
         # and underscores go into the saved files' names.
         path = self.write("odd.dat", selig("Çizim/../profil 1 ", "0012"))
