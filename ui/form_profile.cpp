@@ -145,7 +145,9 @@ bool Form_Profile::ChooseJoukowski() {
 }
 
 bool Form_Profile::ChooseNaca(const QString& code) {
-  return Apply(ProfileSource::Naca(code.trimmed().toStdString()));
+  if (!Apply(ProfileSource::Naca(code.trimmed().toStdString()))) return false;
+  Text_Naca->setText(code.trimmed());  // the box names the code in use
+  return true;
 }
 
 bool Form_Profile::ChooseFile(const QString& path) {
@@ -187,6 +189,12 @@ void Form_Profile::ShowProfile() {
     Outline->SetContour({}, {});
     Label_Report->setText(tr("The Joukowski profile of the table row chosen by δ and γ."));
     setWindowTitle(tr("Profile"));
+  }
+  // The report and a refusal wrap to more lines than the window was first
+  // given room for: it grows to show them whole.
+  if (QLayout* box = layout(); box && box->hasHeightForWidth()) {
+    const int needed = box->totalHeightForWidth(width());
+    if (needed > height()) resize(width(), needed);
   }
 }
 

@@ -20,6 +20,8 @@
 #include <memory>
 
 #include "ui/form1.h"
+#include "ui/form_field.h"
+#include "ui/form_map.h"
 #include "ui/form_profile.h"
 #include "ui/language.h"
 #include "ui/plot_picture.h"
@@ -139,6 +141,29 @@ class ProfileWindowTest : public QObject {
     QCOMPARE(w->windowTitle(), title);
     QVERIFY(window->findChild<QLabel*>("Label_Report")->text().contains("NACA 4412"));
     QVERIFY(window->findChild<QRadioButton*>("Option_Naca")->isChecked());
+    QCOMPARE(window->findChild<QLineEdit*>("Text_Naca")->text(), QStringLiteral("4412"));
+    // The report and the refusal, wrapped, are shown whole.
+    QCoreApplication::processEvents();
+    for (const char* name : {"Label_Report", "Label_Refusal"}) {
+      const auto* label = window->findChild<QLabel*>(name);
+      QVERIFY2(label->height() >= label->heightForWidth(label->width()), name);
+    }
+    if (qEnvironmentVariableIsSet("FLUVENNA_SHOTS")) {
+      // Pictures to look at: the profile window, the main window with NACA
+      // 4412, and its flow-field and conformal-map views.
+      const QString shots = qEnvironmentVariable("FLUVENNA_SHOTS");
+      window->grab().save(shots + "/h28-window-profile.png");
+      w->findChild<QLineEdit*>("Text_Alfa")->setText("4");
+      w->findChild<QLineEdit*>("Text_kMax")->setText("10");
+      Pass();
+      w->grab().save(shots + "/h28-window-naca4412.png");
+      w->findChild<QAction*>("Mn_FlowField")->trigger();
+      QTest::qWait(300);
+      if (auto* field = w->findChild<Form_Field*>()) field->grab().save(shots + "/h28-field.png");
+      w->findChild<QAction*>("Mn_ConformalMap")->trigger();
+      QTest::qWait(300);
+      if (auto* map = w->findChild<Form_Map*>()) map->grab().save(shots + "/h28-map.png");
+    }
     // A code that is no NACA code is refused the same way.
     QVERIFY(!window->ChooseNaca("44"));
     QCOMPARE(w->windowTitle(), title);
