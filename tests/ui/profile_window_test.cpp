@@ -17,8 +17,14 @@
 #include <QTest>
 #include <QTranslator>
 #include <QUrl>
+#include <functional>
 #include <memory>
+#include <sstream>
+#include <string>
+#include <utility>
 
+#include "cli/render.h"
+#include "cli/render_options.h"
 #include "ui/form1.h"
 #include "ui/form_field.h"
 #include "ui/form_map.h"
@@ -40,6 +46,19 @@ QList<bool> ProfileControls(Form1& w) {
     enabled << (control && control->isEnabled());
   }
   return enabled;
+}
+
+// The value of the renderer summary's line `key` (its first word after the key).
+std::string SummaryValue(const std::string& summary, const std::string& key) {
+  std::istringstream lines(summary);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind(key + " ", 0) != 0) continue;
+    std::istringstream words(line.substr(key.size()));
+    std::string value;
+    words >> value;
+    return value;
+  }
+  return {};
 }
 
 }  // namespace
@@ -127,6 +146,36 @@ class ProfileWindowTest : public QObject {
     QCOMPARE(ProfileControls(*w), designed);
     QCOMPARE(w->LastPass()->circle.Circ, designedCirc);
     QCOMPARE(w->findChild<PlotPicture*>("Picture2")->Image(), designedAirfoil);
+  }
+
+  // The window and the renderer give the same numbers for the same profile,
+  // a NACA code or a file: the circulation to the last bit and C_L as the
+  // status line and the summary write it.
+  void WindowAndRendererAgree() {
+    Form_Profile* window = Open();
+    const QString file = WriteFile("naca0012.dat", NacaFile("NACA 0012 points"));
+    window->SetOpenPathDialog([file](QWidget*) { return file; });
+    w->findChild<QLineEdit*>("Text_Alfa")->setText("4");
+    const std::pair<QStringList, std::function<bool()>> cases[] = {
+        {{"--naca", "2412"}, [&] { return window->ChooseNaca("2412"); }},
+        {{"--airfoil", file}, [&] {
+           QTest::mouseClick(window->findChild<QPushButton*>("Command_Open"), Qt::LeftButton);
+           return window->findChild<QRadioButton*>("Option_File")->isChecked();
+         }}};
+    for (const auto& [arguments, choose] : cases) {
+      QVERIFY(choose());
+      Pass();
+      const ParsedCommandLine parsed = ParseCommandLine(
+          QStringList{"fluvenna-render", "--alpha", "4", "--table", tablePath} + arguments);
+      QCOMPARE(static_cast<int>(parsed.action), static_cast<int>(ParsedCommandLine::Action::kRun));
+      std::ostringstream out, err;
+      QCOMPARE(Render(parsed.options, out, err), kExitPassOk);
+      QCOMPARE(std::stod(SummaryValue(out.str(), "Circ")), w->LastPass()->circle.Circ);
+      const std::string cl = SummaryValue(out.str(), "C_L");
+      QVERIFY(!cl.empty());
+      const QString status = w->findChild<QLabel*>("Label_Status")->text();
+      QVERIFY2(status.contains(QString::fromStdString("C_L = " + cl)), qPrintable(status));
+    }
   }
 
   void RefusedFileKeepsTheProfileInUse() {
