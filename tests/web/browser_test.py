@@ -947,6 +947,13 @@ class BrowserTest(unittest.TestCase):
         chain.perform()
         return bar
 
+    def assert_draft_density(self):
+        """A live frame's field is coarser than the released one's (1 sample
+        a device pixel here), however much of the frame's time it gets."""
+        density = float(self.js("return document.body.dataset.fieldDensity"))
+        self.assertGreaterEqual(density, 0.125)
+        self.assertLessEqual(density, 0.5)
+
     def test_live_dragging(self):
         # Off (the designed behaviour): a dragged thumb draws nothing until
         # it is released.
@@ -960,6 +967,10 @@ class BrowserTest(unittest.TestCase):
         # with the newest value; the switch and the address agree.
         self.open(self.server.url + "?nsl=10&lang=en&live=1", passes=1)
         self.assertEqual(self.driver.find_element(By.ID, "Live_Switch").get_attribute("aria-pressed"), "true")
+        # The field in view, so that the frame draws it.
+        self.js("document.getElementById('Picture_Field').scrollIntoView()")
+        self.driver.execute_async_script(
+            "requestAnimationFrame(() => requestAnimationFrame(arguments[arguments.length - 1]))")
         passes = self.driver.execute_async_script("""
           const done = arguments[arguments.length - 1];
           const bar = document.getElementById("HScroll_Alfa");
@@ -977,26 +988,54 @@ class BrowserTest(unittest.TestCase):
           });""")
         self.assertEqual(passes, [1, 2, "1"], "thirty moves in one frame")
         self.assertEqual(self.value("Text_Alfa"), "20")
-        self.assertEqual(self.js("return document.body.dataset.fieldDensity"), "0.5")
+        self.assert_draft_density()
 
         # A real drag: the plots and the status line follow the thumb before
         # it is released, with a coarse field; the release sharpens it and
         # writes the address.
+        # The pictures out of view wait for the release: counted by the
+        # canvas each picture the worker hands over is shown on.
         plot = self.canvas_pixels("Picture2")
         status = self.element_text("Label_Status")
+        self.js("""window.__shows = {};
+          FluvennaBridge.shared.then((bridge) => {
+            const show = bridge.show;
+            bridge.show = (canvas, picture) => {
+              window.__shows[canvas.id] = (window.__shows[canvas.id] || 0) + 1;
+              return show(canvas, picture);
+            };
+          });""")
         self.drag("HScroll_Alfa", [0.2, 0.3, 0.4, 0.5], pause=0.1)
         during = self.passes()
         self.assertGreaterEqual(during, 4, "passes while the thumb was held")
         self.assertNotEqual(self.canvas_pixels("Picture2"), plot)
         self.assertNotEqual(self.element_text("Label_Status"), status)
-        self.assertEqual(self.js("return document.body.dataset.fieldDensity"), "0.5")
+        self.assert_draft_density()
         self.assertEqual(self.js("return document.body.dataset.liveRequests"), "0")
+        shows = self.js("return window.__shows")
+        unseen = self.js("""return ["Picture1", "Picture2", "Picture_Pressure", "Picture_Field", "Picture_Lift",
+                                    "Picture_Friction", "Picture_Polar"].filter((id) => {
+                                      const r = document.getElementById(id).getBoundingClientRect();
+                                      return r.top >= innerHeight || r.bottom <= 0; })""")
+        self.assertIn("Picture_Polar", unseen)
+        self.assertNotIn("Picture2", unseen)
+        self.assertGreaterEqual(shows.get("Picture2", 0), 4, shows)
+        self.assertEqual([shows.get(id, 0) for id in unseen], [0] * len(unseen), shows)
         ActionChains(self.driver).release().perform()
         self.wait("the sharp pass on release", lambda: self.passes() == during + 1)
         self.assertEqual(self.js("return document.body.dataset.fieldDensity"), "1")
         self.assertIn("live=1", self.current_url())
-        self.assertIn("alpha=%s" % self.value("Text_Alfa"), self.current_url())
-        self.assertEqual(self.value("Text_Alfa"), self.value("HScroll_Alfa"))
+        alpha = self.value("Text_Alfa")
+        self.assertIn("alpha=%s" % alpha, self.current_url())
+        self.assertEqual(alpha, self.value("HScroll_Alfa"))
+        shows = self.js("return window.__shows")
+        self.assertEqual([id for id in unseen if not shows.get(id)], [], "the release paints what waited")
+        # However the frames fell, the release leaves each picture as a fresh
+        # page opened at the released α draws it.
+        released = {c: self.canvas_pixels(c) for c in ("Picture2", "Picture_Field", "Picture_Pressure")}
+        self.open(self.server.url + "?nsl=10&lang=en&live=1&alpha=" + alpha, passes=1)
+        for canvas, pixels in released.items():
+            self.assertEqual(self.canvas_pixels(canvas), pixels, canvas + " after the drag")
 
         # Switched off by the keyboard: the address drops it.
         switch = self.driver.find_element(By.ID, "Live_Switch")
