@@ -642,7 +642,7 @@
   }
 
   // The next animation frame, or a moment where the page is not drawn.
-  const PICTURES_A_FRAME = 2;
+  const PICTURES_A_FRAME = 1;
   function nextFrame() {
     return new Promise((resolve) => {
       const timer = setTimeout(resolve, 100);
@@ -706,12 +706,16 @@
     pendingNote = "";
     if (draft) liveShown();
     if (drawn && !draft) {
-      // The pictures below the plots a frame after them, a few a frame: the
-      // browser hands a canvas's new pixels over in the frame that shows
-      // them, and one frame with every picture would hold the page up.
-      for (let i = 2; i < first.length; i += PICTURES_A_FRAME) {
+      // The pictures below the plots a frame after them, a few a frame, those
+      // in view first: the browser hands a canvas's new pixels over in the
+      // frame that shows them, and one frame with every picture would hold
+      // the page up.
+      const below = first.slice(2).map((entry, i) => ({ entry, picture: pictured[2 + i] }));
+      below.sort((a, b) => Number(inView.has(b.entry.canvas)) - Number(inView.has(a.entry.canvas)));
+      for (let i = 0; i < below.length; i += PICTURES_A_FRAME) {
         await nextFrame();
-        showPainted(true, first.slice(i, i + PICTURES_A_FRAME), pictured.slice(i, i + PICTURES_A_FRAME));
+        const some = below.slice(i, i + PICTURES_A_FRAME);
+        showPainted(true, some.map((one) => one.entry), some.map((one) => one.picture));
       }
       if (answers[6]) document.body.dataset.fieldDensity = String(field.args[3]);
       showMotion(answers.slice(heads + first.length));
@@ -1140,13 +1144,11 @@
     wireMap();
     wireLayer();
     for (const extra of extras) await extra.start({ core, session, bridge, updateAddress });
-    // The plots show their background until the first pass (the other
-    // pictures their element's own); those in view are known, so that a
-    // live frame paints what shows.
-    canvasesOf().forEach(({ canvas, size }, i) => {
-      if (i < 2) clearPicture(canvas, size);
-      paintWhenSeen.observe(canvas);
-    });
+    // Every picture shows its element's background (the plots' colour) until
+    // the first pass paints it: a canvas drawn on at the start would only
+    // hold the opening up. Those in view are known, so that a live frame
+    // paints what shows.
+    canvasesOf().forEach(({ canvas }) => paintWhenSeen.observe(canvas));
     // A new density: the field is sampled again at the new device pixels.
     matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener("change", job(async () => {
       await drawField();

@@ -260,8 +260,14 @@ class BrowserTest(unittest.TestCase):
         self.assertEqual(self.driver.title, TITLE["en"])
         self.assertEqual(self.texts(), INITIAL_TEXTS)
         self.assertEqual(self.js("return document.activeElement.id"), "Text_DELTA")
+        # Before a pass the plots show only their background: nothing drawn
+        # on the canvas, over the plots' colour.
         for canvas in ("Picture1", "Picture2"):
-            self.assertEqual(self.kinds(canvas), {"background": 396 * 263, "red": 0, "blue": 0, "other": 0})
+            self.assertEqual(self.js("return getComputedStyle(document.getElementById(arguments[0])).backgroundColor",
+                                     canvas), "rgb(255, 255, 192)")
+            self.assertEqual(self.js("const c = document.getElementById(arguments[0]);"
+                                     "return c.getContext('2d').getImageData(0, 0, c.width, c.height).data"
+                                     ".some((v) => v !== 0)", canvas), False, canvas)
         for bar, expected in BARS.items():
             got = self.js("const b = document.getElementById(arguments[0]);"
                           "return [b.min, b.max, b.value, b.dataset.arrowStep, b.dataset.trackStep]"
