@@ -63,9 +63,8 @@
   const DRAFT_DENSITY = 0.5;
   const DRAFT_LEAST = 0.125;
   const LIVE_FRAME_MS = 1000 / 60;
-  // The most the density moves in one frame (a factor), so that one slow
-  // frame (the machine busy elsewhere) does not ruin the next.
-  const DRAFT_STEP = 1.5;
+  // The factor the density moves by from one frame to the next.
+  const DRAFT_STEP = 1.25;
   const FULL_SCREEN = "Page|Full screen";
   const LEAVE_FULL_SCREEN = "Page|Leave full screen";
   // The room a picture leaves in full screen round itself, in CSS pixels
@@ -844,12 +843,14 @@
 
   // The next draft's field density from this frame's: the worker took
   // `frameMs` for the whole frame, `fieldMs` of it for the field, whose time
-  // grows as the square of the density (samples along both sides); the
-  // field gets what the rest leaves of LIVE_FRAME_MS.
+  // grows as the square of the density (samples along both sides). The
+  // field gets what the rest leaves of LIVE_FRAME_MS: one step coarser when
+  // it took more, one finer when a finer field would still fit.
   function followFrameTime(frameMs, fieldMs) {
-    const left = Math.max(0, LIVE_FRAME_MS - (frameMs - fieldMs));
-    const factor = Math.sqrt(left / Math.max(fieldMs, 0.01));
-    const next = live.density * Math.min(DRAFT_STEP, Math.max(1 / DRAFT_STEP, factor));
+    const left = LIVE_FRAME_MS - (frameMs - fieldMs);
+    let next = live.density;
+    if (fieldMs > left) next /= DRAFT_STEP;
+    else if (fieldMs * DRAFT_STEP * DRAFT_STEP <= left) next *= DRAFT_STEP;
     live.density = Math.min(DRAFT_DENSITY, Math.max(DRAFT_LEAST, next));
   }
 
