@@ -686,8 +686,10 @@
     // A live frame asks for the plots, and right behind them (without
     // waiting for them) for the rest in view: the worker draws the frame in
     // one go while the page shows the plots, and the next frame may be asked
-    // for as soon as they show. A pass of its own asks for all at once.
-    const first = draft ? entries.slice(0, 2) : entries;
+    // for as soon as they show. A pass of its own asks for all at once: the
+    // plots and the pictures in view; those out of view are painted when
+    // they are seen (each picture handed over costs the page's main thread).
+    const first = draft ? entries.slice(0, 2) : entries.filter((entry, i) => i < 2 || inView.has(entry.canvas));
     const head = [
       { method: "pass", args: [readTexts()] }, line("statusText"), line("statusFailed"),
       line("pressureText"), line("liftText"), line("boundaryLayerText"),
@@ -705,6 +707,7 @@
     pendingNote = "";
     if (draft) liveShown();
     if (drawn && !draft) {
+      for (const entry of entries) if (!first.includes(entry)) stale.add(entry.canvas);
       // The pictures below the plots a frame after them, a few a frame, those
       // in view first: the browser hands a canvas's new pixels over in the
       // frame that shows them, and one frame with every picture would hold
@@ -1013,6 +1016,7 @@
     const names = ["circle", "airfoil", "pressure", "field", "lift"];
     pictures.forEach((canvas, i) => {
       byId(`Save_${canvas.id}`).addEventListener("click", job(async () => {
+        if (stale.has(canvas)) await paintAll(canvasesOf().filter((entry) => entry.canvas === canvas));
         const stem = await session.fileStem();
         canvas.toBlob((blob) => save(blob, `fluvenna-${names[i]}-${stem}.png`));
       }));

@@ -224,8 +224,17 @@ class BrowserTest(unittest.TestCase):
     def texts(self):
         return [self.value(i) for i in TEXT_IDS]
 
-    def kinds(self, canvas_id):
+    def look_at(self, canvas_id):
+        """Scrolls a picture into view, where the page paints one it left for
+        when seen, and waits for it."""
+        self.js("document.getElementById(arguments[0]).scrollIntoView({block: 'nearest'})", canvas_id)
+        self.driver.execute_async_script(
+            "const done = arguments[arguments.length - 1];"
+            "requestAnimationFrame(() => requestAnimationFrame(() => requestAnimationFrame(done)))")
         self.settle()
+
+    def kinds(self, canvas_id):
+        self.look_at(canvas_id)
         return self.js(PIXEL_KINDS_JS, canvas_id, 396, 263)
 
     def assert_drawn(self, message):
@@ -370,6 +379,7 @@ class BrowserTest(unittest.TestCase):
             for canvas, plane in (("Picture1", "circle"), ("Picture2", "airfoil"),
                                   ("Picture_Pressure", "pressure"), ("Picture_Lift", "lift")):
                 png = png_pixels(os.path.join(folder, "out-%s.png" % plane))
+                self.look_at(canvas)
                 page = bytes(self.js(
                     "return Array.from(document.getElementById(arguments[0]).getContext('2d')"
                     ".getImageData(0, 0, 396, 263).data)", canvas))
@@ -443,6 +453,7 @@ class BrowserTest(unittest.TestCase):
             for canvas, picture in (("Picture_Friction", "friction"), ("Picture_Pressure", "pressure"),
                                     ("Picture_Lift", "lift")):
                 png = png_pixels(os.path.join(folder, "out-%s.png" % picture))
+                self.look_at(canvas)
                 page = bytes(self.js(
                     "return Array.from(document.getElementById(arguments[0]).getContext('2d')"
                     ".getImageData(0, 0, 396, 263).data)", canvas))
@@ -486,7 +497,11 @@ class BrowserTest(unittest.TestCase):
         self.assertIn("L' = %.1f N/m" % wing["lift_per_span_N"], layer.text)
         self.assert_clean()
 
-    def canvas_pixels(self, canvas_id):
+    def canvas_pixels(self, canvas_id, look=True):
+        """The canvas's pixels as the page shows them once it is seen (with
+        `look` false: as they are, wherever it is)."""
+        if look:
+            self.look_at(canvas_id)
         self.settle()
         return bytes(self.js(
             "const c = document.getElementById(arguments[0]);"
@@ -529,6 +544,7 @@ class BrowserTest(unittest.TestCase):
         changed = sum(1 for i in range(0, len(shown["cp"]), 4) if shown["cp"][i:i + 3] != shown["speed"][i:i + 3])
         self.assertGreater(changed, 0.5 * width * height)
         colouring.select_by_value("none")
+        self.settle()
         kinds = self.js(PIXEL_KINDS_JS, "Picture_Field", width, height)
         self.assertGreater(kinds["background"], 0.8 * width * height, kinds)
         self.assertGreater(kinds["blue"], 50, kinds)
@@ -736,10 +752,10 @@ class BrowserTest(unittest.TestCase):
         slider = self.driver.find_element(By.ID, "Slider_Morph")
         slider.send_keys(Keys.HOME)
         self.assertEqual(self.map_state()["morph"], "0.000")
-        self.assertEqual(self.canvas_pixels(middle), self.canvas_pixels(circle))
+        self.assertEqual(self.canvas_pixels(middle, look=False), self.canvas_pixels(circle, look=False))
         slider.send_keys(Keys.END)
         self.assertEqual(self.map_state()["morph"], "1.000")
-        self.assertEqual(self.canvas_pixels(middle), self.canvas_pixels(airfoil))
+        self.assertEqual(self.canvas_pixels(middle, look=False), self.canvas_pixels(airfoil, look=False))
 
         # The linked pointer: the circle's centre is inside the body; a point
         # in the flow is ringed in all three pictures.
@@ -1034,8 +1050,11 @@ class BrowserTest(unittest.TestCase):
         alpha = self.value("Text_Alfa")
         self.assertIn("alpha=%s" % alpha, self.current_url())
         self.assertEqual(alpha, self.value("HScroll_Alfa"))
+        # What waited is painted once seen.
+        for id in unseen:
+            self.look_at(id)
         shows = self.js("return window.__shows")
-        self.assertEqual([id for id in unseen if not shows.get(id)], [], "the release paints what waited")
+        self.assertEqual([id for id in unseen if not shows.get(id)], [], "painted when seen")
         # However the frames fell, the release leaves each picture as a fresh
         # page opened at the released α draws it.
         released = {c: self.canvas_pixels(c) for c in ("Picture2", "Picture_Field", "Picture_Pressure")}
