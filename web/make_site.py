@@ -96,7 +96,7 @@ def main(site, module_js, page_files):
     replacements = {
         '<link rel="stylesheet" href="page.css">': "<style>\n%s</style>" % read("page.css"),
         'href="fluvenna.svg"': 'href="data:image/svg+xml;base64,%s"' % icon,
-        'src="fluvenna.svg"': 'src="data:image/svg+xml;base64,%s"' % icon,
+        'src="icon-192.png"': 'src="data:image/png;base64,%s"' % base64.b64encode(read("icon-192.png", "rb")).decode("ascii"),
         # The page in one file is no installable site: no manifest.
         '<link rel="manifest" href="%s">\n' % MANIFEST: "",
         '<link rel="apple-touch-icon" href="icon-192.png">\n': "",

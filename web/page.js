@@ -55,10 +55,16 @@
   const PLAY = "fluvenna::Form_Field|Play";
   const PAUSE = "fluvenna::Form_Field|Pause";
   // Live: the address's name for it (?live=1), its switch, and the field's
-  // samples per device pixel while a bar is dragged (sharpened on release).
+  // samples per device pixel while a bar is dragged (sharpened on release):
+  // at most DRAFT_DENSITY, less when the worker's frame would outlast
+  // LIVE_FRAME_MS (a frame of a 60 Hz screen), never below DRAFT_LEAST.
   const LIVE_KEY = "live";
   const liveSwitch = byId("Live_Switch");
   const DRAFT_DENSITY = 0.5;
+  const DRAFT_LEAST = 0.125;
+  const LIVE_FRAME_MS = 1000 / 60;
+  // The factor the density moves by from one frame to the next.
+  const DRAFT_STEP = 1.25;
   const FULL_SCREEN = "Page|Full screen";
   const LEAVE_FULL_SCREEN = "Page|Leave full screen";
   // The room a picture leaves in full screen round itself, in CSS pixels
@@ -99,8 +105,11 @@
   const motion = { playing: false, request: 0, last: null, frames: 0 };
   // Live dragging: whether it is on, the bar moved since the last frame (its
   // value is read when the frame comes, so a frame takes the newest), the
-  // frame asked for (0: none) and the passes drawn while dragging.
-  const live = { on: false, bar: null, request: 0, passes: 0, drawing: false, restSkipped: false };
+  // frame asked for (0: none), the passes drawn while dragging and the one
+  // whose plots are awaited (0: none).
+  // The field's part of the density while dragging follows the worker's time
+  // for a frame (followFrameTime).
+  const live = { on: false, bar: null, request: 0, passes: 0, drawing: 0, density: DRAFT_DENSITY };
   // How much larger than its drawing area each picture is shown (1, or the
   // fit of full screen).
   const scales = pictures.map(() => 1);
@@ -383,7 +392,7 @@
   // canvas's device pixels (at a part of them for a draft while a bar is
   // dragged); nothing before the first pass.
   function fieldCall(draft) {
-    const density = (window.devicePixelRatio || 1) * scales[FIELD] * (draft ? DRAFT_DENSITY : 1);
+    const density = (window.devicePixelRatio || 1) * scales[FIELD] * (draft ? live.density : 1);
     return { method: "drawField", args: [colouring.value, ...sizes[FIELD], density] };
   }
 
@@ -632,7 +641,7 @@
   }
 
   // The next animation frame, or a moment where the page is not drawn.
-  const PICTURES_A_FRAME = 2;
+  const PICTURES_A_FRAME = 1;
   function nextFrame() {
     return new Promise((resolve) => {
       const timer = setTimeout(resolve, 100);
@@ -665,23 +674,30 @@
   // One pass with the eight texts as they stand (hesapla), run by the worker:
   // the plots are shown first, then the field and the pictures below them
   // and every line. A draft (a live frame while a bar is dragged) samples the
-  // field more coarsely, paints only the pictures in view (the rest when
-  // they are seen) and leaves the address for the release.
+  // field as coarsely as the frame's time asks, paints only the pictures in
+  // view (the rest when they are seen or on release) and leaves the address
+  // for the release.
   const hesapla = job(async (draft = false) => {
     if (!session) return;
     await loadTable();
     const line = (method) => ({ method, args: [] });
     const entries = canvasesOf();
     const field = fieldCall(draft);
-    // A live frame asks for the plots first, then for the rest in view, which
-    // it leaves to the next frame when the thumb has moved on meanwhile and
-    // the last frame drew it: the plots follow at the full rate, the rest
-    // with the time left. A pass of its own asks for all at once.
-    const first = draft ? entries.slice(0, 2) : entries;
-    const answers = await bridge.batch([
+    // A live frame asks for the plots, and right behind them (without
+    // waiting for them) for the rest in view: the worker draws the frame in
+    // one go while the page shows the plots, and the next frame may be asked
+    // for as soon as they show. A pass of its own asks for all at once: the
+    // plots and the pictures in view; those out of view are painted when
+    // they are seen (each picture handed over costs the page's main thread).
+    const first = draft ? entries.slice(0, 2) : entries.filter((entry, i) => i < 2 || inView.has(entry.canvas));
+    const head = [
       { method: "pass", args: [readTexts()] }, line("statusText"), line("statusFailed"),
       line("pressureText"), line("liftText"), line("boundaryLayerText"),
-      ...(draft ? [] : [field]), ...first.map(paintCall), ...(draft ? [] : motionCalls(motion.playing))]);
+      ...(draft ? [] : [field]), ...first.map(paintCall), ...(draft ? [] : motionCalls(motion.playing))];
+    const asked = draft ? bridge.call("timed", "batch", [head]) : bridge.batch(head);
+    const rest = draft ? askLiveRest(entries.slice(2), field) : null;
+    const headAnswer = await asked;
+    const answers = draft ? headAnswer.result : headAnswer;
     const [drawn, statusLine, failed, pressureLine, liftLine, layerLine] = answers;
     const heads = draft ? 6 : 7;
     const pictured = answers.slice(heads, heads + first.length);
@@ -689,30 +705,34 @@
     status.textContent = [statusLine, pendingNote].filter(Boolean).join(" ");
     status.classList.toggle("failed", failed);
     pendingNote = "";
+    if (draft) liveShown();
     if (drawn && !draft) {
-      // The pictures below the plots a frame after them, a few a frame: the
-      // browser hands a canvas's new pixels over in the frame that shows
-      // them, and one frame with every picture would hold the page up.
-      for (let i = 2; i < first.length; i += PICTURES_A_FRAME) {
+      for (const entry of entries) if (!first.includes(entry)) stale.add(entry.canvas);
+      // The pictures below the plots a frame after them, a few a frame, those
+      // in view first: the browser hands a canvas's new pixels over in the
+      // frame that shows them, and one frame with every picture would hold
+      // the page up.
+      const below = first.slice(2).map((entry, i) => ({ entry, picture: pictured[2 + i] }));
+      below.sort((a, b) => Number(inView.has(b.entry.canvas)) - Number(inView.has(a.entry.canvas)));
+      for (let i = 0; i < below.length; i += PICTURES_A_FRAME) {
         await nextFrame();
-        showPainted(true, first.slice(i, i + PICTURES_A_FRAME), pictured.slice(i, i + PICTURES_A_FRAME));
+        const some = below.slice(i, i + PICTURES_A_FRAME);
+        showPainted(true, some.map((one) => one.entry), some.map((one) => one.picture));
       }
       if (answers[6]) document.body.dataset.fieldDensity = String(field.args[3]);
       showMotion(answers.slice(heads + first.length));
     } else if (!drawn) {
       showPainted(false, first.slice(2), pictured.slice(2));
+      if (rest) showPainted(false, [], (await rest.answer).result.flat());
     } else {
-      const rest = entries.slice(2);
-      const skip = live.bar !== null && !live.restSkipped;
-      live.restSkipped = skip;
-      const painted = skip ? [] : rest.filter((entry) => inView.has(entry.canvas));
-      for (const entry of rest) if (!painted.includes(entry)) stale.add(entry.canvas);
-      if (!skip) {
-        const more = await bridge.batch([field, ...painted.map(paintCall), ...motionCalls(motion.playing)]);
-        if (more[0]) document.body.dataset.fieldDensity = String(field.args[3]);
-        showPainted(true, painted, more.slice(1, 1 + painted.length));
-        showMotion(more.slice(1 + painted.length));
-      }
+      const { shown, withField, answer } = rest;
+      const { result: more, ms } = await answer;
+      const fieldAnswer = withField ? more[0] : null;
+      if (fieldAnswer && fieldAnswer.result) document.body.dataset.fieldDensity = String(field.args[3]);
+      const from = withField ? 1 : 0;
+      showPainted(true, shown, more.slice(from, from + shown.length));
+      showMotion(more.slice(from + shown.length));
+      if (fieldAnswer) followFrameTime(headAnswer.ms + ms, fieldAnswer.ms);
     }
     if (drawn) {
       byId("Label_BoundaryLayer").textContent = layerLine;
@@ -770,8 +790,11 @@
 
   // A bar moved while dragged: one frame is asked for, as soon as the event
   // (and any others dispatched with it) is handled, and whatever moves before
-  // it starts is taken by that frame; no pass waits behind another: while
-  // the worker draws a frame, the next starts when it is shown.
+  // it starts is taken by that frame (the newest value wins). At most one
+  // frame is asked for beyond the one the worker draws: the next is asked for
+  // once this one's plots show, while the worker still paints its field and
+  // the pictures below, so that it is never idle while the thumb moves and
+  // never more than a frame behind it.
   function liveMoved(bar) {
     live.bar = bar;
     if (!live.request && !live.drawing) {
@@ -789,16 +812,49 @@
     if (!bar || !session) return;
     // The lines change with every frame: a screen reader hears them once,
     // when the bar is released.
-    for (const line of document.querySelectorAll("[aria-live]")) line.setAttribute("aria-busy", "true");
+    for (const line of document.querySelectorAll("[aria-live]:not([aria-busy])")) line.setAttribute("aria-busy", "true");
     live.passes += 1;
     document.body.dataset.livePasses = String(live.passes);
     document.body.dataset.liveRequests = "0";
-    live.drawing = true;
+    const frame = live.passes;
+    live.drawing = frame;
     await barChanged(bar, true);
-    live.drawing = false;
-    // Moved meanwhile: the next frame at once, so that the worker is never
-    // idle while the thumb moves.
+    // Ended without showing its plots (none drawn): the next may start.
+    if (live.drawing === frame) liveShown();
+  }
+
+  // The plots of the frame under way show: a thumb moved meanwhile asks for
+  // the next frame.
+  function liveShown() {
+    if (!live.drawing) return;
+    live.drawing = 0;
     if (live.bar && live.on) liveMoved(live.bar);
+  }
+
+  // The pictures below the plots a live frame paints: those in view, asked
+  // for at once (the rest wait until seen, or for the release), with the
+  // field, timed, when it is among them. Returns them and the worker's
+  // promise of {result, ms}.
+  function askLiveRest(entries, field) {
+    const shown = entries.filter((entry) => inView.has(entry.canvas));
+    for (const entry of entries) if (!shown.includes(entry)) stale.add(entry.canvas);
+    const withField = shown.some((entry) => entry.canvas === pictures[FIELD]);
+    const calls = [...(withField ? [{ method: "timed", args: [field.method, field.args] }] : []),
+                   ...shown.map(paintCall), ...motionCalls(motion.playing)];
+    return { shown, withField, answer: bridge.call("timed", "batch", [calls]) };
+  }
+
+  // The next draft's field density from this frame's: the worker took
+  // `frameMs` for the whole frame, `fieldMs` of it for the field, whose time
+  // grows as the square of the density (samples along both sides). The
+  // field gets what the rest leaves of LIVE_FRAME_MS: one step coarser when
+  // it took more, one finer when a finer field would still fit.
+  function followFrameTime(frameMs, fieldMs) {
+    const left = LIVE_FRAME_MS - (frameMs - fieldMs);
+    let next = live.density;
+    if (fieldMs > left) next /= DRAFT_STEP;
+    else if (fieldMs * DRAFT_STEP * DRAFT_STEP <= left) next *= DRAFT_STEP;
+    live.density = Math.min(DRAFT_DENSITY, Math.max(DRAFT_LEAST, next));
   }
 
   function dropLiveFrame() {
@@ -960,6 +1016,7 @@
     const names = ["circle", "airfoil", "pressure", "field", "lift"];
     pictures.forEach((canvas, i) => {
       byId(`Save_${canvas.id}`).addEventListener("click", job(async () => {
+        if (stale.has(canvas)) await paintAll(canvasesOf().filter((entry) => entry.canvas === canvas));
         const stem = await session.fileStem();
         canvas.toBlob((blob) => save(blob, `fluvenna-${names[i]}-${stem}.png`));
       }));
@@ -1094,13 +1151,11 @@
     wireMap();
     wireLayer();
     for (const extra of extras) await extra.start({ core, session, bridge, updateAddress, pass: () => hesapla(), text, job });
-    // The plots show their background until the first pass (the other
-    // pictures their element's own); those in view are known, so that a
-    // live frame paints what shows.
-    canvasesOf().forEach(({ canvas, size }, i) => {
-      if (i < 2) clearPicture(canvas, size);
-      paintWhenSeen.observe(canvas);
-    });
+    // Every picture shows its element's background (the plots' colour) until
+    // the first pass paints it: a canvas drawn on at the start would only
+    // hold the opening up. Those in view are known, so that a live frame
+    // paints what shows.
+    canvasesOf().forEach(({ canvas }) => paintWhenSeen.observe(canvas));
     // A new density: the field is sampled again at the new device pixels.
     matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener("change", job(async () => {
       await drawField();

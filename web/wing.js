@@ -41,9 +41,15 @@
     return true;
   }
 
-  // The wing of the drawn pass, when the section is open.
+  // The wing of the drawn pass, when the section is open; before any pass,
+  // its empty picture (painted when first opened, not at the start, which
+  // it would only hold up).
   async function draw() {
-    if (!api || !byId("Wing_Details").open || (await api.session.passCount()) === 0) return;
+    if (!api || !byId("Wing_Details").open) return;
+    if ((await api.session.passCount()) === 0) {
+      await api.bridge.paintInto(byId("Picture_Wing"), PICTURE, pictureSize());
+      return;
+    }
     if (taken === null) await takeShape();
     const drawn = await api.session.drawFiniteWing();
     if (drawn) {
@@ -90,7 +96,6 @@
         api.updateAddress((await api.session.passCount()) > 0);
       });
       byId("Save_Wing_Csv").addEventListener("click", save);
-      await api.bridge.paintInto(byId("Picture_Wing"), PICTURE, pictureSize());
     },
     // The address's wing opens the section with its shape (the planform
     // "tapered" when only a taper is given); values only, never markup.

@@ -224,8 +224,17 @@ class BrowserTest(unittest.TestCase):
     def texts(self):
         return [self.value(i) for i in TEXT_IDS]
 
-    def kinds(self, canvas_id):
+    def look_at(self, canvas_id):
+        """Scrolls a picture into view, where the page paints one it left for
+        when seen, and waits for it."""
+        self.js("document.getElementById(arguments[0]).scrollIntoView({block: 'nearest'})", canvas_id)
+        self.driver.execute_async_script(
+            "const done = arguments[arguments.length - 1];"
+            "requestAnimationFrame(() => requestAnimationFrame(() => requestAnimationFrame(done)))")
         self.settle()
+
+    def kinds(self, canvas_id):
+        self.look_at(canvas_id)
         return self.js(PIXEL_KINDS_JS, canvas_id, 396, 263)
 
     def assert_drawn(self, message):
@@ -260,8 +269,14 @@ class BrowserTest(unittest.TestCase):
         self.assertEqual(self.driver.title, TITLE["en"])
         self.assertEqual(self.texts(), INITIAL_TEXTS)
         self.assertEqual(self.js("return document.activeElement.id"), "Text_DELTA")
+        # Before a pass the plots show only their background: nothing drawn
+        # on the canvas, over the plots' colour.
         for canvas in ("Picture1", "Picture2"):
-            self.assertEqual(self.kinds(canvas), {"background": 396 * 263, "red": 0, "blue": 0, "other": 0})
+            self.assertEqual(self.js("return getComputedStyle(document.getElementById(arguments[0])).backgroundColor",
+                                     canvas), "rgb(255, 255, 192)")
+            self.assertEqual(self.js("const c = document.getElementById(arguments[0]);"
+                                     "return c.getContext('2d').getImageData(0, 0, c.width, c.height).data"
+                                     ".some((v) => v !== 0)", canvas), False, canvas)
         for bar, expected in BARS.items():
             got = self.js("const b = document.getElementById(arguments[0]);"
                           "return [b.min, b.max, b.value, b.dataset.arrowStep, b.dataset.trackStep]"
@@ -364,6 +379,7 @@ class BrowserTest(unittest.TestCase):
             for canvas, plane in (("Picture1", "circle"), ("Picture2", "airfoil"),
                                   ("Picture_Pressure", "pressure"), ("Picture_Lift", "lift")):
                 png = png_pixels(os.path.join(folder, "out-%s.png" % plane))
+                self.look_at(canvas)
                 page = bytes(self.js(
                     "return Array.from(document.getElementById(arguments[0]).getContext('2d')"
                     ".getImageData(0, 0, 396, 263).data)", canvas))
@@ -437,6 +453,7 @@ class BrowserTest(unittest.TestCase):
             for canvas, picture in (("Picture_Friction", "friction"), ("Picture_Pressure", "pressure"),
                                     ("Picture_Lift", "lift")):
                 png = png_pixels(os.path.join(folder, "out-%s.png" % picture))
+                self.look_at(canvas)
                 page = bytes(self.js(
                     "return Array.from(document.getElementById(arguments[0]).getContext('2d')"
                     ".getImageData(0, 0, 396, 263).data)", canvas))
@@ -480,7 +497,11 @@ class BrowserTest(unittest.TestCase):
         self.assertIn("L' = %.1f N/m" % wing["lift_per_span_N"], layer.text)
         self.assert_clean()
 
-    def canvas_pixels(self, canvas_id):
+    def canvas_pixels(self, canvas_id, look=True):
+        """The canvas's pixels as the page shows them once it is seen (with
+        `look` false: as they are, wherever it is)."""
+        if look:
+            self.look_at(canvas_id)
         self.settle()
         return bytes(self.js(
             "const c = document.getElementById(arguments[0]);"
@@ -523,6 +544,7 @@ class BrowserTest(unittest.TestCase):
         changed = sum(1 for i in range(0, len(shown["cp"]), 4) if shown["cp"][i:i + 3] != shown["speed"][i:i + 3])
         self.assertGreater(changed, 0.5 * width * height)
         colouring.select_by_value("none")
+        self.settle()
         kinds = self.js(PIXEL_KINDS_JS, "Picture_Field", width, height)
         self.assertGreater(kinds["background"], 0.8 * width * height, kinds)
         self.assertGreater(kinds["blue"], 50, kinds)
@@ -730,10 +752,10 @@ class BrowserTest(unittest.TestCase):
         slider = self.driver.find_element(By.ID, "Slider_Morph")
         slider.send_keys(Keys.HOME)
         self.assertEqual(self.map_state()["morph"], "0.000")
-        self.assertEqual(self.canvas_pixels(middle), self.canvas_pixels(circle))
+        self.assertEqual(self.canvas_pixels(middle, look=False), self.canvas_pixels(circle, look=False))
         slider.send_keys(Keys.END)
         self.assertEqual(self.map_state()["morph"], "1.000")
-        self.assertEqual(self.canvas_pixels(middle), self.canvas_pixels(airfoil))
+        self.assertEqual(self.canvas_pixels(middle, look=False), self.canvas_pixels(airfoil, look=False))
 
         # The linked pointer: the circle's centre is inside the body; a point
         # in the flow is ringed in all three pictures.
@@ -947,6 +969,13 @@ class BrowserTest(unittest.TestCase):
         chain.perform()
         return bar
 
+    def assert_draft_density(self):
+        """A live frame's field is coarser than the released one's (1 sample
+        a device pixel here), however much of the frame's time it gets."""
+        density = float(self.js("return document.body.dataset.fieldDensity"))
+        self.assertGreaterEqual(density, 0.125)
+        self.assertLessEqual(density, 0.5)
+
     def test_live_dragging(self):
         # Off (the designed behaviour): a dragged thumb draws nothing until
         # it is released.
@@ -960,6 +989,10 @@ class BrowserTest(unittest.TestCase):
         # with the newest value; the switch and the address agree.
         self.open(self.server.url + "?nsl=10&lang=en&live=1", passes=1)
         self.assertEqual(self.driver.find_element(By.ID, "Live_Switch").get_attribute("aria-pressed"), "true")
+        # The field in view, so that the frame draws it.
+        self.js("document.getElementById('Picture_Field').scrollIntoView()")
+        self.driver.execute_async_script(
+            "requestAnimationFrame(() => requestAnimationFrame(arguments[arguments.length - 1]))")
         passes = self.driver.execute_async_script("""
           const done = arguments[arguments.length - 1];
           const bar = document.getElementById("HScroll_Alfa");
@@ -977,26 +1010,57 @@ class BrowserTest(unittest.TestCase):
           });""")
         self.assertEqual(passes, [1, 2, "1"], "thirty moves in one frame")
         self.assertEqual(self.value("Text_Alfa"), "20")
-        self.assertEqual(self.js("return document.body.dataset.fieldDensity"), "0.5")
+        self.assert_draft_density()
 
         # A real drag: the plots and the status line follow the thumb before
         # it is released, with a coarse field; the release sharpens it and
         # writes the address.
+        # The pictures out of view wait for the release: counted by the
+        # canvas each picture the worker hands over is shown on.
         plot = self.canvas_pixels("Picture2")
         status = self.element_text("Label_Status")
+        self.js("""window.__shows = {};
+          FluvennaBridge.shared.then((bridge) => {
+            const show = bridge.show;
+            bridge.show = (canvas, picture) => {
+              window.__shows[canvas.id] = (window.__shows[canvas.id] || 0) + 1;
+              return show(canvas, picture);
+            };
+          });""")
         self.drag("HScroll_Alfa", [0.2, 0.3, 0.4, 0.5], pause=0.1)
         during = self.passes()
         self.assertGreaterEqual(during, 4, "passes while the thumb was held")
         self.assertNotEqual(self.canvas_pixels("Picture2"), plot)
         self.assertNotEqual(self.element_text("Label_Status"), status)
-        self.assertEqual(self.js("return document.body.dataset.fieldDensity"), "0.5")
+        self.assert_draft_density()
         self.assertEqual(self.js("return document.body.dataset.liveRequests"), "0")
+        shows = self.js("return window.__shows")
+        unseen = self.js("""return ["Picture1", "Picture2", "Picture_Pressure", "Picture_Field", "Picture_Lift",
+                                    "Picture_Friction", "Picture_Polar"].filter((id) => {
+                                      const r = document.getElementById(id).getBoundingClientRect();
+                                      return r.top >= innerHeight || r.bottom <= 0; })""")
+        self.assertIn("Picture_Polar", unseen)
+        self.assertNotIn("Picture2", unseen)
+        self.assertGreaterEqual(shows.get("Picture2", 0), 4, shows)
+        self.assertEqual([shows.get(id, 0) for id in unseen], [0] * len(unseen), shows)
         ActionChains(self.driver).release().perform()
         self.wait("the sharp pass on release", lambda: self.passes() == during + 1)
         self.assertEqual(self.js("return document.body.dataset.fieldDensity"), "1")
         self.assertIn("live=1", self.current_url())
-        self.assertIn("alpha=%s" % self.value("Text_Alfa"), self.current_url())
-        self.assertEqual(self.value("Text_Alfa"), self.value("HScroll_Alfa"))
+        alpha = self.value("Text_Alfa")
+        self.assertIn("alpha=%s" % alpha, self.current_url())
+        self.assertEqual(alpha, self.value("HScroll_Alfa"))
+        # What waited is painted once seen.
+        for id in unseen:
+            self.look_at(id)
+        shows = self.js("return window.__shows")
+        self.assertEqual([id for id in unseen if not shows.get(id)], [], "painted when seen")
+        # However the frames fell, the release leaves each picture as a fresh
+        # page opened at the released α draws it.
+        released = {c: self.canvas_pixels(c) for c in ("Picture2", "Picture_Field", "Picture_Pressure")}
+        self.open(self.server.url + "?nsl=10&lang=en&live=1&alpha=" + alpha, passes=1)
+        for canvas, pixels in released.items():
+            self.assertEqual(self.canvas_pixels(canvas), pixels, canvas + " after the drag")
 
         # Switched off by the keyboard: the address drops it.
         switch = self.driver.find_element(By.ID, "Live_Switch")
