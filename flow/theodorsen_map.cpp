@@ -134,20 +134,129 @@ std::vector<double> StretchOnGrid(const std::vector<Complex>& spectrum, const Ff
 
 }  // namespace
 
-Complex TheodorsenMap::Series(Complex u, Complex* weighted, double cutoff) const {
-  Complex sum = 0.0, wsum = 0.0, power = u;
-  const double r = std::abs(u);
-  double rk = r;
-  for (std::size_t k = 0; k < coefficients_.size(); ++k) {
-    if (rk * tailBound_[k] < cutoff) break;
-    const Complex term = coefficients_[k] * power;
-    sum += term;
-    wsum += double(k + 1) * term;
-    power *= u;
-    rk *= r;
+std::size_t TheodorsenMap::TermsFor(double logSize, double cutoff) const {
+  // (k + 1) ln|u| + ln max_{j>=k}|C_j| decreases with k (ln|u| <= 0 and the
+  // tail bound does not grow), so the first index below ln(cutoff) is found
+  // by bisection.
+  logSize = std::min(logSize, 0.0);  // outside the series' disc: every term up to the tail
+  const double limit = std::log(cutoff);
+  std::size_t lo = 0, hi = logTail_.size();
+  while (lo < hi) {
+    const std::size_t mid = (lo + hi) / 2;
+    if (double(mid + 1) * logSize + logTail_[mid] < limit) {
+      hi = mid;
+    } else {
+      lo = mid + 1;
+    }
   }
-  if (weighted) *weighted = wsum;
-  return sum;
+  return lo;
+}
+
+namespace {
+
+// One step of Horner's scheme: a <- a v + b.
+[[gnu::always_inline]] inline void HornerStep(double& ar, double& ai, double vr, double vi,
+                                              double br, double bi) {
+  const double re = ar * vr - ai * vi + br;
+  ai = ar * vi + ai * vr + bi;
+  ar = re;
+}
+
+// Horner's scheme in v = u^4 on four interleaved parts at once (block m
+// holds the coefficients of u^(4m+1) .. u^(4m+4), real parts then
+// imaginary parts): the four chains are independent, so their
+// multiplications overlap instead of waiting on one another. Plain local
+// doubles, so that the chains stay in registers.
+void HornerFour(const double* blocks, std::size_t count, double vr, double vi, double* sr,
+                double* si) {
+  double a0r = 0.0, a0i = 0.0, a1r = 0.0, a1i = 0.0, a2r = 0.0, a2i = 0.0, a3r = 0.0, a3i = 0.0;
+  for (std::size_t m = count; m-- > 0;) {
+    const double* b = blocks + m * 8;
+    HornerStep(a0r, a0i, vr, vi, b[0], b[4]);
+    HornerStep(a1r, a1i, vr, vi, b[1], b[5]);
+    HornerStep(a2r, a2i, vr, vi, b[2], b[6]);
+    HornerStep(a3r, a3i, vr, vi, b[3], b[7]);
+  }
+  sr[0] = a0r, sr[1] = a1r, sr[2] = a2r, sr[3] = a3r;
+  si[0] = a0i, si[1] = a1i, si[2] = a2i, si[3] = a3i;
+}
+
+// The same for C_k and k C_k together (eight chains; a block holds Re C,
+// Re k C, Im C, Im k C, four of each).
+void HornerEight(const double* blocks, std::size_t count, double vr, double vi, double* sr,
+                 double* si) {
+  double a0r = 0.0, a0i = 0.0, a1r = 0.0, a1i = 0.0, a2r = 0.0, a2i = 0.0, a3r = 0.0, a3i = 0.0;
+  double w0r = 0.0, w0i = 0.0, w1r = 0.0, w1i = 0.0, w2r = 0.0, w2i = 0.0, w3r = 0.0, w3i = 0.0;
+  for (std::size_t m = count; m-- > 0;) {
+    const double* b = blocks + m * 16;
+    HornerStep(a0r, a0i, vr, vi, b[0], b[8]);
+    HornerStep(a1r, a1i, vr, vi, b[1], b[9]);
+    HornerStep(a2r, a2i, vr, vi, b[2], b[10]);
+    HornerStep(a3r, a3i, vr, vi, b[3], b[11]);
+    HornerStep(w0r, w0i, vr, vi, b[4], b[12]);
+    HornerStep(w1r, w1i, vr, vi, b[5], b[13]);
+    HornerStep(w2r, w2i, vr, vi, b[6], b[14]);
+    HornerStep(w3r, w3i, vr, vi, b[7], b[15]);
+  }
+  sr[0] = a0r, sr[1] = a1r, sr[2] = a2r, sr[3] = a3r;
+  si[0] = a0i, si[1] = a1i, si[2] = a2i, si[3] = a3i;
+  sr[4] = w0r, sr[5] = w1r, sr[6] = w2r, sr[7] = w3r;
+  si[4] = w0i, si[5] = w1i, si[6] = w2i, si[7] = w3i;
+}
+
+}  // namespace
+
+Complex TheodorsenMap::Series(Complex u, Complex* weighted, double cutoff) const {
+  const double ur = u.real(), ui = u.imag();
+  const std::size_t count = TermsFor(0.5 * std::log(ur * ur + ui * ui), cutoff);
+  const std::size_t blocks = (count + kBlock - 1) / kBlock;
+  // u, u^2, u^3, u^4 = v.
+  double pr[kBlock], pi[kBlock];
+  pr[0] = ur, pi[0] = ui;
+  for (int r = 1; r < kBlock; ++r) {
+    pr[r] = pr[r - 1] * ur - pi[r - 1] * ui;
+    pi[r] = pr[r - 1] * ui + pi[r - 1] * ur;
+  }
+  const double vr = pr[kBlock - 1], vi = pi[kBlock - 1];
+  // sum_r u^(r+1) P_r(v): the parts put together.
+  const auto assemble = [&](const double* sr, const double* si) {
+    double re = 0.0, im = 0.0;
+    for (int r = 0; r < kBlock; ++r) {
+      re += sr[r] * pr[r] - si[r] * pi[r];
+      im += sr[r] * pi[r] + si[r] * pr[r];
+    }
+    return Complex(re, im);
+  };
+  double sr[2 * kBlock], si[2 * kBlock];
+  if (!weighted) {
+    HornerFour(plainBlocks_.data(), blocks, vr, vi, sr, si);
+    return assemble(sr, si);
+  }
+  // C_k and k C_k side by side: eight chains.
+  HornerEight(weightedBlocks_.data(), blocks, vr, vi, sr, si);
+  *weighted = assemble(sr + kBlock, si + kBlock);
+  return assemble(sr, si);
+}
+
+void TheodorsenMap::SetCoefficients(std::vector<Complex> coefficients) {
+  coefficients_ = std::move(coefficients);
+  const std::size_t n = coefficients_.size();
+  const std::size_t blocks = (n + kBlock - 1) / kBlock;
+  plainBlocks_.assign(blocks * 2 * kBlock, 0.0);
+  weightedBlocks_.assign(blocks * 4 * kBlock, 0.0);
+  logTail_.resize(n);
+  double tail = 0.0;
+  for (std::size_t k = n; k-- > 0;) {
+    const Complex c = coefficients_[k];
+    const std::size_t m = k / kBlock, r = k % kBlock;
+    double* plain = plainBlocks_.data() + m * 2 * kBlock;
+    plain[r] = c.real(), plain[kBlock + r] = c.imag();
+    double* both = weightedBlocks_.data() + m * 4 * kBlock;
+    both[r] = c.real(), both[2 * kBlock + r] = c.imag();
+    both[kBlock + r] = double(k + 1) * c.real(), both[3 * kBlock + r] = double(k + 1) * c.imag();
+    tail = std::max(tail, std::abs(c));
+    logTail_[k] = std::log(tail);  // -inf for a tail of zeros: no term is taken there
+  }
 }
 
 Complex TheodorsenMap::NearCircle(Complex z) const {
@@ -402,15 +511,11 @@ std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
         if (change < tolerance) break;
       }
       map.radius_ = std::exp(psi0);
-      map.coefficients_.assign(static_cast<std::size_t>(n / 2 - 1), 0.0);
+      std::vector<Complex> coefficients(static_cast<std::size_t>(n / 2 - 1), 0.0);
       for (int k = 1; k < n / 2; ++k)
-        map.coefficients_[static_cast<std::size_t>(k - 1)] =
+        coefficients[static_cast<std::size_t>(k - 1)] =
             2.0 * std::conj(spectrum[static_cast<std::size_t>(k)]) / double(n);
-      map.tailBound_.assign(map.coefficients_.size(), 0.0);
-      for (std::size_t k = map.coefficients_.size(); k-- > 0;)
-        map.tailBound_[k] =
-            std::max(std::abs(map.coefficients_[k]),
-                     k + 1 < map.coefficients_.size() ? map.tailBound_[k + 1] : 0.0);
+      map.SetCoefficients(std::move(coefficients));
       // phi_T: theta(phi) = theta_TE by Newton, from node 0 (theta_0 = eps_0 ~ theta_TE).
       double phi = thetaTe - eps[0];
       for (int iter = 0; iter < 50; ++iter) {
@@ -502,7 +607,7 @@ std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
   while (keep > 1 && tail + std::abs(map.coefficients_[keep - 1]) < kNegligibleTail)
     tail += std::abs(map.coefficients_[--keep]);
   map.coefficients_.resize(keep);
-  map.tailBound_.resize(keep);
+  map.SetCoefficients(std::move(map.coefficients_));
   return map;
 }
 

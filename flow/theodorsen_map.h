@@ -153,8 +153,14 @@ class TheodorsenMap {
  private:
   friend std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
       const AirfoilContour&, const TheodorsenMapOptions&);
-  // S(u) and sum k C_k u^k, leaving out the terms once |u|^k max_{j>=k} |C_j| < cutoff.
+  // S(u) and sum k C_k u^k (|u| <= 1) by Horner's scheme, leaving out the
+  // terms from the first k with |u|^k max_{j>=k} |C_j| < cutoff (rounded up
+  // to a whole block of kBlock terms).
   Complex Series(Complex u, Complex* weighted, double cutoff) const;
+  // The number of terms Series takes for ln|u| = logSize.
+  std::size_t TermsFor(double logSize, double cutoff) const;
+  // C_1..C_K, with the tables Series reads.
+  void SetCoefficients(std::vector<Complex> coefficients);
   void SetExponent(double n);  // n, a and M0
   // Unit tangent of the near circle at z'_T leaving along one surface.
   std::optional<Complex> NearCircleTangent(const AirfoilContour& contour, bool upper) const;
@@ -164,7 +170,13 @@ class TheodorsenMap {
   Complex centre_;
   double radius_ = 1.0, phiT_ = 0.0;
   std::vector<Complex> coefficients_;
-  std::vector<double> tailBound_;  // max |C_j| for j >= k
+  // Series' copy of the coefficients in blocks of kBlock powers: per block
+  // the real parts, then the imaginary parts (plainBlocks_); and with k C_k
+  // beside them as if they were four more parts (weightedBlocks_: Re C, Re k C,
+  // Im C, Im k C). The last block is filled up with zeros.
+  static constexpr int kBlock = 4;
+  std::vector<double> plainBlocks_, weightedBlocks_;
+  std::vector<double> logTail_;  // ln max |C_j| for j >= k
   int nodes_ = 0;
   double residual_ = 0.0, liftChange_ = 0.0, speedChange_ = 0.0;
   bool converged_ = false;
