@@ -51,6 +51,29 @@ class ProfileMap {
   // for a point inside the profile (or not finite).
   virtual std::optional<Complex> Inverse(Complex zeta) const = 0;
 
+  // Forward(z) and Derivative(z) at once (the image std::nullopt where
+  // Forward has none), for callers that need both at the same point; a map
+  // whose two share their work gives them for little more than one.
+  struct ImageAndDerivative {
+    std::optional<Complex> image;
+    Complex derivative;
+  };
+  virtual ImageAndDerivative ForwardWithDerivative(Complex z) const {
+    return {Forward(z), Derivative(z)};
+  }
+  // Inverse to a looser accuracy, for pictures: the circle point to about
+  // `accuracy` of the circle radius. Maps whose inverse is a closed form
+  // ignore it.
+  virtual std::optional<Complex> Inverse(Complex zeta, double accuracy) const {
+    (void)accuracy;
+    return Inverse(zeta);
+  }
+  // Derivative to about `accuracy` relative, for pictures.
+  virtual Complex Derivative(Complex z, double accuracy) const {
+    (void)accuracy;
+    return Derivative(z);
+  }
+
   virtual Complex CircleCentre() const = 0;
   virtual double CircleRadius() const = 0;
   // zTE on the circle, and its image.

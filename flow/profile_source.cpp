@@ -14,6 +14,14 @@ std::optional<ProfileMap::Complex> TheodorsenProfileMap::Forward(Complex z) cons
   return image;
 }
 
+ProfileMap::ImageAndDerivative TheodorsenProfileMap::ForwardWithDerivative(Complex z) const {
+  Complex image;
+  const Complex derivative = map_.Derivative(z, 0.0, &image);
+  if (!std::isfinite(image.real()) || !std::isfinite(image.imag()))
+    return {std::nullopt, derivative};
+  return {image, derivative};
+}
+
 std::vector<MapCriticalPoint> TheodorsenProfileMap::CriticalPoints() const {
   return {{map_.TrailingEdgePoint(), map_.CriticalImages()[0], true}};
 }

@@ -33,6 +33,14 @@ class TheodorsenProfileMap final : public ProfileMap {
   std::optional<Complex> Forward(Complex z) const override;
   Complex Derivative(Complex z) const override { return map_.Derivative(z); }
   std::optional<Complex> Inverse(Complex zeta) const override { return map_.Inverse(zeta); }
+  // One series and one pre-map for both.
+  ImageAndDerivative ForwardWithDerivative(Complex z) const override;
+  std::optional<Complex> Inverse(Complex zeta, double accuracy) const override {
+    return map_.Inverse(zeta, accuracy);
+  }
+  Complex Derivative(Complex z, double accuracy) const override {
+    return map_.Derivative(z, accuracy);
+  }
   Complex CircleCentre() const override { return map_.Centre(); }
   double CircleRadius() const override { return map_.Radius(); }
   Complex TrailingEdgeCirclePoint() const override { return map_.TrailingEdgePoint(); }

@@ -27,6 +27,7 @@ constexpr double kLiftReferenceAngle = 5.0 * kPi / 180.0;
 constexpr double kNegligibleTail = 1e-12;
 // Series terms stop once |u|^k max|C_j>=k| falls below this.
 constexpr double kSeriesCutoff = 1e-16;
+constexpr double kLogSeriesCutoff = -36.841361487904734;  // ln kSeriesCutoff
 // Newton for the inverse of the Fourier part: steps, and the step (in radii) that ends it.
 constexpr int kMostNewtonSteps = 40;
 // The speed is compared outside this band (radians of the circle) about the TE.
@@ -137,19 +138,17 @@ std::vector<double> StretchOnGrid(const std::vector<Complex>& spectrum, const Ff
 std::size_t TheodorsenMap::TermsFor(double logSize, double cutoff) const {
   // (k + 1) ln|u| + ln max_{j>=k}|C_j| decreases with k (ln|u| <= 0 and the
   // tail bound does not grow), so the first index below ln(cutoff) is found
-  // by bisection.
+  // by bisection (written so that it needs no jumps).
   logSize = std::min(logSize, 0.0);  // outside the series' disc: every term up to the tail
-  const double limit = std::log(cutoff);
-  std::size_t lo = 0, hi = logTail_.size();
-  while (lo < hi) {
-    const std::size_t mid = (lo + hi) / 2;
-    if (double(mid + 1) * logSize + logTail_[mid] < limit) {
-      hi = mid;
-    } else {
-      lo = mid + 1;
-    }
+  const double limit = cutoff == kSeriesCutoff ? kLogSeriesCutoff : std::log(cutoff);
+  std::size_t first = 0, length = logTail_.size();
+  while (length > 0) {
+    const std::size_t half = length / 2, mid = first + half;
+    const bool below = double(mid + 1) * logSize + logTail_[mid] < limit;
+    first = below ? first : mid + 1;
+    length = below ? half : length - half - 1;
   }
-  return lo;
+  return first;
 }
 
 namespace {
@@ -265,10 +264,23 @@ Complex TheodorsenMap::NearCircle(Complex z) const {
   return centre_ + w * std::exp(Series(radius_ / w, nullptr, kSeriesCutoff));
 }
 
+Complex TheodorsenMap::PreMapPower(Complex zp, Complex& p, Complex& m) const {
+  p = zp - preCentre_ - preHalf_, m = zp - preCentre_ + preHalf_;
+  // V = p / m = p conj(m) / |m|^2, and V^n = |V|^n e^(i n arg V), arg V in (-Pi, Pi]
+  // (the principal logarithm, as exp(n log V) takes it).
+  const double pr = p.real(), pi = p.imag(), mr = m.real(), mi = m.imag();
+  const double pp = pr * pr + pi * pi, mm = mr * mr + mi * mi;
+  if (pp == 0.0) return 0.0;
+  const double vr = pr * mr + pi * mi, vi = pi * mr - pr * mi;
+  const double size = std::exp(0.5 * exponent_ * std::log(pp / mm));
+  const double turn = exponent_ * std::atan2(vi, vr);
+  return {size * std::cos(turn), size * std::sin(turn)};
+}
+
 Complex TheodorsenMap::PreMap(Complex zp) const {
-  const Complex v = (zp - preCentre_ - preHalf_) / (zp - preCentre_ + preHalf_);
-  if (v == 0.0) return trailingEdge_;
-  const Complex q = std::exp(exponent_ * std::log(v));
+  Complex p, m;
+  const Complex q = PreMapPower(zp, p, m);
+  if (q == 0.0) return trailingEdge_;
   return (trailingEdge_ - q * innerPoint_) / (1.0 - q);
 }
 
@@ -285,16 +297,24 @@ std::optional<Complex> TheodorsenMap::PreMapInverse(Complex zeta) const {
   return preCentre_ + preHalf_ * (1.0 + v) / (1.0 - v);
 }
 
-Complex TheodorsenMap::Derivative(Complex z, double accuracy) const {
+Complex TheodorsenMap::Derivative(Complex z, double accuracy, Complex* image) const {
   const Complex w = z - centre_;
-  if (w == 0.0) return 0.0;
+  if (w == 0.0) {
+    if (image) *image = PreMap(centre_);
+    return 0.0;
+  }
   Complex weighted;
   const Complex s = Series(radius_ / w, &weighted, std::max(accuracy, kSeriesCutoff));
-  const Complex zp = centre_ + w * std::exp(s);
-  const Complex dzp = std::exp(s) * (1.0 - weighted);
-  const Complex p = zp - preCentre_ - preHalf_, m = zp - preCentre_ + preHalf_;
-  if (p == 0.0) return 0.0;
-  const Complex q = std::exp(exponent_ * std::log(p / m));
+  const Complex e = std::exp(s);
+  const Complex zp = centre_ + w * e;
+  const Complex dzp = e * (1.0 - weighted);
+  Complex p, m;
+  const Complex q = PreMapPower(zp, p, m);
+  if (q == 0.0) {
+    if (image) *image = trailingEdge_;
+    return 0.0;
+  }
+  if (image) *image = (trailingEdge_ - q * innerPoint_) / (1.0 - q);
   const Complex d = trailingEdge_ - innerPoint_;
   const Complex dzeta = d * d * q / ((1.0 - q) * (1.0 - q) * p * m);
   return dzeta * dzp;

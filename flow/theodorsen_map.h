@@ -105,7 +105,8 @@ class TheodorsenMap {
   // stops once its remaining terms are all below it (relative), which
   // shortens it near the body (about 200 of 511 terms at 1e-8; the
   // derivative, whose terms carry k, is then good to about 1e-5 relative).
-  Complex Derivative(Complex z, double accuracy = 0.0) const;
+  // `image`, when given, receives Forward(z), which shares the work.
+  Complex Derivative(Complex z, double accuracy = 0.0, Complex* image = nullptr) const;
   // profile plane -> circle plane: the pre-map inverted exactly, then Newton
   // on the Fourier part from z = z' exp(-S) evaluated at z'. Nothing for a
   // point inside the profile (its circle point would lie inside the circle),
@@ -159,6 +160,9 @@ class TheodorsenMap {
   Complex Series(Complex u, Complex* weighted, double cutoff) const;
   // The number of terms Series takes for ln|u| = logSize.
   std::size_t TermsFor(double logSize, double cutoff) const;
+  // q = V^n of the pre-map for z' (V = (z' - M0 - a) / (z' - M0 + a)), and
+  // the two factors z' - M0 -+ a; q = 0 at z' = M0 + a.
+  Complex PreMapPower(Complex zPrime, Complex& p, Complex& m) const;
   // C_1..C_K, with the tables Series reads.
   void SetCoefficients(std::vector<Complex> coefficients);
   void SetExponent(double n);  // n, a and M0
