@@ -28,6 +28,11 @@ constexpr double kNegligibleTail = 1e-12;
 // Series terms stop once |u|^k max|C_j>=k| falls below this.
 constexpr double kSeriesCutoff = 1e-16;
 constexpr double kLogSeriesCutoff = -36.841361487904734;  // ln kSeriesCutoff
+// The far series: from this multiple of the circle radius out, by its
+// Laurent series about m, whose coefficients come from this many samples
+// (they fall as kFarRadius^-k, below 1e-24 of the first at the fold).
+constexpr double kFarRadius = 1.25;
+constexpr int kFarSamples = 512;
 // Newton for the inverse of the Fourier part: steps, and the step (in radii) that ends it.
 constexpr int kMostNewtonSteps = 40;
 // The speed is compared outside this band (radians of the circle) about the TE.
@@ -135,22 +140,6 @@ std::vector<double> StretchOnGrid(const std::vector<Complex>& spectrum, const Ff
 
 }  // namespace
 
-std::size_t TheodorsenMap::TermsFor(double logSize, double cutoff) const {
-  // (k + 1) ln|u| + ln max_{j>=k}|C_j| decreases with k (ln|u| <= 0 and the
-  // tail bound does not grow), so the first index below ln(cutoff) is found
-  // by bisection (written so that it needs no jumps).
-  logSize = std::min(logSize, 0.0);  // outside the series' disc: every term up to the tail
-  const double limit = cutoff == kSeriesCutoff ? kLogSeriesCutoff : std::log(cutoff);
-  std::size_t first = 0, length = logTail_.size();
-  while (length > 0) {
-    const std::size_t half = length / 2, mid = first + half;
-    const bool below = double(mid + 1) * logSize + logTail_[mid] < limit;
-    first = below ? first : mid + 1;
-    length = below ? half : length - half - 1;
-  }
-  return first;
-}
-
 namespace {
 
 // One step of Horner's scheme: a <- a v + b.
@@ -205,7 +194,23 @@ void HornerEight(const double* blocks, std::size_t count, double vr, double vi, 
 
 }  // namespace
 
-Complex TheodorsenMap::Series(Complex u, Complex* weighted, double cutoff) const {
+std::size_t PowerSeries::TermsFor(double logSize, double cutoff) const {
+  // (k + 1) ln|u| + ln max_{j>=k}|C_j| decreases with k (ln|u| <= 0 and the
+  // tail bound does not grow), so the first index below ln(cutoff) is found
+  // by bisection (written so that it needs no jumps).
+  logSize = std::min(logSize, 0.0);  // outside the series' disc: every term up to the tail
+  const double limit = cutoff == kSeriesCutoff ? kLogSeriesCutoff : std::log(cutoff);
+  std::size_t first = 0, length = logTail_.size();
+  while (length > 0) {
+    const std::size_t half = length / 2, mid = first + half;
+    const bool below = double(mid + 1) * logSize + logTail_[mid] < limit;
+    first = below ? first : mid + 1;
+    length = below ? half : length - half - 1;
+  }
+  return first;
+}
+
+Complex PowerSeries::Sum(Complex u, double cutoff, Complex* weighted) const {
   const double ur = u.real(), ui = u.imag();
   const std::size_t count = TermsFor(0.5 * std::log(ur * ur + ui * ui), cutoff);
   const std::size_t blocks = (count + kBlock - 1) / kBlock;
@@ -228,34 +233,68 @@ Complex TheodorsenMap::Series(Complex u, Complex* weighted, double cutoff) const
   };
   double sr[2 * kBlock], si[2 * kBlock];
   if (!weighted) {
-    HornerFour(plainBlocks_.data(), blocks, vr, vi, sr, si);
+    HornerFour(plain_.data(), blocks, vr, vi, sr, si);
     return assemble(sr, si);
   }
-  // C_k and k C_k side by side: eight chains.
-  HornerEight(weightedBlocks_.data(), blocks, vr, vi, sr, si);
+  // c_k and k c_k side by side: eight chains.
+  HornerEight(weighted_.data(), blocks, vr, vi, sr, si);
   *weighted = assemble(sr + kBlock, si + kBlock);
   return assemble(sr, si);
 }
 
-void TheodorsenMap::SetCoefficients(std::vector<Complex> coefficients) {
-  coefficients_ = std::move(coefficients);
-  const std::size_t n = coefficients_.size();
+PowerSeries::PowerSeries(const std::vector<Complex>& coefficients) {
+  const std::size_t n = coefficients.size();
   const std::size_t blocks = (n + kBlock - 1) / kBlock;
-  plainBlocks_.assign(blocks * 2 * kBlock, 0.0);
-  weightedBlocks_.assign(blocks * 4 * kBlock, 0.0);
+  plain_.assign(blocks * 2 * kBlock, 0.0);
+  weighted_.assign(blocks * 4 * kBlock, 0.0);
   logTail_.resize(n);
   double tail = 0.0;
   for (std::size_t k = n; k-- > 0;) {
-    const Complex c = coefficients_[k];
+    const Complex c = coefficients[k];
     const std::size_t m = k / kBlock, r = k % kBlock;
-    double* plain = plainBlocks_.data() + m * 2 * kBlock;
+    double* plain = plain_.data() + m * 2 * kBlock;
     plain[r] = c.real(), plain[kBlock + r] = c.imag();
-    double* both = weightedBlocks_.data() + m * 4 * kBlock;
+    double* both = weighted_.data() + m * 4 * kBlock;
     both[r] = c.real(), both[2 * kBlock + r] = c.imag();
     both[kBlock + r] = double(k + 1) * c.real(), both[3 * kBlock + r] = double(k + 1) * c.imag();
     tail = std::max(tail, std::abs(c));
     logTail_[k] = std::log(tail);  // -inf for a tail of zeros: no term is taken there
   }
+}
+
+Complex TheodorsenMap::Series(Complex u, Complex* weighted, double cutoff) const {
+  return series_.Sum(u, cutoff, weighted);
+}
+
+void TheodorsenMap::SetCoefficients(std::vector<Complex> coefficients) {
+  coefficients_ = std::move(coefficients);
+  series_ = PowerSeries(coefficients_);
+}
+
+void TheodorsenMap::SetFarSeries() {
+  // zeta - z on the circle |z - m| = rho: the near circle's series there by
+  // one transform (C_k (R / rho)^k, folded into kFarSamples bins), the
+  // pre-map point by point; its Fourier coefficients are beta_k = b_k rho^-k.
+  farRadius_ = kFarRadius * radius_;
+  const Fft fft(kFarSamples);
+  std::vector<Complex> values(static_cast<std::size_t>(kFarSamples), 0.0);
+  const double ratio = 1.0 / kFarRadius;
+  double power = 1.0;
+  for (std::size_t k = 0; k < coefficients_.size(); ++k) {
+    power *= ratio;
+    values[(k + 1) % values.size()] += coefficients_[k] * power;
+  }
+  fft.Forward(values);  // S at theta_j = 2 Pi j / N: sum a_k e^(-i k theta_j)
+  for (int j = 0; j < kFarSamples; ++j) {
+    const Complex w = std::polar(farRadius_, kTwoPi * j / kFarSamples);
+    auto& v = values[static_cast<std::size_t>(j)];
+    v = PreMap(centre_ + w * std::exp(v)) - (centre_ + w);
+  }
+  fft.Backward(values);  // sum_j f_j e^(+i k theta_j) = N beta_k
+  farConstant_ = values[0] / double(kFarSamples);
+  std::vector<Complex> beta(static_cast<std::size_t>(kFarSamples / 2 - 1));
+  for (std::size_t k = 0; k < beta.size(); ++k) beta[k] = values[k + 1] / double(kFarSamples);
+  far_ = PowerSeries(beta);
 }
 
 Complex TheodorsenMap::NearCircle(Complex z) const {
@@ -297,8 +336,23 @@ std::optional<Complex> TheodorsenMap::PreMapInverse(Complex zeta) const {
   return preCentre_ + preHalf_ * (1.0 + v) / (1.0 - v);
 }
 
+Complex TheodorsenMap::Forward(Complex z) const {
+  const Complex w = z - centre_;
+  if (farRadius_ > 0.0 && std::norm(w) >= farRadius_ * farRadius_) {
+    return z + farConstant_ + far_.Sum(farRadius_ / w, kSeriesCutoff);
+  }
+  return PreMap(NearCircle(z));
+}
+
 Complex TheodorsenMap::Derivative(Complex z, double accuracy, Complex* image) const {
   const Complex w = z - centre_;
+  if (farRadius_ > 0.0 && std::norm(w) >= farRadius_ * farRadius_) {
+    // d/dz of beta_k (rho / (z - m))^k is -k beta_k (rho / (z - m))^k / (z - m).
+    Complex weighted;
+    const Complex sum = far_.Sum(farRadius_ / w, std::max(accuracy, kSeriesCutoff), &weighted);
+    if (image) *image = z + farConstant_ + sum;
+    return 1.0 - weighted / w;
+  }
   if (w == 0.0) {
     if (image) *image = PreMap(centre_);
     return 0.0;
@@ -628,6 +682,7 @@ std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
     tail += std::abs(map.coefficients_[--keep]);
   map.coefficients_.resize(keep);
   map.SetCoefficients(std::move(map.coefficients_));
+  map.SetFarSeries();
   return map;
 }
 

@@ -79,6 +79,33 @@ namespace fluvenna {
 //   Gamma = 4 Pi R sin(alpha - phi_T),  C_L = 2 Gamma / (U0 c) = 8 Pi R sin(alpha - phi_T),
 // zero-lift angle alpha_0 = phi_T; speed on the profile |dF/dz| / |dzeta/dz|.
 
+// sum_{k=1..K} c_k u^k for |u| <= 1, by Horner's scheme in v = u^4 on four
+// interleaved parts at once (the parts' chains of multiplications overlap
+// instead of waiting on one another), on plain doubles. Terms are left out
+// from the first k with |u|^k max_{j>=k} |c_j| < cutoff (the count rounded up
+// to a whole block of four terms): far out the series ends early, on the
+// circle it takes every term.
+class PowerSeries {
+ public:
+  using Complex = std::complex<double>;
+  PowerSeries() = default;
+  explicit PowerSeries(const std::vector<Complex>& coefficients);  // c_1..c_K
+
+  std::size_t Size() const { return logTail_.size(); }  // K
+  // The number of terms taken for ln|u| = logSize (before the rounding up).
+  std::size_t TermsFor(double logSize, double cutoff) const;
+  // sum c_k u^k; `weighted`, when given, receives sum k c_k u^k.
+  Complex Sum(Complex u, double cutoff, Complex* weighted = nullptr) const;
+
+ private:
+  // Per block of four powers the real parts, then the imaginary parts
+  // (plain_); and with k c_k beside them as if they were four more parts
+  // (weighted_: Re c, Re k c, Im c, Im k c). The last block is filled up with zeros.
+  static constexpr int kBlock = 4;
+  std::vector<double> plain_, weighted_;
+  std::vector<double> logTail_;  // ln max |c_j| for j >= k
+};
+
 struct TheodorsenMapOptions {
   double contourTolerance = 1e-5;  // chords
   double liftTolerance = 1e-6;     // relative
@@ -99,7 +126,12 @@ class TheodorsenMap {
   using Complex = std::complex<double>;
 
   // circle plane -> profile plane (for points on or outside the circle).
-  Complex Forward(Complex z) const { return PreMap(NearCircle(z)); }
+  // From 1.25 R out by the map's own Laurent series about m,
+  //   zeta = z + beta_0 + sum_k beta_k (rho / (z - m))^k,  rho = 1.25 R,
+  // whose coefficients are those of zeta - z on |z - m| = rho (one transform
+  // of 512 samples of the pre-map of the near circle), good to rounding; it
+  // spares the far points the pre-map's logarithm and exponential.
+  Complex Forward(Complex z) const;
   // dzeta/dz at z (0 at the TE point of the circle).
   // `accuracy` (optional, for the field and the particles): the series
   // stops once its remaining terms are all below it (relative), which
@@ -154,17 +186,15 @@ class TheodorsenMap {
  private:
   friend std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
       const AirfoilContour&, const TheodorsenMapOptions&);
-  // S(u) and sum k C_k u^k (|u| <= 1) by Horner's scheme, leaving out the
-  // terms from the first k with |u|^k max_{j>=k} |C_j| < cutoff (rounded up
-  // to a whole block of kBlock terms).
+  // S(u) and sum k C_k u^k (|u| <= 1), as PowerSeries::Sum gives them.
   Complex Series(Complex u, Complex* weighted, double cutoff) const;
-  // The number of terms Series takes for ln|u| = logSize.
-  std::size_t TermsFor(double logSize, double cutoff) const;
   // q = V^n of the pre-map for z' (V = (z' - M0 - a) / (z' - M0 + a)), and
   // the two factors z' - M0 -+ a; q = 0 at z' = M0 + a.
   Complex PreMapPower(Complex zPrime, Complex& p, Complex& m) const;
   // C_1..C_K, with the tables Series reads.
   void SetCoefficients(std::vector<Complex> coefficients);
+  // The far series of Forward, from the finished map.
+  void SetFarSeries();
   void SetExponent(double n);  // n, a and M0
   // Unit tangent of the near circle at z'_T leaving along one surface.
   std::optional<Complex> NearCircleTangent(const AirfoilContour& contour, bool upper) const;
@@ -174,13 +204,10 @@ class TheodorsenMap {
   Complex centre_;
   double radius_ = 1.0, phiT_ = 0.0;
   std::vector<Complex> coefficients_;
-  // Series' copy of the coefficients in blocks of kBlock powers: per block
-  // the real parts, then the imaginary parts (plainBlocks_); and with k C_k
-  // beside them as if they were four more parts (weightedBlocks_: Re C, Re k C,
-  // Im C, Im k C). The last block is filled up with zeros.
-  static constexpr int kBlock = 4;
-  std::vector<double> plainBlocks_, weightedBlocks_;
-  std::vector<double> logTail_;  // ln max |C_j| for j >= k
+  PowerSeries series_;      // C_k
+  PowerSeries far_;         // beta_k of the far series
+  Complex farConstant_;     // beta_0
+  double farRadius_ = 0.0;  // rho; 0 before SetFarSeries: no far series
   int nodes_ = 0;
   double residual_ = 0.0, liftChange_ = 0.0, speedChange_ = 0.0;
   bool converged_ = false;

@@ -332,6 +332,40 @@ TEST(TheodorsenMap, InverseDerivativeAndContour) {
   }
 }
 
+// From 1.25 R out Forward and Derivative take the map's Laurent series
+// about the centre: it agrees with the two stages (the near circle's series,
+// then the pre-map) to rounding, from its inner circle out to 10 R (beyond,
+// the pre-map's 1 - q cancels), and the derivative with the difference
+// quotient of the two stages; far out zeta - z settles to a constant and
+// dzeta/dz to 1.
+TEST(TheodorsenMap, FarSeriesIsTheMapItself) {
+  for (const char* code : {"4412", "0012", "23012"}) {
+    const TheodorsenMap map = MapOf(NacaProfile(code));
+    const double R = map.Radius();
+    double worst = 0.0, worstSlope = 0.0;
+    for (const double r : {1.25, 1.2500001, 1.3, 1.7, 3.0, 10.0}) {
+      for (int k = 0; k < 64; ++k) {
+        const Complex z = map.Centre() + std::polar(r * R, 2.0 * kPi * (k + 0.21) / 64.0);
+        const Complex staged = map.PreMap(map.NearCircle(z));
+        worst = std::max(worst, std::abs(map.Forward(z) - staged) / std::abs(staged));
+        const double h = 1e-5 * r * R;
+        const Complex slope =
+            (map.PreMap(map.NearCircle(z + h)) - map.PreMap(map.NearCircle(z - h))) / (2.0 * h);
+        worstSlope = std::max(worstSlope, std::abs(map.Derivative(z) - slope));
+      }
+    }
+    EXPECT_LT(worst, 1e-14) << code;
+    EXPECT_LT(worstSlope, 1e-9) << code;
+    const Complex far = map.Centre() + 1e8 * R;
+    const Complex shift = map.Forward(far) - far;
+    for (int k = 1; k < 16; ++k) {
+      const Complex z = map.Centre() + std::polar(1e8 * R, 2.0 * kPi * k / 16.0);
+      EXPECT_LT(std::abs(map.Forward(z) - z - shift), 1e-8) << code;
+      EXPECT_LT(std::abs(map.Derivative(z) - 1.0), 1e-15) << code;
+    }
+  }
+}
+
 // The number of terms follows from the tolerances: a tighter lift
 // tolerance takes more terms, and the lift it gives moves by less.
 TEST(TheodorsenMap, TermsFollowFromTheTolerances) {
