@@ -90,12 +90,10 @@ FlowFieldModel::FlowFieldModel(const FlowParameters& p, const CircleModel& c)
     // The body's outline, a little inside the circle's image so that a point
     // on the body is never taken for one inside it.
     BodyPolygon& b = body_;
-    for (int j = 0; j <= kBodyPolygonPoints; ++j) {
-      const double t = kTwoPi * j / kBodyPolygonPoints;
-      const auto image = map_->Forward(zc_ + std::polar(A_, t));
+    for (const auto& image : map_->CircleImages(0.0, kBodyPolygonPoints)) {
       b.points.push_back(image ? *image : zc_);
     }
-    b.points.back() = b.points.front();
+    b.points.push_back(b.points.front());
     b.xLow = b.xHigh = b.points[0].real(), b.yLow = b.yHigh = b.points[0].imag();
     for (const Complex p : b.points) {
       b.xLow = std::min(b.xLow, p.real()), b.xHigh = std::max(b.xHigh, p.real());

@@ -68,6 +68,19 @@ class ProfileMap {
     (void)accuracy;
     return Inverse(zeta);
   }
+  // The images of `count` points equally spaced round the circle from the
+  // polar angle `from` about its centre: Forward(zc + A e^(i (from + 2 Pi j /
+  // count))), j = 0 .. count - 1. A map may take them all at once (a count
+  // that is a power of two lets a Fourier series' map use one transform).
+  virtual std::vector<std::optional<Complex>> CircleImages(double from, int count) const {
+    std::vector<std::optional<Complex>> images;
+    for (int j = 0; j < count; ++j) {
+      images.push_back(
+          Forward(CircleCentre() + std::polar(CircleRadius(), from + kCircleTurn * j / count)));
+    }
+    return images;
+  }
+  static constexpr double kCircleTurn = 6.28318530717958647692528676655900;  // 2 Pi
   // Derivative to about `accuracy` relative, for pictures.
   virtual Complex Derivative(Complex z, double accuracy) const {
     (void)accuracy;

@@ -33,6 +33,8 @@ class TheodorsenProfileMap final : public ProfileMap {
   std::optional<Complex> Forward(Complex z) const override;
   Complex Derivative(Complex z) const override { return map_.Derivative(z); }
   std::optional<Complex> Inverse(Complex zeta) const override { return map_.Inverse(zeta); }
+  // By TheodorsenMap::CircleImages.
+  std::vector<std::optional<Complex>> CircleImages(double from, int count) const override;
   // One series and one pre-map for both.
   ImageAndDerivative ForwardWithDerivative(Complex z) const override;
   std::optional<Complex> Inverse(Complex zeta, double accuracy) const override {

@@ -293,6 +293,27 @@ void TheodorsenMap::SetCoefficients(std::vector<Complex> coefficients) {
   series_ = PowerSeries(coefficients_);
 }
 
+std::vector<Complex> TheodorsenMap::CircleImages(double from, int count) const {
+  std::vector<Complex> images;
+  if (count <= 0) return images;
+  images.reserve(static_cast<std::size_t>(count));
+  if (!IsFftSize(count)) {
+    for (int j = 0; j < count; ++j)
+      images.push_back(Forward(centre_ + std::polar(radius_, from + kTwoPi * j / count)));
+    return images;
+  }
+  // On the circle u = e^(-i phi): S(phi_j) = sum_k (C_k e^(-i k from)) e^(-2 Pi i j k / count).
+  std::vector<Complex> values(static_cast<std::size_t>(count), 0.0);
+  for (std::size_t k = 0; k < coefficients_.size(); ++k)
+    values[(k + 1) % values.size()] += coefficients_[k] * std::polar(1.0, -double(k + 1) * from);
+  Fft(count).Forward(values);
+  for (int j = 0; j < count; ++j) {
+    const Complex w = std::polar(radius_, from + kTwoPi * j / count);
+    images.push_back(PreMap(centre_ + w * std::exp(values[static_cast<std::size_t>(j)])));
+  }
+  return images;
+}
+
 void TheodorsenMap::SetFarSeries() {
   // zeta - z on the circle |z - m| = rho: the near circle's series there by
   // one transform (C_k (R / rho)^k, folded into kFarSamples bins), the

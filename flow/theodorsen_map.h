@@ -146,6 +146,12 @@ class TheodorsenMap {
   // `accuracy` as for Derivative; Newton then stops at a tenth of it.
   std::optional<Complex> Inverse(Complex zeta, double accuracy = 0.0) const;
 
+  // Forward at `count` points equally spaced round the circle from the
+  // polar angle `from` about m: for a count that is a power of two the
+  // series at all of them by one transform (the terms folded into `count`
+  // bins), else point by point.
+  std::vector<Complex> CircleImages(double from, int count) const;
+
   // The two stages alone (for the morph from the circle to the profile).
   Complex NearCircle(Complex z) const;   // Fourier part
   Complex PreMap(Complex zPrime) const;  // Karman-Trefftz part
