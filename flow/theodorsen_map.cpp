@@ -26,8 +26,12 @@ constexpr double kLooseIterationTolerance = 1e-10;
 constexpr int kMostIterations = 100;
 // C_L is compared this far above zero lift.
 constexpr double kLiftReferenceAngle = 5.0 * kPi / 180.0;
-// Coefficients whose tail (sum of |C_k| beyond) is below this are dropped.
-constexpr double kNegligibleTail = 1e-12;
+// The finished series loses its tail as far as it moves the map by at most
+// these shares of the tolerances it was built to: the contour by
+// sum |C_k| |z'| (chords), the stretch |dz'/dz| by sum k |C_k| (relative),
+// the bounds of the left-out terms on and outside the circle (|u| <= 1).
+constexpr double kTailContourShare = 0.01;
+constexpr double kTailSpeedShare = 0.1;
 // Series terms stop once |u|^k max|C_j>=k| falls below this.
 constexpr double kSeriesCutoff = 1e-16;
 constexpr double kLogSeriesCutoff = -36.841361487904734;  // ln kSeriesCutoff
@@ -740,11 +744,19 @@ std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
     eps = epsFine;
   }
 
-  // Drop the negligible tail of the series.
-  double tail = 0.0;
+  // Drop the tail of the series that lies below what the tolerances ask (the
+  // noise of the table's local cubics, some 1e-10 a term, is most of it).
+  // |z'| <= 2 chords on the near circle.
+  double tail = 0.0, weightedTail = 0.0;
   std::size_t keep = map.coefficients_.size();
-  while (keep > 1 && tail + std::abs(map.coefficients_[keep - 1]) < kNegligibleTail)
-    tail += std::abs(map.coefficients_[--keep]);
+  const double contourBudget = kTailContourShare * options.contourTolerance / 2.0;
+  const double speedBudget = kTailSpeedShare * options.speedTolerance;
+  while (keep > 1) {
+    const double c = std::abs(map.coefficients_[keep - 1]);
+    if (!(tail + c <= contourBudget && weightedTail + double(keep) * c <= speedBudget)) break;
+    tail += c, weightedTail += double(keep) * c;
+    --keep;
+  }
   map.coefficients_.resize(keep);
   map.SetCoefficients(std::move(map.coefficients_));
   map.SetFarSeries();
