@@ -37,8 +37,8 @@ constexpr double kSeriesCutoff = 1e-16;
 constexpr double kLogSeriesCutoff = -36.841361487904734;  // ln kSeriesCutoff
 // The far series: from this multiple of the circle radius out, by its
 // Laurent series about m, whose coefficients come from this many samples
-// (they fall as kFarRadius^-k, below 1e-24 of the first at the fold).
-constexpr double kFarRadius = 1.25;
+// (they fall as kFarRadius^-k, below 1e-21 of the first at the fold).
+constexpr double kFarRadius = 1.1;
 constexpr int kFarSamples = 512;
 // Newton for the inverse of the Fourier part: steps, and the step (in radii) that ends it.
 constexpr int kMostNewtonSteps = 40;
@@ -418,7 +418,8 @@ Complex TheodorsenMap::Derivative(Complex z, double accuracy, Complex* image) co
   if (farRadius_ > 0.0 && std::norm(w) >= farRadius_ * farRadius_) {
     // d/dz of beta_k (rho / (z - m))^k is -k beta_k (rho / (z - m))^k / (z - m).
     Complex weighted;
-    const Complex sum = far_.Sum(Over(farRadius_, w), std::max(accuracy, kSeriesCutoff), &weighted);
+    // The full series: its terms carry k, and out here it is short anyway.
+    const Complex sum = far_.Sum(Over(farRadius_, w), kSeriesCutoff, &weighted);
     if (image) *image = z + farConstant_ + sum;
     return 1.0 - weighted * Over(1.0, w);
   }

@@ -128,8 +128,8 @@ class TheodorsenMap {
   using Complex = std::complex<double>;
 
   // circle plane -> profile plane (for points on or outside the circle).
-  // From 1.25 R out by the map's own Laurent series about m,
-  //   zeta = z + beta_0 + sum_k beta_k (rho / (z - m))^k,  rho = 1.25 R,
+  // From 1.1 R out by the map's own Laurent series about m,
+  //   zeta = z + beta_0 + sum_k beta_k (rho / (z - m))^k,  rho = 1.1 R,
   // whose coefficients are those of zeta - z on |z - m| = rho (one transform
   // of 512 samples of the pre-map of the near circle), good to rounding; it
   // spares the far points the pre-map's logarithm and exponential.

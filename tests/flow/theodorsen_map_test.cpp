@@ -398,7 +398,7 @@ TEST(TheodorsenMap, CircleImagesAreForwardsImages) {
   EXPECT_TRUE(map.CircleImages(0.0, 0).empty());
 }
 
-// From 1.25 R out Forward and Derivative take the map's Laurent series
+// From 1.1 R out Forward and Derivative take the map's Laurent series
 // about the centre: it agrees with the two stages (the near circle's series,
 // then the pre-map) to rounding, from its inner circle out to 10 R (beyond,
 // the pre-map's 1 - q cancels), and the derivative with the difference
@@ -409,7 +409,7 @@ TEST(TheodorsenMap, FarSeriesIsTheMapItself) {
     const TheodorsenMap map = MapOf(NacaProfile(code));
     const double R = map.Radius();
     double worst = 0.0, worstSlope = 0.0;
-    for (const double r : {1.25, 1.2500001, 1.3, 1.7, 3.0, 10.0}) {
+    for (const double r : {1.1, 1.1000001, 1.25, 1.3, 1.7, 3.0, 10.0}) {
       for (int k = 0; k < 64; ++k) {
         const Complex z = map.Centre() + std::polar(r * R, 2.0 * kPi * (k + 0.21) / 64.0);
         const Complex staged = map.PreMap(map.NearCircle(z));
@@ -420,7 +420,7 @@ TEST(TheodorsenMap, FarSeriesIsTheMapItself) {
         worstSlope = std::max(worstSlope, std::abs(map.Derivative(z) - slope));
       }
     }
-    EXPECT_LT(worst, 1e-14) << code;
+    EXPECT_LT(worst, 3e-14) << code;
     EXPECT_LT(worstSlope, 1e-9) << code;
     const Complex far = map.Centre() + 1e8 * R;
     const Complex shift = map.Forward(far) - far;
