@@ -45,7 +45,15 @@ void Fft::Run(std::vector<std::complex<double>>& data, bool backward) const {
     const std::size_t half = length / 2;
     const std::size_t stride = n / length;
     for (std::size_t start = 0; start < n; start += length) {
-      for (std::size_t k = 0; k < half; ++k) {
+      {
+        // k = 0: the root is (1, -0), and the product is the number itself.
+        double* a = d + 2 * start;
+        double* b = d + 2 * (start + half);
+        const double tr = b[0], ti = b[1];
+        b[0] = a[0] - tr, b[1] = a[1] - ti;
+        a[0] += tr, a[1] += ti;
+      }
+      for (std::size_t k = 1; k < half; ++k) {
         const double wr = roots[2 * k * stride], wi = sign * roots[2 * k * stride + 1];
         double* a = d + 2 * (start + k);
         double* b = d + 2 * (start + k + half);

@@ -55,7 +55,38 @@ struct NearCircleTable {
   double Psi(double t, std::size_t* hint = nullptr) const;
   double SplineParameter(double t) const;
   std::size_t Locate(double& t, std::size_t* hint = nullptr) const;
+  // Psi's cubics made once: per interval i the nodes i-1 .. i+2 (wrapping
+  // round the turn) and psi_k over the products of node differences of
+  // Lagrange's form, so that Psi takes no division.
+  void PrepareCubics();
+  struct Cubic {
+    double t[4], w[4];
+  };
+  std::vector<Cubic> cubics;
 };
+
+void NearCircleTable::PrepareCubics() {
+  const long n = static_cast<long>(theta.size());
+  cubics.resize(theta.size());
+  for (long i = 0; i < n; ++i) {
+    Cubic& c = cubics[static_cast<std::size_t>(i)];
+    double pk[4];
+    for (int k = 0; k < 4; ++k) {
+      long j = i - 1 + k;
+      double shift = 0.0;
+      if (j < 0) j += n, shift = -kTwoPi;
+      if (j >= n) j -= n, shift = kTwoPi;
+      c.t[k] = theta[static_cast<std::size_t>(j)] + shift;
+      pk[k] = psi[static_cast<std::size_t>(j)];
+    }
+    for (int k = 0; k < 4; ++k) {
+      double d = 1.0;
+      for (int l = 0; l < 4; ++l)
+        if (l != k) d *= c.t[k] - c.t[l];
+      c.w[k] = pk[k] / d;
+    }
+  }
+}
 
 std::size_t NearCircleTable::Locate(double& t, std::size_t* hint) const {
   const double t0 = theta.front();
@@ -77,26 +108,10 @@ std::size_t NearCircleTable::Locate(double& t, std::size_t* hint) const {
 }
 
 double NearCircleTable::Psi(double t, std::size_t* hint) const {
-  const std::size_t i = Locate(t, hint);
-  const long n = static_cast<long>(theta.size());
-  // Cubic through the points i-1 .. i+2, wrapping round the turn.
-  double tk[4], pk[4];
-  for (int k = 0; k < 4; ++k) {
-    long j = static_cast<long>(i) - 1 + k;
-    double shift = 0.0;
-    if (j < 0) j += n, shift = -kTwoPi;
-    if (j >= n) j -= n, shift = kTwoPi;
-    tk[k] = theta[static_cast<std::size_t>(j)] + shift;
-    pk[k] = psi[static_cast<std::size_t>(j)];
-  }
-  double value = 0.0;
-  for (int k = 0; k < 4; ++k) {
-    double w = 1.0;
-    for (int l = 0; l < 4; ++l)
-      if (l != k) w *= (t - tk[l]) / (tk[k] - tk[l]);
-    value += w * pk[k];
-  }
-  return value;
+  // The cubic through the points i-1 .. i+2 in Lagrange's form.
+  const Cubic& c = cubics[Locate(t, hint)];
+  const double a = t - c.t[0], b = t - c.t[1], d = t - c.t[2], e = t - c.t[3];
+  return c.w[0] * (b * d * e) + c.w[1] * (a * d * e) + c.w[2] * (a * b * e) + c.w[3] * (a * b * d);
 }
 
 double NearCircleTable::SplineParameter(double t) const {
@@ -620,6 +635,7 @@ std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
     }
   }
   if (!(previous < table.theta.front() + kTwoPi)) return TheodorsenFault::kNotStarShaped;
+  table.PrepareCubics();
   const double thetaTe = table.theta.front();
 
   // Theodorsen's iteration on ever finer grids.
