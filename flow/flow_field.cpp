@@ -165,7 +165,7 @@ double FlowFieldModel::SpeedSquared(FieldPlane plane, double zx, double zy, doub
     // Any other map: its own inverse, and the sharp edges of its critical points.
     if (body_.Inside(x, y)) return FieldState::kInsideBody;
     const auto z =
-        accuracy > 0.0 ? map_->Inverse(Complex(x, y), accuracy) : map_->Inverse(Complex(x, y));
+        accuracy > 0.0 ? map_->InverseTo(Complex(x, y), accuracy) : map_->Inverse(Complex(x, y));
     if (!z) return FieldState::kInsideBody;
     zx = z->real(), zy = z->imag();
     d2 = Norm(zx - zc_.real(), zy - zc_.imag());
@@ -236,7 +236,7 @@ std::optional<std::pair<double, double>> FlowFieldModel::InverseMap(double xi, d
     const Complex z(zx, zy);
     const double circle = U2 * (Norm(zx - S1_.real(), zy - S1_.imag()) / dc) * (m2 / dc);
     const double q2 =
-        circle / std::norm(accuracy > 0.0 ? map_->Derivative(z, accuracy) : map_->Derivative(z));
+        circle / std::norm(accuracy > 0.0 ? map_->DerivativeTo(z, accuracy) : map_->Derivative(z));
     if (!std::isfinite(q2) && kuttaMet_ && std::abs(z - S1_) <= kSingularRadius * A_) {
       return qTE_ * qTE_;
     }

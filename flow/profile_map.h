@@ -64,7 +64,7 @@ class ProfileMap {
   // Inverse to a looser accuracy, for pictures: the circle point to about
   // `accuracy` of the circle radius. Maps whose inverse is a closed form
   // ignore it.
-  virtual std::optional<Complex> Inverse(Complex zeta, double accuracy) const {
+  virtual std::optional<Complex> InverseTo(Complex zeta, double accuracy) const {
     (void)accuracy;
     return Inverse(zeta);
   }
@@ -82,7 +82,7 @@ class ProfileMap {
   }
   static constexpr double kCircleTurn = 6.28318530717958647692528676655900;  // 2 Pi
   // Derivative to about `accuracy` relative, for pictures.
-  virtual Complex Derivative(Complex z, double accuracy) const {
+  virtual Complex DerivativeTo(Complex z, double accuracy) const {
     (void)accuracy;
     return Derivative(z);
   }

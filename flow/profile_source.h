@@ -37,10 +37,10 @@ class TheodorsenProfileMap final : public ProfileMap {
   std::vector<std::optional<Complex>> CircleImages(double from, int count) const override;
   // One series and one pre-map for both.
   ImageAndDerivative ForwardWithDerivative(Complex z) const override;
-  std::optional<Complex> Inverse(Complex zeta, double accuracy) const override {
+  std::optional<Complex> InverseTo(Complex zeta, double accuracy) const override {
     return map_.Inverse(zeta, accuracy);
   }
-  Complex Derivative(Complex z, double accuracy) const override {
+  Complex DerivativeTo(Complex z, double accuracy) const override {
     return map_.Derivative(z, accuracy);
   }
   Complex CircleCentre() const override { return map_.Centre(); }
