@@ -184,6 +184,20 @@ Complex Over(double r, Complex w) {
   return {k * w.real(), -k * w.imag()};
 }
 
+// a / b and e^s without the library's complex division and exponential
+// (which guard against overflow and special values that do not arise here:
+// b != 0 and both of chord size, s of order 1).
+Complex Divide(Complex a, Complex b) {
+  const double k = 1.0 / (b.real() * b.real() + b.imag() * b.imag());
+  return {k * (a.real() * b.real() + a.imag() * b.imag()),
+          k * (a.imag() * b.real() - a.real() * b.imag())};
+}
+
+Complex Exp(Complex s) {
+  const double size = std::exp(s.real());
+  return {size * std::cos(s.imag()), size * std::sin(s.imag())};
+}
+
 // Horner's scheme in v = u^4 on four interleaved parts at once (block m
 // holds the coefficients of u^(4m+1) .. u^(4m+4), real parts then
 // imaginary parts): the four chains are independent, so their
@@ -384,7 +398,7 @@ void TheodorsenMap::SetFarSeries() {
 Complex TheodorsenMap::NearCircle(Complex z) const {
   const Complex w = z - centre_;
   if (w == 0.0) return centre_;
-  return centre_ + w * std::exp(Series(Over(radius_, w), nullptr, kSeriesCutoff));
+  return centre_ + w * Exp(Series(Over(radius_, w), nullptr, kSeriesCutoff));
 }
 
 Complex TheodorsenMap::PreMapPower(Complex zp, Complex& p, Complex& m) const {
@@ -404,7 +418,7 @@ Complex TheodorsenMap::PreMap(Complex zp) const {
   Complex p, m;
   const Complex q = PreMapPower(zp, p, m);
   if (q == 0.0) return trailingEdge_;
-  return (trailingEdge_ - q * innerPoint_) / (1.0 - q);
+  return Divide(trailingEdge_ - q * innerPoint_, 1.0 - q);
 }
 
 std::optional<Complex> TheodorsenMap::PreMapInverse(Complex zeta) const {
@@ -444,7 +458,7 @@ Complex TheodorsenMap::Derivative(Complex z, double accuracy, Complex* image) co
   }
   Complex weighted;
   const Complex s = Series(Over(radius_, w), &weighted, std::max(accuracy, kSeriesCutoff));
-  const Complex e = std::exp(s);
+  const Complex e = Exp(s);
   const Complex zp = centre_ + w * e;
   const Complex dzp = e * (1.0 - weighted);
   Complex p, m;
@@ -453,9 +467,9 @@ Complex TheodorsenMap::Derivative(Complex z, double accuracy, Complex* image) co
     if (image) *image = trailingEdge_;
     return 0.0;
   }
-  if (image) *image = (trailingEdge_ - q * innerPoint_) / (1.0 - q);
+  if (image) *image = Divide(trailingEdge_ - q * innerPoint_, 1.0 - q);
   const Complex d = trailingEdge_ - innerPoint_;
-  const Complex dzeta = d * d * q / ((1.0 - q) * (1.0 - q) * p * m);
+  const Complex dzeta = Divide(d * d * q, (1.0 - q) * (1.0 - q) * p * m);
   return dzeta * dzp;
 }
 
@@ -675,7 +689,7 @@ std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
       for (int k = 1; k < n / 2; ++k)
         coefficients[static_cast<std::size_t>(k - 1)] =
             2.0 * std::conj(spectrum[static_cast<std::size_t>(k)]) / double(n);
-      map.SetCoefficients(std::move(coefficients));
+      map.coefficients_ = std::move(coefficients);  // Series' tables come with the last grid
       // phi_T: theta(phi) = theta_TE by Newton, from node 0 (theta_0 = eps_0 ~ theta_TE).
       double phi = thetaTe - eps[0];
       for (int iter = 0; iter < 50; ++iter) {
