@@ -70,8 +70,8 @@ namespace fluvenna {
 // 0012, 23012) to 511 (2412, 4412, a 200-point file) at the defaults. The
 // tail is then dropped as far as it moves the contour by at most 1e-2 and
 // the stretch by at most 1e-1 of their tolerances (bounds of the left-out
-// terms): K about 230 to 420 at the defaults. A real TE's curvature leaves the near circle a weak
-// singularity there, whose coefficients fall only as k^-(1+n); the speed
+// terms): K about 230 to 420 at the defaults. A real TE's curvature leaves
+// the near circle a weak singularity there, whose coefficients fall only as k^-(1+n); the speed
 // converges slowest. A contour that misses a tolerance at `mostNodes`
 // (a kinked or noisy file) keeps its last map, Converged() false.
 //
@@ -83,7 +83,8 @@ namespace fluvenna {
 
 // sum_{k=1..K} c_k u^k for |u| <= 1, by Horner's scheme in v = u^4 on four
 // interleaved parts at once (the parts' chains of multiplications overlap
-// instead of waiting on one another), on plain doubles. Terms are left out
+// instead of waiting on one another), as vectors of four doubles (AVX2
+// where the processor has it, with the same numbers). Terms are left out
 // from the first k with |u|^k max_{j>=k} |c_j| < cutoff (the count rounded up
 // to a whole block of four terms): far out the series ends early, on the
 // circle it takes every term.
@@ -137,8 +138,9 @@ class TheodorsenMap {
   // dzeta/dz at z (0 at the TE point of the circle).
   // `accuracy` (optional, for the field and the particles): the series
   // stops once its remaining terms are all below it (relative), which
-  // shortens it near the body (about 200 of 511 terms at 1e-8; the
-  // derivative, whose terms carry k, is then good to about 1e-5 relative).
+  // shortens it near the body (about 200 of NACA 4412's 424 terms at 1e-8;
+  // the derivative, whose terms carry k, is then good to about 1e-5
+  // relative); from 1.1 R out the far series is summed in full.
   // `image`, when given, receives Forward(z), which shares the work.
   Complex Derivative(Complex z, double accuracy = 0.0, Complex* image = nullptr) const;
   // profile plane -> circle plane: the pre-map inverted exactly, then Newton
