@@ -81,12 +81,12 @@ namespace fluvenna {
 //   Gamma = 4 Pi R sin(alpha - phi_T),  C_L = 2 Gamma / (U0 c) = 8 Pi R sin(alpha - phi_T),
 // zero-lift angle alpha_0 = phi_T; speed on the profile |dF/dz| / |dzeta/dz|.
 
-// sum_{k=1..K} c_k u^k for |u| <= 1, by Horner's scheme in v = u^4 on four
+// sum_{k=1..K} c_k u^k for |u| <= 1, by Horner's scheme in v = u^8 on eight
 // interleaved parts at once (the parts' chains of multiplications overlap
 // instead of waiting on one another), as vectors of four doubles (AVX2
 // where the processor has it, with the same numbers). Terms are left out
 // from the first k with |u|^k max_{j>=k} |c_j| < cutoff (the count rounded up
-// to a whole block of four terms): far out the series ends early, on the
+// to a whole block of eight terms): far out the series ends early, on the
 // circle it takes every term.
 class PowerSeries {
  public:
@@ -101,10 +101,10 @@ class PowerSeries {
   Complex Sum(Complex u, double cutoff, Complex* weighted = nullptr) const;
 
  private:
-  // Per block of four powers the real parts, then the imaginary parts
-  // (plain_); and with k c_k beside them as if they were four more parts
+  // Per block of eight powers the real parts, then the imaginary parts
+  // (plain_); and with k c_k beside them as if they were eight more parts
   // (weighted_: Re c, Re k c, Im c, Im k c). The last block is filled up with zeros.
-  static constexpr int kBlock = 4;
+  static constexpr int kBlock = 8;
   std::vector<double> plain_, weighted_;
   std::vector<double> logTail_;  // ln max |c_j| for j >= k
 };
