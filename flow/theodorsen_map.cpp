@@ -55,34 +55,41 @@ struct NearCircleTable {
   double Psi(double t, std::size_t* hint = nullptr) const;
   double SplineParameter(double t) const;
   std::size_t Locate(double& t, std::size_t* hint = nullptr) const;
-  // Psi's cubics made once: per interval i the nodes i-1 .. i+2 (wrapping
-  // round the turn) and psi_k over the products of node differences of
-  // Lagrange's form, so that Psi takes no division.
+  // Psi's cubics made once: per interval i, of the nodes i-1 .. i+2
+  // (wrapping round the turn), psi_k over the products of node differences
+  // of Lagrange's form, so that Psi takes no division.
   void PrepareCubics();
+  // The nodes i-1 .. i+2 of interval i, shifted by a turn where they wrap.
+  void Nodes(long i, double* t, double* p) const;
   struct Cubic {
-    double t[4], w[4];
+    double w[4];
   };
   std::vector<Cubic> cubics;
 };
+
+void NearCircleTable::Nodes(long i, double* t, double* p) const {
+  const long n = static_cast<long>(theta.size());
+  for (int k = 0; k < 4; ++k) {
+    long j = i - 1 + k;
+    double shift = 0.0;
+    if (j < 0) j += n, shift = -kTwoPi;
+    if (j >= n) j -= n, shift = kTwoPi;
+    t[k] = theta[static_cast<std::size_t>(j)] + shift;
+    if (p) p[k] = psi[static_cast<std::size_t>(j)];
+  }
+}
 
 void NearCircleTable::PrepareCubics() {
   const long n = static_cast<long>(theta.size());
   cubics.resize(theta.size());
   for (long i = 0; i < n; ++i) {
     Cubic& c = cubics[static_cast<std::size_t>(i)];
-    double pk[4];
-    for (int k = 0; k < 4; ++k) {
-      long j = i - 1 + k;
-      double shift = 0.0;
-      if (j < 0) j += n, shift = -kTwoPi;
-      if (j >= n) j -= n, shift = kTwoPi;
-      c.t[k] = theta[static_cast<std::size_t>(j)] + shift;
-      pk[k] = psi[static_cast<std::size_t>(j)];
-    }
+    double t[4], pk[4];
+    Nodes(i, t, pk);
     for (int k = 0; k < 4; ++k) {
       double d = 1.0;
       for (int l = 0; l < 4; ++l)
-        if (l != k) d *= c.t[k] - c.t[l];
+        if (l != k) d *= t[k] - t[l];
       c.w[k] = pk[k] / d;
     }
   }
@@ -109,8 +116,11 @@ std::size_t NearCircleTable::Locate(double& t, std::size_t* hint) const {
 
 double NearCircleTable::Psi(double t, std::size_t* hint) const {
   // The cubic through the points i-1 .. i+2 in Lagrange's form.
-  const Cubic& c = cubics[Locate(t, hint)];
-  const double a = t - c.t[0], b = t - c.t[1], d = t - c.t[2], e = t - c.t[3];
+  const std::size_t i = Locate(t, hint);
+  const Cubic& c = cubics[i];
+  double tk[4];
+  Nodes(static_cast<long>(i), tk, nullptr);
+  const double a = t - tk[0], b = t - tk[1], d = t - tk[2], e = t - tk[3];
   return c.w[0] * (b * d * e) + c.w[1] * (a * d * e) + c.w[2] * (a * b * e) + c.w[3] * (a * b * d);
 }
 
