@@ -90,12 +90,10 @@ FlowFieldModel::FlowFieldModel(const FlowParameters& p, const CircleModel& c)
     // The body's outline, a little inside the circle's image so that a point
     // on the body is never taken for one inside it.
     BodyPolygon& b = body_;
-    for (int j = 0; j <= kBodyPolygonPoints; ++j) {
-      const double t = kTwoPi * j / kBodyPolygonPoints;
-      const auto image = map_->Forward(zc_ + std::polar(A_, t));
+    for (const auto& image : map_->CircleImages(0.0, kBodyPolygonPoints)) {
       b.points.push_back(image ? *image : zc_);
     }
-    b.points.back() = b.points.front();
+    b.points.push_back(b.points.front());
     b.xLow = b.xHigh = b.points[0].real(), b.yLow = b.yHigh = b.points[0].imag();
     for (const Complex p : b.points) {
       b.xLow = std::min(b.xLow, p.real()), b.xHigh = std::max(b.xHigh, p.real());
@@ -138,20 +136,21 @@ bool FlowFieldModel::BodyPolygon::Inside(double x, double y) const {
   return inside;
 }
 
-FieldState FlowFieldModel::Locate(FieldPlane plane, double x, double y, double& zx,
-                                  double& zy) const {
-  return LocateInline(plane, x, y, zx, zy, nullptr);
+FieldState FlowFieldModel::Locate(FieldPlane plane, double x, double y, double& zx, double& zy,
+                                  double accuracy) const {
+  return LocateInline(plane, x, y, zx, zy, nullptr, accuracy);
 }
 
-double FlowFieldModel::SpeedSquared(FieldPlane plane, double zx, double zy) const {
-  return SpeedSquaredInline(plane, zx, zy);
+double FlowFieldModel::SpeedSquared(FieldPlane plane, double zx, double zy, double accuracy) const {
+  return SpeedSquaredInline(plane, zx, zy, accuracy);
 }
 
 // The sampler's inner loop inlines these two.
 [[gnu::always_inline]] inline FieldState FlowFieldModel::LocateInline(FieldPlane plane, double x,
                                                                       double y, double& zx,
                                                                       double& zy,
-                                                                      const double* root) const {
+                                                                      const double* root,
+                                                                      double accuracy) const {
   zx = 0.0, zy = 0.0;
   if (!std::isfinite(x) || !std::isfinite(y)) return FieldState::kSingular;
   double d2 = 0.0;
@@ -165,7 +164,8 @@ double FlowFieldModel::SpeedSquared(FieldPlane plane, double zx, double zy) cons
   if (!joukowski_) {
     // Any other map: its own inverse, and the sharp edges of its critical points.
     if (body_.Inside(x, y)) return FieldState::kInsideBody;
-    const auto z = map_->Inverse(Complex(x, y));
+    const auto z =
+        accuracy > 0.0 ? map_->InverseTo(Complex(x, y), accuracy) : map_->Inverse(Complex(x, y));
     if (!z) return FieldState::kInsideBody;
     zx = z->real(), zy = z->imag();
     d2 = Norm(zx - zc_.real(), zy - zc_.imag());
@@ -222,7 +222,8 @@ std::optional<std::pair<double, double>> FlowFieldModel::InverseMap(double xi, d
 }
 
 [[gnu::always_inline]] inline double FlowFieldModel::SpeedSquaredInline(FieldPlane plane, double zx,
-                                                                        double zy) const {
+                                                                        double zy,
+                                                                        double accuracy) const {
   const double dc = Norm(zx - zc_.real(), zy - zc_.imag());
   const double m2 = Norm(zx - S2_.real(), zy - S2_.imag());
   const double U2 = U0_ * U0_;
@@ -234,7 +235,8 @@ std::optional<std::pair<double, double>> FlowFieldModel::InverseMap(double xi, d
     // Kutta condition met the limit is the map's trailing-edge speed.
     const Complex z(zx, zy);
     const double circle = U2 * (Norm(zx - S1_.real(), zy - S1_.imag()) / dc) * (m2 / dc);
-    const double q2 = circle / std::norm(map_->Derivative(z));
+    const double q2 =
+        circle / std::norm(accuracy > 0.0 ? map_->DerivativeTo(z, accuracy) : map_->Derivative(z));
     if (!std::isfinite(q2) && kuttaMet_ && std::abs(z - S1_) <= kSingularRadius * A_) {
       return qTE_ * qTE_;
     }
@@ -341,9 +343,10 @@ class CellSampler {
   double Exact(int i, int j) const {
     const double x = grid_.left + (i + 0.5) * dx_, y = grid_.top + (j + 0.5) * dy_;
     double zx = 0.0, zy = 0.0;
-    const FieldState state = model_.Locate(FieldPlane::kAirfoil, x, y, zx, zy);
+    const FieldState state =
+        model_.Locate(FieldPlane::kAirfoil, x, y, zx, zy, kFieldPictureAccuracy);
     if (state != FieldState::kFlow && state != FieldState::kOnBody) return kNaN;
-    return model_.SpeedSquared(FieldPlane::kAirfoil, zx, zy);
+    return model_.SpeedSquared(FieldPlane::kAirfoil, zx, zy, kFieldPictureAccuracy);
   }
 
   // Fills pixels x0..x1, y0..y1 (inclusive) from the exact corner values.

@@ -141,11 +141,19 @@ class FlowFieldModel {
   // The squared speed, given the circle point z; in the airfoil plane it
   // requires z not at a singular point. Used by the probe and the sampler
   // alike, so both give the same numbers.
-  double SpeedSquared(FieldPlane plane, double zx, double zy) const;
+  //
+  // `accuracy` (a map other than the designed one, in the airfoil plane):
+  // 0 for the map's full accuracy, as the probe has it; a picture asks
+  // kFieldPictureAccuracy, and the map's Derivative then sums its series
+  // only as far as that.
+  double SpeedSquared(FieldPlane plane, double zx, double zy, double accuracy = 0.0) const;
 
   // Where a point of a plane lies: the state (kFlow, kOnBody, kInsideBody or
-  // kSingular) and its circle point.
-  FieldState Locate(FieldPlane plane, double x, double y, double& zx, double& zy) const;
+  // kSingular) and its circle point. `accuracy` as for SpeedSquared: the
+  // circle point of a map other than the designed one is then found to
+  // about that part of the circle radius.
+  FieldState Locate(FieldPlane plane, double x, double y, double& zx, double& zy,
+                    double accuracy = 0.0) const;
 
   double U0() const { return U0_; }
   // The pass's map, and the designed map's constant as the pass re-reads it
@@ -165,8 +173,8 @@ class FlowFieldModel {
   // Locate; in the airfoil plane `root`, when given, is the larger root
   // already made for (x, y).
   FieldState LocateInline(FieldPlane plane, double x, double y, double& zx, double& zy,
-                          const double* root) const;
-  double SpeedSquaredInline(FieldPlane plane, double zx, double zy) const;
+                          const double* root, double accuracy = 0.0) const;
+  double SpeedSquaredInline(FieldPlane plane, double zx, double zy, double accuracy = 0.0) const;
 
   std::shared_ptr<const ProfileMap> map_;  // the pass's map
   bool joukowski_;                         // the designed map: closed forms below
@@ -234,7 +242,13 @@ std::pair<double, double> PixelCentre(const PixelGrid& grid, int i, int j);
 // interpolated Cp is within a small part of that spread of At's (the
 // interpolation's error is of second order in the cell); the probe always
 // gives At's numbers.
+//
+// The exact pixels of such a map are worked out to kFieldPictureAccuracy
+// (the circle point to that part of the circle radius, some 1e-5 of a pixel
+// at 600 x 400 over two chords; the map's derivative to about 1e-5), far
+// below what a colour shows; the probe works to the map's full accuracy.
 inline constexpr int kSampleRowBlock = 8;
+inline constexpr double kFieldPictureAccuracy = 1e-7;
 inline constexpr int kFieldCell = 16;
 inline constexpr int kFieldSmallestCell = 2;
 inline constexpr double kFieldCellSpread = 0.05;

@@ -120,7 +120,6 @@ LiftCurve ComputeLiftCurve(const FlowParameters& p, double chord,
 
 double ThinAirfoilZeroLift(const ProfileMap& map) {
   const std::complex<double> zc = map.CircleCentre(), zTE = map.TrailingEdgeCirclePoint();
-  const double A = map.CircleRadius();
   const double t0 = std::arg(zTE - zc);
   const auto te = map.Forward(zTE);
   if (!te) return std::nan("");
@@ -130,9 +129,9 @@ double ThinAirfoilZeroLift(const ProfileMap& map) {
   pts.reserve(kMeanLineSamples + 1);
   std::size_t le = 0;
   double farthest = -1.0;
+  const auto images = map.CircleImages(t0, kMeanLineSamples);
   for (int j = 0; j <= kMeanLineSamples; ++j) {
-    const double t = t0 + 2.0 * kPi * j / kMeanLineSamples;
-    const auto image = map.Forward(zc + std::polar(A, t));
+    const auto& image = images[static_cast<std::size_t>(j % kMeanLineSamples)];
     if (!image) return std::nan("");
     pts.push_back(j == 0 || j == kMeanLineSamples ? *te : *image);
     if (std::norm(pts.back() - *te) > farthest)

@@ -115,7 +115,7 @@ LiftCurve ComputeLiftCurve(const FlowParameters& p, double chord,
 // leading edge (the point farthest from the trailing edge) and interpolated
 // linearly; the integral takes the slope of each of kMeanLineStations
 // intervals at its middle. NaN when the surfaces do not span the chord.
-inline constexpr int kMeanLineSamples = 4000;
+inline constexpr int kMeanLineSamples = 4096;  // a power of two: ProfileMap::CircleImages
 inline constexpr int kMeanLineStations = 400;
 double ThinAirfoilZeroLift(const ProfileMap& map);
 

@@ -51,6 +51,42 @@ class ProfileMap {
   // for a point inside the profile (or not finite).
   virtual std::optional<Complex> Inverse(Complex zeta) const = 0;
 
+  // Forward(z) and Derivative(z) at once (the image std::nullopt where
+  // Forward has none), for callers that need both at the same point; a map
+  // whose two share their work gives them for little more than one.
+  struct ImageAndDerivative {
+    std::optional<Complex> image;
+    Complex derivative;
+  };
+  virtual ImageAndDerivative ForwardWithDerivative(Complex z) const {
+    return {Forward(z), Derivative(z)};
+  }
+  // Inverse to a looser accuracy, for pictures: the circle point to about
+  // `accuracy` of the circle radius. Maps whose inverse is a closed form
+  // ignore it.
+  virtual std::optional<Complex> InverseTo(Complex zeta, double accuracy) const {
+    (void)accuracy;
+    return Inverse(zeta);
+  }
+  // The images of `count` points equally spaced round the circle from the
+  // polar angle `from` about its centre: Forward(zc + A e^(i (from + 2 Pi j /
+  // count))), j = 0 .. count - 1. A map may take them all at once (a count
+  // that is a power of two lets a Fourier series' map use one transform).
+  virtual std::vector<std::optional<Complex>> CircleImages(double from, int count) const {
+    std::vector<std::optional<Complex>> images;
+    for (int j = 0; j < count; ++j) {
+      images.push_back(
+          Forward(CircleCentre() + std::polar(CircleRadius(), from + kCircleTurn * j / count)));
+    }
+    return images;
+  }
+  static constexpr double kCircleTurn = 6.28318530717958647692528676655900;  // 2 Pi
+  // Derivative to about `accuracy` relative, for pictures.
+  virtual Complex DerivativeTo(Complex z, double accuracy) const {
+    (void)accuracy;
+    return Derivative(z);
+  }
+
   virtual Complex CircleCentre() const = 0;
   virtual double CircleRadius() const = 0;
   // zTE on the circle, and its image.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/profile_source.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "flow/airfoil_file.h"
@@ -12,6 +13,28 @@ std::optional<ProfileMap::Complex> TheodorsenProfileMap::Forward(Complex z) cons
   const Complex image = map_.Forward(z);
   if (!std::isfinite(image.real()) || !std::isfinite(image.imag())) return std::nullopt;
   return image;
+}
+
+ProfileMap::ImageAndDerivative TheodorsenProfileMap::ForwardWithDerivative(Complex z) const {
+  Complex image;
+  const Complex derivative = map_.Derivative(z, 0.0, &image);
+  if (!std::isfinite(image.real()) || !std::isfinite(image.imag()))
+    return {std::nullopt, derivative};
+  return {image, derivative};
+}
+
+std::vector<std::optional<ProfileMap::Complex>> TheodorsenProfileMap::CircleImages(
+    double from, int count) const {
+  std::vector<std::optional<Complex>> images;
+  images.reserve(static_cast<std::size_t>(std::max(count, 0)));
+  for (const Complex image : map_.CircleImages(from, count)) {
+    if (std::isfinite(image.real()) && std::isfinite(image.imag())) {
+      images.emplace_back(image);
+    } else {
+      images.emplace_back(std::nullopt);
+    }
+  }
+  return images;
 }
 
 std::vector<MapCriticalPoint> TheodorsenProfileMap::CriticalPoints() const {

@@ -33,6 +33,16 @@ class TheodorsenProfileMap final : public ProfileMap {
   std::optional<Complex> Forward(Complex z) const override;
   Complex Derivative(Complex z) const override { return map_.Derivative(z); }
   std::optional<Complex> Inverse(Complex zeta) const override { return map_.Inverse(zeta); }
+  // By TheodorsenMap::CircleImages.
+  std::vector<std::optional<Complex>> CircleImages(double from, int count) const override;
+  // One series and one pre-map for both.
+  ImageAndDerivative ForwardWithDerivative(Complex z) const override;
+  std::optional<Complex> InverseTo(Complex zeta, double accuracy) const override {
+    return map_.Inverse(zeta, accuracy);
+  }
+  Complex DerivativeTo(Complex z, double accuracy) const override {
+    return map_.Derivative(z, accuracy);
+  }
   Complex CircleCentre() const override { return map_.Centre(); }
   double CircleRadius() const override { return map_.Radius(); }
   Complex TrailingEdgeCirclePoint() const override { return map_.TrailingEdgePoint(); }

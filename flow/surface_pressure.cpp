@@ -54,16 +54,15 @@ class SurfaceFlow {
     s.theta = theta;
     const double wx = c_.A * std::cos(theta), wy = c_.A * std::sin(theta);
     const auto [zx, zy] = TurnAndShiftPoint(c_, wx, wy);
-    const auto image = map_->Forward({zx, zy});
+    const auto [image, dzetadz] = map_->ForwardWithDerivative({zx, zy});
     s.x = image ? image->real() : std::nan("");
     s.y = image ? image->imag() : std::nan("");
     s.xc = ((s.x - profile_.leadingX) * ux_ + (s.y - profile_.leadingY) * uy_) / profile_.chord;
     if (trailingEdge) {
       s.q = map_->TrailingEdgeSpeed(c_.AlfaBeta);  // already / U0
     } else {
-      const Complex w(wx, wy), z(zx, zy);
+      const Complex w(wx, wy);
       const Complex dFdw = U0_ * (1.0 - c_.A * c_.A / (w * w)) + Complex(0.0, c_.Gm) / w;
-      const Complex dzetadz = map_->Derivative(z);
       s.q = std::abs(dFdw) / std::abs(dzetadz) / U0_;
     }
     s.Cp = 1.0 - s.q * s.q;

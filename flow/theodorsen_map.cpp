@@ -3,7 +3,10 @@
 #include "flow/theodorsen_map.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <numbers>
 
 #include "flow/fft.h"
@@ -23,10 +26,20 @@ constexpr double kLooseIterationTolerance = 1e-10;
 constexpr int kMostIterations = 100;
 // C_L is compared this far above zero lift.
 constexpr double kLiftReferenceAngle = 5.0 * kPi / 180.0;
-// Coefficients whose tail (sum of |C_k| beyond) is below this are dropped.
-constexpr double kNegligibleTail = 1e-12;
+// The finished series loses its tail as far as it moves the map by at most
+// these shares of the tolerances it was built to: the contour by
+// sum |C_k| |z'| (chords), the stretch |dz'/dz| by sum k |C_k| (relative),
+// the bounds of the left-out terms on and outside the circle (|u| <= 1).
+constexpr double kTailContourShare = 0.01;
+constexpr double kTailSpeedShare = 0.1;
 // Series terms stop once |u|^k max|C_j>=k| falls below this.
 constexpr double kSeriesCutoff = 1e-16;
+constexpr double kLogSeriesCutoff = -36.841361487904734;  // ln kSeriesCutoff
+// The far series: from this multiple of the circle radius out, by its
+// Laurent series about m, whose coefficients come from this many samples
+// (they fall as kFarRadius^-k, below 1e-21 of the first at the fold).
+constexpr double kFarRadius = 1.1;
+constexpr int kFarSamples = 512;
 // Newton for the inverse of the Fourier part: steps, and the step (in radii) that ends it.
 constexpr int kMostNewtonSteps = 40;
 // The speed is compared outside this band (radians of the circle) about the TE.
@@ -42,7 +55,45 @@ struct NearCircleTable {
   double Psi(double t, std::size_t* hint = nullptr) const;
   double SplineParameter(double t) const;
   std::size_t Locate(double& t, std::size_t* hint = nullptr) const;
+  // Psi's cubics made once: per interval i, of the nodes i-1 .. i+2
+  // (wrapping round the turn), psi_k over the products of node differences
+  // of Lagrange's form, so that Psi takes no division.
+  void PrepareCubics();
+  // The nodes i-1 .. i+2 of interval i, shifted by a turn where they wrap.
+  void Nodes(long i, double* t, double* p) const;
+  struct Cubic {
+    double w[4];
+  };
+  std::vector<Cubic> cubics;
 };
+
+void NearCircleTable::Nodes(long i, double* t, double* p) const {
+  const long n = static_cast<long>(theta.size());
+  for (int k = 0; k < 4; ++k) {
+    long j = i - 1 + k;
+    double shift = 0.0;
+    if (j < 0) j += n, shift = -kTwoPi;
+    if (j >= n) j -= n, shift = kTwoPi;
+    t[k] = theta[static_cast<std::size_t>(j)] + shift;
+    if (p) p[k] = psi[static_cast<std::size_t>(j)];
+  }
+}
+
+void NearCircleTable::PrepareCubics() {
+  const long n = static_cast<long>(theta.size());
+  cubics.resize(theta.size());
+  for (long i = 0; i < n; ++i) {
+    Cubic& c = cubics[static_cast<std::size_t>(i)];
+    double t[4], pk[4];
+    Nodes(i, t, pk);
+    for (int k = 0; k < 4; ++k) {
+      double d = 1.0;
+      for (int l = 0; l < 4; ++l)
+        if (l != k) d *= t[k] - t[l];
+      c.w[k] = pk[k] / d;
+    }
+  }
+}
 
 std::size_t NearCircleTable::Locate(double& t, std::size_t* hint) const {
   const double t0 = theta.front();
@@ -64,26 +115,13 @@ std::size_t NearCircleTable::Locate(double& t, std::size_t* hint) const {
 }
 
 double NearCircleTable::Psi(double t, std::size_t* hint) const {
+  // The cubic through the points i-1 .. i+2 in Lagrange's form.
   const std::size_t i = Locate(t, hint);
-  const long n = static_cast<long>(theta.size());
-  // Cubic through the points i-1 .. i+2, wrapping round the turn.
-  double tk[4], pk[4];
-  for (int k = 0; k < 4; ++k) {
-    long j = static_cast<long>(i) - 1 + k;
-    double shift = 0.0;
-    if (j < 0) j += n, shift = -kTwoPi;
-    if (j >= n) j -= n, shift = kTwoPi;
-    tk[k] = theta[static_cast<std::size_t>(j)] + shift;
-    pk[k] = psi[static_cast<std::size_t>(j)];
-  }
-  double value = 0.0;
-  for (int k = 0; k < 4; ++k) {
-    double w = 1.0;
-    for (int l = 0; l < 4; ++l)
-      if (l != k) w *= (t - tk[l]) / (tk[k] - tk[l]);
-    value += w * pk[k];
-  }
-  return value;
+  const Cubic& c = cubics[i];
+  double tk[4];
+  Nodes(static_cast<long>(i), tk, nullptr);
+  const double a = t - tk[0], b = t - tk[1], d = t - tk[2], e = t - tk[3];
+  return c.w[0] * (b * d * e) + c.w[1] * (a * d * e) + c.w[2] * (a * b * e) + c.w[3] * (a * b * d);
 }
 
 double NearCircleTable::SplineParameter(double t) const {
@@ -134,33 +172,271 @@ std::vector<double> StretchOnGrid(const std::vector<Complex>& spectrum, const Ff
 
 }  // namespace
 
-Complex TheodorsenMap::Series(Complex u, Complex* weighted, double cutoff) const {
-  Complex sum = 0.0, wsum = 0.0, power = u;
-  const double r = std::abs(u);
-  double rk = r;
-  for (std::size_t k = 0; k < coefficients_.size(); ++k) {
-    if (rk * tailBound_[k] < cutoff) break;
-    const Complex term = coefficients_[k] * power;
-    sum += term;
-    wsum += double(k + 1) * term;
-    power *= u;
-    rk *= r;
+namespace {
+
+// An upper bound of ln x (x > 0 and finite; else ln x itself), within 0.03
+// of it, without the library's logarithm: x = f 2^e with f in [1/2, 1)
+// read off the bits, and ln f <= 2 t, t = (f - 1) / (f + 1) <= 0 (the
+// first term of ln f = 2 atanh t, whose further terms are all negative).
+// The series take a term or two more than the exact ln|u| would ask.
+double LogAbove(double x) {
+  const auto bits = std::bit_cast<std::uint64_t>(x);
+  const auto biased = static_cast<int>((bits >> 52) & 0x7ff);
+  if (!(x > 0.0) || biased == 0 || biased == 0x7ff) return std::log(x);  // 0, subnormal, inf, NaN
+  const double f = std::bit_cast<double>((bits & 0x800fffffffffffffULL) | 0x3fe0000000000000ULL);
+  const int e = biased - 1022;  // x = f 2^e
+  return e * std::numbers::ln2 + 2.0 * (f - 1.0) / (f + 1.0);
+}
+
+// R / w without the library's complex division (w != 0 and finite).
+Complex Over(double r, Complex w) {
+  const double k = r / (w.real() * w.real() + w.imag() * w.imag());
+  return {k * w.real(), -k * w.imag()};
+}
+
+// a / b and e^s without the library's complex division and exponential
+// (which guard against overflow and special values that do not arise here:
+// b != 0 and both of chord size, s of order 1).
+Complex Divide(Complex a, Complex b) {
+  const double k = 1.0 / (b.real() * b.real() + b.imag() * b.imag());
+  return {k * (a.real() * b.real() + a.imag() * b.imag()),
+          k * (a.imag() * b.real() - a.real() * b.imag())};
+}
+
+Complex Exp(Complex s) {
+  const double size = std::exp(s.real());
+  return {size * std::cos(s.imag()), size * std::sin(s.imag())};
+}
+
+// Horner's scheme in v = u^8 on eight interleaved parts at once (block m
+// holds the coefficients of u^(8m+1) .. u^(8m+8), real parts then
+// imaginary parts): the eight chains are independent, so their
+// multiplications overlap instead of waiting on one another. Four parts
+// make one vector of four doubles (the compiler's vector extension: two SSE2
+// registers, or one AVX register where the processor has it); every lane
+// does a <- (a v - ...) + b in the same order as plain doubles would, so the
+// numbers are the same bit for bit on either (no fused multiply-add).
+// `kWeighted`: k c_k beside c_k (a block of Re c, Re k c, Im c, Im k c),
+// sixteen chains. sr, si receive the parts' sums (and then the weighted ones).
+using Lanes = double __attribute__((vector_size(32)));
+
+// One step of a vector of four parts: a <- a v + c (imaginary parts at c + imag).
+[[gnu::always_inline]] inline void LanesStep(Lanes& ar, Lanes& ai, double vr, double vi,
+                                             const double* c, std::size_t imag) {
+  Lanes cr, ci;  // memcpy: the blocks need not be aligned
+  std::memcpy(&cr, c, sizeof cr);
+  std::memcpy(&ci, c + imag, sizeof ci);
+  const Lanes re = ar * vr - ai * vi + cr;
+  ai = ar * vi + ai * vr + ci;
+  ar = re;
+}
+
+template <bool kWeighted>
+[[gnu::always_inline]] inline void HornerLanes(const double* blocks, std::size_t count, double vr,
+                                               double vi, double* sr, double* si) {
+  // A block: Re c_1..8, Im c_1..8 (plain), or Re c, Re k c, Im c, Im k c (weighted).
+  constexpr std::size_t kStride = kWeighted ? 32 : 16;
+  constexpr std::size_t kImag = kWeighted ? 16 : 8;
+  Lanes ar = {}, ai = {}, br = {}, bi = {}, wr = {}, wi = {}, xr = {}, xi = {};
+  for (std::size_t m = count; m-- > 0;) {
+    const double* b = blocks + m * kStride;
+    LanesStep(ar, ai, vr, vi, b, kImag);
+    LanesStep(br, bi, vr, vi, b + 4, kImag);
+    if constexpr (kWeighted) {
+      LanesStep(wr, wi, vr, vi, b + 8, kImag);
+      LanesStep(xr, xi, vr, vi, b + 12, kImag);
+    }
   }
-  if (weighted) *weighted = wsum;
-  return sum;
+  std::memcpy(sr, &ar, sizeof ar);
+  std::memcpy(sr + 4, &br, sizeof br);
+  std::memcpy(si, &ai, sizeof ai);
+  std::memcpy(si + 4, &bi, sizeof bi);
+  if constexpr (kWeighted) {
+    std::memcpy(sr + 8, &wr, sizeof wr);
+    std::memcpy(sr + 12, &xr, sizeof xr);
+    std::memcpy(si + 8, &wi, sizeof wi);
+    std::memcpy(si + 12, &xi, sizeof xi);
+  }
+}
+
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
+#define FLUVENNA_AVX2_HORNER 1
+[[gnu::target("avx2")]] void HornerAvx(bool weighted, const double* blocks, std::size_t count,
+                                       double vr, double vi, double* sr, double* si) {
+  if (weighted) {
+    HornerLanes<true>(blocks, count, vr, vi, sr, si);
+  } else {
+    HornerLanes<false>(blocks, count, vr, vi, sr, si);
+  }
+}
+#endif
+
+void Horner(bool weighted, const double* blocks, std::size_t count, double vr, double vi,
+            double* sr, double* si) {
+#ifdef FLUVENNA_AVX2_HORNER
+  static const bool avx2 = __builtin_cpu_supports("avx2");
+  if (avx2) {
+    HornerAvx(weighted, blocks, count, vr, vi, sr, si);
+    return;
+  }
+#endif
+  if (weighted) {
+    HornerLanes<true>(blocks, count, vr, vi, sr, si);
+  } else {
+    HornerLanes<false>(blocks, count, vr, vi, sr, si);
+  }
+}
+
+}  // namespace
+
+std::size_t PowerSeries::TermsFor(double logSize, double cutoff) const {
+  // (k + 1) ln|u| + ln max_{j>=k}|C_j| decreases with k (ln|u| <= 0 and the
+  // tail bound does not grow), so the first index below ln(cutoff) is found
+  // by bisection (written so that it needs no jumps).
+  logSize = std::min(logSize, 0.0);  // outside the series' disc: every term up to the tail
+  const double limit = cutoff == kSeriesCutoff ? kLogSeriesCutoff : std::log(cutoff);
+  std::size_t first = 0, length = logTail_.size();
+  while (length > 0) {
+    const std::size_t half = length / 2, mid = first + half;
+    const bool below = double(mid + 1) * logSize + logTail_[mid] < limit;
+    first = below ? first : mid + 1;
+    length = below ? half : length - half - 1;
+  }
+  return first;
+}
+
+Complex PowerSeries::Sum(Complex u, double cutoff, Complex* weighted) const {
+  const double ur = u.real(), ui = u.imag();
+  const std::size_t count = TermsFor(0.5 * LogAbove(ur * ur + ui * ui), cutoff);
+  const std::size_t blocks = (count + kBlock - 1) / kBlock;
+  // u, u^2, .., u^8 = v.
+  double pr[kBlock], pi[kBlock];
+  pr[0] = ur, pi[0] = ui;
+  for (int r = 1; r < kBlock; ++r) {
+    pr[r] = pr[r - 1] * ur - pi[r - 1] * ui;
+    pi[r] = pr[r - 1] * ui + pi[r - 1] * ur;
+  }
+  const double vr = pr[kBlock - 1], vi = pi[kBlock - 1];
+  // sum_r u^(r+1) P_r(v): the parts put together.
+  const auto assemble = [&](const double* sr, const double* si) {
+    double re = 0.0, im = 0.0;
+    for (int r = 0; r < kBlock; ++r) {
+      re += sr[r] * pr[r] - si[r] * pi[r];
+      im += sr[r] * pi[r] + si[r] * pr[r];
+    }
+    return Complex(re, im);
+  };
+  double sr[2 * kBlock], si[2 * kBlock];
+  if (!weighted) {
+    Horner(false, plain_.data(), blocks, vr, vi, sr, si);
+    return assemble(sr, si);
+  }
+  // c_k and k c_k side by side: eight chains.
+  Horner(true, weighted_.data(), blocks, vr, vi, sr, si);
+  *weighted = assemble(sr + kBlock, si + kBlock);
+  return assemble(sr, si);
+}
+
+PowerSeries::PowerSeries(const std::vector<Complex>& coefficients) {
+  const std::size_t n = coefficients.size();
+  const std::size_t blocks = (n + kBlock - 1) / kBlock;
+  plain_.assign(blocks * 2 * kBlock, 0.0);
+  weighted_.assign(blocks * 4 * kBlock, 0.0);
+  logTail_.resize(n);
+  double tail = 0.0;
+  for (std::size_t k = n; k-- > 0;) {
+    const Complex c = coefficients[k];
+    const std::size_t m = k / kBlock, r = k % kBlock;
+    double* plain = plain_.data() + m * 2 * kBlock;
+    plain[r] = c.real(), plain[kBlock + r] = c.imag();
+    double* both = weighted_.data() + m * 4 * kBlock;
+    both[r] = c.real(), both[2 * kBlock + r] = c.imag();
+    both[kBlock + r] = double(k + 1) * c.real(), both[3 * kBlock + r] = double(k + 1) * c.imag();
+    tail = std::max(tail, std::abs(c));
+    logTail_[k] = std::log(tail);  // -inf for a tail of zeros: no term is taken there
+  }
+}
+
+Complex TheodorsenMap::Series(Complex u, Complex* weighted, double cutoff) const {
+  return series_.Sum(u, cutoff, weighted);
+}
+
+void TheodorsenMap::SetCoefficients(std::vector<Complex> coefficients) {
+  coefficients_ = std::move(coefficients);
+  series_ = PowerSeries(coefficients_);
+}
+
+std::vector<Complex> TheodorsenMap::CircleImages(double from, int count) const {
+  std::vector<Complex> images;
+  if (count <= 0) return images;
+  images.reserve(static_cast<std::size_t>(count));
+  if (!IsFftSize(count)) {
+    for (int j = 0; j < count; ++j)
+      images.push_back(Forward(centre_ + std::polar(radius_, from + kTwoPi * j / count)));
+    return images;
+  }
+  // On the circle u = e^(-i phi): S(phi_j) = sum_k (C_k e^(-i k from)) e^(-2 Pi i j k / count).
+  std::vector<Complex> values(static_cast<std::size_t>(count), 0.0);
+  for (std::size_t k = 0; k < coefficients_.size(); ++k)
+    values[(k + 1) % values.size()] += coefficients_[k] * std::polar(1.0, -double(k + 1) * from);
+  Fft(count).Forward(values);
+  for (int j = 0; j < count; ++j) {
+    const Complex w = std::polar(radius_, from + kTwoPi * j / count);
+    images.push_back(PreMap(centre_ + w * std::exp(values[static_cast<std::size_t>(j)])));
+  }
+  return images;
+}
+
+void TheodorsenMap::SetFarSeries() {
+  // zeta - z on the circle |z - m| = rho: the near circle's series there by
+  // one transform (C_k (R / rho)^k, folded into kFarSamples bins), the
+  // pre-map point by point; its Fourier coefficients are beta_k = b_k rho^-k.
+  farRadius_ = kFarRadius * radius_;
+  const Fft fft(kFarSamples);
+  std::vector<Complex> values(static_cast<std::size_t>(kFarSamples), 0.0);
+  const double ratio = 1.0 / kFarRadius;
+  double power = 1.0;
+  for (std::size_t k = 0; k < coefficients_.size(); ++k) {
+    power *= ratio;
+    values[(k + 1) % values.size()] += coefficients_[k] * power;
+  }
+  fft.Forward(values);  // S at theta_j = 2 Pi j / N: sum a_k e^(-i k theta_j)
+  for (int j = 0; j < kFarSamples; ++j) {
+    const Complex w = std::polar(farRadius_, kTwoPi * j / kFarSamples);
+    auto& v = values[static_cast<std::size_t>(j)];
+    v = PreMap(centre_ + w * std::exp(v)) - (centre_ + w);
+  }
+  fft.Backward(values);  // sum_j f_j e^(+i k theta_j) = N beta_k
+  farConstant_ = values[0] / double(kFarSamples);
+  std::vector<Complex> beta(static_cast<std::size_t>(kFarSamples / 2 - 1));
+  for (std::size_t k = 0; k < beta.size(); ++k) beta[k] = values[k + 1] / double(kFarSamples);
+  far_ = PowerSeries(beta);
 }
 
 Complex TheodorsenMap::NearCircle(Complex z) const {
   const Complex w = z - centre_;
   if (w == 0.0) return centre_;
-  return centre_ + w * std::exp(Series(radius_ / w, nullptr, kSeriesCutoff));
+  return centre_ + w * Exp(Series(Over(radius_, w), nullptr, kSeriesCutoff));
+}
+
+Complex TheodorsenMap::PreMapPower(Complex zp, Complex& p, Complex& m) const {
+  p = zp - preCentre_ - preHalf_, m = zp - preCentre_ + preHalf_;
+  // V = p / m = p conj(m) / |m|^2, and V^n = |V|^n e^(i n arg V), arg V in (-Pi, Pi]
+  // (the principal logarithm, as exp(n log V) takes it).
+  const double pr = p.real(), pi = p.imag(), mr = m.real(), mi = m.imag();
+  const double pp = pr * pr + pi * pi, mm = mr * mr + mi * mi;
+  if (pp == 0.0) return 0.0;
+  const double vr = pr * mr + pi * mi, vi = pi * mr - pr * mi;
+  const double size = std::exp(0.5 * exponent_ * std::log(pp / mm));
+  const double turn = exponent_ * std::atan2(vi, vr);
+  return {size * std::cos(turn), size * std::sin(turn)};
 }
 
 Complex TheodorsenMap::PreMap(Complex zp) const {
-  const Complex v = (zp - preCentre_ - preHalf_) / (zp - preCentre_ + preHalf_);
-  if (v == 0.0) return trailingEdge_;
-  const Complex q = std::exp(exponent_ * std::log(v));
-  return (trailingEdge_ - q * innerPoint_) / (1.0 - q);
+  Complex p, m;
+  const Complex q = PreMapPower(zp, p, m);
+  if (q == 0.0) return trailingEdge_;
+  return Divide(trailingEdge_ - q * innerPoint_, 1.0 - q);
 }
 
 std::optional<Complex> TheodorsenMap::PreMapInverse(Complex zeta) const {
@@ -176,18 +452,42 @@ std::optional<Complex> TheodorsenMap::PreMapInverse(Complex zeta) const {
   return preCentre_ + preHalf_ * (1.0 + v) / (1.0 - v);
 }
 
-Complex TheodorsenMap::Derivative(Complex z, double accuracy) const {
+Complex TheodorsenMap::Forward(Complex z) const {
   const Complex w = z - centre_;
-  if (w == 0.0) return 0.0;
+  if (farRadius_ > 0.0 && std::norm(w) >= farRadius_ * farRadius_) {
+    return z + farConstant_ + far_.Sum(Over(farRadius_, w), kSeriesCutoff);
+  }
+  return PreMap(NearCircle(z));
+}
+
+Complex TheodorsenMap::Derivative(Complex z, double accuracy, Complex* image) const {
+  const Complex w = z - centre_;
+  if (farRadius_ > 0.0 && std::norm(w) >= farRadius_ * farRadius_) {
+    // d/dz of beta_k (rho / (z - m))^k is -k beta_k (rho / (z - m))^k / (z - m).
+    Complex weighted;
+    // The full series: its terms carry k, and out here it is short anyway.
+    const Complex sum = far_.Sum(Over(farRadius_, w), kSeriesCutoff, &weighted);
+    if (image) *image = z + farConstant_ + sum;
+    return 1.0 - weighted * Over(1.0, w);
+  }
+  if (w == 0.0) {
+    if (image) *image = PreMap(centre_);
+    return 0.0;
+  }
   Complex weighted;
-  const Complex s = Series(radius_ / w, &weighted, std::max(accuracy, kSeriesCutoff));
-  const Complex zp = centre_ + w * std::exp(s);
-  const Complex dzp = std::exp(s) * (1.0 - weighted);
-  const Complex p = zp - preCentre_ - preHalf_, m = zp - preCentre_ + preHalf_;
-  if (p == 0.0) return 0.0;
-  const Complex q = std::exp(exponent_ * std::log(p / m));
+  const Complex s = Series(Over(radius_, w), &weighted, std::max(accuracy, kSeriesCutoff));
+  const Complex e = Exp(s);
+  const Complex zp = centre_ + w * e;
+  const Complex dzp = e * (1.0 - weighted);
+  Complex p, m;
+  const Complex q = PreMapPower(zp, p, m);
+  if (q == 0.0) {
+    if (image) *image = trailingEdge_;
+    return 0.0;
+  }
+  if (image) *image = Divide(trailingEdge_ - q * innerPoint_, 1.0 - q);
   const Complex d = trailingEdge_ - innerPoint_;
-  const Complex dzeta = d * d * q / ((1.0 - q) * (1.0 - q) * p * m);
+  const Complex dzeta = Divide(d * d * q, (1.0 - q) * (1.0 - q) * p * m);
   return dzeta * dzp;
 }
 
@@ -367,6 +667,7 @@ std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
     }
   }
   if (!(previous < table.theta.front() + kTwoPi)) return TheodorsenFault::kNotStarShaped;
+  table.PrepareCubics();
   const double thetaTe = table.theta.front();
 
   // Theodorsen's iteration on ever finer grids.
@@ -402,15 +703,11 @@ std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
         if (change < tolerance) break;
       }
       map.radius_ = std::exp(psi0);
-      map.coefficients_.assign(static_cast<std::size_t>(n / 2 - 1), 0.0);
+      std::vector<Complex> coefficients(static_cast<std::size_t>(n / 2 - 1), 0.0);
       for (int k = 1; k < n / 2; ++k)
-        map.coefficients_[static_cast<std::size_t>(k - 1)] =
+        coefficients[static_cast<std::size_t>(k - 1)] =
             2.0 * std::conj(spectrum[static_cast<std::size_t>(k)]) / double(n);
-      map.tailBound_.assign(map.coefficients_.size(), 0.0);
-      for (std::size_t k = map.coefficients_.size(); k-- > 0;)
-        map.tailBound_[k] =
-            std::max(std::abs(map.coefficients_[k]),
-                     k + 1 < map.coefficients_.size() ? map.tailBound_[k + 1] : 0.0);
+      map.coefficients_ = std::move(coefficients);  // Series' tables come with the last grid
       // phi_T: theta(phi) = theta_TE by Newton, from node 0 (theta_0 = eps_0 ~ theta_TE).
       double phi = thetaTe - eps[0];
       for (int iter = 0; iter < 50; ++iter) {
@@ -496,13 +793,22 @@ std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
     eps = epsFine;
   }
 
-  // Drop the negligible tail of the series.
-  double tail = 0.0;
+  // Drop the tail of the series that lies below what the tolerances ask (the
+  // noise of the table's local cubics, some 1e-10 a term, is most of it).
+  // |z'| <= 2 chords on the near circle.
+  double tail = 0.0, weightedTail = 0.0;
   std::size_t keep = map.coefficients_.size();
-  while (keep > 1 && tail + std::abs(map.coefficients_[keep - 1]) < kNegligibleTail)
-    tail += std::abs(map.coefficients_[--keep]);
+  const double contourBudget = kTailContourShare * options.contourTolerance / 2.0;
+  const double speedBudget = kTailSpeedShare * options.speedTolerance;
+  while (keep > 1) {
+    const double c = std::abs(map.coefficients_[keep - 1]);
+    if (!(tail + c <= contourBudget && weightedTail + double(keep) * c <= speedBudget)) break;
+    tail += c, weightedTail += double(keep) * c;
+    --keep;
+  }
   map.coefficients_.resize(keep);
-  map.tailBound_.resize(keep);
+  map.SetCoefficients(std::move(map.coefficients_));
+  map.SetFarSeries();
   return map;
 }
 

@@ -66,10 +66,12 @@ namespace fluvenna {
 //   * the re-traced contour (the images of the mid-points phi_j + Pi / N,
 //     measured to the nearest spline point) lies within `contourTolerance`
 //     chords of the spline;
-// so the number of terms K = N / 2 - 1 (less a tail below 1e-12) follows
-// from the accuracy: 255 (NACA 0012, 23012) to 511 (2412, 4412, a 200-point
-// file) at the defaults. A real TE's curvature leaves the near circle a weak
-// singularity there, whose coefficients fall only as k^-(1+n); the speed
+// so the number of terms N / 2 - 1 follows from the accuracy: 255 (NACA
+// 0012, 23012) to 511 (2412, 4412, a 200-point file) at the defaults. The
+// tail is then dropped as far as it moves the contour by at most 1e-2 and
+// the stretch by at most 1e-1 of their tolerances (bounds of the left-out
+// terms): K about 230 to 420 at the defaults. A real TE's curvature leaves
+// the near circle a weak singularity there, whose coefficients fall only as k^-(1+n); the speed
 // converges slowest. A contour that misses a tolerance at `mostNodes`
 // (a kinked or noisy file) keeps its last map, Converged() false.
 //
@@ -78,6 +80,34 @@ namespace fluvenna {
 // Kutta condition at z_T = m + R e^(i phi_T), the circle point of the TE:
 //   Gamma = 4 Pi R sin(alpha - phi_T),  C_L = 2 Gamma / (U0 c) = 8 Pi R sin(alpha - phi_T),
 // zero-lift angle alpha_0 = phi_T; speed on the profile |dF/dz| / |dzeta/dz|.
+
+// sum_{k=1..K} c_k u^k for |u| <= 1, by Horner's scheme in v = u^8 on eight
+// interleaved parts at once (the parts' chains of multiplications overlap
+// instead of waiting on one another), as vectors of four doubles (AVX2
+// where the processor has it, with the same numbers). Terms are left out
+// from the first k with |u|^k max_{j>=k} |c_j| < cutoff (the count rounded up
+// to a whole block of eight terms): far out the series ends early, on the
+// circle it takes every term.
+class PowerSeries {
+ public:
+  using Complex = std::complex<double>;
+  PowerSeries() = default;
+  explicit PowerSeries(const std::vector<Complex>& coefficients);  // c_1..c_K
+
+  std::size_t Size() const { return logTail_.size(); }  // K
+  // The number of terms taken for ln|u| = logSize (before the rounding up).
+  std::size_t TermsFor(double logSize, double cutoff) const;
+  // sum c_k u^k; `weighted`, when given, receives sum k c_k u^k.
+  Complex Sum(Complex u, double cutoff, Complex* weighted = nullptr) const;
+
+ private:
+  // Per block of eight powers the real parts, then the imaginary parts
+  // (plain_); and with k c_k beside them as if they were eight more parts
+  // (weighted_: Re c, Re k c, Im c, Im k c). The last block is filled up with zeros.
+  static constexpr int kBlock = 8;
+  std::vector<double> plain_, weighted_;
+  std::vector<double> logTail_;  // ln max |c_j| for j >= k
+};
 
 struct TheodorsenMapOptions {
   double contourTolerance = 1e-5;  // chords
@@ -99,19 +129,32 @@ class TheodorsenMap {
   using Complex = std::complex<double>;
 
   // circle plane -> profile plane (for points on or outside the circle).
-  Complex Forward(Complex z) const { return PreMap(NearCircle(z)); }
+  // From 1.1 R out by the map's own Laurent series about m,
+  //   zeta = z + beta_0 + sum_k beta_k (rho / (z - m))^k,  rho = 1.1 R,
+  // whose coefficients are those of zeta - z on |z - m| = rho (one transform
+  // of 512 samples of the pre-map of the near circle), good to rounding; it
+  // spares the far points the pre-map's logarithm and exponential.
+  Complex Forward(Complex z) const;
   // dzeta/dz at z (0 at the TE point of the circle).
   // `accuracy` (optional, for the field and the particles): the series
   // stops once its remaining terms are all below it (relative), which
-  // shortens it near the body (about 200 of 511 terms at 1e-8; the
-  // derivative, whose terms carry k, is then good to about 1e-5 relative).
-  Complex Derivative(Complex z, double accuracy = 0.0) const;
+  // shortens it near the body (about 200 of NACA 4412's 424 terms at 1e-8;
+  // the derivative, whose terms carry k, is then good to about 1e-5
+  // relative); from 1.1 R out the far series is summed in full.
+  // `image`, when given, receives Forward(z), which shares the work.
+  Complex Derivative(Complex z, double accuracy = 0.0, Complex* image = nullptr) const;
   // profile plane -> circle plane: the pre-map inverted exactly, then Newton
   // on the Fourier part from z = z' exp(-S) evaluated at z'. Nothing for a
   // point inside the profile (its circle point would lie inside the circle),
   // at P_L, or where Newton does not settle.
   // `accuracy` as for Derivative; Newton then stops at a tenth of it.
   std::optional<Complex> Inverse(Complex zeta, double accuracy = 0.0) const;
+
+  // Forward at `count` points equally spaced round the circle from the
+  // polar angle `from` about m: for a count that is a power of two the
+  // series at all of them by one transform (the terms folded into `count`
+  // bins), else point by point.
+  std::vector<Complex> CircleImages(double from, int count) const;
 
   // The two stages alone (for the morph from the circle to the profile).
   Complex NearCircle(Complex z) const;   // Fourier part
@@ -153,8 +196,15 @@ class TheodorsenMap {
  private:
   friend std::variant<TheodorsenMap, TheodorsenFault> BuildTheodorsenMap(
       const AirfoilContour&, const TheodorsenMapOptions&);
-  // S(u) and sum k C_k u^k, leaving out the terms once |u|^k max_{j>=k} |C_j| < cutoff.
+  // S(u) and sum k C_k u^k (|u| <= 1), as PowerSeries::Sum gives them.
   Complex Series(Complex u, Complex* weighted, double cutoff) const;
+  // q = V^n of the pre-map for z' (V = (z' - M0 - a) / (z' - M0 + a)), and
+  // the two factors z' - M0 -+ a; q = 0 at z' = M0 + a.
+  Complex PreMapPower(Complex zPrime, Complex& p, Complex& m) const;
+  // C_1..C_K, with the tables Series reads.
+  void SetCoefficients(std::vector<Complex> coefficients);
+  // The far series of Forward, from the finished map.
+  void SetFarSeries();
   void SetExponent(double n);  // n, a and M0
   // Unit tangent of the near circle at z'_T leaving along one surface.
   std::optional<Complex> NearCircleTangent(const AirfoilContour& contour, bool upper) const;
@@ -164,7 +214,10 @@ class TheodorsenMap {
   Complex centre_;
   double radius_ = 1.0, phiT_ = 0.0;
   std::vector<Complex> coefficients_;
-  std::vector<double> tailBound_;  // max |C_j| for j >= k
+  PowerSeries series_;      // C_k
+  PowerSeries far_;         // beta_k of the far series
+  Complex farConstant_;     // beta_0
+  double farRadius_ = 0.0;  // rho; 0 before SetFarSeries: no far series
   int nodes_ = 0;
   double residual_ = 0.0, liftChange_ = 0.0, speedChange_ = 0.0;
   bool converged_ = false;

@@ -332,6 +332,106 @@ TEST(TheodorsenMap, InverseDerivativeAndContour) {
   }
 }
 
+// The series by Horner's scheme in blocks is the plain sum of its terms
+// (a count of terms that is no multiple of the block, and |u| up to 1), and
+// the number of terms it takes follows the cutoff: all of them on the
+// circle, fewer the farther out and the looser the cutoff, never one whose
+// bound lies above the cutoff.
+TEST(PowerSeries, HornerSumIsTheSumOfItsTermsAndCountsThem) {
+  std::vector<Complex> c;
+  for (int k = 1; k <= 37; ++k)
+    c.push_back(std::polar(std::pow(0.7, k), 0.9 * k));  // |c_k| = 0.7^k
+  const PowerSeries series(c);
+  EXPECT_EQ(series.Size(), 37u);
+  for (const double r : {1.0, 0.93, 0.5, 0.1}) {
+    for (int j = 0; j < 12; ++j) {
+      const Complex u = std::polar(r, 2.0 * kPi * (j + 0.3) / 12.0);
+      Complex plain = 0.0, weighted = 0.0, power = 1.0;
+      for (std::size_t k = 0; k < c.size(); ++k) {
+        power *= u;
+        plain += c[k] * power;
+        weighted += double(k + 1) * c[k] * power;
+      }
+      Complex w;
+      EXPECT_LT(std::abs(series.Sum(u, 0.0, &w) - plain), 1e-15);
+      EXPECT_LT(std::abs(w - weighted), 1e-14);
+      EXPECT_LT(std::abs(series.Sum(u, 0.0) - plain), 1e-15);
+      // With a cutoff the left-out terms weigh less than their bound.
+      EXPECT_LT(std::abs(series.Sum(u, 1e-6) - plain), 1e-6 / (1.0 - 0.7 * r));
+    }
+  }
+  EXPECT_EQ(series.TermsFor(0.0, 1e-16), 37u);
+  EXPECT_EQ(series.TermsFor(0.0, 0.0), 37u);
+  std::size_t previous = 37;
+  for (const double r : {0.9, 0.5, 0.1, 1e-3}) {
+    const std::size_t terms = series.TermsFor(std::log(r), 1e-12);
+    EXPECT_LE(terms, previous) << r;
+    previous = terms;
+    // The first term left out lies below the cutoff, the last one taken above it
+    // (the bound of ln|u| the series uses may take one or two more).
+    if (terms < 37) {
+      EXPECT_LT(std::pow(r * 0.7, double(terms + 1)), 1e-12) << r;
+    }
+    if (terms > 2) {
+      EXPECT_GE(std::pow(r * 0.7, double(terms - 2)), 1e-12) << r;
+    }
+  }
+  EXPECT_LT(series.TermsFor(std::log(0.5), 1e-6), series.TermsFor(std::log(0.5), 1e-12));
+  EXPECT_EQ(PowerSeries().Sum(Complex(0.5, 0.5), 0.0), Complex(0.0));
+}
+
+// The images of equally spaced circle points all at once (one transform for
+// a power of two) are Forward's, for both the map and its ProfileMap.
+TEST(TheodorsenMap, CircleImagesAreForwardsImages) {
+  const TheodorsenMap map = MapOf(NacaProfile("4412"));
+  for (const int count : {4096, 64, 1000}) {
+    const double from = map.TrailingEdgeAngle();
+    const std::vector<Complex> images = map.CircleImages(from, count);
+    ASSERT_EQ(images.size(), static_cast<std::size_t>(count));
+    double worst = 0.0;
+    for (int j = 0; j < count; ++j) {
+      const Complex z = map.Centre() + std::polar(map.Radius(), from + 2.0 * kPi * j / count);
+      worst = std::max(worst, std::abs(images[static_cast<std::size_t>(j)] - map.Forward(z)));
+    }
+    EXPECT_LT(worst, 1e-13) << count;
+  }
+  EXPECT_TRUE(map.CircleImages(0.0, 0).empty());
+}
+
+// From 1.1 R out Forward and Derivative take the map's Laurent series
+// about the centre: it agrees with the two stages (the near circle's series,
+// then the pre-map) to rounding, from its inner circle out to 10 R (beyond,
+// the pre-map's 1 - q cancels), and the derivative with the difference
+// quotient of the two stages; far out zeta - z settles to a constant and
+// dzeta/dz to 1.
+TEST(TheodorsenMap, FarSeriesIsTheMapItself) {
+  for (const char* code : {"4412", "0012", "23012"}) {
+    const TheodorsenMap map = MapOf(NacaProfile(code));
+    const double R = map.Radius();
+    double worst = 0.0, worstSlope = 0.0;
+    for (const double r : {1.1, 1.1000001, 1.25, 1.3, 1.7, 3.0, 10.0}) {
+      for (int k = 0; k < 64; ++k) {
+        const Complex z = map.Centre() + std::polar(r * R, 2.0 * kPi * (k + 0.21) / 64.0);
+        const Complex staged = map.PreMap(map.NearCircle(z));
+        worst = std::max(worst, std::abs(map.Forward(z) - staged) / std::abs(staged));
+        const double h = 1e-5 * r * R;
+        const Complex slope =
+            (map.PreMap(map.NearCircle(z + h)) - map.PreMap(map.NearCircle(z - h))) / (2.0 * h);
+        worstSlope = std::max(worstSlope, std::abs(map.Derivative(z) - slope));
+      }
+    }
+    EXPECT_LT(worst, 3e-14) << code;
+    EXPECT_LT(worstSlope, 1e-9) << code;
+    const Complex far = map.Centre() + 1e8 * R;
+    const Complex shift = map.Forward(far) - far;
+    for (int k = 1; k < 16; ++k) {
+      const Complex z = map.Centre() + std::polar(1e8 * R, 2.0 * kPi * k / 16.0);
+      EXPECT_LT(std::abs(map.Forward(z) - z - shift), 1e-8) << code;
+      EXPECT_LT(std::abs(map.Derivative(z) - 1.0), 1e-15) << code;
+    }
+  }
+}
+
 // The number of terms follows from the tolerances: a tighter lift
 // tolerance takes more terms, and the lift it gives moves by less.
 TEST(TheodorsenMap, TermsFollowFromTheTolerances) {
