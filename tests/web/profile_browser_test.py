@@ -109,6 +109,7 @@ class ProfileTest(unittest.TestCase):
     assert_clean = browser_test.BrowserTest.assert_clean
     assert_drawn = browser_test.BrowserTest.assert_drawn
     kinds = browser_test.BrowserTest.kinds
+    look_at = browser_test.BrowserTest.look_at
     axe_violations = browser_test.BrowserTest.axe_violations
 
     @classmethod
