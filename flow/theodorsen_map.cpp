@@ -3,7 +3,6 @@
 #include "flow/theodorsen_map.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -176,15 +175,13 @@ namespace {
 
 // An upper bound of ln x (x > 0 and finite; else ln x itself), within 0.03
 // of it, without the library's logarithm: x = f 2^e with f in [1/2, 1)
-// read off the bits, and ln f <= 2 t, t = (f - 1) / (f + 1) <= 0 (the
-// first term of ln f = 2 atanh t, whose further terms are all negative).
-// The series take a term or two more than the exact ln|u| would ask.
+// (frexp, which only reads the bits), and ln f <= 2 t, t = (f - 1) / (f + 1)
+// <= 0 (the first term of ln f = 2 atanh t, whose further terms are all
+// negative). The series take a term or two more than the exact ln|u| would ask.
 double LogAbove(double x) {
-  const auto bits = std::bit_cast<std::uint64_t>(x);
-  const auto biased = static_cast<int>((bits >> 52) & 0x7ff);
-  if (!(x > 0.0) || biased == 0 || biased == 0x7ff) return std::log(x);  // 0, subnormal, inf, NaN
-  const double f = std::bit_cast<double>((bits & 0x800fffffffffffffULL) | 0x3fe0000000000000ULL);
-  const int e = biased - 1022;  // x = f 2^e
+  if (!(x > 0.0) || !std::isfinite(x)) return std::log(x);  // 0, negative, inf, NaN
+  int e = 0;
+  const double f = std::frexp(x, &e);
   return e * std::numbers::ln2 + 2.0 * (f - 1.0) / (f + 1.0);
 }
 

@@ -63,7 +63,6 @@ class FiniteWingView {
   int passes_ = -1;
   double reynolds_ = 0.0, nCrit_ = 0.0;
   std::vector<Polar> polars_;  // at Re times the factors, rising
-  int polarsPass_ = -1;
   int analyses_ = 0;
   void Forget() { analysis_.reset(); }
 };
