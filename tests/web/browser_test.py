@@ -152,7 +152,10 @@ def chromium(languages):
     return driver
 
 
-class BrowserTest(unittest.TestCase):
+class PageHelpers:
+    """The page tests' server, browser, waiting and reading, without tests of
+    their own: the base of every test class of the page."""
+
     @classmethod
     def setUpClass(cls):
         cls.server = Server(SITE)
@@ -262,6 +265,34 @@ class BrowserTest(unittest.TestCase):
           const file = window.__saved[arguments[0]];
           fetch(file.href).then(r => r.text()).then(text => done({name: file.name, text}));""", index)
 
+    def canvas_pixels(self, canvas_id, look=True):
+        """The canvas's pixels as the page shows them once it is seen (with
+        `look` false: as they are, wherever it is)."""
+        if look:
+            self.look_at(canvas_id)
+        self.settle()
+        return bytes(self.js(
+            "const c = document.getElementById(arguments[0]);"
+            "return Array.from(c.getContext('2d').getImageData(0, 0, c.width, c.height).data)", canvas_id))
+
+    def element_text(self, element_id):
+        self.settle()
+        return self.js("return document.getElementById(arguments[0]).textContent", element_id)
+
+    def aria_label(self, element_id):
+        return self.driver.find_element(By.ID, element_id).get_attribute("aria-label")
+
+    def axe_violations(self):
+        if not self.js("return typeof axe === 'object'"):
+            with open(AXE, encoding="utf-8") as f:
+                self.js(f.read())
+        return self.driver.execute_async_script("""
+          const done = arguments[arguments.length - 1];
+          axe.run(document).then(r => done(r.violations.map(v =>
+            v.id + ": " + v.nodes.map(n => n.target.join(" ")).join(", "))));""")
+
+
+class BrowserTest(PageHelpers, unittest.TestCase):
     # --- the tests -----------------------------------------------------------
 
     def test_window_controls_and_handlers(self):
@@ -496,16 +527,6 @@ class BrowserTest(unittest.TestCase):
         self.settle()
         self.assertIn("L' = %.1f N/m" % wing["lift_per_span_N"], layer.text)
         self.assert_clean()
-
-    def canvas_pixels(self, canvas_id, look=True):
-        """The canvas's pixels as the page shows them once it is seen (with
-        `look` false: as they are, wherever it is)."""
-        if look:
-            self.look_at(canvas_id)
-        self.settle()
-        return bytes(self.js(
-            "const c = document.getElementById(arguments[0]);"
-            "return Array.from(c.getContext('2d').getImageData(0, 0, c.width, c.height).data)", canvas_id))
 
     def test_flow_field_and_lift_curve(self):
         self.open(self.server.url + README_ADDRESS, passes=1)
@@ -834,13 +855,6 @@ class BrowserTest(unittest.TestCase):
             finally:
                 server.close()
 
-    def element_text(self, element_id):
-        self.settle()
-        return self.js("return document.getElementById(arguments[0]).textContent", element_id)
-
-    def aria_label(self, element_id):
-        return self.driver.find_element(By.ID, element_id).get_attribute("aria-label")
-
     def assert_language(self, language):
         """The page's own texts, its accessible names and <html lang> are in `language`."""
         english = language == "en"
@@ -1083,15 +1097,6 @@ class BrowserTest(unittest.TestCase):
         self.assert_drawn("offline")
         self.assertRegex(self.element_text("Label_Status"), r"^Kaldırma katsayısı C_L = ")
         self.assertTrue(self.js("return navigator.serviceWorker.controller !== null"))
-
-    def axe_violations(self):
-        if not self.js("return typeof axe === 'object'"):
-            with open(AXE, encoding="utf-8") as f:
-                self.js(f.read())
-        return self.driver.execute_async_script("""
-          const done = arguments[arguments.length - 1];
-          axe.run(document).then(r => done(r.violations.map(v =>
-            v.id + ": " + v.nodes.map(n => n.target.join(" ")).join(", "))));""")
 
     def test_accessibility(self):
         # axe finds nothing in either language, before and after a pass, and

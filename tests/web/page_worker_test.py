@@ -36,20 +36,7 @@ WORKER_PIXELS_JS = """async (bridge, picture, width, height) => {
 }"""
 
 
-class PageWorkerTest(unittest.TestCase):
-    # The browser test's helpers: opening, settling, pixels and a clean log.
-    open = browser_test.BrowserTest.open
-    wait = browser_test.BrowserTest.wait
-    settle = browser_test.BrowserTest.settle
-    passes = browser_test.BrowserTest.passes
-    js = browser_test.BrowserTest.js
-    look_at = browser_test.BrowserTest.look_at
-    kinds = browser_test.BrowserTest.kinds
-    canvas_pixels = browser_test.BrowserTest.canvas_pixels
-    element_text = browser_test.BrowserTest.element_text
-    value = browser_test.BrowserTest.value
-    assert_clean = browser_test.BrowserTest.assert_clean
-
+class PageWorkerTest(browser_test.PageHelpers, unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.server = Server(SITE)

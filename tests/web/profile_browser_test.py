@@ -94,33 +94,16 @@ def lift_in(line):
     return shown, float(shown)
 
 
-class ProfileTest(unittest.TestCase):
-    # The page test's browser, server and waiting, without its own tests.
-    setUp = browser_test.BrowserTest.setUp
-    js = browser_test.BrowserTest.js
-    wait = browser_test.BrowserTest.wait
-    passes = browser_test.BrowserTest.passes
-    open = browser_test.BrowserTest.open
-    settle = browser_test.BrowserTest.settle
-    shown_text = browser_test.BrowserTest.shown_text
-    value = browser_test.BrowserTest.value
-    capture_downloads = browser_test.BrowserTest.capture_downloads
-    saved = browser_test.BrowserTest.saved
-    assert_clean = browser_test.BrowserTest.assert_clean
-    assert_drawn = browser_test.BrowserTest.assert_drawn
-    kinds = browser_test.BrowserTest.kinds
-    look_at = browser_test.BrowserTest.look_at
-    axe_violations = browser_test.BrowserTest.axe_violations
-
+class ProfileTest(browser_test.PageHelpers, unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        browser_test.BrowserTest.setUpClass.__func__(cls)
+        super().setUpClass()
         cls.folder = tempfile.TemporaryDirectory()
 
     @classmethod
     def tearDownClass(cls):
         cls.folder.cleanup()
-        browser_test.BrowserTest.tearDownClass.__func__(cls)
+        super().tearDownClass()
 
     # --- helpers -------------------------------------------------------------
 

@@ -22,17 +22,7 @@ PASS = "delta=0.1&gamma=0.04&alpha=4"
 PASS_OPTIONS = ["--delta", "0.1", "--gamma", "0.04", "--alpha", "4"]
 
 
-class WingTest(unittest.TestCase):
-    # The page test's server, browser and waiting, without its own tests.
-    setUpClass = classmethod(browser_test.BrowserTest.setUpClass.__func__)
-    tearDownClass = classmethod(browser_test.BrowserTest.tearDownClass.__func__)
-    setUp = browser_test.BrowserTest.setUp
-    js = browser_test.BrowserTest.js
-    wait = browser_test.BrowserTest.wait
-    passes = browser_test.BrowserTest.passes
-    open = browser_test.BrowserTest.open
-    settle = browser_test.BrowserTest.settle
-
+class WingTest(browser_test.PageHelpers, unittest.TestCase):
     def wing_drawn(self):
         return int(self.js("return document.body.dataset.wingDrawn || '0'"))
 
