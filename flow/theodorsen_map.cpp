@@ -100,6 +100,8 @@ std::size_t NearCircleTable::Locate(double& t, std::size_t* hint) const {
   if (std::abs(t - t0) > 100.0) t = t0 + std::fmod(t - t0, kTwoPi);
   while (t < t0) t += kTwoPi;
   while (t >= t0 + kTwoPi) t -= kTwoPi;
+  // t + 2 Pi - 2 Pi may round to just below t0: that is t0 itself.
+  if (t < t0) t = t0;
   if (hint && *hint < theta.size() && theta[*hint] <= t) {
     std::size_t i = *hint;
     for (int step = 0; step < 8; ++step) {
