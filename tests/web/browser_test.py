@@ -156,11 +156,14 @@ class PageHelpers:
     """The page tests' server, browser, waiting and reading, without tests of
     their own: the base of every test class of the page."""
 
+    # The browser's preferred languages: a user who prefers English (and
+    # German, which Fluvenna lacks).
+    languages = "en-US,en,de"
+
     @classmethod
     def setUpClass(cls):
         cls.server = Server(SITE)
-        # A user who prefers English (and German, which Fluvenna lacks).
-        cls.driver = chromium("en-US,en,de")
+        cls.driver = chromium(cls.languages)
 
     @classmethod
     def tearDownClass(cls):

@@ -37,19 +37,7 @@ WORKER_PIXELS_JS = """async (bridge, picture, width, height) => {
 
 
 class PageWorkerTest(browser_test.PageHelpers, unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.server = Server(SITE)
-        cls.driver = chromium("en-US,en")
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.driver.quit()
-        cls.server.close()
-
-    def setUp(self):
-        self.driver.get_log("browser")
-        self.server.requests.clear()
+    languages = "en-US,en"
 
     def with_bridge(self, body, *args):
         answer = self.driver.execute_async_script(WITH_BRIDGE_JS % body, *args)
