@@ -47,7 +47,8 @@ stress: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -L '^stress$$'
 
 # Every test built with ASan + UBSan (clang-14) and run; the sweep on a
-# reduced grid. Install and browser tests run no sanitized code of ours.
+# reduced grid and the first quarter of the stress test's events. Install and
+# browser tests run no sanitized code of ours.
 sanitize: sanitize-build
 	@ctest --preset sanitize
 
