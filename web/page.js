@@ -575,10 +575,11 @@
   }
 
   async function playMorph(on) {
+    // The button answers the press at once; the module's clock follows.
     morph.playing = on;
-    if (on) await session.playMorph();
     morphButton.dataset.i18n = on ? MORPH_PAUSE : MORPH_PLAY;
     morphButton.textContent = text(morphButton.dataset.i18n);
+    if (on) await session.playMorph();
     morph.last = null;
     keepMorph();
   }
