@@ -11,7 +11,7 @@ SANITIZE_DIR := build-sanitize
 CMAKE_CONFIGURE := cmake --preset default
 # Labels of the slow gates that `make test` leaves to `make check`.
 SLOW_LABELS := ^(sweep|stress)$$
-FUZZ_SECONDS := 20
+FUZZ_SECONDS := 15
 
 .PHONY: setup configure build test run check licences sweep stress sanitize sanitize-build fuzz web serve package bench table format clean
 

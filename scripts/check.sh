@@ -14,7 +14,7 @@ steps=(
   "stress:window stress test"
   "sanitize-build:sanitizer build (clang-14, ASan + UBSan)"
   "sanitize:every test under the sanitizers"
-  "fuzz:fuzzers, 20 s each, two at a time"
+  "fuzz:fuzzers, 15 s each, two at a time"
 )
 summary=()
 report() {
