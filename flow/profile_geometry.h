@@ -60,7 +60,7 @@ struct ProfileMeasureOptions {
 //     it, both / chord) each surface is a function h(s); the thickness is
 //     h_upper(s) - h_lower(s) and the mean line (h_upper(s) + h_lower(s)) / 2.
 //  3. Their extremes are found on the samples (lower surface interpolated
-//     linearly), then refined by golden-section search over the upper
+//     linearly), then refined by Brent's search for a maximum over the upper
 //     surface's angle, the lower surface's point at the same station being
 //     solved from s(theta) = s by a bracketed root finder.
 // Requires Eps > -1. Eps = Mu = 0 is the flat plate: chord 1, thickness and
