@@ -19,7 +19,6 @@ namespace fluvenna {
 //  3. "fluvenna" in each of Qt's generic data locations (on Linux
 //     $XDG_DATA_HOME, then each of $XDG_DATA_DIRS: ~/.local/share,
 //     /usr/local/share, /usr/share).
-// Needs a QCoreApplication (for the executable's folder).
 std::vector<std::filesystem::path> ProfileTableFolders();
 
 // Finds the table in ProfileTableFolders() and loads it (LoadFoundProfileTable).

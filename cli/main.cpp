@@ -6,8 +6,11 @@
 // Qt's offscreen platform unless QT_QPA_PLATFORM names another (the labels'
 // font wants a GUI application, not a window). A run that paints nothing
 // starts no platform at all, and does not even load the library that
-// paints (render_pictures.h).
+// paints (render_pictures.h). A run that paints computes its pass while
+// that library loads, and starts the platform only after the pass.
 #include <QCoreApplication>
+#include <QStringList>
+#include <QThread>
 #include <iostream>
 #include <memory>
 #include <string_view>
@@ -30,45 +33,68 @@ void QuietAboutTheRuntimeFolder(QtMsgType type, const QMessageLogContext& contex
   qtHandler(type, context, message);
 }
 
-// Whether the command line may ask for a picture (--png, --svg, --frames),
-// for the help (which lists the GUI's options) or for one of the options Qt's
-// GUI application takes itself (one dash: -platform, -reverse, ...). Only
-// such a run starts the GUI application; for one that prints numbers alone,
-// starting the platform and its font configuration (read in full even to be
-// put away at the end) would be most of its time. An argument is looked at
-// without its meaning: a value that looks like one of them (a file named
-// --png, a negative number) only starts the platform needlessly.
-bool MayPaint(int argc, char** argv) {
+// What the command line may ask of the GUI application. Only a run that
+// may paint starts it; for one that prints numbers alone, starting the
+// platform and its font configuration (read in full even to be put away at
+// the end) would be most of its time. An argument is looked at without its
+// meaning: a value that looks like one of them (a file named --png, a
+// negative number) only starts the platform needlessly, or first.
+enum class GuiNeed {
+  kNone,
+  // A picture (--png, --svg, --frames): the application is made once the
+  // pass is drawn, the pass computed while the pictures' library loads.
+  kToPaint,
+  // The help (which lists the GUI's options) or one of the options Qt's GUI
+  // application takes itself (one dash: -platform, -reverse, ...): the
+  // application is made first, as it takes those out of the command line.
+  kFirst
+};
+
+GuiNeed GuiNeedOf(int argc, char** argv) {
+  GuiNeed need = GuiNeed::kNone;
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument(argv[i]);
-    for (const std::string_view paints : {"--png", "--svg", "--frames", "--help"}) {
-      if (argument.starts_with(paints)) return true;
+    if (argument.starts_with("--help")) return GuiNeed::kFirst;
+    if (argument.size() > 1 && argument[0] == '-' && argument[1] != '-') return GuiNeed::kFirst;
+    for (const std::string_view paints : {"--png", "--svg", "--frames"}) {
+      if (argument.starts_with(paints)) need = GuiNeed::kToPaint;
     }
-    if (argument.size() > 1 && argument[0] == '-' && argument[1] != '-') return true;
   }
-  return false;
+  return need;
+}
+
+// The command line as QCoreApplication::arguments() has it, for a run that
+// has no application yet.
+QStringList ArgumentsOf(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return arguments;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  qtHandler = qInstallMessageHandler(QuietAboutTheRuntimeFolder);
   // Without the pictures' library a run that paints says why when it comes
   // to its pictures; the help and the numbers need no GUI.
   std::unique_ptr<QCoreApplication> app;
-  if (MayPaint(argc, argv)) {
+  const auto makeGuiApplication = [&] {
+    if (app) return;
+    qtHandler = qInstallMessageHandler(QuietAboutTheRuntimeFolder);
     if (const fluvenna::PictureLibrary* pictures = fluvenna::LoadPictureLibrary().library) {
       app = pictures->MakeApplication(argc, argv);
     }
-  }
-  if (!app) app = std::make_unique<QCoreApplication>(argc, argv);
-  qInstallMessageHandler(qtHandler);
+    qInstallMessageHandler(qtHandler);
+  };
+  const GuiNeed need = GuiNeedOf(argc, argv);
+  if (need == GuiNeed::kFirst) makeGuiApplication();
+  if (!app && need != GuiNeed::kToPaint) app = std::make_unique<QCoreApplication>(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("fluvenna-render"));
   QCoreApplication::setApplicationVersion(QStringLiteral(FLUVENNA_VERSION));
 
   using fluvenna::ParsedCommandLine;
-  const ParsedCommandLine parsed = fluvenna::ParseCommandLine(QCoreApplication::arguments());
+  const ParsedCommandLine parsed =
+      fluvenna::ParseCommandLine(app ? QCoreApplication::arguments() : ArgumentsOf(argc, argv));
   switch (parsed.action) {
     case ParsedCommandLine::Action::kHelp:
     case ParsedCommandLine::Action::kVersion:
@@ -80,5 +106,8 @@ int main(int argc, char** argv) {
     case ParsedCommandLine::Action::kRun:
       break;
   }
-  return fluvenna::Render(parsed.options, std::cout, std::cerr);
+  // Before the application exists, this thread is made Qt's main thread
+  // (the first to ask is), not the thread that loads the pictures' library.
+  if (!app) QThread::currentThread();
+  return fluvenna::Render(parsed.options, std::cout, std::cerr, nullptr, makeGuiApplication);
 }

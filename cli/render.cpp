@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -15,14 +14,13 @@
 #include <vector>
 
 #include "app/table_search.h"
-#include "cli/fan_out_surface.h"
 #include "cli/picture_encoder.h"
 #include "cli/render_pictures.h"
 #include "cli/replacing_file.h"
 #include "flow/profile_table.h"
+#include "plot/deferred_surface.h"
 #include "plot/field_picture.h"
 #include "plot/particles_picture.h"
-#include "plot/unpainted_surface.h"
 #include "report/field_text.h"
 #include "report/finite_wing_report.h"
 #include "report/pass_summary.h"
@@ -81,6 +79,22 @@ constexpr const char* kPictureTitles[kPictureKinds] = {
     "Fluvenna: surface pressure",     "Fluvenna: lift curve",
     "Fluvenna: flow field",           "Fluvenna: conformal map",
     "Fluvenna: skin friction",        "Fluvenna: finite wing"};
+
+// A picture painted, when it is finished, from what was drawn of it before
+// it was made.
+class KeptPicture : public PictureFile {
+ public:
+  KeptPicture(std::unique_ptr<PictureFile> picture, const DeferredSurface& kept)
+      : picture_(std::move(picture)), kept_(kept) {}
+  PlotSurface& Surface() override { return picture_->Surface(); }
+  QByteArray Finish() override {
+    return kept_.DrawOn(picture_->Surface()) ? picture_->Finish() : QByteArray();
+  }
+
+ private:
+  std::unique_ptr<PictureFile> picture_;
+  const DeferredSurface& kept_;
+};
 
 // The pictures of one format, each with its file.
 struct PictureSet {
@@ -185,7 +199,7 @@ bool ApplyProfile(const RenderOptions& options, PassSession& session, std::ostre
 
 // The run on a session of its own; `painted` counts the pictures painted.
 int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& out,
-             std::ostream& err, int& painted) {
+             std::ostream& err, int& painted, const std::function<void()>& beforePainting) {
   if (!ApplyProfile(options, session, err)) return kExitUsage;
   std::vector<PictureKind> kinds{kCircle, kAirfoil, kPressure, kFriction, kLift};
   if (!options.field.isEmpty()) kinds.push_back(kField);
@@ -201,17 +215,10 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
   };
   if (!options.pngPrefix.isEmpty()) addSet(PictureFormat::kPng, options.pngPrefix, "png");
   if (!options.svgPrefix.isEmpty()) addSet(PictureFormat::kSvg, options.svgPrefix, "svg");
-  // The pictures' library is loaded by a run that paints, before any file
-  // is opened.
-  const PictureLibrary* pictureLibrary = nullptr;
-  if (!sets.empty() || !options.framesDir.isEmpty()) {
-    const LoadedPictureLibrary& loaded = LoadPictureLibrary();
-    if (!loaded.library) {
-      err << kProgram << "cannot paint pictures: " << loaded.failure << '\n';
-      return kExitUsage;
-    }
-    pictureLibrary = loaded.library;
-  }
+  // A run that paints needs the pictures' library only once the pass is
+  // drawn; it loads meanwhile.
+  const bool paints = !sets.empty() || !options.framesDir.isEmpty();
+  if (paints) StartLoadingPictureLibrary();
   const QString toOut = QStringLiteral("-");
   struct TextOutput {
     OutputFile file;
@@ -246,61 +253,43 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
     finiteWing.Set(w.aspectRatio, w.planform, w.taper, w.washoutDeg);  // checked when read
   }
 
-  // Only the pictures of the files asked for are painted. Every plot is also
-  // drawn on a surface that paints nothing but refuses what the painting
-  // ones refuse, so that a pass fails on the same surface operations
-  // whichever files are asked for.
-  UnpaintedSurface unpainted[kPictureKinds];
-  FanOutSurface fanOut[kPictureKinds];
-  for (int kind = 0; kind < kPictureKinds; ++kind) fanOut[kind].Add(unpainted[kind]);
+  // Every plot is drawn on a surface that keeps what is drawn and refuses
+  // what the painting ones refuse, so that a pass fails on the same surface
+  // operations whichever files are asked for; only the pictures of the
+  // files asked for are painted from it, after the pass.
+  DeferredSurface drawn[kPictureKinds];
   const QSize fieldSize = FieldPictureSize(options.size);
-  for (PictureSet& set : sets) {
-    for (const PictureKind kind : set.kinds) {
-      set.pictures.push_back(
-          pictureLibrary->MakePicture(set.format,
-                                      kind == kField        ? fieldSize
-                                      : kind == kFiniteWing ? FiniteWingPictureSize(options.size)
-                                                            : options.size,
-                                      QString::fromLatin1(kPictureTitles[kind])));
-      fanOut[kind].Add(set.pictures.back()->Surface());
-      ++painted;
-    }
-  }
-  // The PNG pictures are encoded beside the pass as they are done (declared
-  // after the pictures, so that it is done with them before they go).
-  PictureEncoder encoder;
-  const auto encode = [&](std::initializer_list<PictureKind> done) {
-    for (PictureSet& set : sets) {
-      if (set.format != PictureFormat::kPng) continue;
-      for (std::size_t i = 0; i < set.kinds.size(); ++i) {
-        if (std::find(done.begin(), done.end(), set.kinds[i]) != done.end()) {
-          encoder.Add(*set.pictures[i], set.bytes[i]);
-        }
-      }
-    }
-  };
 
   PassResult result =
-      session.Run(options.texts, fanOut[kCircle], fanOut[kAirfoil], &fanOut[kPressure]);
+      session.Run(options.texts, drawn[kCircle], drawn[kAirfoil], &drawn[kPressure]);
   const ShownPass* shown = session.Shown();  // this pass, when it was drawn whole
   const SurfacePressure* pressure = shown ? &shown->pressure : nullptr;
   if (shown && !session.PressureDrawn()) result.error = "the surface pressure could not be drawn";
   if (result.ok() && !sets.empty()) {
-    encode({kCircle, kAirfoil, kPressure});  // while the polar and the rest are computed
-    if (!session.DrawLift(fanOut[kLift])) {
+    if (!session.DrawLift(drawn[kLift])) {
       result.error = "the lift curve could not be drawn";
-    } else if (!session.DrawFriction(fanOut[kFriction])) {
+    } else if (!session.DrawFriction(drawn[kFriction])) {
       result.error = "the skin friction could not be drawn";
     } else if (!options.field.isEmpty() &&
-               !session.DrawField(fanOut[kField], ColouringOf(options.field), fieldSize.width(),
+               !session.DrawField(drawn[kField], ColouringOf(options.field), fieldSize.width(),
                                   fieldSize.height())) {
       result.error = "the flow field could not be drawn";
-    } else if (options.map && !session.DrawMap(fanOut[kMap], options.morph, options.size.width(),
+    } else if (options.map && !session.DrawMap(drawn[kMap], options.morph, options.size.width(),
                                                options.size.height())) {
       result.error = "the conformal map could not be drawn";
-    } else if (options.finiteWing && !finiteWing.Draw(fanOut[kFiniteWing])) {
+    } else if (options.finiteWing && !finiteWing.Draw(drawn[kFiniteWing])) {
       result.error = "the finite wing could not be drawn";
     }
+  }
+  // A run that cannot paint says so before anything else.
+  const PictureLibrary* pictureLibrary = nullptr;
+  if (paints) {
+    const LoadedPictureLibrary& loaded = LoadPictureLibrary();
+    if (!loaded.library) {
+      err << kProgram << "cannot paint pictures: " << loaded.failure << '\n';
+      return kExitUsage;
+    }
+    pictureLibrary = loaded.library;
   }
 
   for (const std::string& note : result.notes) err << kProgram << "note: " << note << '\n';
@@ -344,10 +333,28 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
     return kExitPassError;
   }
 
-  // The last PNG pictures are encoded on the encoder's thread and this one,
-  // the SVG documents (quick to finish) on this thread; then the files are
-  // written in order.
-  encode({kLift, kFriction, kField, kMap, kFiniteWing});
+  // The pictures are painted from what was drawn of them: the PNG pictures,
+  // painted and encoded, on the encoder's thread and this one, the SVG
+  // documents (quick to finish) on this thread; then the files are written
+  // in order.
+  if (paints && beforePainting) beforePainting();
+  for (PictureSet& set : sets) {
+    for (const PictureKind kind : set.kinds) {
+      set.pictures.push_back(std::make_unique<KeptPicture>(
+          pictureLibrary->MakePicture(set.format,
+                                      kind == kField        ? fieldSize
+                                      : kind == kFiniteWing ? FiniteWingPictureSize(options.size)
+                                                            : options.size,
+                                      QString::fromLatin1(kPictureTitles[kind])),
+          drawn[kind]));
+      ++painted;
+    }
+  }
+  PictureEncoder encoder;  // after the pictures, so that it is done with them before they go
+  for (PictureSet& set : sets) {
+    if (set.format != PictureFormat::kPng) continue;
+    for (std::size_t i = 0; i < set.kinds.size(); ++i) encoder.Add(*set.pictures[i], set.bytes[i]);
+  }
   encoder.Finish();
   for (PictureSet& set : sets) {
     for (std::size_t i = 0; i < set.kinds.size(); ++i) {
@@ -391,10 +398,11 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
 
 }  // namespace
 
-int Render(const RenderOptions& options, std::ostream& out, std::ostream& err, RenderWork* work) {
+int Render(const RenderOptions& options, std::ostream& out, std::ostream& err, RenderWork* work,
+           const std::function<void()>& beforePainting) {
   PassSession session;
   int painted = 0;
-  const int status = RenderOn(session, options, out, err, painted);
+  const int status = RenderOn(session, options, out, err, painted, beforePainting);
   if (work) *work = RenderWork{session.Work(), painted};
   return status;
 }

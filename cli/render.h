@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <ostream>
 
 #include "cli/render_options.h"
@@ -26,7 +27,13 @@ struct RenderWork {
 // The table warning, the notes and errors of the pass and every failure go
 // to `err` as single lines. Returns the exit status. When `work` is given,
 // it gets what the run did.
+//
+// The pictures are drawn as the pass computes them but painted only after
+// it, from what was kept of them (DeferredSurface), once the pictures'
+// library has loaded (LoadPictureLibrary); `beforePainting`, when given, is
+// called once just before, on this thread: the renderer makes its GUI
+// application there.
 int Render(const RenderOptions& options, std::ostream& out, std::ostream& err,
-           RenderWork* work = nullptr);
+           RenderWork* work = nullptr, const std::function<void()>& beforePainting = {});
 
 }  // namespace fluvenna

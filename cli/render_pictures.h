@@ -81,7 +81,14 @@ struct LoadedPictureLibrary {
 // program linked with the library (the tests) finds it among its own
 // libraries; the renderer loads it from the library folder of the
 // installation, found relative to the program's own folder, which the build
-// tree copies (build/cli/fluvenna-render, build/lib/fluvenna/...).
+// tree copies (build/cli/fluvenna-render, build/lib/fluvenna/...). Waits for
+// a load that StartLoadingPictureLibrary began.
 const LoadedPictureLibrary& LoadPictureLibrary();
+
+// Begins loading the library on a thread of its own and returns at once, so
+// that a run computes its pass while the libraries of Qt GUI are mapped and
+// relocated. LoadPictureLibrary then waits for that load; a second call
+// does nothing.
+void StartLoadingPictureLibrary();
 
 }  // namespace fluvenna
