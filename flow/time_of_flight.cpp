@@ -7,6 +7,7 @@
 #include <complex>
 #include <limits>
 
+#include "flow/blocks_on_cores.h"
 #include "flow/mapping.h"
 
 namespace fluvenna {
@@ -580,20 +581,34 @@ TimeOfFlight ComputeTimeOfFlight(const FlowParameters& p, const CircleModel& c,
       inputs.push_back(&curve);
     }
   }
+  const int count = static_cast<int>(inputs.size());
   r.curves.resize(inputs.size());
+  // The curves are independent of one another until the release line is
+  // chosen, and again after it: each is solved on whichever core is free,
+  // with a failure count of its own.
+  std::vector<int> failures(inputs.size(), 0);
   std::vector<CurveSolver> solvers;
   solvers.reserve(inputs.size());
+  for (std::size_t i = 0; i < inputs.size(); ++i) {
+    solvers.emplace_back(p, c, model, *inputs[i], r.curves[i], failures[i]);
+  }
+  ForBlocksOnCores(count, 1, 0, [&](int first, int last) {
+    for (int i = first; i < last; ++i) {
+      // Prepare holds: every input has two points or more.
+      solvers[static_cast<std::size_t>(i)].Prepare();
+      solvers[static_cast<std::size_t>(i)].Times();
+    }
+  });
   r.releaseX = -p.XMax;
   for (std::size_t i = 0; i < inputs.size(); ++i) {
-    solvers.emplace_back(p, c, model, *inputs[i], r.curves[i], r.newtonFailures);
-    // Prepare holds: every input has two points or more.
-    solvers.back().Prepare();
-    solvers.back().Times();
-    const double x = solvers.back().UpstreamX();
+    const double x = solvers[i].UpstreamX();
     if (inputs[i]->k != 1 && std::isfinite(x)) r.releaseX = std::max(r.releaseX, x);
   }
+  ForBlocksOnCores(count, 1, 0, [&](int first, int last) {
+    for (int i = first; i < last; ++i) solvers[static_cast<std::size_t>(i)].Release(r.releaseX);
+  });
   for (std::size_t i = 0; i < inputs.size(); ++i) {
-    solvers[i].Release(r.releaseX);
+    r.newtonFailures += failures[i];
     if (r.curves[i].released) r.psiOrder.push_back(static_cast<int>(i));
     if (const auto longest = solvers[i].LongestPath()) {
       r.longestPath = std::max(r.longestPath, *longest);

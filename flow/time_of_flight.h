@@ -126,7 +126,8 @@ struct TimeOfFlight {
 
 // The times of every curve of a pass. Requires what FlowFieldModel requires
 // (a pass that made its circle, Eps >= 0). Curve 0 (the body) and curves
-// with fewer than 2 points are skipped.
+// with fewer than 2 points are skipped. The curves are solved on every core
+// (ForBlocksOnCores); the result does not depend on how many.
 TimeOfFlight ComputeTimeOfFlight(const FlowParameters& p, const CircleModel& c,
                                  std::span<const TracedCurve> curves);
 
