@@ -7,6 +7,7 @@
 #include <complex>
 
 #include "flow/atmosphere.h"
+#include "flow/blocks_on_cores.h"
 #include "flow/mapping.h"
 
 namespace fluvenna {
@@ -565,22 +566,25 @@ Polar ComputePolar(const FlowParameters& p, const ProfileMeasure& profile, const
     return polar;
   }
   polar.status = BoundaryLayerStatus::kComputed;
-  for (const LiftCurvePoint& lp : lift.points) {
+  // Each angle's layers are marched on whichever core is free; the polar
+  // then fails with the first angle, in order, whose layers failed.
+  const std::size_t count = lift.points.size();
+  std::vector<PolarPoint> points(count);
+  std::vector<BoundaryLayerStatus> statuses(count, BoundaryLayerStatus::kComputed);
+  const auto pointAt = [&](std::size_t i) {
+    const LiftCurvePoint& lp = lift.points[i];
     if (const PolarPoint* lent = LentPoint(earlier, polar, lp.alpha_deg)) {
-      polar.points.push_back(*lent);
-      polar.points.back().cl = lp.cl;
-      continue;
+      points[i] = *lent;
+      points[i].cl = lp.cl;
+      return;
     }
     FlowParameters q = p;
     q.Alfa = lp.alpha_deg;
     const CircleModel c = profileMap ? ComputeCircleModel(q, profileMap) : ComputeCircleModel(q);
     const BoundaryLayer bl = ComputeBoundaryLayer(q, c, profile, options);
-    if (!bl.computed()) {
-      polar.status = bl.status;
-      polar.points.clear();
-      return polar;
-    }
-    PolarPoint pt;
+    statuses[i] = bl.status;
+    if (!bl.computed()) return;
+    PolarPoint& pt = points[i];
     pt.alphaDeg = lp.alpha_deg;
     pt.cl = lp.cl;
     pt.dragStatus = bl.dragStatus;
@@ -590,8 +594,17 @@ Polar ComputePolar(const FlowParameters& p, const ProfileMeasure& profile, const
     pt.xTransitionLower = bl.lower.xTransition;
     pt.xSeparationUpper = bl.upper.xSeparation;
     pt.xSeparationLower = bl.lower.xSeparation;
-    polar.points.push_back(pt);
+  };
+  ForBlocksOnCores(static_cast<int>(count), 1, 0, [&](int first, int last) {
+    for (int i = first; i < last; ++i) pointAt(static_cast<std::size_t>(i));
+  });
+  for (const BoundaryLayerStatus status : statuses) {
+    if (status != BoundaryLayerStatus::kComputed) {
+      polar.status = status;
+      return polar;
+    }
   }
+  polar.points = std::move(points);
   return polar;
 }
 

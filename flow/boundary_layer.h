@@ -253,7 +253,8 @@ struct Polar {
 };
 
 // The polar for the angles of `lift` (the lift curve of the same pass):
-// ComputeBoundaryLayer at each angle with the circle of that angle.
+// ComputeBoundaryLayer at each angle with the circle of that angle, the
+// angles spread over the cores (ForBlocksOnCores).
 // Not computed for the same reasons as the boundary layer, or without a
 // lift curve.
 //
