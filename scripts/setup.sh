@@ -8,7 +8,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ make pkg-config
-  qt6-base-dev qt6-svg-dev qt6-l10n-tools qt6-tools-dev libgl-dev nlohmann-json3-dev libpng-dev
+  qt6-base-dev qt6-svg-dev qt6-l10n-tools qt6-tools-dev libgl-dev nlohmann-json3-dev libdeflate-dev
   libgtest-dev libgmock-dev libbenchmark-dev hyperfine
   xvfb xauth x11-utils imagemagick librsvg2-bin fonts-dejavu-core
   dpkg-dev help2man desktop-file-utils appstream lintian reuse

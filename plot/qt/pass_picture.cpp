@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot/qt/pass_picture.h"
 
-#include <png.h>
+#include <libdeflate.h>
+
 #include <QFont>
 #include <QRegularExpression>
+#include <cstdint>
+#include <vector>
 
 namespace fluvenna {
 
@@ -50,45 +53,74 @@ QByteArray PassPicture::Finish() {
 
 namespace {
 
-void AppendToBytes(png_structp png, png_bytep data, png_size_t length) {
-  static_cast<QByteArray*>(png_get_io_ptr(png))
-      ->append(reinterpret_cast<const char*>(data), static_cast<qsizetype>(length));
+void AppendBigEndian(QByteArray& bytes, std::uint32_t value) {
+  const char word[4] = {static_cast<char>(value >> 24), static_cast<char>(value >> 16),
+                        static_cast<char>(value >> 8), static_cast<char>(value)};
+  bytes.append(word, 4);
 }
 
-void NothingToFlush(png_structp) {}
+// One chunk of a PNG file: its length, type, data, and the CRC-32 of type
+// and data (PNG specification, section 5.3).
+void AppendChunk(QByteArray& bytes, const char (&type)[5], const std::uint8_t* data,
+                 std::size_t size) {
+  AppendBigEndian(bytes, static_cast<std::uint32_t>(size));
+  bytes.append(type, 4);
+  bytes.append(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+  // (libdeflate_crc32 takes no data as a request for its initial value.)
+  const std::uint32_t ofType = libdeflate_crc32(0, type, 4);
+  const auto crc = size > 0 ? libdeflate_crc32(ofType, data, size) : ofType;
+  AppendBigEndian(bytes, crc);
+}
 
-// Writes the rows of `rgb` (QImage::Format_RGB888) into `bytes`; false when
-// libpng reports an error. Nothing with a destructor is made after setjmp.
-bool WritePng(const QImage& rgb, QByteArray& bytes) {
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  if (!png) return false;
-  png_infop info = png_create_info_struct(png);
-  if (!info || setjmp(png_jmpbuf(png))) {
-    png_destroy_write_struct(&png, &info);
-    return false;
+// The image's rows as PNG filters them with filter type 0 (none): a zero
+// byte, then red, green and blue of each pixel.
+std::vector<std::uint8_t> UnfilteredRows(const QImage& rgb32) {
+  const int width = rgb32.width(), height = rgb32.height();
+  const std::size_t stride = 1 + 3 * static_cast<std::size_t>(width);
+  std::vector<std::uint8_t> rows(stride * static_cast<std::size_t>(height));
+  for (int y = 0; y < height; ++y) {
+    const auto* pixel = reinterpret_cast<const QRgb*>(rgb32.constScanLine(y));
+    std::uint8_t* out = rows.data() + stride * static_cast<std::size_t>(y);
+    *out++ = 0;
+    for (int x = 0; x < width; ++x) {
+      *out++ = static_cast<std::uint8_t>(qRed(pixel[x]));
+      *out++ = static_cast<std::uint8_t>(qGreen(pixel[x]));
+      *out++ = static_cast<std::uint8_t>(qBlue(pixel[x]));
+    }
   }
-  png_set_write_fn(png, &bytes, AppendToBytes, NothingToFlush);
-  png_set_IHDR(png, info, static_cast<png_uint_32>(rgb.width()),
-               static_cast<png_uint_32>(rgb.height()), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
-  png_set_compression_level(png, kPngZlibLevel);
-  png_write_info(png, info);
-  for (int y = 0; y < rgb.height(); ++y) {
-    png_write_row(png, const_cast<png_bytep>(rgb.constScanLine(y)));
-  }
-  png_write_end(png, info);
-  png_destroy_write_struct(&png, &info);
-  return true;
+  return rows;
 }
 
 }  // namespace
 
 QByteArray PngBytes(const QImage& image) {
   if (image.isNull()) return {};
-  const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-  QByteArray bytes;
-  if (!WritePng(rgb, bytes)) return {};
+  const QImage rgb32 =
+      image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
+  const std::vector<std::uint8_t> rows = UnfilteredRows(rgb32);
+
+  libdeflate_compressor* compressor = libdeflate_alloc_compressor(kPngDeflateLevel);
+  if (!compressor) return {};
+  std::vector<std::uint8_t> packed(libdeflate_zlib_compress_bound(compressor, rows.size()));
+  const std::size_t packedSize =
+      libdeflate_zlib_compress(compressor, rows.data(), rows.size(), packed.data(), packed.size());
+  libdeflate_free_compressor(compressor);
+  if (packedSize == 0) return {};
+
+  // IHDR: width, height, 8 bits a sample, colour type 2 (RGB), deflate,
+  // adaptive filtering (each row names its filter), no interlace.
+  std::uint8_t header[13] = {0, 0, 0, 0, 0, 0, 0, 0, 8, 2, 0, 0, 0};
+  for (int i = 0; i < 4; ++i) {
+    header[i] =
+        static_cast<std::uint8_t>(static_cast<std::uint32_t>(rgb32.width()) >> (24 - 8 * i));
+    header[4 + i] =
+        static_cast<std::uint8_t>(static_cast<std::uint32_t>(rgb32.height()) >> (24 - 8 * i));
+  }
+  QByteArray bytes("\x89PNG\r\n\x1a\n", 8);
+  bytes.reserve(static_cast<qsizetype>(packedSize) + 64);
+  AppendChunk(bytes, "IHDR", header, sizeof header);
+  AppendChunk(bytes, "IDAT", packed.data(), packedSize);
+  AppendChunk(bytes, "IEND", nullptr, 0);
   return bytes;
 }
 
