@@ -6,6 +6,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "flow/vector_state.h"
 #include "plot/boundary_layer_picture.h"
 #include "plot/drawing.h"
 #include "plot/lift_picture.h"
@@ -28,6 +29,7 @@ PassSession::PassSession() : arrays_(std::make_unique<PointArrays>()) {}
 
 const PassResult& PassSession::Run(const ParameterTexts& texts, PlotSurface& picture1,
                                    PlotSurface& picture2, PlotSurface* pressure) {
+  ClearUpperVectorState();
   PassCurves curves;
   bool mapped = false;
   // The circle plane is kept as it is drawn, before the map replaces it.
@@ -136,6 +138,7 @@ double PassSession::ShownCentreX() const {
 bool PassSession::DrawField(PlotSurface& surface, FieldColouring colouring, int width, int height,
                             double density) {
   if (!shown_) return false;
+  ClearUpperVectorState();
   const FieldScene scene{&shown_->field,
                          &shown_->curves.airfoil(),
                          shown_->result.params.Olcek,
@@ -186,6 +189,7 @@ std::string PassSession::FieldCsv(int width, int height) const {
 const TimeOfFlight* PassSession::Times() {
   if (!shown_) return nullptr;
   if (!times_) {
+    ClearUpperVectorState();
     times_ = TimeOfFlightOf(shown_->result.params, shown_->result.circle, shown_->curves);
     ++work_.timesOfFlight;
   }
@@ -291,6 +295,7 @@ std::optional<std::string> PassSession::SetNCrit(double nCrit) {
 const BoundaryLayer* PassSession::BoundaryLayerOfShown() {
   if (!shown_) return nullptr;
   if (!boundaryLayer_) {
+    ClearUpperVectorState();
     const FlowParameters& p = shown_->result.params;
     boundaryLayer_ =
         ComputeBoundaryLayer(p, shown_->result.circle, shown_->profile, ViscousOptions());
@@ -301,6 +306,7 @@ const BoundaryLayer* PassSession::BoundaryLayerOfShown() {
 const Polar* PassSession::PolarOfShown() {
   if (!shown_) return nullptr;
   if (!polar_ || polarStale_) {
+    ClearUpperVectorState();
     const auto& map = shown_->result.circle.map;
     polar_ = ComputePolar(shown_->result.params, shown_->profile, shown_->lift, ViscousOptions(),
                           polar_ ? &*polar_ : nullptr, map && !map->Joukowski() ? map : nullptr);

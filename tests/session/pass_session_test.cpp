@@ -167,5 +167,47 @@ TEST(PassSession, TimelinesBreakOnlyWhereAJoinCrossesTheBody) {
   EXPECT_GT(crossingJoins, 10) << "too few joins cross the body to tell";
 }
 
+#if defined(__x86_64__)
+// Whether this thread's upper halves of the AVX registers are in use (bit 2
+// of XINUSE, which xgetbv reads with ecx = 1 where the processor can).
+bool UpperVectorStateInUse() {
+  unsigned eax = 0, edx = 0;
+  asm volatile("xgetbv" : "=a"(eax), "=d"(edx) : "c"(1));
+  return (eax >> 2) & 1u;
+}
+
+// After code built for AVX has left the upper halves in use (as Qt's
+// command-line parser does), each costly computation of the session clears
+// them before it starts, so that the pass's SSE code does not pay for a
+// state transition on every instruction (the drag polar took 15 times as
+// long).
+TEST(PassSession, CostlyComputationsStartWithTheUpperVectorStateCleared) {
+  unsigned eax = 0, ebx = 0, ecx = 0, edx = 0;
+  asm volatile("cpuid" : "=a"(eax), "=b"(ebx), "=c"(ecx), "=d"(edx) : "a"(0xD), "c"(1));
+  if (!__builtin_cpu_supports("avx") || !(eax & 4u)) {
+    GTEST_SKIP() << "no AVX, or no way to read XINUSE";
+  }
+  const auto dirty = [] {
+    asm volatile("vpcmpeqd %%ymm1, %%ymm1, %%ymm1" ::: "xmm1");
+    ASSERT_TRUE(UpperVectorStateInUse());
+  };
+  PassSession session;
+  LoadCommittedTable(session);
+  RecordingSurface a, b, pressure, field;
+  dirty();
+  ASSERT_TRUE(session.Run(Texts("6"), a, b, &pressure).ok());
+  EXPECT_FALSE(UpperVectorStateInUse()) << "the pass";
+  dirty();
+  ASSERT_NE(session.Times(), nullptr);
+  EXPECT_FALSE(UpperVectorStateInUse()) << "the time of flight";
+  dirty();
+  ASSERT_NE(session.PolarOfShown(), nullptr);
+  EXPECT_FALSE(UpperVectorStateInUse()) << "the drag polar";
+  dirty();
+  ASSERT_TRUE(session.DrawField(field, FieldColouring::kCp, 60, 40));
+  EXPECT_FALSE(UpperVectorStateInUse()) << "the field";
+}
+#endif
+
 }  // namespace
 }  // namespace fluvenna
