@@ -11,6 +11,7 @@
 #include <optional>
 #include <sstream>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "app/table_search.h"
@@ -199,7 +200,7 @@ bool ApplyProfile(const RenderOptions& options, PassSession& session, std::ostre
 
 // The run on a session of its own; `painted` counts the pictures painted.
 int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& out,
-             std::ostream& err, int& painted, const std::function<void()>& beforePainting) {
+             std::ostream& err, int& painted, const std::function<void()>& meanwhile) {
   if (!ApplyProfile(options, session, err)) return kExitUsage;
   std::vector<PictureKind> kinds{kCircle, kAirfoil, kPressure, kFriction, kLift};
   if (!options.field.isEmpty()) kinds.push_back(kField);
@@ -260,12 +261,19 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
   DeferredSurface drawn[kPictureKinds];
   const QSize fieldSize = FieldPictureSize(options.size);
 
-  PassResult result =
-      session.Run(options.texts, drawn[kCircle], drawn[kAirfoil], &drawn[kPressure]);
-  const ShownPass* shown = session.Shown();  // this pass, when it was drawn whole
-  const SurfacePressure* pressure = shown ? &shown->pressure : nullptr;
-  if (shown && !session.PressureDrawn()) result.error = "the surface pressure could not be drawn";
-  if (result.ok() && !sets.empty()) {
+  // The pass, its pictures drawn and what the summary needs of it; on a
+  // thread of its own while `meanwhile` runs on this one, when given to a
+  // run that paints. It uses the session alone.
+  PassResult result;
+  const auto compute = [&] {
+    result = session.Run(options.texts, drawn[kCircle], drawn[kAirfoil], &drawn[kPressure]);
+    if (session.Shown() && !session.PressureDrawn()) {
+      result.error = "the surface pressure could not be drawn";
+    }
+    if (!result.ok()) return;
+    session.Times();
+    session.BoundaryLayerOfShown();
+    if (sets.empty()) return;
     if (!session.DrawLift(drawn[kLift])) {
       result.error = "the lift curve could not be drawn";
     } else if (!session.DrawFriction(drawn[kFriction])) {
@@ -280,7 +288,16 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
     } else if (options.finiteWing && !finiteWing.Draw(drawn[kFiniteWing])) {
       result.error = "the finite wing could not be drawn";
     }
+  };
+  if (paints && meanwhile) {
+    std::thread pass(compute);
+    meanwhile();
+    pass.join();
+  } else {
+    compute();
   }
+  const ShownPass* shown = session.Shown();  // this pass, when it was drawn whole
+  const SurfacePressure* pressure = shown ? &shown->pressure : nullptr;
   // A run that cannot paint says so before anything else.
   const PictureLibrary* pictureLibrary = nullptr;
   if (paints) {
@@ -337,7 +354,6 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
   // painted and encoded, on the encoder's thread and this one, the SVG
   // documents (quick to finish) on this thread; then the files are written
   // in order.
-  if (paints && beforePainting) beforePainting();
   for (PictureSet& set : sets) {
     for (const PictureKind kind : set.kinds) {
       set.pictures.push_back(std::make_unique<KeptPicture>(
@@ -399,10 +415,10 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
 }  // namespace
 
 int Render(const RenderOptions& options, std::ostream& out, std::ostream& err, RenderWork* work,
-           const std::function<void()>& beforePainting) {
+           const std::function<void()>& meanwhile) {
   PassSession session;
   int painted = 0;
-  const int status = RenderOn(session, options, out, err, painted, beforePainting);
+  const int status = RenderOn(session, options, out, err, painted, meanwhile);
   if (work) *work = RenderWork{session.Work(), painted};
   return status;
 }

@@ -30,10 +30,12 @@ struct RenderWork {
 //
 // The pictures are drawn as the pass computes them but painted only after
 // it, from what was kept of them (DeferredSurface), once the pictures'
-// library has loaded (LoadPictureLibrary); `beforePainting`, when given, is
-// called once just before, on this thread: the renderer makes its GUI
-// application there.
+// library has loaded (LoadPictureLibrary). For a run that paints,
+// `meanwhile`, when given, is called on this thread while the pass is
+// computed on a thread of its own: the renderer makes its GUI application
+// there. The pass touches nothing of Qt GUI, and of Qt Core only what the
+// run's options hold.
 int Render(const RenderOptions& options, std::ostream& out, std::ostream& err,
-           RenderWork* work = nullptr, const std::function<void()>& beforePainting = {});
+           RenderWork* work = nullptr, const std::function<void()>& meanwhile = {});
 
 }  // namespace fluvenna
