@@ -14,12 +14,12 @@
 #include <string>
 #include <vector>
 
-#include "cli/fan_out_surface.h"
 #include "cli_test_support.h"
 #include "flow/atmosphere.h"
 #include "flow/boundary_layer.h"
 #include "flow/circle_model.h"
 #include "flow/profile_geometry.h"
+#include "plot/unpainted_surface.h"
 #include "session/pass_session.h"
 
 namespace fluvenna {
@@ -165,7 +165,7 @@ TEST(BoundaryLayerCli, SessionRefusesAndRecomputes) {
   ASSERT_FALSE(LoadProfileTable(table, session.Table()).has_value());
   ParameterTexts texts;
   texts.Alfa = "2";
-  FanOutSurface a, b;  // draws nowhere
+  UnpaintedSurface a, b;  // draws nowhere
   ASSERT_TRUE(session.Run(texts, a, b).ok());
   const BoundaryLayer* first = session.BoundaryLayerOfShown();
   ASSERT_NE(first, nullptr);
