@@ -11,6 +11,12 @@ with its style, icon, scripts (the texts' catalogue among them), module and
 profile table inlined, so that it
 works when opened straight from a disk, without a server or a network.
 
+The page's head script (language.js) is written into the page itself,
+with the texts that index.html names, in each language, from the catalogue
+(catalogue.js): with them it puts the markup in the page's language as it
+is parsed, before the rest of the catalogue has come, and without a request
+of its own before the page is first drawn.
+
 For the site itself it writes the web manifest (manifest.webmanifest, with
 the icons icon-192.png and icon-512.png among the page files) and the
 service worker (service-worker.js, from the page file service_worker.js),
@@ -19,6 +25,7 @@ build is a new store.
 """
 import base64
 import hashlib
+import html.parser
 import json
 import os
 import shutil
@@ -27,6 +34,10 @@ import sys
 WORKER_SOURCE = "service_worker.js"
 WORKER = "service-worker.js"
 MANIFEST = "manifest.webmanifest"
+CATALOGUE = "catalogue.js"
+HEAD_SCRIPT = "language.js"
+# The attributes by which an element of the markup names its texts.
+NAMING_ATTRIBUTES = ("data-i18n", "data-i18n-aria-label")
 # The manifest: the window's title bar blue, the plots' light yellow.
 APP = {
     "name": "Fluvenna",
@@ -63,6 +74,36 @@ def write_offline_files(site, names):
         f.write(worker)
 
 
+class NamedTexts(html.parser.HTMLParser):
+    """The "Context|source" names of the texts a page's markup names."""
+
+    def __init__(self):
+        super().__init__(convert_charrefs=True)
+        self.names = set()
+
+    def handle_starttag(self, tag, attrs):
+        self.names.update(value for name, value in attrs if name in NAMING_ATTRIBUTES and value)
+
+
+def markup_texts(site, page):
+    """FLUVENNA_MARKUP_TEXTS, as a script: the catalogue's entries (in every
+    language) of the texts `page` names. An entry that reads as its source
+    is left out, as is a name the catalogue lacks: the page shows the
+    source."""
+    with open(os.path.join(site, CATALOGUE), encoding="utf-8") as f:
+        script = f.read()
+    catalogue = json.loads(script[script.index("=") + 1:script.rindex(";")])
+    parser = NamedTexts()
+    parser.feed(page)
+    keys = {name.replace("|", "\u0004", 1) for name in parser.names if "|" in name}
+    texts = {language: {key: table[key] for key in sorted(keys)
+                        if key in table and table[key] != key.split("\u0004", 1)[1]}
+             for language, table in catalogue.items()}
+    return ("// Made by make_site.py from catalogue.js: the texts that index.html names.\n"
+            "const FLUVENNA_MARKUP_TEXTS = " + json.dumps(texts, ensure_ascii=False, sort_keys=True,
+                                                           indent=0) + ";\n")
+
+
 def inline_script(text):
     # A script element ends at the first "</"; keep it out of inlined code.
     return text.replace("</", "<\\/")
@@ -72,12 +113,27 @@ def main(site, module_js, page_files):
     os.makedirs(site, exist_ok=True)
     module_wasm = os.path.splitext(module_js)[0] + ".wasm"
     copied = []
+    head_script = None
     for path in [module_js, module_wasm, *page_files]:
         name = os.path.basename(path)
+        if name == HEAD_SCRIPT:
+            with open(path, encoding="utf-8") as f:
+                head_script = f.read()
+            continue
         name = WORKER if name == WORKER_SOURCE else name
         shutil.copyfile(path, os.path.join(site, name))
         if name != WORKER:
             copied.append(name)
+    index = os.path.join(site, "index.html")
+    with open(index, encoding="utf-8") as f:
+        page = f.read()
+    head = '<script src="%s"></script>' % HEAD_SCRIPT
+    if head not in page or head_script is None:
+        sys.exit("make_site.py: index.html and the page files must have %s" % HEAD_SCRIPT)
+    page = page.replace(head, "<script>\n%s%s</script>" % (inline_script(markup_texts(site, page)),
+                                                           inline_script(head_script)))
+    with open(index, "w", encoding="utf-8") as f:
+        f.write(page)
     write_offline_files(site, copied)
 
     def read(name, mode="r"):

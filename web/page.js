@@ -33,8 +33,10 @@
   const extras = window.FluvennaExtras || [];
   const LIGHT_YELLOW = "rgb(255, 255, 192)";
   const LONGEST_NAME_SHOWN = 40;
-  // The languages of the page, as the address names them (?lang=tr|en).
-  const LANGUAGES = ["tr", "en"];
+  // The page's language as chosen in the head, its languages and their
+  // texts (language.js).
+  const languages = window.FluvennaLanguage;
+  const LANGUAGES = languages.LANGUAGES;
   const IGNORED_NOTE = "Page|Ignored in the address: %1.";
 
   const byId = (id) => document.getElementById(id);
@@ -152,34 +154,10 @@
 
   // --- The language -------------------------------------------------------
 
-  // The language the address asks for, or null: only "tr" and "en" count,
-  // anything else (markup included) is ignored.
-  function addressLanguage() {
-    const asked = new URLSearchParams(location.search).get("lang");
-    return LANGUAGES.includes(asked) ? asked : null;
-  }
-
-  // The first of the browser's preferred languages that Fluvenna has (by its
-  // prefix: "tr-TR" is Turkish); English when they name only others, the
-  // design's Turkish when they name none.
-  function preferredLanguage() {
-    const named = navigator.languages && navigator.languages.length > 0
-      ? Array.from(navigator.languages) : [navigator.language].filter(Boolean);
-    for (const tag of named) {
-      const prefix = String(tag).toLowerCase().split(/[-_]/)[0];
-      if (LANGUAGES.includes(prefix)) return prefix;
-    }
-    return named.length > 0 ? "en" : "tr";
-  }
-
   // The text a name "Context|source" has in the page's language; the source
   // itself where the catalogue has none.
   function text(name) {
-    const bar = name.indexOf("|");
-    const source = name.slice(bar + 1);
-    const table = typeof FLUVENNA_CATALOGUE === "object" ? FLUVENNA_CATALOGUE[language] : null;
-    const key = name.slice(0, bar) + "\u0004" + source;
-    return table && Object.prototype.hasOwnProperty.call(table, key) ? table[key] : source;
+    return languages.lookup(typeof FLUVENNA_CATALOGUE === "object" ? FLUVENNA_CATALOGUE[language] : null, name);
   }
 
   // The sentence naming the address's unknown names, in the page's language.
@@ -187,21 +165,11 @@
     return ignoredNames.length > 0 ? text(IGNORED_NOTE).replace("%1", () => ignoredNames.join(", ")) : "";
   }
 
-  // Every text of the page in its language, and <html lang>.
+  // Every text of the page in its language, and <html lang>: only what
+  // differs changes (at the start, nothing: language.js has put the markup
+  // in the page's language while it was parsed).
   function applyLanguage() {
-    document.documentElement.lang = language;
-    for (const element of document.querySelectorAll("[data-i18n]")) {
-      const own = text(element.dataset.i18n);
-      const arg = element.dataset.i18nArg;
-      element.textContent = arg === undefined ? own : own.replace("%1", () => arg);
-    }
-    for (const element of document.querySelectorAll("[data-i18n-aria-label]")) {
-      element.setAttribute("aria-label", text(element.dataset.i18nAriaLabel));
-      if (element.classList.contains("fullscreen-button")) element.title = element.getAttribute("aria-label");
-    }
-    for (const button of document.querySelectorAll("[data-language]")) {
-      button.setAttribute("aria-pressed", String(button.dataset.language === language));
-    }
+    languages.translatePage(language, text);
   }
 
   // The language switch: the page's texts at once, and the session's (the
@@ -1109,8 +1077,8 @@
 
   const start = job(async () => {
     setStage("loading");
-    language = addressLanguage() || preferredLanguage();
-    languageInAddress = addressLanguage() !== null;
+    language = languages.chosen;
+    languageInAddress = languages.asked !== null;
     live.on = new URLSearchParams(location.search).get(LIVE_KEY) === "1";
     liveSwitch.setAttribute("aria-pressed", String(live.on));
     liveSwitch.addEventListener("click", () => setLive(!live.on));

@@ -933,6 +933,51 @@ class BrowserTest(PageHelpers, unittest.TestCase):
         self.assertEqual(self.js("return document.querySelectorAll('img[src=x]').length"), 0)
         self.assert_clean()
 
+    # What the first frame of the page paints: <html lang>, and each text and
+    # accessible name of the markup with the name it is made from.
+    FIRST_FRAME_JS = """
+      requestAnimationFrame(() => new ResizeObserver((entries, observer) => {
+        observer.disconnect();
+        window.__firstFrame = {
+          lang: document.documentElement.lang,
+          texts: Array.from(document.querySelectorAll("[data-i18n]"), (e) => [e.dataset.i18n, e.textContent]),
+          labels: Array.from(document.querySelectorAll("[data-i18n-aria-label]"),
+                             (e) => [e.dataset.i18nAriaLabel, e.getAttribute("aria-label")]),
+        };
+      }).observe(document.documentElement));"""
+
+    def test_first_frame_in_its_language(self):
+        # The page is drawn in its language from its first frame on: no text
+        # of the markup is shown in another language first (nor as its
+        # source) and changed when the scripts have come.
+        script = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                             {"source": self.FIRST_FRAME_JS})
+        try:
+            for address, language in [("", "en"), ("?lang=tr", "tr"), (README_ADDRESS + "&lang=en", "en"),
+                                      ("file://" + os.path.join(SITE, "fluvenna.html") + "?lang=tr", "tr")]:
+                url = address if address.startswith("file:") else self.server.url + address
+                self.open(url, passes=1 if "delta" in address else 0)
+                first = self.js("return window.__firstFrame")
+                self.assertIsNotNone(first, address)
+                self.assertEqual(first["lang"], language, address)
+                self.assertGreater(len(first["texts"]), 0, address)
+                final = self.js("""return {
+                  texts: Array.from(document.querySelectorAll("[data-i18n]"), (e) => [e.dataset.i18n, e.textContent]),
+                  labels: Array.from(document.querySelectorAll("[data-i18n-aria-label]"),
+                                     (e) => [e.dataset.i18nAriaLabel, e.getAttribute("aria-label")])}""")
+                self.assertIn(["fluvenna::Form1|Joukowsky profili etrafında akım çizgileri", TITLE[language]],
+                              first["texts"], address)
+                # The status line alone changes, with the pass.
+                for kind in ("texts", "labels"):
+                    changed = [pair for pair in first[kind] if pair not in final[kind]
+                               and pair[0] != "fluvenna::Form1|Move a scroll bar or click a plot to draw the flow."]
+                    self.assertEqual(changed, [], "%s: %s changed after the first frame" % (address, kind))
+                self.assert_language(language)
+        finally:
+            self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                        {"identifier": script["identifier"]})
+        self.assert_clean()
+
     def test_browser_preferences(self):
         # A user who prefers Turkish of Turkey, then English.
         main, driver = self.driver, chromium("tr-TR,en-US")
