@@ -4,10 +4,10 @@
 // markup's texts put in that language while the browser parses them (before
 // each of its frames): the first picture of the page is already in its
 // language, and page.js finds nothing left to change. The texts are
-// FLUVENNA_MARKUP_TEXTS, the catalogue's entries that index.html names,
-// which make_site.py writes into the page's head with this script; page.js
-// translates the rest with the whole catalogue, and the page again through
-// translatePage() when the language is switched.
+// FLUVENNA_CATALOGUE, the page's entries of the catalogue made from the
+// translation sources, which make_site.py writes into the page's head with
+// this script; page.js takes the translating over (translatePage()), for
+// its own texts and when the language is switched.
 "use strict";
 
 (function (scope) {
@@ -48,21 +48,21 @@
   // each text found by `text(name)`. What already reads right is left
   // alone, so that the page is laid out again only where something changed.
   function translate(element, language, text) {
-    const name = element.dataset.i18n;
-    if (name !== undefined) {
+    const name = element.getAttribute("data-i18n");
+    if (name !== null) {
       const own = text(name);
-      const arg = element.dataset.i18nArg;
-      const wanted = arg === undefined ? own : own.replace("%1", () => arg);
+      const arg = element.getAttribute("data-i18n-arg");
+      const wanted = arg === null ? own : own.replace("%1", () => arg);
       if (element.textContent !== wanted) element.textContent = wanted;
     }
-    const label = element.dataset.i18nAriaLabel;
-    if (label !== undefined) {
+    const label = element.getAttribute("data-i18n-aria-label");
+    if (label !== null) {
       const wanted = text(label);
       if (element.getAttribute("aria-label") !== wanted) element.setAttribute("aria-label", wanted);
       if (element.classList.contains("fullscreen-button") && element.title !== wanted) element.title = wanted;
     }
-    const own = element.dataset.language;
-    if (own !== undefined) {
+    const own = element.getAttribute("data-language");
+    if (own !== null) {
       const pressed = String(own === language);
       if (element.getAttribute("aria-pressed") !== pressed) element.setAttribute("aria-pressed", pressed);
     }
@@ -76,7 +76,7 @@
 
   const asked = fromAddress();
   const chosen = asked || preferred();
-  const table = typeof FLUVENNA_MARKUP_TEXTS === "object" ? FLUVENNA_MARKUP_TEXTS[chosen] : null;
+  const table = typeof FLUVENNA_CATALOGUE === "object" ? FLUVENNA_CATALOGUE[chosen] : null;
   const early = (name) => lookup(table, name);
 
   // What is parsed so far, then, until page.js takes over (or the markup

@@ -7,15 +7,17 @@ Usage: make_site.py SITE_DIR MODULE_JS PAGE_FILE...
 
 Copies the page files and the module (MODULE_JS and the .wasm beside it)
 into SITE_DIR (the page runs the module in a worker, page_worker.js), and writes SITE_DIR/fluvenna.html: the same page in one file,
-with its style, icon, scripts (the texts' catalogue among them), module and
-profile table inlined, so that it
+with its style, icon, scripts, module and profile table inlined, so that it
 works when opened straight from a disk, without a server or a network.
 
-The page's head script (language.js) is written into the page itself,
-with the texts that index.html names, in each language, from the catalogue
-(catalogue.js): with them it puts the markup in the page's language as it
-is parsed, before the rest of the catalogue has come, and without a request
-of its own before the page is first drawn.
+The page's texts are the entries of the catalogue (catalogue.js, made from
+the translation sources) that the page names: in its markup (data-i18n,
+data-i18n-aria-label) and as "Context|source" strings in its scripts. They
+are written into the page's head (FLUVENNA_CATALOGUE) with its head script
+(language.js), which puts the markup in the page's language as it is
+parsed: the page is drawn in its language from the first frame on, without
+a request before it (the module's own texts are built into the module, so
+the whole catalogue is not part of the site).
 
 For the site itself it writes the web manifest (manifest.webmanifest, with
 the icons icon-192.png and icon-512.png among the page files) and the
@@ -28,6 +30,7 @@ import hashlib
 import html.parser
 import json
 import os
+import re
 import shutil
 import sys
 
@@ -36,8 +39,13 @@ WORKER = "service-worker.js"
 MANIFEST = "manifest.webmanifest"
 CATALOGUE = "catalogue.js"
 HEAD_SCRIPT = "language.js"
+# The page's scripts that name texts of the catalogue.
+PAGE_SCRIPTS = ("page.js", "profile.js", "wing.js")
 # The attributes by which an element of the markup names its texts.
 NAMING_ATTRIBUTES = ("data-i18n", "data-i18n-aria-label")
+# A text's name in a script: a string "Context|source" (a context is a name,
+# possibly with ::, and has no spaces).
+SCRIPT_NAME = re.compile(r'"([A-Za-z_][A-Za-z_:]*\|[^"\\]*)"')
 # The manifest: the window's title bar blue, the plots' light yellow.
 APP = {
     "name": "Fluvenna",
@@ -85,23 +93,24 @@ class NamedTexts(html.parser.HTMLParser):
         self.names.update(value for name, value in attrs if name in NAMING_ATTRIBUTES and value)
 
 
-def markup_texts(site, page):
-    """FLUVENNA_MARKUP_TEXTS, as a script: the catalogue's entries (in every
-    language) of the texts `page` names. An entry that reads as its source
-    is left out, as is a name the catalogue lacks: the page shows the
-    source."""
-    with open(os.path.join(site, CATALOGUE), encoding="utf-8") as f:
-        script = f.read()
-    catalogue = json.loads(script[script.index("=") + 1:script.rindex(";")])
+def page_catalogue(catalogue, page, scripts):
+    """FLUVENNA_CATALOGUE, as a script: the entries of `catalogue` (in every
+    language) of the texts that `page` and `scripts` name. An entry that
+    reads as its source is left out, as is a name the catalogue lacks: the
+    page shows the source."""
     parser = NamedTexts()
     parser.feed(page)
-    keys = {name.replace("|", "\u0004", 1) for name in parser.names if "|" in name}
+    names = set(parser.names)
+    for script in scripts:
+        code = "\n".join(line for line in script.splitlines() if not line.lstrip().startswith("//"))
+        names.update(SCRIPT_NAME.findall(code))
+    keys = {name.replace("|", "\u0004", 1) for name in names if "|" in name}
     texts = {language: {key: table[key] for key in sorted(keys)
                         if key in table and table[key] != key.split("\u0004", 1)[1]}
              for language, table in catalogue.items()}
-    return ("// Made by make_site.py from catalogue.js: the texts that index.html names.\n"
-            "const FLUVENNA_MARKUP_TEXTS = " + json.dumps(texts, ensure_ascii=False, sort_keys=True,
-                                                           indent=0) + ";\n")
+    return ("// The page's texts (make_site.py, from catalogue.js).\n"
+            "const FLUVENNA_CATALOGUE = " + json.dumps(texts, ensure_ascii=False, sort_keys=True, indent=0)
+            + ";\n")
 
 
 def inline_script(text):
@@ -114,12 +123,21 @@ def main(site, module_js, page_files):
     module_wasm = os.path.splitext(module_js)[0] + ".wasm"
     copied = []
     head_script = None
+    catalogue = None
+    scripts = []
     for path in [module_js, module_wasm, *page_files]:
         name = os.path.basename(path)
-        if name == HEAD_SCRIPT:
+        if name in (HEAD_SCRIPT, CATALOGUE):
             with open(path, encoding="utf-8") as f:
-                head_script = f.read()
+                if name == HEAD_SCRIPT:
+                    head_script = f.read()
+                else:
+                    script = f.read()
+                    catalogue = json.loads(script[script.index("=") + 1:script.rindex(";")])
             continue
+        if name in PAGE_SCRIPTS:
+            with open(path, encoding="utf-8") as f:
+                scripts.append(f.read())
         name = WORKER if name == WORKER_SOURCE else name
         shutil.copyfile(path, os.path.join(site, name))
         if name != WORKER:
@@ -128,10 +146,11 @@ def main(site, module_js, page_files):
     with open(index, encoding="utf-8") as f:
         page = f.read()
     head = '<script src="%s"></script>' % HEAD_SCRIPT
-    if head not in page or head_script is None:
-        sys.exit("make_site.py: index.html and the page files must have %s" % HEAD_SCRIPT)
-    page = page.replace(head, "<script>\n%s%s</script>" % (inline_script(markup_texts(site, page)),
-                                                           inline_script(head_script)))
+    if head not in page or head_script is None or catalogue is None:
+        sys.exit("make_site.py: index.html and the page files must have %s, and %s must be given"
+                 % (HEAD_SCRIPT, CATALOGUE))
+    page = page.replace(head, "<script>\n%s%s</script>" % (
+        inline_script(page_catalogue(catalogue, page, scripts)), inline_script(head_script)))
     with open(index, "w", encoding="utf-8") as f:
         f.write(page)
     write_offline_files(site, copied)
@@ -161,8 +180,6 @@ def main(site, module_js, page_files):
         '<script src="page_bridge.js"></script>':
             inline + "".join("<script>\n%s</script>" % inline_script(read(name))
                              for name in (module_name, "page_worker.js", "page_bridge.js")),
-        '<script src="catalogue.js"></script>':
-            "<script>\n%s</script>" % inline_script(read("catalogue.js")),
         '<script src="wing.js"></script>': "<script>\n%s</script>" % inline_script(read("wing.js")),
         '<script src="profile.js"></script>': "<script>\n%s</script>" % inline_script(read("profile.js")),
         '<script src="page.js"></script>': "<script>\n%s</script>" % inline_script(read("page.js")),

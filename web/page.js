@@ -7,7 +7,8 @@
 // the status line, the CSV and the texts the scroll bars write. This script
 // only moves values between the worker and the page, and waits for them
 // without blocking it. Its own texts come from the catalogue
-// made from the translation sources (FLUVENNA_CATALOGUE, catalogue.js),
+// made from the translation sources (FLUVENNA_CATALOGUE, written into the
+// page with language.js, which chooses the language),
 // which the window reads too: an element names its text as
 // data-i18n="Context|source" and its accessible name as
 // data-i18n-aria-label="Context|source".

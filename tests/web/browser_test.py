@@ -29,6 +29,8 @@ import time
 import unittest
 import urllib.parse
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "i18n"))
+import make_catalogue  # noqa: E402
 from selenium import webdriver
 from selenium.common.exceptions import NoAlertPresentException
 from selenium.webdriver.chrome.options import Options
@@ -39,6 +41,7 @@ from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select
 
 SITE, RENDER, DATA = (os.path.abspath(p) for p in sys.argv[1:4])
+SOURCE_I18N = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "i18n")
 TABLE = "KATJO-D20G15.txt"
 TABLE_MESSAGE = "KATJO-D20G15.txt dosyası bulunamadı"
 INITIAL_TEXTS = ["0.01", "0", "0", "1", "0.1", "2", "1", "0.01"]
@@ -946,10 +949,18 @@ class BrowserTest(PageHelpers, unittest.TestCase):
         };
       }).observe(document.documentElement));"""
 
+    # Named texts the page writes over: the status line (a pass's result) and
+    # the time unit (with its number of seconds).
+    WRITTEN_TEXTS = ("fluvenna::Form1|Move a scroll bar or click a plot to draw the flow.",
+                     "fluvenna::Form_Field|c/U0 (one c/U0 takes %1 s)")
+
     def test_first_frame_in_its_language(self):
         # The page is drawn in its language from its first frame on: no text
         # of the markup is shown in another language first (nor as its
         # source) and changed when the scripts have come.
+        translations = {language: {key: text or key[1] for key, text in
+                                   make_catalogue.read_ts(os.path.join(SOURCE_I18N, "fluvenna_%s.ts" % language))[1]
+                                   .items()} for language in ("tr", "en")}
         script = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
                                              {"source": self.FIRST_FRAME_JS})
         try:
@@ -967,10 +978,17 @@ class BrowserTest(PageHelpers, unittest.TestCase):
                                      (e) => [e.dataset.i18nAriaLabel, e.getAttribute("aria-label")])}""")
                 self.assertIn(["fluvenna::Form1|Joukowsky profili etrafında akım çizgileri", TITLE[language]],
                               first["texts"], address)
-                # The status line alone changes, with the pass.
+                # Every named text, the scripts' own among them, is the
+                # translation sources' (the page carries its part of them).
+                for kind in ("texts", "labels"):
+                    wrong = [(name, shown) for name, shown in final[kind]
+                             if shown != translations[language].get(tuple(name.split("|", 1)), name.split("|", 1)[1])
+                             and name not in self.WRITTEN_TEXTS]
+                    self.assertEqual(wrong, [], "%s: %s not from the catalogue" % (address, kind))
+                # Only what the page writes changes (the status line, with the pass).
                 for kind in ("texts", "labels"):
                     changed = [pair for pair in first[kind] if pair not in final[kind]
-                               and pair[0] != "fluvenna::Form1|Move a scroll bar or click a plot to draw the flow."]
+                               and pair[0] not in self.WRITTEN_TEXTS]
                     self.assertEqual(changed, [], "%s: %s changed after the first frame" % (address, kind))
                 self.assert_language(language)
         finally:
