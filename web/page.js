@@ -1076,6 +1076,33 @@
       .catch(() => { document.body.dataset.offline = "refused"; });
   }
 
+  // Resolves once the browser has shown the page for the first time, or
+  // after FIRST_FRAME_WAIT_MS (a page out of sight is not drawn): the
+  // module's worker and the table are fetched after it, since the module's
+  // compiling and the first pass would take the processor, and the fetches
+  // the network, from the browser's first showing of the page.
+  const FIRST_FRAME_WAIT_MS = 1000;
+  function firstFrameShown() {
+    return new Promise((resolve) => {
+      const types = typeof PerformanceObserver === "function" ? PerformanceObserver.supportedEntryTypes : null;
+      if (!types || !types.includes("paint")) {
+        resolve();
+        return;
+      }
+      let timer = 0;
+      const observer = new PerformanceObserver(() => {
+        observer.disconnect();
+        clearTimeout(timer);
+        resolve();
+      });
+      timer = setTimeout(() => {
+        observer.disconnect();
+        resolve();
+      }, FIRST_FRAME_WAIT_MS);
+      observer.observe({ type: "paint", buffered: true });
+    });
+  }
+
   const start = job(async () => {
     setStage("loading");
     language = languages.chosen;
@@ -1108,7 +1135,9 @@
 
     setStage("module");
     const inline = window.FluvennaInline;
-    // The table is read while the worker loads the module.
+    // The page is shown first; then the table is read while the worker
+    // loads the module.
+    await firstFrameShown();
     const tableRead = readTable(inline);
     bridge = await FluvennaBridge.open({ inline, language });
     session = bridge.session;
@@ -1144,8 +1173,8 @@
     // A missing table is told at once; a table read is loaded by the first
     // pass.
     tableText = await tableRead;
-    if (!tableText) await loadTable();
-    else keepOffline();
+    const tableFound = Boolean(tableText);
+    if (!tableFound) await loadTable();
 
     // Unknown names are named once: with the first pass, or at once.
     const address = await applyAddress();
@@ -1157,6 +1186,10 @@
     } else if (address.note) {
       status.textContent = `${status.textContent} ${address.note}`;
     }
+    // Stored for use without a network once what the page was opened for is
+    // drawn: storing the site would take the network and the processor from
+    // the first pass.
+    if (tableFound) keepOffline();
   });
 
   start();

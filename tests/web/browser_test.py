@@ -996,6 +996,32 @@ class BrowserTest(PageHelpers, unittest.TestCase):
                                         {"identifier": script["identifier"]})
         self.assert_clean()
 
+    # Notes in order what the page does first: when the browser tells it it
+    # has been shown (a paint entry), and each worker it starts and each
+    # fetch it makes.
+    ORDER_JS = """
+      window.__order = [];
+      new PerformanceObserver(() => window.__order.push("shown")).observe({type: "paint", buffered: true});
+      const Original = window.Worker;
+      window.Worker = function (...args) { window.__order.push("worker"); return new Original(...args); };
+      const fetched = window.fetch;
+      window.fetch = function (...args) { window.__order.push("fetch " + args[0]); return fetched.apply(this, args); };"""
+
+    def test_page_shown_before_the_module_starts(self):
+        # The worker and the profile table are asked for only once the page
+        # has been shown: the module's compiling and the first pass must not
+        # hold up its first frame. The link still draws at once.
+        script = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": self.ORDER_JS})
+        try:
+            self.open(self.server.url + README_ADDRESS, passes=1)
+        finally:
+            self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                        {"identifier": script["identifier"]})
+        order = self.js("return window.__order")
+        self.assertEqual(order[:3], ["shown", "fetch " + TABLE, "worker"], order)
+        self.assert_drawn("the link")
+        self.assert_clean()
+
     def test_browser_preferences(self):
         # A user who prefers Turkish of Turkey, then English.
         main, driver = self.driver, chromium("tr-TR,en-US")
