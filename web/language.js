@@ -24,7 +24,7 @@
 
   // The first of the browser's preferred languages that Fluvenna has (by its
   // prefix: "tr-TR" is Turkish); English when they name only others, the
-  // design's Turkish when they name none.
+  // window's Turkish when they name none.
   function preferred() {
     const named = navigator.languages && navigator.languages.length > 0
       ? Array.from(navigator.languages) : [navigator.language].filter(Boolean);
