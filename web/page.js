@@ -7,7 +7,8 @@
 // the status line, the CSV and the texts the scroll bars write. This script
 // only moves values between the worker and the page, and waits for them
 // without blocking it. Its own texts come from the catalogue
-// made from the translation sources (FLUVENNA_CATALOGUE, catalogue.js),
+// made from the translation sources (FLUVENNA_CATALOGUE, written into the
+// page with language.js, which chooses the language),
 // which the window reads too: an element names its text as
 // data-i18n="Context|source" and its accessible name as
 // data-i18n-aria-label="Context|source".
@@ -33,8 +34,10 @@
   const extras = window.FluvennaExtras || [];
   const LIGHT_YELLOW = "rgb(255, 255, 192)";
   const LONGEST_NAME_SHOWN = 40;
-  // The languages of the page, as the address names them (?lang=tr|en).
-  const LANGUAGES = ["tr", "en"];
+  // The page's language as chosen in the head, its languages and their
+  // texts (language.js).
+  const languages = window.FluvennaLanguage;
+  const LANGUAGES = languages.LANGUAGES;
   const IGNORED_NOTE = "Page|Ignored in the address: %1.";
 
   const byId = (id) => document.getElementById(id);
@@ -152,34 +155,10 @@
 
   // --- The language -------------------------------------------------------
 
-  // The language the address asks for, or null: only "tr" and "en" count,
-  // anything else (markup included) is ignored.
-  function addressLanguage() {
-    const asked = new URLSearchParams(location.search).get("lang");
-    return LANGUAGES.includes(asked) ? asked : null;
-  }
-
-  // The first of the browser's preferred languages that Fluvenna has (by its
-  // prefix: "tr-TR" is Turkish); English when they name only others, the
-  // design's Turkish when they name none.
-  function preferredLanguage() {
-    const named = navigator.languages && navigator.languages.length > 0
-      ? Array.from(navigator.languages) : [navigator.language].filter(Boolean);
-    for (const tag of named) {
-      const prefix = String(tag).toLowerCase().split(/[-_]/)[0];
-      if (LANGUAGES.includes(prefix)) return prefix;
-    }
-    return named.length > 0 ? "en" : "tr";
-  }
-
   // The text a name "Context|source" has in the page's language; the source
   // itself where the catalogue has none.
   function text(name) {
-    const bar = name.indexOf("|");
-    const source = name.slice(bar + 1);
-    const table = typeof FLUVENNA_CATALOGUE === "object" ? FLUVENNA_CATALOGUE[language] : null;
-    const key = name.slice(0, bar) + "\u0004" + source;
-    return table && Object.prototype.hasOwnProperty.call(table, key) ? table[key] : source;
+    return languages.lookup(typeof FLUVENNA_CATALOGUE === "object" ? FLUVENNA_CATALOGUE[language] : null, name);
   }
 
   // The sentence naming the address's unknown names, in the page's language.
@@ -187,21 +166,11 @@
     return ignoredNames.length > 0 ? text(IGNORED_NOTE).replace("%1", () => ignoredNames.join(", ")) : "";
   }
 
-  // Every text of the page in its language, and <html lang>.
+  // Every text of the page in its language, and <html lang>: only what
+  // differs changes (at the start, nothing: language.js has put the markup
+  // in the page's language while it was parsed).
   function applyLanguage() {
-    document.documentElement.lang = language;
-    for (const element of document.querySelectorAll("[data-i18n]")) {
-      const own = text(element.dataset.i18n);
-      const arg = element.dataset.i18nArg;
-      element.textContent = arg === undefined ? own : own.replace("%1", () => arg);
-    }
-    for (const element of document.querySelectorAll("[data-i18n-aria-label]")) {
-      element.setAttribute("aria-label", text(element.dataset.i18nAriaLabel));
-      if (element.classList.contains("fullscreen-button")) element.title = element.getAttribute("aria-label");
-    }
-    for (const button of document.querySelectorAll("[data-language]")) {
-      button.setAttribute("aria-pressed", String(button.dataset.language === language));
-    }
+    languages.translatePage(language, text);
   }
 
   // The language switch: the page's texts at once, and the session's (the
@@ -1107,10 +1076,37 @@
       .catch(() => { document.body.dataset.offline = "refused"; });
   }
 
+  // Resolves once the browser has shown the page for the first time, or
+  // after FIRST_FRAME_WAIT_MS (a page out of sight is not drawn): the
+  // module's worker and the table are fetched after it, since the module's
+  // compiling and the first pass would take the processor, and the fetches
+  // the network, from the browser's first showing of the page.
+  const FIRST_FRAME_WAIT_MS = 1000;
+  function firstFrameShown() {
+    return new Promise((resolve) => {
+      const types = typeof PerformanceObserver === "function" ? PerformanceObserver.supportedEntryTypes : null;
+      if (!types || !types.includes("paint")) {
+        resolve();
+        return;
+      }
+      let timer = 0;
+      const observer = new PerformanceObserver(() => {
+        observer.disconnect();
+        clearTimeout(timer);
+        resolve();
+      });
+      timer = setTimeout(() => {
+        observer.disconnect();
+        resolve();
+      }, FIRST_FRAME_WAIT_MS);
+      observer.observe({ type: "paint", buffered: true });
+    });
+  }
+
   const start = job(async () => {
     setStage("loading");
-    language = addressLanguage() || preferredLanguage();
-    languageInAddress = addressLanguage() !== null;
+    language = languages.chosen;
+    languageInAddress = languages.asked !== null;
     live.on = new URLSearchParams(location.search).get(LIVE_KEY) === "1";
     liveSwitch.setAttribute("aria-pressed", String(live.on));
     liveSwitch.addEventListener("click", () => setLive(!live.on));
@@ -1139,7 +1135,9 @@
 
     setStage("module");
     const inline = window.FluvennaInline;
-    // The table is read while the worker loads the module.
+    // The page is shown first; then the table is read while the worker
+    // loads the module.
+    await firstFrameShown();
     const tableRead = readTable(inline);
     bridge = await FluvennaBridge.open({ inline, language });
     session = bridge.session;
@@ -1175,8 +1173,8 @@
     // A missing table is told at once; a table read is loaded by the first
     // pass.
     tableText = await tableRead;
-    if (!tableText) await loadTable();
-    else keepOffline();
+    const tableFound = Boolean(tableText);
+    if (!tableFound) await loadTable();
 
     // Unknown names are named once: with the first pass, or at once.
     const address = await applyAddress();
@@ -1188,6 +1186,10 @@
     } else if (address.note) {
       status.textContent = `${status.textContent} ${address.note}`;
     }
+    // Stored for use without a network once what the page was opened for is
+    // drawn: storing the site would take the network and the processor from
+    // the first pass.
+    if (tableFound) keepOffline();
   });
 
   start();

@@ -29,6 +29,8 @@ import time
 import unittest
 import urllib.parse
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "i18n"))
+import make_catalogue  # noqa: E402
 from selenium import webdriver
 from selenium.common.exceptions import NoAlertPresentException
 from selenium.webdriver.chrome.options import Options
@@ -39,6 +41,7 @@ from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select
 
 SITE, RENDER, DATA = (os.path.abspath(p) for p in sys.argv[1:4])
+SOURCE_I18N = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "i18n")
 TABLE = "KATJO-D20G15.txt"
 TABLE_MESSAGE = "KATJO-D20G15.txt dosyası bulunamadı"
 INITIAL_TEXTS = ["0.01", "0", "0", "1", "0.1", "2", "1", "0.01"]
@@ -931,6 +934,92 @@ class BrowserTest(PageHelpers, unittest.TestCase):
         self.open(self.server.url + "?lang=%3Cimg%20src=x%20onerror=alert(2)%3E&delta=0.1", passes=1)
         self.assert_language("en")
         self.assertEqual(self.js("return document.querySelectorAll('img[src=x]').length"), 0)
+        self.assert_clean()
+
+    # What the first frame of the page paints: <html lang>, and each text and
+    # accessible name of the markup with the name it is made from.
+    FIRST_FRAME_JS = """
+      requestAnimationFrame(() => new ResizeObserver((entries, observer) => {
+        observer.disconnect();
+        window.__firstFrame = {
+          lang: document.documentElement.lang,
+          texts: Array.from(document.querySelectorAll("[data-i18n]"), (e) => [e.dataset.i18n, e.textContent]),
+          labels: Array.from(document.querySelectorAll("[data-i18n-aria-label]"),
+                             (e) => [e.dataset.i18nAriaLabel, e.getAttribute("aria-label")]),
+        };
+      }).observe(document.documentElement));"""
+
+    # Named texts the page writes over: the status line (a pass's result) and
+    # the time unit (with its number of seconds).
+    WRITTEN_TEXTS = ("fluvenna::Form1|Move a scroll bar or click a plot to draw the flow.",
+                     "fluvenna::Form_Field|c/U0 (one c/U0 takes %1 s)")
+
+    def test_first_frame_in_its_language(self):
+        # The page is drawn in its language from its first frame on: no text
+        # of the markup is shown in another language first (nor as its
+        # source) and changed when the scripts have come.
+        translations = {language: {key: text or key[1] for key, text in
+                                   make_catalogue.read_ts(os.path.join(SOURCE_I18N, "fluvenna_%s.ts" % language))[1]
+                                   .items()} for language in ("tr", "en")}
+        script = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                             {"source": self.FIRST_FRAME_JS})
+        try:
+            for address, language in [("", "en"), ("?lang=tr", "tr"), (README_ADDRESS + "&lang=en", "en"),
+                                      ("file://" + os.path.join(SITE, "fluvenna.html") + "?lang=tr", "tr")]:
+                url = address if address.startswith("file:") else self.server.url + address
+                self.open(url, passes=1 if "delta" in address else 0)
+                first = self.js("return window.__firstFrame")
+                self.assertIsNotNone(first, address)
+                self.assertEqual(first["lang"], language, address)
+                self.assertGreater(len(first["texts"]), 0, address)
+                final = self.js("""return {
+                  texts: Array.from(document.querySelectorAll("[data-i18n]"), (e) => [e.dataset.i18n, e.textContent]),
+                  labels: Array.from(document.querySelectorAll("[data-i18n-aria-label]"),
+                                     (e) => [e.dataset.i18nAriaLabel, e.getAttribute("aria-label")])}""")
+                self.assertIn(["fluvenna::Form1|Joukowsky profili etrafında akım çizgileri", TITLE[language]],
+                              first["texts"], address)
+                # Every named text, the scripts' own among them, is the
+                # translation sources' (the page carries its part of them).
+                for kind in ("texts", "labels"):
+                    wrong = [(name, shown) for name, shown in final[kind]
+                             if shown != translations[language].get(tuple(name.split("|", 1)), name.split("|", 1)[1])
+                             and name not in self.WRITTEN_TEXTS]
+                    self.assertEqual(wrong, [], "%s: %s not from the catalogue" % (address, kind))
+                # Only what the page writes changes (the status line, with the pass).
+                for kind in ("texts", "labels"):
+                    changed = [pair for pair in first[kind] if pair not in final[kind]
+                               and pair[0] not in self.WRITTEN_TEXTS]
+                    self.assertEqual(changed, [], "%s: %s changed after the first frame" % (address, kind))
+                self.assert_language(language)
+        finally:
+            self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                        {"identifier": script["identifier"]})
+        self.assert_clean()
+
+    # Notes in order what the page does first: when the browser tells it it
+    # has been shown (a paint entry), and each worker it starts and each
+    # fetch it makes.
+    ORDER_JS = """
+      window.__order = [];
+      new PerformanceObserver(() => window.__order.push("shown")).observe({type: "paint", buffered: true});
+      const Original = window.Worker;
+      window.Worker = function (...args) { window.__order.push("worker"); return new Original(...args); };
+      const fetched = window.fetch;
+      window.fetch = function (...args) { window.__order.push("fetch " + args[0]); return fetched.apply(this, args); };"""
+
+    def test_page_shown_before_the_module_starts(self):
+        # The worker and the profile table are asked for only once the page
+        # has been shown: the module's compiling and the first pass must not
+        # hold up its first frame. The link still draws at once.
+        script = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": self.ORDER_JS})
+        try:
+            self.open(self.server.url + README_ADDRESS, passes=1)
+        finally:
+            self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                        {"identifier": script["identifier"]})
+        order = self.js("return window.__order")
+        self.assertEqual(order[:3], ["shown", "fetch " + TABLE, "worker"], order)
+        self.assert_drawn("the link")
         self.assert_clean()
 
     def test_browser_preferences(self):
