@@ -6,8 +6,9 @@
 // Qt's offscreen platform unless QT_QPA_PLATFORM names another (the labels'
 // font wants a GUI application, not a window). A run that paints nothing
 // starts no platform at all, and does not even load the library that
-// paints (render_pictures.h). A run that paints computes its pass while
-// that library loads, and starts the platform only after the pass.
+// paints (render_pictures.h). A run that paints computes its pass on a
+// thread of its own while this one loads that library and starts the
+// platform.
 #include <QCoreApplication>
 #include <QStringList>
 #include <QThread>
@@ -41,8 +42,8 @@ void QuietAboutTheRuntimeFolder(QtMsgType type, const QMessageLogContext& contex
 // negative number) only starts the platform needlessly, or first.
 enum class GuiNeed {
   kNone,
-  // A picture (--png, --svg, --frames): the application is made once the
-  // pass is drawn, the pass computed while the pictures' library loads.
+  // A picture (--png, --svg, --frames): the application is made while the
+  // pass is computed on another thread (Render's `meanwhile`).
   kToPaint,
   // The help (which lists the GUI's options) or one of the options Qt's GUI
   // application takes itself (one dash: -platform, -reverse, ...): the
@@ -107,7 +108,7 @@ int main(int argc, char** argv) {
       break;
   }
   // Before the application exists, this thread is made Qt's main thread
-  // (the first to ask is), not the thread that loads the pictures' library.
+  // (the first to ask is), not the pass's or the library loader's.
   if (!app) QThread::currentThread();
   return fluvenna::Render(parsed.options, std::cout, std::cerr, nullptr, makeGuiApplication);
 }
