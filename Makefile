@@ -12,6 +12,8 @@ CMAKE_CONFIGURE := cmake --preset default
 # Labels of the slow gates that `make test` leaves to `make check`.
 SLOW_LABELS := ^(sweep|stress)$$
 FUZZ_SECONDS := 15
+# The tests run side by side, one at a time per processor.
+TEST_JOBS := $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: setup configure build test run check licences sweep stress sanitize sanitize-build fuzz web serve package bench table format clean
 
@@ -26,7 +28,7 @@ build: configure
 
 # The browser tests drive the site in build-web/site, so it is built first.
 test: build web
-	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -LE '$(SLOW_LABELS)'
+	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -j $(TEST_JOBS) -LE '$(SLOW_LABELS)'
 
 run: build
 	@bash scripts/run.sh $(BUILD_DIR)

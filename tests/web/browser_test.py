@@ -4,7 +4,10 @@
 """The browser edition in a real browser: Debian's headless Chromium driven by
 Selenium against the site served on 127.0.0.1 by this test.
 
-Usage: browser_test.py SITE_DIR FLUVENNA_RENDER DATA_DIR
+Usage: browser_test.py SITE_DIR FLUVENNA_RENDER DATA_DIR [--part K/N] [unittest options]
+
+--part K/N runs the K-th of N shares of the tests (every N-th in name order,
+from the K-th), so that the shares can run side by side.
 
 Every test fails on an uncaught page error, a console error or a failed
 request (apart from the table request of the test that removes the table),
@@ -1273,5 +1276,22 @@ class BrowserTest(PageHelpers, unittest.TestCase):
         self.assert_clean()
 
 
+def in_part(part):
+    """A unittest load_tests that keeps the K-th of N shares (K/N) of the tests."""
+    k, n = (int(x) for x in part.split("/"))
+    if not 1 <= k <= n:
+        sys.exit("--part wants K/N with 1 <= K <= N, not %r" % part)
+
+    def load_tests(loader, tests, pattern):
+        names = sorted(t.id() for suite in tests for t in suite)
+        kept = set(names[k - 1::n])
+        return unittest.TestSuite(t for suite in tests for t in suite if t.id() in kept)
+    return load_tests
+
+
 if __name__ == "__main__":
-    unittest.main(argv=[sys.argv[0], "-v", *sys.argv[4:]])
+    options = sys.argv[4:]
+    if options[:1] == ["--part"]:
+        load_tests = in_part(options[1])
+        options = options[2:]
+    unittest.main(argv=[sys.argv[0], "-v", *options])
