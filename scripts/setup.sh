@@ -4,7 +4,19 @@
 # Installs the Debian packages Fluvenna needs to build, test and run, and the
 # page tests' npm packages (package-lock.json) into node_modules/.
 # Quick and quiet when everything is already there.
+#
+# Usage: setup.sh [--build]
+#   --build  only what configuring and building the program and its tests
+#            needs: not the browser, Emscripten, clang or the npm packages,
+#            which `make check` installs meanwhile.
 set -euo pipefail
+
+only_build=false
+case "${1:-}" in
+  "") ;;
+  --build) only_build=true ;;
+  *) echo "usage: setup.sh [--build]" >&2; exit 2 ;;
+esac
 
 packages=(
   cmake ninja-build g++ make pkg-config
@@ -12,11 +24,18 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev hyperfine
   xvfb xauth x11-utils imagemagick librsvg2-bin fonts-dejavu-core
   dpkg-dev help2man desktop-file-utils appstream lintian reuse
-  emscripten node-acorn nodejs python3
-  chromium chromium-driver python3-selenium
-  # make check: the sanitizer build, libFuzzer and the symbolizer of their reports
-  clang-14 libclang-rt-14-dev llvm-14
+  nodejs python3
 )
+# Not needed to build: the browser edition, the browser the page's tests
+# drive, and (make check) the sanitizer build, libFuzzer and the symbolizer
+# of their reports.
+if ! $only_build; then
+  packages+=(
+    emscripten node-acorn
+    chromium chromium-driver python3-selenium
+    clang-14 libclang-rt-14-dev llvm-14
+  )
+fi
 # Debian's nodejs comes without npm, which is a package of its own there; a
 # Node.js that bundles npm (NodeSource's, say) conflicts with that package.
 # So Debian's npm only where no npm command is found.
@@ -42,7 +61,7 @@ fi
 
 # The npm packages, exactly as locked; again only when the lock file changed.
 cd "$(dirname "$0")/.."
-if ! [ node_modules/.installed -nt package-lock.json ]; then
+if ! $only_build && ! [ node_modules/.installed -nt package-lock.json ]; then
   echo "setup: installing the npm packages of package-lock.json" >&2
   npm ci --no-audit --no-fund --loglevel=error >/dev/null
   touch node_modules/.installed
