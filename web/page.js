@@ -1076,29 +1076,33 @@
       .catch(() => { document.body.dataset.offline = "refused"; });
   }
 
-  // Resolves once the browser has shown the page for the first time, or
-  // after FIRST_FRAME_WAIT_MS (a page out of sight is not drawn): the
+  // Resolves once the browser has shown the page for the first time: the
   // module's worker and the table are fetched after it, since the module's
   // compiling and the first pass would take the processor, and the fetches
-  // the network, from the browser's first showing of the page.
-  const FIRST_FRAME_WAIT_MS = 1000;
+  // the network, from the browser's first showing of the page. A page out of
+  // sight is not drawn, so it waits for nothing, and one hidden before its
+  // first frame stops waiting; FIRST_FRAME_LIMIT_MS is the longest wait, for
+  // a browser that never reports the frame (a busy machine may take over a
+  // second to show a visible page).
+  const FIRST_FRAME_LIMIT_MS = 5000;
   function firstFrameShown() {
     return new Promise((resolve) => {
       const types = typeof PerformanceObserver === "function" ? PerformanceObserver.supportedEntryTypes : null;
-      if (!types || !types.includes("paint")) {
+      if (!types || !types.includes("paint") || document.visibilityState === "hidden") {
         resolve();
         return;
       }
+      let observer = null;
       let timer = 0;
-      const observer = new PerformanceObserver(() => {
+      const shown = () => {
         observer.disconnect();
         clearTimeout(timer);
+        document.removeEventListener("visibilitychange", shown);
         resolve();
-      });
-      timer = setTimeout(() => {
-        observer.disconnect();
-        resolve();
-      }, FIRST_FRAME_WAIT_MS);
+      };
+      observer = new PerformanceObserver(shown);
+      timer = setTimeout(shown, FIRST_FRAME_LIMIT_MS);
+      document.addEventListener("visibilitychange", shown);
       observer.observe({ type: "paint", buffered: true });
     });
   }
