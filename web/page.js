@@ -1097,12 +1097,15 @@
       const shown = () => {
         observer.disconnect();
         clearTimeout(timer);
-        document.removeEventListener("visibilitychange", shown);
+        document.removeEventListener("visibilitychange", hidden);
         resolve();
+      };
+      const hidden = () => {
+        if (document.visibilityState === "hidden") shown();
       };
       observer = new PerformanceObserver(shown);
       timer = setTimeout(shown, FIRST_FRAME_LIMIT_MS);
-      document.addEventListener("visibilitychange", shown);
+      document.addEventListener("visibilitychange", hidden);
       observer.observe({ type: "paint", buffered: true });
     });
   }
