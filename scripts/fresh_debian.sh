@@ -3,7 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Tries the README's path on a pristine Debian 12 as a new user would: builds
 # a bare bookworm root with debootstrap (minbase plus git, make and sudo),
-# clones this repository into it, and runs `make test`, then `make run` with
+# clones this repository into it, builds the program with only the build's
+# packages (`scripts/setup.sh --build`, as `make check` does), and runs `make
+# test`, which installs the rest, then `make run` with
 # no display, as an ordinary user with sudo rights inside a chroot.
 #
 # Usage (as root, or through sudo):
@@ -14,7 +16,7 @@
 #   FRESH_REF     the commit to try   (default: this checkout's HEAD; commit
 #                 first, the working tree's changes are not taken along)
 #   FRESH_KEEP=1  keep the root afterwards (by default it is removed on success)
-# Exits 0 when both steps pass; the log of each step is ROOT_DIR.log/<step>.log.
+# Exits 0 when every step passes; the log of each step is ROOT_DIR.log/<step>.log.
 set -euo pipefail
 
 repo="$(cd "$(dirname "$0")/.." && pwd)"
@@ -128,7 +130,13 @@ in_root() { # in_root COMMAND: runs COMMAND in the clone as the new user, with n
 }
 
 result=0
-step make-test in_root "make test" || result=1
+# As make check does: only the build's packages, and the program built with
+# them; then make test, which installs the rest.
+step build-first in_root "bash scripts/setup.sh --build && cmake --preset default >/dev/null && cmake --build build" ||
+  result=1
+if [ "$result" -eq 0 ]; then
+  step make-test in_root "make test" || result=1
+fi
 if [ "$result" -eq 0 ]; then
   step make-run in_root "unset DISPLAY WAYLAND_DISPLAY; make run" || result=1
 fi
