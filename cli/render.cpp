@@ -22,6 +22,7 @@
 #include "plot/deferred_surface.h"
 #include "plot/field_picture.h"
 #include "plot/particles_picture.h"
+#include "plot/unpainted_surface.h"
 #include "report/field_text.h"
 #include "report/finite_wing_report.h"
 #include "report/pass_summary.h"
@@ -254,11 +255,19 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
     finiteWing.Set(w.aspectRatio, w.planform, w.taper, w.washoutDeg);  // checked when read
   }
 
-  // Every plot is drawn on a surface that keeps what is drawn and refuses
-  // what the painting ones refuse, so that a pass fails on the same surface
-  // operations whichever files are asked for; only the pictures of the
-  // files asked for are painted from it, after the pass.
+  // Every plot is drawn on a surface that refuses what the painting ones
+  // refuse, so that a pass fails on the same surface operations whichever
+  // files are asked for. It keeps what is drawn when pictures are asked for
+  // (only the pictures of the files asked for are painted from it, after the
+  // pass); a run that writes no picture only checks.
   DeferredSurface drawn[kPictureKinds];
+  UnpaintedSurface checkedOnly[3];
+  PlotSurface& circlePlot =
+      sets.empty() ? checkedOnly[0] : static_cast<PlotSurface&>(drawn[kCircle]);
+  PlotSurface& airfoilPlot =
+      sets.empty() ? checkedOnly[1] : static_cast<PlotSurface&>(drawn[kAirfoil]);
+  PlotSurface& pressurePlot =
+      sets.empty() ? checkedOnly[2] : static_cast<PlotSurface&>(drawn[kPressure]);
   const QSize fieldSize = FieldPictureSize(options.size);
 
   // The pass, its pictures drawn and what the summary needs of it; on a
@@ -266,7 +275,7 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
   // run that paints. It uses the session alone.
   PassResult result;
   const auto compute = [&] {
-    result = session.Run(options.texts, drawn[kCircle], drawn[kAirfoil], &drawn[kPressure]);
+    result = session.Run(options.texts, circlePlot, airfoilPlot, &pressurePlot);
     if (session.Shown() && !session.PressureDrawn()) {
       result.error = "the surface pressure could not be drawn";
     }
