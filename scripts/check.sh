@@ -8,8 +8,7 @@
 # On a bare machine most of the setup is downloading and unpacking; the
 # program's build needs only part of it. So the build's packages come first,
 # and the rest (the browser, Emscripten, clang, the npm packages) is installed
-# while the program compiles. Likewise the sanitizer build compiles while the
-# quick tests run.
+# while the program compiles.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,24 +24,6 @@ wait_for_rest_of_setup() {
     return 1
   fi
   cat "$rest_log"
-}
-# The quick tests leave a processor idle for much of their time (the browser
-# tests wait on the browser); the sanitizer build, at the lowest priority,
-# takes what they leave and is waited for after the sweep.
-sanitizer_log="$(mktemp)"
-sanitizer_pid=""
-start_sanitizer_build() {
-  setsid nice -n 19 make --no-print-directory sanitize-build >"$sanitizer_log" 2>&1 &
-  sanitizer_pid=$!
-}
-finish_sanitizer_build() {
-  local pid="$sanitizer_pid"
-  sanitizer_pid=""
-  if ! wait "$pid"; then
-    cat "$sanitizer_log" >&2
-    return 1
-  fi
-  tail -n 3 "$sanitizer_log"
 }
 # The sweep keeps both processors busy but for a moment at each end; the
 # stress test, on one, runs beside it (make sweep and make stress, at once).
@@ -62,18 +43,16 @@ steps=(
   "run build_program:build of the program and its tests"
   "run wait_for_rest_of_setup:setup: the rest"
   "licences:licence of every file (reuse lint)"
-  "run start_sanitizer_build:sanitizer build begins, in the background"
   "test:quick test suite (make test)"
   "run sweep_and_stress:sweep of every scroll-bar setting, stress test"
-  "run finish_sanitizer_build:sanitizer build (clang-14, ASan+UBSan), rest"
+  "sanitize-build:sanitizer build (clang-14, ASan + UBSan)"
   "sanitize:every test under the sanitizers"
   "fuzz:fuzzers, 15 s each, two at a time"
 )
 summary=()
 report() {
-  # A failed step leaves no install half done behind it, and no build running.
+  # A failed step leaves no install half done behind it.
   if [ -n "$rest_pid" ]; then wait "$rest_pid" 2>/dev/null || true; fi
-  if [ -n "$sanitizer_pid" ]; then kill -- "-$sanitizer_pid" 2>/dev/null || true; fi
   echo
   echo "make check: time of each step"
   for line in "${summary[@]}"; do echo "  $line"; done
@@ -105,5 +84,5 @@ for step in "${steps[@]}"; do
     exit 1
   fi
 done
-rm -f "$timing" "$rest_log" "$sanitizer_log"
+rm -f "$timing" "$rest_log"
 summary+=("$(printf '%-48s %6d s' "all steps" $((SECONDS - total_start)))")
