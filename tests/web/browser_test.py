@@ -716,11 +716,14 @@ class BrowserTest(PageHelpers, unittest.TestCase):
         self.assertLess(self.motion()["time"] - later["time"], 0.3)
 
         # A new pass (a click on a plot) starts the particles afresh on its curves.
+        # Its clock starts at 0, so it shows less than the 0.4 the old clock
+        # had passed before the click (a busy machine may take some frames
+        # to answer, so not much less).
         self.wait("the time to run on", lambda: self.motion()["time"] > 0.4)
         self.driver.find_element(By.ID, "Picture2").click()
         self.wait("the new pass", lambda: self.motion()["passes"] == before["passes"] + 1)
         restarted = self.motion()
-        self.assertLess(restarted["time"], 0.15, restarted)
+        self.assertLess(restarted["time"], 0.4, restarted)
         self.assertEqual(restarted["core"], before["core"] + 1)
         self.wait("frames on the new pass", lambda: self.motion()["frames"] > restarted["frames"] + 3)
         self.assertGreater(self.motion()["black"], 0)
