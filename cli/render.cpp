@@ -261,13 +261,11 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
   // (only the pictures of the files asked for are painted from it, after the
   // pass); a run that writes no picture only checks.
   DeferredSurface drawn[kPictureKinds];
-  UnpaintedSurface checkedOnly[3];
-  PlotSurface& circlePlot =
-      sets.empty() ? checkedOnly[0] : static_cast<PlotSurface&>(drawn[kCircle]);
-  PlotSurface& airfoilPlot =
-      sets.empty() ? checkedOnly[1] : static_cast<PlotSurface&>(drawn[kAirfoil]);
-  PlotSurface& pressurePlot =
-      sets.empty() ? checkedOnly[2] : static_cast<PlotSurface&>(drawn[kPressure]);
+  UnpaintedSurface checkedOnly[kPictureKinds];
+  const auto plot = [&](int kind) -> PlotSurface& {
+    if (sets.empty()) return checkedOnly[kind];
+    return drawn[kind];
+  };
   const QSize fieldSize = FieldPictureSize(options.size);
 
   // The pass, its pictures drawn and what the summary needs of it; on a
@@ -275,7 +273,7 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
   // run that paints. It uses the session alone.
   PassResult result;
   const auto compute = [&] {
-    result = session.Run(options.texts, circlePlot, airfoilPlot, &pressurePlot);
+    result = session.Run(options.texts, plot(kCircle), plot(kAirfoil), &plot(kPressure));
     if (session.Shown() && !session.PressureDrawn()) {
       result.error = "the surface pressure could not be drawn";
     }

@@ -31,6 +31,7 @@ sweep_and_stress() {
   make --no-print-directory build
   (cd build && QT_QPA_PLATFORM=offscreen ctest -V -j 2 -L '^(sweep|stress)$')
 }
+# Not `make build`: its setup would run apt beside the one in the background.
 build_program() {
   [ -f build/build.ninja ] || cmake --preset default >/dev/null
   cmake --build build
