@@ -16,9 +16,10 @@ namespace fluvenna {
 //  2. the program's own data folder, <prefix>/share/fluvenna, found from the
 //     folder of the running executable (<prefix>/bin), so that a prefix moved
 //     as a whole still finds its table;
-//  3. "fluvenna" in each of Qt's generic data locations (on Linux
-//     $XDG_DATA_HOME, then each of $XDG_DATA_DIRS: ~/.local/share,
-//     /usr/local/share, /usr/share).
+//  3. "fluvenna" in each generic data folder of the XDG base directories:
+//     $XDG_DATA_HOME (else ~/.local/share), then each of $XDG_DATA_DIRS
+//     (else /usr/local/share, /usr/share), as Qt's GenericDataLocation lists
+//     them; relative paths in either are ignored.
 std::vector<std::filesystem::path> ProfileTableFolders();
 
 // Finds the table in ProfileTableFolders() and loads it (LoadFoundProfileTable).

@@ -2,11 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QCommandLineParser>
-#include <QString>
-
 #include <optional>
 #include <string>
+
+#include "cli/option_parser.h"
 
 namespace fluvenna {
 
@@ -17,11 +16,11 @@ struct FiniteWingRequest {
   std::string planform = "rectangular";
   double taper = 1.0;
   double washoutDeg = 0.0;
-  QString csvPath;  // --wing-csv: the stations; "-" for standard output
+  std::string csvPath;  // --wing-csv: the stations; "-" for standard output
 };
 
 // Adds --wing, --planform, --taper, --washout and --wing-csv to the parser.
-void AddFiniteWingOptions(QCommandLineParser& parser);
+void AddFiniteWingOptions(OptionParser& parser);
 
 // Reads them after parsing: nothing without --wing (and a refusal when one
 // of the others is given without it); otherwise the request, or a refusal,
@@ -30,8 +29,8 @@ void AddFiniteWingOptions(QCommandLineParser& parser);
 // "tapered" when only --taper is given, "rectangular" when neither is.
 struct FiniteWingOptions {
   std::optional<FiniteWingRequest> request;
-  std::optional<QString> refusal;
+  std::optional<std::string> refusal;
 };
-FiniteWingOptions ReadFiniteWingOptions(const QCommandLineParser& parser);
+FiniteWingOptions ReadFiniteWingOptions(const OptionParser& parser);
 
 }  // namespace fluvenna

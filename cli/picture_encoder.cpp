@@ -13,7 +13,7 @@ PictureEncoder::~PictureEncoder() {
   if (worker_.joinable()) worker_.join();
 }
 
-void PictureEncoder::Add(PictureFile& picture, QByteArray& bytes) {
+void PictureEncoder::Add(PictureFile& picture, std::string& bytes) {
   {
     const std::lock_guard lock(mutex_);
     waiting_.emplace_back(&picture, &bytes);

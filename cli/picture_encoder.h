@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QByteArray>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <utility>
 
@@ -32,12 +32,12 @@ class PictureEncoder {
   // Hands over a painted picture, to be finished into `bytes`. Nothing may
   // paint on it any more; `bytes` is written once the picture is finished,
   // and must not be read before Finish returns.
-  void Add(PictureFile& picture, QByteArray& bytes);
+  void Add(PictureFile& picture, std::string& bytes);
   // Returns when every picture handed over is finished.
   void Finish();
 
  private:
-  using Job = std::pair<PictureFile*, QByteArray*>;
+  using Job = std::pair<PictureFile*, std::string*>;
   bool TakeJob(Job& job);  // with the lock held
   void Work();
 

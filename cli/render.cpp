@@ -2,11 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/render.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -37,26 +42,22 @@ constexpr const char* kProgram = "fluvenna-render: ";
 // cannot be written is found before anything is computed, and it replaces
 // an existing file only when committed, after a pass without error.
 struct OutputFile {
-  QString path;
+  std::string path;
   std::unique_ptr<ReplacingFile> file;
 };
 
 bool Open(OutputFile& output, std::ostream& err) {
-  output.file = std::make_unique<ReplacingFile>(QFile::encodeName(output.path).toStdString());
+  output.file = std::make_unique<ReplacingFile>(output.path);
   if (output.file->Open()) return true;
-  err << kProgram << "cannot write " << output.path.toStdString() << ": " << output.file->Error()
-      << '\n';
+  err << kProgram << "cannot write " << output.path << ": " << output.file->Error() << '\n';
   return false;
 }
 
 // Empty bytes stand for a picture that could not be encoded.
-bool Commit(OutputFile& output, const QByteArray& bytes, std::ostream& err) {
-  if (!bytes.isEmpty() && output.file->Commit(std::string_view(
-                              bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
-    return true;
-  }
-  err << kProgram << "cannot write " << output.path.toStdString() << ": "
-      << (bytes.isEmpty() ? std::string("Unknown error") : output.file->Error()) << '\n';
+bool Commit(OutputFile& output, const std::string& bytes, std::ostream& err) {
+  if (!bytes.empty() && output.file->Commit(bytes)) return true;
+  err << kProgram << "cannot write " << output.path << ": "
+      << (bytes.empty() ? std::string("Unknown error") : output.file->Error()) << '\n';
   return false;
 }
 
@@ -89,8 +90,8 @@ class KeptPicture : public PictureFile {
   KeptPicture(std::unique_ptr<PictureFile> picture, const DeferredSurface& kept)
       : picture_(std::move(picture)), kept_(kept) {}
   PlotSurface& Surface() override { return picture_->Surface(); }
-  QByteArray Finish() override {
-    return kept_.DrawOn(picture_->Surface()) ? picture_->Finish() : QByteArray();
+  std::string Finish() override {
+    return kept_.DrawOn(picture_->Surface()) ? picture_->Finish() : std::string();
   }
 
  private:
@@ -104,48 +105,80 @@ struct PictureSet {
   std::vector<PictureKind> kinds;
   std::vector<OutputFile> files;
   std::vector<std::unique_ptr<PictureFile>> pictures;
-  std::vector<QByteArray> bytes;  // of each finished picture
+  std::vector<std::string> bytes;  // of each finished picture
 };
 
 // The flow-field picture has the plots' height and is wider by its colour
 // bar's strip.
-QSize FieldPictureSize(const QSize& plotSize) {
-  return QSize(static_cast<int>(std::lround(plotSize.height() * FieldPictureAspect())),
-               plotSize.height());
+PictureSize FieldPictureSize(PictureSize plotSize) {
+  return PictureSize{static_cast<int>(std::lround(plotSize.height * FieldPictureAspect())),
+                     plotSize.height};
 }
 
 // The finite wing's four panels: twice the plots' size each way.
-QSize FiniteWingPictureSize(const QSize& plotSize) {
-  return plotSize * 2;
+PictureSize FiniteWingPictureSize(PictureSize plotSize) {
+  return PictureSize{plotSize.width * 2, plotSize.height * 2};
 }
 
-FieldColouring ColouringOf(const QString& field) {
-  return field == QStringLiteral("speed") ? FieldColouring::kSpeed : FieldColouring::kCp;
+FieldColouring ColouringOf(const std::string& field) {
+  return field == "speed" ? FieldColouring::kSpeed : FieldColouring::kCp;
 }
 
 // The table the pass uses: exactly the file given by --table, else the first
 // one found in the working directory or the installed data folders.
-ProfileTableSource LoadTable(const QString& tablePath, ProfileTable& table) {
-  if (tablePath.isEmpty()) return LoadProfileTableFromUsualFolders(table);
+ProfileTableSource LoadTable(const std::string& tablePath, ProfileTable& table) {
+  if (tablePath.empty()) return LoadProfileTableFromUsualFolders(table);
   ProfileTableSource source;
-  source.failure = LoadProfileTableFile(table, QFile::encodeName(tablePath).toStdString());
-  const QFileInfo file(tablePath);
-  if (file.isFile() && file.isReadable())
-    source.path = QFile::encodeName(file.absoluteFilePath()).toStdString();
+  source.failure = LoadProfileTableFile(table, tablePath);
+  std::error_code error;
+  if (std::filesystem::is_regular_file(tablePath, error) && access(tablePath.c_str(), R_OK) == 0) {
+    source.path = std::filesystem::absolute(tablePath, error).lexically_normal();
+  }
   return source;
+}
+
+// The first `most` bytes of the file at `path`, or why it cannot be read.
+struct ReadFile {
+  std::string bytes;
+  std::string failure;  // empty when read
+};
+ReadFile ReadAtMost(const std::string& path, std::size_t most) {
+  ReadFile read;
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  struct stat status {};
+  if (fd >= 0 && fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) errno = EISDIR;
+  if (fd < 0 || S_ISDIR(status.st_mode)) {
+    read.failure = std::strerror(errno);
+    if (fd >= 0) close(fd);
+    return read;
+  }
+  read.bytes.resize(most);
+  std::size_t got = 0;
+  while (got < most) {
+    const ssize_t n = ::read(fd, read.bytes.data() + got, most - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) read.failure = std::strerror(errno);
+    if (n <= 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  close(fd);
+  read.bytes.resize(got);
+  return read;
 }
 
 // The animated flow-field view: its picture drawn once, then for every frame
 // the particles and timelines of that moment over a copy of it.
 bool WriteFrames(PassSession& session, const RenderOptions& options, FieldColouring colouring,
-                 const QSize& size, const PictureLibrary& pictures, std::ostream& err) {
-  if (!QDir().mkpath(options.framesDir)) {
-    err << kProgram << "cannot make the folder " << options.framesDir.toStdString() << '\n';
+                 PictureSize size, const PictureLibrary& pictures, std::ostream& err) {
+  std::error_code error;
+  std::filesystem::create_directories(options.framesDir, error);
+  if (!std::filesystem::is_directory(options.framesDir, error)) {
+    err << kProgram << "cannot make the folder " << options.framesDir << '\n';
     return false;
   }
   const std::unique_ptr<FramePainter> frames = pictures.MakeFrames(size);
   if (!frames->PaintBase([&](PlotSurface& surface) {
-        return session.DrawField(surface, colouring, size.width(), size.height());
+        return session.DrawField(surface, colouring, size.width, size.height);
       })) {
     return false;
   }
@@ -153,14 +186,13 @@ bool WriteFrames(PassSession& session, const RenderOptions& options, FieldColour
   const ParticleOptions particles{kReleaseInterval, true, 0.0};
   for (int i = 0; i < count; ++i) {
     const double T = i / (options.fps * kSecondsPerTimeUnit);
-    const std::optional<QByteArray> frame = frames->PaintFrame([&](PlotSurface& surface) {
-      return session.DrawMotion(surface, T, particles, true, size.width(), size.height());
+    const std::optional<std::string> frame = frames->PaintFrame([&](PlotSurface& surface) {
+      return session.DrawMotion(surface, T, particles, true, size.width, size.height);
     });
     if (!frame) return false;
-    OutputFile file{
-        QDir(options.framesDir)
-            .filePath(QStringLiteral("fluvenna-%1.png").arg(i + 1, 4, 10, QLatin1Char('0'))),
-        nullptr};
+    char name[32];
+    std::snprintf(name, sizeof name, "fluvenna-%04d.png", i + 1);
+    OutputFile file{(std::filesystem::path(options.framesDir) / name).string(), nullptr};
     if (!Open(file, err) || !Commit(file, *frame, err)) return false;
   }
   return true;
@@ -179,17 +211,17 @@ void ApplyViscousOptions(const RenderOptions& options, PassSession& session) {
 // read.
 bool ApplyProfile(const RenderOptions& options, PassSession& session, std::ostream& err) {
   std::optional<ProfileSource> source;
-  if (!options.naca.isEmpty()) source = ProfileSource::Naca(options.naca.toStdString());
-  if (!options.airfoilPath.isEmpty()) {
-    QFile file(options.airfoilPath);
-    if (!file.open(QIODevice::ReadOnly)) {
-      err << kProgram << "cannot read " << options.airfoilPath.toStdString() << ": "
-          << file.errorString().toStdString() << "; no file written\n";
+  if (!options.naca.empty()) source = ProfileSource::Naca(options.naca);
+  if (!options.airfoilPath.empty()) {
+    // One byte more than a profile file may have, so that a larger one is refused.
+    const ReadFile file = ReadAtMost(options.airfoilPath, kMostAirfoilFileBytes + 1);
+    if (!file.failure.empty()) {
+      err << kProgram << "cannot read " << options.airfoilPath << ": " << file.failure
+          << "; no file written\n";
       return false;
     }
-    // One byte more than a profile file may have, so that a larger one is refused.
-    const QByteArray text = file.read(static_cast<qint64>(kMostAirfoilFileBytes) + 1);
-    source = ProfileSource::File(text.toStdString(), QFileInfo(file).fileName().toStdString());
+    source = ProfileSource::File(file.bytes,
+                                 std::filesystem::path(options.airfoilPath).filename().string());
   }
   if (!source) return true;
   if (const auto refused = session.SetProfile(*source)) {
@@ -204,24 +236,23 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
              std::ostream& err, int& painted, const std::function<void()>& meanwhile) {
   if (!ApplyProfile(options, session, err)) return kExitUsage;
   std::vector<PictureKind> kinds{kCircle, kAirfoil, kPressure, kFriction, kLift};
-  if (!options.field.isEmpty()) kinds.push_back(kField);
+  if (!options.field.empty()) kinds.push_back(kField);
   if (options.map) kinds.push_back(kMap);
   if (options.finiteWing) kinds.push_back(kFiniteWing);
   std::vector<PictureSet> sets;
-  const auto addSet = [&](PictureFormat format, const QString& prefix, const char* ext) {
-    PictureSet set{format, kinds, {}, {}, std::vector<QByteArray>(kinds.size())};
+  const auto addSet = [&](PictureFormat format, const std::string& prefix, const char* ext) {
+    PictureSet set{format, kinds, {}, {}, std::vector<std::string>(kinds.size())};
     for (const PictureKind kind : kinds) {
       set.files.push_back({prefix + "-" + kPictureNames[kind] + "." + ext, nullptr});
     }
     sets.push_back(std::move(set));
   };
-  if (!options.pngPrefix.isEmpty()) addSet(PictureFormat::kPng, options.pngPrefix, "png");
-  if (!options.svgPrefix.isEmpty()) addSet(PictureFormat::kSvg, options.svgPrefix, "svg");
+  if (!options.pngPrefix.empty()) addSet(PictureFormat::kPng, options.pngPrefix, "png");
+  if (!options.svgPrefix.empty()) addSet(PictureFormat::kSvg, options.svgPrefix, "svg");
   // A run that paints needs the pictures' library only once the pass is
-  // drawn; it loads meanwhile.
-  const bool paints = !sets.empty() || !options.framesDir.isEmpty();
-  if (paints) StartLoadingPictureLibrary();
-  const QString toOut = QStringLiteral("-");
+  // drawn (`meanwhile` loads it while the pass is computed).
+  const bool paints = !sets.empty() || !options.framesDir.empty();
+  const std::string toOut = "-";
   struct TextOutput {
     OutputFile file;
     bool toOut;
@@ -234,7 +265,7 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
   TextOutput boundaryLayerCsv{{options.boundaryLayerPath, nullptr},
                               options.boundaryLayerPath == toOut};
   TextOutput polarCsv{{options.polarPath, nullptr}, options.polarPath == toOut};
-  const QString wingCsvPath = options.finiteWing ? options.finiteWing->csvPath : QString();
+  const std::string wingCsvPath = options.finiteWing ? options.finiteWing->csvPath : "";
   TextOutput wingCsv{{wingCsvPath, nullptr}, wingCsvPath == toOut};
   for (PictureSet& set : sets) {
     for (OutputFile& file : set.files) {
@@ -243,7 +274,7 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
   }
   for (TextOutput* text :
        {&csv, &cp, &lift, &fieldCsv, &timesCsv, &boundaryLayerCsv, &polarCsv, &wingCsv}) {
-    if (!text->file.path.isEmpty() && !text->toOut && !Open(text->file, err)) return kExitUsage;
+    if (!text->file.path.empty() && !text->toOut && !Open(text->file, err)) return kExitUsage;
   }
 
   const ProfileTableSource tableSource = LoadTable(options.tablePath, session.Table());
@@ -266,7 +297,7 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
     if (sets.empty()) return checkedOnly[kind];
     return drawn[kind];
   };
-  const QSize fieldSize = FieldPictureSize(options.size);
+  const PictureSize fieldSize = FieldPictureSize(options.size);
 
   // The pass, its pictures drawn and what the summary needs of it; on a
   // thread of its own while `meanwhile` runs on this one, when given to a
@@ -278,19 +309,22 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
       result.error = "the surface pressure could not be drawn";
     }
     if (!result.ok()) return;
-    session.Times();
+    // The summary's times at the station; from every point's times when
+    // the run writes those too (--times, the particles of --frames).
+    if (!options.timesPath.empty() || !options.framesDir.empty()) session.Times();
+    session.StationTimes();
     session.BoundaryLayerOfShown();
     if (sets.empty()) return;
     if (!session.DrawLift(drawn[kLift])) {
       result.error = "the lift curve could not be drawn";
     } else if (!session.DrawFriction(drawn[kFriction])) {
       result.error = "the skin friction could not be drawn";
-    } else if (!options.field.isEmpty() &&
-               !session.DrawField(drawn[kField], ColouringOf(options.field), fieldSize.width(),
-                                  fieldSize.height())) {
+    } else if (!options.field.empty() &&
+               !session.DrawField(drawn[kField], ColouringOf(options.field), fieldSize.width,
+                                  fieldSize.height)) {
       result.error = "the flow field could not be drawn";
-    } else if (options.map && !session.DrawMap(drawn[kMap], options.morph, options.size.width(),
-                                               options.size.height())) {
+    } else if (options.map && !session.DrawMap(drawn[kMap], options.morph, options.size.width,
+                                               options.size.height)) {
       result.error = "the conformal map could not be drawn";
     } else if (options.finiteWing && !finiteWing.Draw(drawn[kFiniteWing])) {
       result.error = "the finite wing could not be drawn";
@@ -327,10 +361,10 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
       SummarisePass(result, session.LastCurves(), pressure, shown ? &shown->profile : nullptr);
   if (session.Profile() && result.ok()) AddProfile(summary, *session.Profile());
   if (result.ok()) {
-    const TimeOfFlight& times = *session.Times();
+    const StationCrossings& times = *session.StationTimes();
     summary.releaseX = times.releaseX;
     summary.stationX = times.stationX;
-    summary.stationTimes = StationTimes(times);
+    summary.stationTimes = times.pairs;
   }
   if (shown) {
     AddBoundaryLayer(summary, *session.BoundaryLayerOfShown(),
@@ -368,7 +402,7 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
                                       kind == kField        ? fieldSize
                                       : kind == kFiniteWing ? FiniteWingPictureSize(options.size)
                                                             : options.size,
-                                      QString::fromLatin1(kPictureTitles[kind])),
+                                      kPictureTitles[kind]),
           drawn[kind]));
       ++painted;
     }
@@ -388,24 +422,24 @@ int RenderOn(PassSession& session, const RenderOptions& options, std::ostream& o
   // Each text is made only when its file is asked for: the sampled field
   // alone is hundreds of thousands of rows.
   const auto write = [&](TextOutput& text, const auto& content) {
-    if (text.file.path.isEmpty()) return true;
+    if (text.file.path.empty()) return true;
     if (text.toOut) {
       out << content();
       return true;
     }
-    return Commit(text.file, QByteArray::fromStdString(content()), err);
+    return Commit(text.file, content(), err);
   };
   if (!write(csv, [&] { return session.Csv(); }) ||
       !write(cp, [&] { return session.SurfaceCsv(); }) ||
       !write(lift, [&] { return session.LiftCurveCsv(); }) ||
-      !write(fieldCsv, [&] { return session.FieldCsv(fieldSize.width(), fieldSize.height()); }) ||
+      !write(fieldCsv, [&] { return session.FieldCsv(fieldSize.width, fieldSize.height); }) ||
       !write(timesCsv, [&] { return session.TimesCsv(); }) ||
       !write(boundaryLayerCsv, [&] { return session.BoundaryLayerCsv(); }) ||
       !write(polarCsv, [&] { return session.PolarCsv(); }) ||
       !write(wingCsv, [&] { return finiteWing.Csv(); })) {
     return kExitUsage;
   }
-  if (!options.framesDir.isEmpty() &&
+  if (!options.framesDir.empty() &&
       !WriteFrames(session, options, ColouringOf(options.field), fieldSize, *pictureLibrary, err)) {
     return kExitUsage;
   }

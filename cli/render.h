@@ -32,9 +32,8 @@ struct RenderWork {
 // it, from what was kept of them (DeferredSurface), once the pictures'
 // library has loaded (LoadPictureLibrary). For a run that paints,
 // `meanwhile`, when given, is called on this thread while the pass is
-// computed on a thread of its own: the renderer makes its GUI application
-// there. The pass touches nothing of Qt GUI, and of Qt Core only what the
-// run's options hold.
+// computed on a thread of its own: the renderer loads that library and
+// makes its GUI application there. The pass touches nothing of Qt.
 int Render(const RenderOptions& options, std::ostream& out, std::ostream& err,
            RenderWork* work = nullptr, const std::function<void()>& meanwhile = {});
 

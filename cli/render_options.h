@@ -2,14 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QSize>
-#include <QString>
-#include <QStringList>
-
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "cli/finite_wing_options.h"
+#include "cli/picture_size.h"
 #include "flow/atmosphere.h"
 #include "flow/flow_field.h"
 #include "flow/parameters.h"
@@ -27,38 +25,38 @@ struct RenderOptions {
   // The eight parameter texts, exactly as given: the pass reads them with the
   // text boxes' leading-number rule.
   ParameterTexts texts;
-  QString tablePath;     // the profile table file; empty: search the usual folders
-  QString pngPrefix;     // PREFIX-circle.png, PREFIX-airfoil.png, PREFIX-pressure.png, when set
-  QString svgPrefix;     // the same as .svg, when set
-  QString csvPath;       // every point of the pass; "-" for standard output
-  QString cpPath;        // the surface speed and pressure; "-" for standard output
-  QString liftPath;      // the lift curve; "-" for standard output
-  QString field;         // "cp" or "speed": PREFIX-field is written too; empty: not
-  bool map = false;      // PREFIX-map is written too: the conformal map at `morph`
-  double morph = 1.0;    // t of the morph, 0 (the circle) to 1 (the airfoil)
-  QString fieldCsvPath;  // the sampled flow field; "-" for standard output
+  std::string tablePath;     // the profile table file; empty: search the usual folders
+  std::string pngPrefix;     // PREFIX-circle.png, PREFIX-airfoil.png, PREFIX-pressure.png, when set
+  std::string svgPrefix;     // the same as .svg, when set
+  std::string csvPath;       // every point of the pass; "-" for standard output
+  std::string cpPath;        // the surface speed and pressure; "-" for standard output
+  std::string liftPath;      // the lift curve; "-" for standard output
+  std::string field;         // "cp" or "speed": PREFIX-field is written too; empty: not
+  bool map = false;          // PREFIX-map is written too: the conformal map at `morph`
+  double morph = 1.0;        // t of the morph, 0 (the circle) to 1 (the airfoil)
+  std::string fieldCsvPath;  // the sampled flow field; "-" for standard output
   std::vector<ProbeOption> probes;  // printed as CSV on standard output
-  QString timesPath;                // every point with its time of flight; "-" for standard output
-  QString framesDir;                // the animated flow-field view as numbered PNGs; empty: none
+  std::string timesPath;            // every point with its time of flight; "-" for standard output
+  std::string framesDir;            // the animated flow-field view as numbered PNGs; empty: none
   double seconds = 4.0;             // of animation, with --frames
   int fps = 25;                     // frames a second, with --frames
-  QSize size;                       // picture size in pixels
+  PictureSize size;                 // picture size in pixels
   bool json = false;                // the summary as one JSON object
   // The boundary layer: Re typed (--re) or from a wing (--speed, --chord,
   // --altitude), N_crit (--ncrit); each checked as the session checks it.
   std::optional<double> reynolds;
   std::optional<Wing> wing;
   std::optional<double> nCrit;
-  QString boundaryLayerPath;  // the boundary layer point by point; "-" for standard output
-  QString polarPath;          // the drag polar; "-" for standard output
+  std::string boundaryLayerPath;  // the boundary layer point by point; "-" for standard output
+  std::string polarPath;          // the drag polar; "-" for standard output
   // The finite wing (--wing and its companions): PREFIX-wing, its summary
   // lines and --wing-csv.
   std::optional<FiniteWingRequest> finiteWing;
   // A profile other than the designed one: a NACA code (--naca) or a
   // coordinate file (--airfoil); at most one, and neither with --delta or
   // --gamma.
-  QString naca;
-  QString airfoilPath;
+  std::string naca;
+  std::string airfoilPath;
 };
 
 // The size of the window's drawing area: the smallest picture size.
@@ -77,11 +75,10 @@ struct ParsedCommandLine {
   enum class Action { kRun, kHelp, kVersion, kUsageError };
   Action action = Action::kRun;
   RenderOptions options;
-  QString text;
+  std::string text;
 };
 
-// Reads the arguments (the program name first, as QCoreApplication::arguments
-// gives them).
-ParsedCommandLine ParseCommandLine(const QStringList& arguments);
+// Reads the arguments, the program name first, as main is given them.
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 }  // namespace fluvenna

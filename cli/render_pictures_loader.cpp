@@ -3,8 +3,6 @@
 #include <dlfcn.h>
 
 #include <filesystem>
-#include <future>
-#include <mutex>
 #include <system_error>
 
 #include "cli/render_pictures.h"
@@ -58,31 +56,11 @@ LoadedPictureLibrary Load() {
   return loaded;
 }
 
-// The one load of the process, begun by the first of the two calls below.
-struct TheLoad {
-  std::once_flag begun;
-  std::shared_future<LoadedPictureLibrary> outcome;
-};
-TheLoad& Process() {
-  static TheLoad load;
-  return load;
-}
-
 }  // namespace
 
-void StartLoadingPictureLibrary() {
-  TheLoad& load = Process();
-  std::call_once(load.begun, [&] { load.outcome = std::async(std::launch::async, Load).share(); });
-}
-
 const LoadedPictureLibrary& LoadPictureLibrary() {
-  TheLoad& load = Process();
-  std::call_once(load.begun, [&] {
-    std::promise<LoadedPictureLibrary> here;
-    here.set_value(Load());
-    load.outcome = here.get_future().share();
-  });
-  return load.outcome.get();
+  static const LoadedPictureLibrary loaded = Load();
+  return loaded;
 }
 
 }  // namespace fluvenna

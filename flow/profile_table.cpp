@@ -16,7 +16,8 @@ class FieldReader {
  public:
   explicit FieldReader(std::istream& in) : in_(in) {}
 
-  bool Next(std::string& field) {
+  // The next field, valid until the next call.
+  bool Next(std::string_view& field) {
     while (pos_ >= line_.size() && !lineHasMore_) {
       if (!std::getline(in_, line_)) return false;
       if (!line_.empty() && line_.back() == '\r') line_.pop_back();
@@ -29,7 +30,7 @@ class FieldReader {
     }
     const std::size_t comma = line_.find(',', pos_);
     const std::size_t end = (comma == std::string::npos) ? line_.size() : comma;
-    field = std::string(Trim(std::string_view(line_).substr(pos_, end - pos_)));
+    field = Trim(std::string_view(line_).substr(pos_, end - pos_));
     pos_ = end + 1;
     lineHasMore_ = (comma != std::string::npos);
     return true;
@@ -50,8 +51,7 @@ class FieldReader {
 };
 
 // A whole field as one finite decimal number; anything else is not a number.
-bool ParseNumber(const std::string& field, double& value) {
-  std::string_view s(field);
+bool ParseNumber(std::string_view s, double& value) {
   if (!s.empty() && s.front() == '+') s.remove_prefix(1);
   if (s.empty() || s.front() == 'i' || s.front() == 'I' || s.front() == 'n' || s.front() == 'N') {
     return false;
@@ -71,7 +71,7 @@ bool ParseNumber(const std::string& field, double& value) {
 std::optional<std::string> LoadProfileTable(std::istream& in, ProfileTable& table) {
   const std::optional<std::string> failed = std::string(kProfileTableMessage);
   FieldReader reader(in);
-  std::string field;
+  std::string_view field;
 
   if (!reader.Next(field)) return failed;  // the leading field, discarded
   double count = 0.0;

@@ -250,8 +250,18 @@ class CurveSolver {
               const TracedCurve& in, CurveTimes& out, int& failures)
       : p_(p), c_(c), in_(in), out_(out), failures_(failures), level_(p, c, model, in.PSI) {}
 
-  bool Prepare();
-  void Times();
+  // The curve's points, potentials, direction and airfoil images: what the
+  // release line and the search for crossings need. False with fewer than
+  // two points.
+  bool PrepareShape();
+  // The exact level point and its derivatives for the traced points of
+  // flow order first..last, each on its own.
+  void PrepareExact(int first, int last);
+  // The speeds of every point in both planes.
+  void PrepareSpeeds();
+  // The times of the traced points of flow order 0..last, in flow order.
+  void Times(int last);
+  int Points() const { return static_cast<int>(work_.w.size()); }
   // The upstream end's airfoil x; NaN when the tracing did not take the
   // curve to the left edge (x <= -XMax in the flow frame), as when it was
   // cut short.
@@ -261,7 +271,16 @@ class CurveSolver {
     if (!(in_.flowX[end] <= -p_.XMax)) return std::numeric_limits<double>::quiet_NaN();
     return work_.airX[end];
   }
-  void Release(double X);
+  // The release on x = X and the crossing of the trailing-edge station; a
+  // curve that crosses x = X has its times shifted to 0 there. The crossings'
+  // stretches must have their times (Times) up to their downstream ends.
+  // Returns the release crossing.
+  std::optional<Crossing> Release(double X);
+  // The particle path after a release: every time must be known.
+  void BuildPath(const Crossing& release);
+  // The station's time alone (ComputeStationTimes): only the points and
+  // times up to the station's stretch are worked out, and no path.
+  void StationTimeAlone(double releaseX);
   std::optional<double> LongestPath() const {
     if (!out_.released || out_.pathT.empty()) return std::nullopt;
     const bool endsAtStagnation =
@@ -287,6 +306,9 @@ class CurveSolver {
                         work_.logs[static_cast<std::size_t>(j)]);
   }
   double StretchTime(int a, int b);
+  // The first stretch, in flow order from `fromStretch`, whose traced ends
+  // bracket x = X (x(a) <= X < x(b)); -1 when none does.
+  int Bracket(double X, int fromStretch) const;
   std::optional<Crossing> Cross(double X, int fromStretch, bool after, const Crossing* start);
   void AddPathPoint(double t, Complex w) {
     const Complex z = level_.Z(w), zeta = level_.Zeta(w);
@@ -306,7 +328,7 @@ class CurveSolver {
   CurveWork work_;
 };
 
-bool CurveSolver::Prepare() {
+bool CurveSolver::PrepareShape() {
   const std::size_t n = std::min(in_.flowX.size(), in_.flowY.size());
   if (n < 2) return false;
   out_.k = in_.k;
@@ -320,7 +342,6 @@ bool CurveSolver::Prepare() {
   W.g.assign(n, 0.0);
   out_.cx.resize(n);
   out_.cy.resize(n);
-  out_.qc.resize(n);
   const double A = c_.A;
   for (std::size_t j = 0; j < n; ++j) {
     W.w[j] = Complex(in_.flowX[j], in_.flowY[j]);
@@ -364,21 +385,6 @@ bool CurveSolver::Prepare() {
     }
   }
 
-  for (std::size_t j = 0; j < n; ++j) {
-    if (static_cast<int>(j) == W.stagnation) {
-      W.exact[j] = W.s;
-      out_.qc[j] = 0.0;
-      continue;
-    }
-    UseReference(static_cast<int>(j));
-    Complex w = W.w[j];
-    if (!level_.Solve(W.phi[j], w)) ++failures_;
-    W.exact[j] = w;
-    W.dwdphi[j] = Inverse(level_.dF(w));
-    W.g[j] = 1.0 / level_.SpeedSquared(FieldPlane::kAirfoil, w);
-    out_.qc[j] = std::sqrt(level_.SpeedSquared(FieldPlane::kCircle, W.w[j]));
-  }
-
   // The airfoil points and the traced point each is the image of.
   const std::size_t m = std::min(in_.airfoilX.size(), in_.airfoilY.size());
   W.airX.assign(n, std::numeric_limits<double>::quiet_NaN());
@@ -396,16 +402,48 @@ bool CurveSolver::Prepare() {
   const std::size_t kept = out_.source.size();
   out_.ax.assign(in_.airfoilX.begin(), in_.airfoilX.begin() + static_cast<std::ptrdiff_t>(kept));
   out_.ay.assign(in_.airfoilY.begin(), in_.airfoilY.begin() + static_cast<std::ptrdiff_t>(kept));
-  out_.qa.resize(kept);
   for (std::size_t i = 0; i < kept; ++i) {
     const auto j = static_cast<std::size_t>(out_.source[i]);
     W.airX[j] = out_.ax[i];
     W.airIndex[j] = static_cast<int>(i);
+  }
+  return true;
+}
+
+void CurveSolver::PrepareExact(int first, int last) {
+  CurveWork& W = work_;
+  for (int i = first; i <= last; ++i) {
+    const int j = Upstream(i);
+    const auto uj = static_cast<std::size_t>(j);
+    if (j == W.stagnation) {
+      W.exact[uj] = W.s;
+      continue;
+    }
+    UseReference(j);
+    Complex w = W.w[uj];
+    if (!level_.Solve(W.phi[uj], w)) ++failures_;
+    W.exact[uj] = w;
+    W.dwdphi[uj] = Inverse(level_.dF(w));
+    W.g[uj] = 1.0 / level_.SpeedSquared(FieldPlane::kAirfoil, w);
+  }
+}
+
+void CurveSolver::PrepareSpeeds() {
+  const CurveWork& W = work_;
+  const std::size_t n = W.w.size();
+  out_.qc.resize(n);
+  for (std::size_t j = 0; j < n; ++j) {
+    out_.qc[j] = static_cast<int>(j) == W.stagnation
+                     ? 0.0
+                     : std::sqrt(level_.SpeedSquared(FieldPlane::kCircle, W.w[j]));
+  }
+  out_.qa.resize(out_.source.size());
+  for (std::size_t i = 0; i < out_.source.size(); ++i) {
+    const auto j = static_cast<std::size_t>(out_.source[i]);
     out_.qa[i] = static_cast<int>(j) == W.stagnation
                      ? W.qLimit
                      : std::sqrt(level_.SpeedSquared(FieldPlane::kAirfoil, W.w[j]));
   }
-  return true;
 }
 
 // t(b) - t(a) for neighbouring traced points, +-inf into or out of a
@@ -439,13 +477,12 @@ double CurveSolver::StretchTime(int a, int b) {
   return st.Integrate(sa, sb);
 }
 
-void CurveSolver::Times() {
-  const int n = static_cast<int>(work_.w.size());
+void CurveSolver::Times(int last) {
   std::vector<double>& t = out_.t;
-  t.assign(static_cast<std::size_t>(n), 0.0);
+  t.assign(work_.w.size(), 0.0);
   // In flow order from the upstream end (t = 0 there, or at the next point
   // when the end is a stagnation point).
-  for (int i = 1; i < n; ++i) {
+  for (int i = 1; i <= last; ++i) {
     const int a = Upstream(i - 1), b = Upstream(i);
     const double d = StretchTime(a, b);
     const auto ia = static_cast<std::size_t>(a), ib = static_cast<std::size_t>(b);
@@ -461,80 +498,101 @@ void CurveSolver::Times() {
 // The first crossing of x = X by the exact streamline, in flow order from
 // stretch `fromStretch`: on a stretch whose traced ends bracket X
 // (x(a) <= X < x(b)). With `start`, the crossing must lie beyond it.
-std::optional<Crossing> CurveSolver::Cross(double X, int fromStretch, bool after,
-                                           const Crossing* start) {
+int CurveSolver::Bracket(double X, int fromStretch) const {
   const int n = static_cast<int>(work_.w.size());
   const CurveWork& W = work_;
   for (int i = std::max(fromStretch, 0); i + 1 < n; ++i) {
     const int a = Upstream(i), b = Upstream(i + 1);
     if (a == W.stagnation || b == W.stagnation) continue;
     const double xa = W.airX[static_cast<std::size_t>(a)], xb = W.airX[static_cast<std::size_t>(b)];
-    if (!(xa <= X && X < xb)) continue;
-    UseReference(a);
-    const double phiA = W.phi[static_cast<std::size_t>(a)];
-    const Stretch st(level_, failures_, phiA, 1.0, false);
-    const Sample sa = Endpoint(st, a, 0.0);
-    const Sample sb = Endpoint(st, b, W.phi[static_cast<std::size_t>(b)] - phiA);
-    double lo = 0.0, hi = sb.v;
-    if (after && start != nullptr && start->stretch == i) lo = start->sample.v;
-    const Sample sLo = (lo == 0.0) ? sa : st.At(lo, sa, sb);
-    double fLo = level_.Zeta(sLo.w).real() - X;
-    double fHi = level_.Zeta(sb.w).real() - X;
-    Sample best = sLo;
-    if (fLo >= 0.0) {
-      best = sLo;  // the traced point is on the line; its exact point a hair beyond
-    } else if (fHi < 0.0) {
-      best = sb;
-    } else {
-      // The Illinois method on phi.
-      int side = 0;
-      for (int k = 0; k < kCrossingSteps; ++k) {
-        const double v = (lo * fHi - hi * fLo) / (fHi - fLo);
-        best = st.At(v, sa, sb);
-        const double fv = level_.Zeta(best.w).real() - X;
-        if (fv == 0.0 || std::fabs(hi - lo) <= kCrossingTolerance * std::fabs(sb.v)) break;
-        if (fv < 0.0) {
-          lo = v, fLo = fv;
-          if (side == -1) fHi *= 0.5;
-          side = -1;
-        } else {
-          hi = v, fHi = fv;
-          if (side == 1) fLo *= 0.5;
-          side = 1;
-        }
-      }
-    }
-    Crossing r;
-    r.stretch = i;
-    r.a = a;
-    r.b = b;
-    r.sample = best;
-    r.t = out_.t[static_cast<std::size_t>(a)] + (best.v == 0.0 ? 0.0 : st.Integrate(sa, best));
-    return r;
+    if (xa <= X && X < xb) return i;
   }
-  return std::nullopt;
+  return -1;
 }
 
-void CurveSolver::Release(double X) {
+std::optional<Crossing> CurveSolver::Cross(double X, int fromStretch, bool after,
+                                           const Crossing* start) {
+  const CurveWork& W = work_;
+  const int i = Bracket(X, fromStretch);
+  if (i < 0) return std::nullopt;
+  const int a = Upstream(i), b = Upstream(i + 1);
+  UseReference(a);
+  const double phiA = W.phi[static_cast<std::size_t>(a)];
+  const Stretch st(level_, failures_, phiA, 1.0, false);
+  const Sample sa = Endpoint(st, a, 0.0);
+  const Sample sb = Endpoint(st, b, W.phi[static_cast<std::size_t>(b)] - phiA);
+  double lo = 0.0, hi = sb.v;
+  if (after && start != nullptr && start->stretch == i) lo = start->sample.v;
+  const Sample sLo = (lo == 0.0) ? sa : st.At(lo, sa, sb);
+  double fLo = level_.Zeta(sLo.w).real() - X;
+  double fHi = level_.Zeta(sb.w).real() - X;
+  Sample best = sLo;
+  if (fLo >= 0.0) {
+    best = sLo;  // the traced point is on the line; its exact point a hair beyond
+  } else if (fHi < 0.0) {
+    best = sb;
+  } else {
+    // The Illinois method on phi.
+    int side = 0;
+    for (int k = 0; k < kCrossingSteps; ++k) {
+      const double v = (lo * fHi - hi * fLo) / (fHi - fLo);
+      best = st.At(v, sa, sb);
+      const double fv = level_.Zeta(best.w).real() - X;
+      if (fv == 0.0 || std::fabs(hi - lo) <= kCrossingTolerance * std::fabs(sb.v)) break;
+      if (fv < 0.0) {
+        lo = v, fLo = fv;
+        if (side == -1) fHi *= 0.5;
+        side = -1;
+      } else {
+        hi = v, fHi = fv;
+        if (side == 1) fLo *= 0.5;
+        side = 1;
+      }
+    }
+  }
+  Crossing r;
+  r.stretch = i;
+  r.a = a;
+  r.b = b;
+  r.sample = best;
+  r.t = out_.t[static_cast<std::size_t>(a)] + (best.v == 0.0 ? 0.0 : st.Integrate(sa, best));
+  return r;
+}
+
+std::optional<Crossing> CurveSolver::Release(double X) {
   out_.released = false;
   out_.stationTime.reset();
   out_.pathT.clear(), out_.pathAx.clear(), out_.pathAy.clear();
   out_.pathCx.clear(), out_.pathCy.clear();
-  if (in_.k == 1) return;
+  if (in_.k == 1) return std::nullopt;
   const std::optional<Crossing> release = Cross(X, 0, false, nullptr);
-  if (!release) return;
+  if (!release) return std::nullopt;
   out_.released = true;
   const double t0 = release->t;
   for (double& t : out_.t) t -= t0;
-  const int n = static_cast<int>(work_.w.size());
   const std::optional<Crossing> station =
       Cross(StationX(level_.map()), release->stretch, true, &*release);
   if (station) out_.stationTime = station->t;  // the times are shifted already
+  return release;
+}
 
+void CurveSolver::StationTimeAlone(double releaseX) {
+  const int release = Bracket(releaseX, 0);
+  if (in_.k == 1 || release < 0) return;
+  const int station = Bracket(StationX(level_.map()), release);
+  // The downstream end of the last stretch integrated.
+  const int last = (station < 0 ? release : station) + 1;
+  PrepareExact(0, last);
+  Times(last);
+  Release(releaseX);
+}
+
+void CurveSolver::BuildPath(const Crossing& release) {
+  const int n = static_cast<int>(work_.w.size());
   // The path: the release point, then the traced points downstream.
-  AddPathPoint(0.0, release->sample.w);
+  AddPathPoint(0.0, release.sample.w);
   int last = -1;
-  for (int i = release->stretch + 1; i < n; ++i) {
+  for (int i = release.stretch + 1; i < n; ++i) {
     const int j = Upstream(i);
     const auto uj = static_cast<std::size_t>(j);
     if (!std::isfinite(out_.t[uj])) break;
@@ -568,6 +626,47 @@ void CurveSolver::Release(double X) {
   }
 }
 
+// The solvers of a pass's timed curves (every curve but the body, with two
+// points or more), each writing into its entry of `times.curves` with a
+// failure count of its own.
+class CurveSolvers {
+ public:
+  CurveSolvers(const FlowParameters& p, const CircleModel& c, const FlowFieldModel& model,
+               std::span<const TracedCurve> curves, TimeOfFlight& times) {
+    for (const TracedCurve& curve : curves) {
+      if (curve.k >= 1 && std::min(curve.flowX.size(), curve.flowY.size()) >= 2) {
+        inputs_.push_back(&curve);
+      }
+    }
+    times.curves.resize(inputs_.size());
+    failures_.assign(inputs_.size(), 0);
+    solvers_.reserve(inputs_.size());
+    for (std::size_t i = 0; i < inputs_.size(); ++i) {
+      solvers_.emplace_back(p, c, model, *inputs_[i], times.curves[i], failures_[i]);
+    }
+  }
+
+  int size() const { return static_cast<int>(solvers_.size()); }
+  CurveSolver& operator[](int i) { return solvers_[static_cast<std::size_t>(i)]; }
+  int K(int i) const { return inputs_[static_cast<std::size_t>(i)]->k; }
+  int Failures(int i) const { return failures_[static_cast<std::size_t>(i)]; }
+
+  // The release line (see the header), once every shape is prepared.
+  double ReleaseX(const FlowParameters& p) {
+    double x = -p.XMax;
+    for (int i = 0; i < size(); ++i) {
+      const double upstream = (*this)[i].UpstreamX();
+      if (K(i) != 1 && std::isfinite(upstream)) x = std::max(x, upstream);
+    }
+    return x;
+  }
+
+ private:
+  std::vector<const TracedCurve*> inputs_;
+  std::vector<int> failures_;
+  std::vector<CurveSolver> solvers_;
+};
+
 }  // namespace
 
 TimeOfFlight ComputeTimeOfFlight(const FlowParameters& p, const CircleModel& c,
@@ -575,41 +674,30 @@ TimeOfFlight ComputeTimeOfFlight(const FlowParameters& p, const CircleModel& c,
   TimeOfFlight r;
   const FlowFieldModel model(p, c);
   r.stationX = StationX(model.map());
-  std::vector<const TracedCurve*> inputs;
-  for (const TracedCurve& curve : curves) {
-    if (curve.k >= 1 && std::min(curve.flowX.size(), curve.flowY.size()) >= 2) {
-      inputs.push_back(&curve);
-    }
-  }
-  const int count = static_cast<int>(inputs.size());
-  r.curves.resize(inputs.size());
+  CurveSolvers solvers(p, c, model, curves, r);
   // The curves are independent of one another until the release line is
-  // chosen, and again after it: each is solved on whichever core is free,
-  // with a failure count of its own.
-  std::vector<int> failures(inputs.size(), 0);
-  std::vector<CurveSolver> solvers;
-  solvers.reserve(inputs.size());
-  for (std::size_t i = 0; i < inputs.size(); ++i) {
-    solvers.emplace_back(p, c, model, *inputs[i], r.curves[i], failures[i]);
-  }
-  ForBlocksOnCores(count, 1, 0, [&](int first, int last) {
+  // chosen, and again after it: each is solved on whichever core is free.
+  ForBlocksOnCores(solvers.size(), 1, 0, [&](int first, int last) {
     for (int i = first; i < last; ++i) {
-      // Prepare holds: every input has two points or more.
-      solvers[static_cast<std::size_t>(i)].Prepare();
-      solvers[static_cast<std::size_t>(i)].Times();
+      // PrepareShape holds: every input has two points or more.
+      CurveSolver& solver = solvers[i];
+      solver.PrepareShape();
+      solver.PrepareExact(0, solver.Points() - 1);
+      solver.PrepareSpeeds();
+      solver.Times(solver.Points() - 1);
     }
   });
-  r.releaseX = -p.XMax;
-  for (std::size_t i = 0; i < inputs.size(); ++i) {
-    const double x = solvers[i].UpstreamX();
-    if (inputs[i]->k != 1 && std::isfinite(x)) r.releaseX = std::max(r.releaseX, x);
-  }
-  ForBlocksOnCores(count, 1, 0, [&](int first, int last) {
-    for (int i = first; i < last; ++i) solvers[static_cast<std::size_t>(i)].Release(r.releaseX);
+  r.releaseX = solvers.ReleaseX(p);
+  ForBlocksOnCores(solvers.size(), 1, 0, [&](int first, int last) {
+    for (int i = first; i < last; ++i) {
+      if (const std::optional<Crossing> release = solvers[i].Release(r.releaseX)) {
+        solvers[i].BuildPath(*release);
+      }
+    }
   });
-  for (std::size_t i = 0; i < inputs.size(); ++i) {
-    r.newtonFailures += failures[i];
-    if (r.curves[i].released) r.psiOrder.push_back(static_cast<int>(i));
+  for (int i = 0; i < solvers.size(); ++i) {
+    r.newtonFailures += solvers.Failures(i);
+    if (r.curves[static_cast<std::size_t>(i)].released) r.psiOrder.push_back(i);
     if (const auto longest = solvers[i].LongestPath()) {
       r.longestPath = std::max(r.longestPath, *longest);
     }
@@ -618,6 +706,26 @@ TimeOfFlight ComputeTimeOfFlight(const FlowParameters& p, const CircleModel& c,
     return r.curves[static_cast<std::size_t>(a)].PSI < r.curves[static_cast<std::size_t>(b)].PSI;
   });
   return r;
+}
+
+StationCrossings ComputeStationTimes(const FlowParameters& p, const CircleModel& c,
+                                     std::span<const TracedCurve> curves) {
+  TimeOfFlight r;
+  const FlowFieldModel model(p, c);
+  r.stationX = StationX(model.map());
+  CurveSolvers solvers(p, c, model, curves, r);
+  // On this thread: the whole is about a millisecond's work, no more than a
+  // second thread can take to start on a busy or virtual machine.
+  for (int i = 0; i < solvers.size(); ++i) solvers[i].PrepareShape();
+  r.releaseX = solvers.ReleaseX(p);
+  for (int i = 0; i < solvers.size(); ++i) {
+    if (solvers.K(i) >= 3) solvers[i].StationTimeAlone(r.releaseX);
+  }
+  return StationCrossingsOf(r);
+}
+
+StationCrossings StationCrossingsOf(const TimeOfFlight& times) {
+  return StationCrossings{times.releaseX, times.stationX, StationTimes(times)};
 }
 
 std::vector<PairTimes> StationTimes(const TimeOfFlight& times) {

@@ -141,6 +141,23 @@ struct PairTimes {
 };
 std::vector<PairTimes> StationTimes(const TimeOfFlight& times);
 
+// What a pass's summary says of the times of flight: the release line, the
+// trailing-edge station, and each pair's times from one to the other.
+struct StationCrossings {
+  double releaseX = 0.0;
+  double stationX = 0.0;
+  std::vector<PairTimes> pairs;
+};
+StationCrossings StationCrossingsOf(const TimeOfFlight& times);
+
+// StationCrossingsOf(ComputeTimeOfFlight(p, c, curves)), bit for bit, for
+// about two thirds of its work: the times of curves 3.. only, each worked out
+// from its upstream end as far as the station's stretch and no further
+// (the sums of the same stretches in the same order), and no particle path.
+// For a front end that reports the times without moving the particles.
+StationCrossings ComputeStationTimes(const FlowParameters& p, const CircleModel& c,
+                                     std::span<const TracedCurve> curves);
+
 // Particles. Release n happens at time n * interval; at animation time T a
 // particle of release n has the age T - n * interval and stands where its
 // curve's path has the time of flight equal to its age, interpolated

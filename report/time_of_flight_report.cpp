@@ -29,10 +29,8 @@ void Row(const char* plane, const CurveTimes& curve, int point, double x, double
       << Exact(x) << ',' << Exact(y) << ',' << Exact(q) << ',' << Exact(t) << '\n';
 }
 
-}  // namespace
-
-TimeOfFlight TimeOfFlightOf(const FlowParameters& p, const CircleModel& c,
-                            const PassCurves& curves) {
+// The traced curves of a pass as the time of flight takes them.
+std::vector<TracedCurve> TracedCurvesOf(const PassCurves& curves) {
   std::vector<TracedCurve> traced;
   const std::vector<PlaneCurve>& flow = curves.flow();
   const std::vector<PlaneCurve>& airfoil = curves.airfoil();
@@ -49,7 +47,19 @@ TimeOfFlight TimeOfFlightOf(const FlowParameters& p, const CircleModel& c,
     }
     traced.push_back(curve);
   }
-  return ComputeTimeOfFlight(p, c, traced);
+  return traced;
+}
+
+}  // namespace
+
+TimeOfFlight TimeOfFlightOf(const FlowParameters& p, const CircleModel& c,
+                            const PassCurves& curves) {
+  return ComputeTimeOfFlight(p, c, TracedCurvesOf(curves));
+}
+
+StationCrossings StationTimesOf(const FlowParameters& p, const CircleModel& c,
+                                const PassCurves& curves) {
+  return ComputeStationTimes(p, c, TracedCurvesOf(curves));
 }
 
 void WriteTimesCsv(const TimeOfFlight& times, std::ostream& out) {
@@ -69,9 +79,13 @@ void WriteTimesCsv(const TimeOfFlight& times, std::ostream& out) {
 }
 
 std::string TimesSummaryText(const TimeOfFlight& times, const TimesWording& words) {
+  return TimesSummaryText(StationCrossingsOf(times), words);
+}
+
+std::string TimesSummaryText(const StationCrossings& times, const TimesWording& words) {
   std::string text =
       FillMarkers(words.heading, {Short(times.releaseX), Short(times.stationX)}) + "\n";
-  const std::vector<PairTimes> pairs = StationTimes(times);
+  const std::vector<PairTimes>& pairs = times.pairs;
   if (pairs.empty()) return text + words.noPairs + "\n";
   const auto time = [&](const std::optional<double>& t) { return t ? Short(*t) : words.none; };
   for (const PairTimes& pair : pairs) {

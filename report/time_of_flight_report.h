@@ -20,6 +20,9 @@ namespace fluvenna {
 // released).
 TimeOfFlight TimeOfFlightOf(const FlowParameters& p, const CircleModel& c,
                             const PassCurves& curves);
+// What its summary needs of it, for a third of the work (ComputeStationTimes).
+StationCrossings StationTimesOf(const FlowParameters& p, const CircleModel& c,
+                                const PassCurves& curves);
 
 // Every point of every timed curve, one line each, under the header
 //   plane,curve,point,psi,x,y,q,t
@@ -48,5 +51,6 @@ TimesWording TimesWordingIn(Language language);
 // The summary: the heading, then one line per pair m (curves 2m + 1 and
 // 2m + 2), times with six significant digits; lines end with "\n".
 std::string TimesSummaryText(const TimeOfFlight& times, const TimesWording& words = {});
+std::string TimesSummaryText(const StationCrossings& times, const TimesWording& words = {});
 
 }  // namespace fluvenna

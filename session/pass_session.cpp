@@ -60,6 +60,7 @@ const PassResult& PassSession::Run(const ParameterTexts& texts, PlotSurface& pic
                                 : ComputeLiftCurve(p, profile.chord),
                        FlowFieldModel(p, result.circle)};
     times_.reset();
+    stationTimes_.reset();
     boundaryLayer_.reset();
     polarStale_ = true;  // the next polar borrows what it can of this one
     morph_.reset();
@@ -202,8 +203,23 @@ std::string PassSession::TimesCsv() {
   return out.str();
 }
 
+const StationCrossings* PassSession::StationTimes() {
+  if (!shown_) return nullptr;
+  if (!stationTimes_) {
+    if (times_) {
+      stationTimes_ = StationCrossingsOf(*times_);
+    } else {
+      ClearUpperVectorState();
+      stationTimes_ = StationTimesOf(shown_->result.params, shown_->result.circle, shown_->curves);
+      ++work_.stationTimes;
+    }
+  }
+  return &*stationTimes_;
+}
+
 std::string PassSession::TimesText() {
-  return Times() ? TimesSummaryText(*Times(), TimesWordingIn(language_)) : std::string();
+  return StationTimes() ? TimesSummaryText(*StationTimes(), TimesWordingIn(language_))
+                        : std::string();
 }
 
 namespace {

@@ -45,6 +45,7 @@ struct ShownPass {
 struct SessionWork {
   long long fieldPoints = 0;  // points of the flow field sampled (DrawField, FieldCsv)
   int timesOfFlight = 0;      // times of flight worked out (Times)
+  int stationTimes = 0;       // station times worked out alone (StationTimes)
 };
 
 // One front end's run of passes, without Qt: the window, the renderer and the
@@ -141,6 +142,11 @@ class PassSession {
   // first asked for (they cost far more than a pass); nullptr before the
   // first pass.
   const TimeOfFlight* Times();
+  // What the summary says of them: the release line, the trailing-edge
+  // station and each streamline pair's times to it. Taken from Times when
+  // they were worked out, else worked out alone, for a third of their cost
+  // (ComputeStationTimes). nullptr before the first pass.
+  const StationCrossings* StationTimes();
   // Of the shown pass: every point with its time (as --times writes it) and
   // the times of each streamline pair to the trailing-edge station.
   std::string TimesCsv();
@@ -246,7 +252,8 @@ class PassSession {
   };
   std::optional<MeasuredProfile> measured_;  // the profile measured last
   FieldBuffers fieldBuffers_;
-  std::optional<TimeOfFlight> times_;  // of the shown pass, once asked for
+  std::optional<TimeOfFlight> times_;             // of the shown pass, once asked for
+  std::optional<StationCrossings> stationTimes_;  // the same
   ParticleFrame particles_;
   double reynolds_ = kDefaultReynolds;
   double nCrit_ = kDefaultNCrit;

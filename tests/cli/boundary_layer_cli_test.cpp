@@ -131,11 +131,10 @@ TEST(BoundaryLayerCli, RefusesBadInput) {
                              {"--ncrit", "0"},
                              {"--boundary-layer", "-", "--polar", "-"}};
   for (const QStringList& arguments : bad) {
-    const ParsedCommandLine parsed =
-        ParseCommandLine(QStringList{QStringLiteral("fluvenna-render")} + arguments);
+    const ParsedCommandLine parsed = testing::Parse(arguments);
     EXPECT_EQ(parsed.action, ParsedCommandLine::Action::kUsageError)
         << arguments.join(' ').toStdString();
-    EXPECT_FALSE(parsed.text.isEmpty());
+    EXPECT_FALSE(parsed.text.empty());
   }
   const testing::TableFolder folder;
   const QJsonObject s =

@@ -9,6 +9,7 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "cli/render.h"
 #include "cli/render_options.h"
@@ -33,11 +34,22 @@ class TableFolder {
   QTemporaryDir dir_;
 };
 
+// The command line as main hands it over: the program name, then the
+// arguments in UTF-8.
+inline std::vector<std::string> CommandLine(const QStringList& arguments) {
+  std::vector<std::string> line{"fluvenna-render"};
+  for (const QString& argument : arguments) line.push_back(argument.toStdString());
+  return line;
+}
+
+inline ParsedCommandLine Parse(const QStringList& arguments) {
+  return ParseCommandLine(CommandLine(arguments));
+}
+
 // Options from command-line arguments (the program name is added).
 inline RenderOptions Options(const QStringList& arguments) {
-  const ParsedCommandLine parsed =
-      ParseCommandLine(QStringList{QStringLiteral("fluvenna-render")} + arguments);
-  EXPECT_EQ(parsed.action, ParsedCommandLine::Action::kRun) << parsed.text.toStdString();
+  const ParsedCommandLine parsed = Parse(arguments);
+  EXPECT_EQ(parsed.action, ParsedCommandLine::Action::kRun) << parsed.text;
   return parsed.options;
 }
 

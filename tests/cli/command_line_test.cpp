@@ -9,16 +9,14 @@ namespace {
 
 using Action = ParsedCommandLine::Action;
 
-ParsedCommandLine Parse(const QStringList& arguments) {
-  return ParseCommandLine(QStringList{QStringLiteral("fluvenna-render")} + arguments);
-}
+using testing::Parse;
 
 TEST(CommandLine, DefaultsAreTheWindowsPass) {
   const RenderOptions o = testing::Options({});
   EXPECT_EQ(o.texts.kMax, ParameterTexts{}.kMax);
-  EXPECT_TRUE(o.tablePath.isEmpty());  // no file named: the usual folders are searched
-  EXPECT_EQ(o.size, QSize(396, 263));
-  EXPECT_TRUE(o.pngPrefix.isEmpty() && o.svgPrefix.isEmpty() && o.csvPath.isEmpty());
+  EXPECT_TRUE(o.tablePath.empty());  // no file named: the usual folders are searched
+  EXPECT_EQ(o.size, (PictureSize{396, 263}));
+  EXPECT_TRUE(o.pngPrefix.empty() && o.svgPrefix.empty() && o.csvPath.empty());
   EXPECT_FALSE(o.json);
 }
 
@@ -36,7 +34,7 @@ TEST(CommandLine, ParameterTextsReachThePassAsTyped) {
   EXPECT_EQ(o.texts.kMax, "6x");
   EXPECT_EQ(o.texts.Olcek, "1.5");
   EXPECT_EQ(o.texts.dR, "abc");
-  EXPECT_EQ(o.size, QSize(792, 526));
+  EXPECT_EQ(o.size, (PictureSize{792, 526}));
   EXPECT_EQ(o.csvPath, "-");
   EXPECT_EQ(o.pngPrefix, "p");
   EXPECT_EQ(o.svgPrefix, "s");
@@ -63,11 +61,11 @@ TEST(CommandLine, RefusesWhatItCannotDoInOneLine) {
   for (const QStringList& arguments : cases) {
     const ParsedCommandLine parsed = Parse(arguments);
     EXPECT_EQ(parsed.action, Action::kUsageError) << arguments.join(' ').toStdString();
-    EXPECT_FALSE(parsed.text.isEmpty());
-    for (const QChar c : parsed.text) {
-      EXPECT_NE(c.category(), QChar::Other_Control) << parsed.text.toStdString();
-      EXPECT_NE(c.category(), QChar::Separator_Line) << parsed.text.toStdString();
-      EXPECT_NE(c.category(), QChar::Separator_Paragraph) << parsed.text.toStdString();
+    EXPECT_FALSE(parsed.text.empty());
+    for (const QChar c : QString::fromStdString(parsed.text)) {
+      EXPECT_NE(c.category(), QChar::Other_Control) << parsed.text;
+      EXPECT_NE(c.category(), QChar::Separator_Line) << parsed.text;
+      EXPECT_NE(c.category(), QChar::Separator_Paragraph) << parsed.text;
     }
   }
 }
@@ -77,7 +75,7 @@ TEST(CommandLine, RefusesWhatItCannotDoInOneLine) {
 TEST(CommandLine, PictureSidesFromTheWindowsAreaUpTo8192) {
   const struct {
     const char* size;
-    QSize accepted;  // empty: refused
+    PictureSize accepted;  // 0 x 0: refused
   } cases[] = {{"396x263", {396, 263}},
                {"8192x8192", {8192, 8192}},
                {"8192x263", {8192, 263}},
@@ -94,11 +92,11 @@ TEST(CommandLine, PictureSidesFromTheWindowsAreaUpTo8192) {
                {" 500x300", {}}};
   for (const auto& c : cases) {
     const ParsedCommandLine parsed = Parse({"--size", c.size});
-    if (c.accepted.isEmpty()) {
+    if (c.accepted.width == 0) {
       EXPECT_EQ(parsed.action, Action::kUsageError) << c.size;
-      EXPECT_TRUE(parsed.text.contains(QStringLiteral("8192x8192"))) << parsed.text.toStdString();
+      EXPECT_NE(parsed.text.find("8192x8192"), std::string::npos) << parsed.text;
     } else {
-      ASSERT_EQ(parsed.action, Action::kRun) << c.size << ": " << parsed.text.toStdString();
+      ASSERT_EQ(parsed.action, Action::kRun) << c.size << ": " << parsed.text;
       EXPECT_EQ(parsed.options.size, c.accepted) << c.size;
     }
   }
@@ -126,17 +124,73 @@ TEST(CommandLine, HelpListsTheOptionsAndVersionNamesTheRelease) {
   for (const char* option :
        {"--delta", "--gamma", "--alpha", "--kutta", "--dpsi", "--nsl", "--scale", "--dr", "--table",
         "--png", "--svg", "--size", "--csv", "--json"}) {
-    EXPECT_TRUE(help.text.contains(QLatin1String(option))) << option;
+    EXPECT_NE(help.text.find(option), std::string::npos) << option;
   }
   const ParsedCommandLine version = Parse({"--version"});
   ASSERT_EQ(version.action, Action::kVersion);
-  EXPECT_EQ(
-      version.text,
-      QStringLiteral("fluvenna-render " FLUVENNA_VERSION "\nCopyright 2026 Fluvenna developers\n"
-                     "Licence: GPL-3.0-or-later (GNU General Public License, version 3 or "
-                     "any later version)\n"
-                     "This is free software: you are free to change and redistribute it.\n"
-                     "There is NO WARRANTY, to the extent permitted by law.\n"));
+  EXPECT_EQ(version.text, "fluvenna-render " FLUVENNA_VERSION
+                          "\nCopyright 2026 Fluvenna developers\n"
+                          "Licence: GPL-3.0-or-later (GNU General Public License, version 3 or "
+                          "any later version)\n"
+                          "This is free software: you are free to change and redistribute it.\n"
+                          "There is NO WARRANTY, to the extent permitted by law.\n");
+}
+
+// The forms of a command line: values after "=" or as the next argument
+// (whatever that looks like), the last value of an option given twice,
+// short options run together, "--" before arguments that are not options;
+// and the refusals of a form that is wrong, in the renderer's own words.
+TEST(CommandLine, OptionFormsAndTheirRefusals) {
+  EXPECT_EQ(testing::Options({"--png=a", "--svg", "b"}).pngPrefix, "a");
+  EXPECT_EQ(testing::Options({"--png=a", "--svg", "b"}).svgPrefix, "b");
+  EXPECT_EQ(testing::Options({"--png", "--json"}).pngPrefix, "--json");
+  EXPECT_FALSE(testing::Options({"--png", "--json"}).json);
+  EXPECT_EQ(testing::Options({"--alpha", "1", "--alpha=2"}).texts.Alfa, "2");
+  EXPECT_EQ(testing::Options({"--csv=a=b"}).csvPath, "a=b");
+  EXPECT_EQ(Parse({"-h"}).action, Action::kHelp);
+  EXPECT_EQ(Parse({"-?"}).action, Action::kHelp);
+  EXPECT_EQ(Parse({"-v"}).action, Action::kVersion);
+  EXPECT_EQ(Parse({"-vh"}).action, Action::kHelp);
+
+  const struct {
+    QStringList arguments;
+    const char* message;
+  } refused[] = {
+      {{"--bogus"}, "Unknown option 'bogus'."},
+      {{"-x"}, "Unknown option 'x'."},
+      {{"-hx"}, "Unknown option 'x'."},
+      {{"--alpha"}, "Missing value after '--alpha'."},
+      {{"--json=yes"}, "Unexpected value after '--json'."},
+      {{"--png="}, "--png, --svg, --csv, --cp and --lift-curve need a file name"},
+      {{"--", "--json"}, "unexpected argument '--json' (the options are listed by --help)"},
+      {{"-"}, "unexpected argument '-' (the options are listed by --help)"},
+  };
+  for (const auto& c : refused) {
+    const ParsedCommandLine parsed = Parse(c.arguments);
+    EXPECT_EQ(parsed.action, Action::kUsageError) << c.arguments.join(' ').toStdString();
+    EXPECT_EQ(parsed.text, c.message);
+  }
+}
+
+// The help as help2man reads it for the manual page: a usage line, then
+// every option on a line of its own that starts "  -", with its value's
+// name; no line wider than 79 columns.
+TEST(CommandLine, HelpIsLaidOutForTheManualPage) {
+  const std::string help = Parse({"--help"}).text;
+  ASSERT_TRUE(help.starts_with("Usage: fluvenna-render [options]\n")) << help;
+  ASSERT_NE(help.find("\nOptions:\n"), std::string::npos);
+  std::istringstream lines(help);
+  std::string line;
+  int options = 0;
+  while (std::getline(lines, line)) {
+    EXPECT_LE(line.size(), 79u) << line;
+    if (line.starts_with("  -")) ++options;
+  }
+  EXPECT_GE(options, 35);
+  for (const char* option : {"  --png <prefix>", "  --size <WxH>", "  --probe <plane:x,y>",
+                             "  -?, -h, --help", "  --wing <AR>", "  --json "}) {
+    EXPECT_NE(help.find(option), std::string::npos) << option;
+  }
 }
 
 }  // namespace

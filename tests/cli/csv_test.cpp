@@ -50,7 +50,7 @@ std::vector<CsvPoint> ReadCsv(const std::string& text, std::string& header) {
 // The same pass run on the core alone, each plane taken while the arrays hold it.
 std::vector<CsvPoint> CorePoints(const RenderOptions& options) {
   ProfileTable table;
-  EXPECT_FALSE(LoadProfileTableFile(table, options.tablePath.toStdString()));
+  EXPECT_FALSE(LoadProfileTableFile(table, options.tablePath));
   auto a = std::make_unique<PointArrays>();
   PassResult result = RunCirclePlane(options.texts, table, *a);
   EXPECT_TRUE(result.ok());

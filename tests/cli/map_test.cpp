@@ -75,7 +75,7 @@ TEST(MapOutput, BadMorphIsRefusedInOneLine) {
   const ParsedCommandLine alone =
       ParseCommandLine({"fluvenna-render", "--png", "out", "--morph", "0.5"});
   EXPECT_EQ(alone.action, ParsedCommandLine::Action::kUsageError);
-  EXPECT_EQ(alone.text, QStringLiteral("--morph needs --map"));
+  EXPECT_EQ(alone.text, "--morph needs --map");
 }
 
 }  // namespace

@@ -127,12 +127,11 @@ TEST(ProfileCli, RefusalsAreOneLineWithStatusTwoAndNoFile) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments.join(' ').toStdString());
-    const ParsedCommandLine parsed =
-        ParseCommandLine(QStringList{"fluvenna-render"} + c.arguments + QStringList{"--png", png});
+    const ParsedCommandLine parsed = testing::Parse(c.arguments + QStringList{"--png", png});
     std::string line;
     int status = 0;
     if (parsed.action == ParsedCommandLine::Action::kUsageError) {
-      line = parsed.text.toStdString();
+      line = parsed.text;
       status = kExitUsage;
     } else {
       const testing::Run run =

@@ -114,7 +114,7 @@ TEST(Summary, MissingTableIsTheWindowsWarningAndThePassGoesOn) {
   testing::TableFolder folder;
   std::ostringstream out, err;
   RenderOptions options = testing::Options({});
-  options.tablePath = folder.Path("no-such-table.txt");
+  options.tablePath = folder.Path("no-such-table.txt").toStdString();
   EXPECT_EQ(Render(options, out, err), kExitPassOk);
   EXPECT_NE(err.str().find(kProfileTableMessage), std::string::npos) << err.str();
   EXPECT_NE(out.str().find("flat plate"), std::string::npos);

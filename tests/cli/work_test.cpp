@@ -35,8 +35,9 @@ long long RowsOf(const QString& path) {
 // A run computes what it writes and nothing else: it samples the flow field
 // only for the field's picture and its CSV, once for each, and paints only
 // the pictures whose files it writes. The summary, which every drawn pass
-// prints, has the times of flight at the trailing-edge station, so they are
-// worked out once in every run.
+// prints, has the times of flight at the trailing-edge station: a run works
+// them out alone, unless it writes every point's time (--times), which
+// gives them too.
 TEST(Work, EachRunComputesOnlyWhatItWrites) {
   const testing::TableFolder folder;
   const QString prefix = folder.Path("out");
@@ -45,7 +46,8 @@ TEST(Work, EachRunComputesOnlyWhatItWrites) {
   const CountedRun png = RenderCounted(folder, {"--png", prefix});
   ASSERT_EQ(png.status, kExitPassOk);
   EXPECT_EQ(png.work.session.fieldPoints, 0) << "a plain render samples no field";
-  EXPECT_EQ(png.work.session.timesOfFlight, 1);
+  EXPECT_EQ(png.work.session.timesOfFlight, 0);
+  EXPECT_EQ(png.work.session.stationTimes, 1);
   EXPECT_EQ(png.work.picturesPainted, 5)
       << "the circle, airfoil, pressure, friction and lift pictures";
 
@@ -55,7 +57,8 @@ TEST(Work, EachRunComputesOnlyWhatItWrites) {
     const CountedRun run = RenderCounted(folder, numbers);
     ASSERT_EQ(run.status, kExitPassOk);
     EXPECT_EQ(run.work.session.fieldPoints, 0);
-    EXPECT_EQ(run.work.session.timesOfFlight, 1);
+    EXPECT_EQ(run.work.session.timesOfFlight, 0);
+    EXPECT_EQ(run.work.session.stationTimes, 1);
     EXPECT_EQ(run.work.picturesPainted, 0) << "no picture is painted that is not written";
   }
 
@@ -72,7 +75,8 @@ TEST(Work, EachRunComputesOnlyWhatItWrites) {
                              fieldCsv, "--times", folder.Path("times.csv")});
   ASSERT_EQ(both.status, kExitPassOk);
   EXPECT_EQ(both.work.session.fieldPoints, 2 * rows);
-  EXPECT_EQ(both.work.session.timesOfFlight, 1) << "the summary and --times share them";
+  EXPECT_EQ(both.work.session.timesOfFlight, 1);
+  EXPECT_EQ(both.work.session.stationTimes, 0) << "the summary takes them from --times'";
   EXPECT_EQ(both.work.picturesPainted, 12);
 
   // A pass that fails computes nothing after it.
@@ -80,6 +84,7 @@ TEST(Work, EachRunComputesOnlyWhatItWrites) {
   EXPECT_EQ(failed.status, kExitPassError);
   EXPECT_EQ(failed.work.session.fieldPoints, 0);
   EXPECT_EQ(failed.work.session.timesOfFlight, 0);
+  EXPECT_EQ(failed.work.session.stationTimes, 0);
 }
 
 }  // namespace

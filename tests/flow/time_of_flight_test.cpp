@@ -287,6 +287,45 @@ TEST(TimeOfFlight, TheUpperSideArrivesFirstExactlyWhenThereIsLift) {
   }
 }
 
+void ExpectSameCrossings(const StationCrossings& alone, const StationCrossings& full) {
+  EXPECT_EQ(alone.releaseX, full.releaseX);
+  EXPECT_EQ(alone.stationX, full.stationX);
+  ASSERT_EQ(alone.pairs.size(), full.pairs.size());
+  for (std::size_t i = 0; i < full.pairs.size(); ++i) {
+    EXPECT_EQ(alone.pairs[i].m, full.pairs[i].m);
+    EXPECT_EQ(alone.pairs[i].psi, full.pairs[i].psi);
+    EXPECT_EQ(alone.pairs[i].upper, full.pairs[i].upper) << "pair " << full.pairs[i].m;
+    EXPECT_EQ(alone.pairs[i].lower, full.pairs[i].lower) << "pair " << full.pairs[i].m;
+  }
+}
+
+// The station times worked out alone are those of the whole computation, to
+// the last bit, whatever the pass: lift or none, no circulation, a coarse
+// tracing, the flat plate, curves that miss the station.
+TEST(TimeOfFlight, StationTimesAloneAreTheWholeComputationsBitForBit) {
+  const ParameterTexts cases[] = {Texts("0.12", "0.04", "8"),
+                                  Texts("0.2", "0.1", "-4"),
+                                  Texts("0.3", "0", "0"),
+                                  Texts("0.05", "0.02", "15"),
+                                  Texts("0.12", "0.04", "8", "0"),
+                                  Texts("0.1", "0.05", "6", "0.5"),
+                                  Texts("0.12", "0.04", "3", "1", "0.05"),
+                                  Texts("0", "0", "10"),
+                                  Texts("0.25", "0.15", "-12")};
+  int timed = 0;
+  for (const ParameterTexts& texts : cases) {
+    SCOPED_TRACE(texts.DELTA + " " + texts.GAMA + " " + texts.Alfa + " " + texts.iKutta + " " +
+                 texts.dR);
+    const auto pass = RunTimed(texts);
+    const StationCrossings alone =
+        ComputeStationTimes(pass->result.params, pass->result.circle, pass->curves);
+    ExpectSameCrossings(alone, StationCrossingsOf(pass->times));
+    for (const PairTimes& pair : alone.pairs)
+      timed += pair.upper.has_value() + pair.lower.has_value();
+  }
+  EXPECT_GT(timed, 50);  // the comparison has times to compare
+}
+
 // The particles of a frame: each on its curve's path at the place of its
 // age (the same place in both planes), neighbours on one curve one interval
 // apart, as many as have been released and are still in the picture; a

@@ -45,6 +45,42 @@ std::string SeligText(const LoadedProfile& profile, const std::string& name) {
   return text.str();
 }
 
+// Through any profile's map the summary's times at the station are the same
+// whether worked out alone or taken from every point's times, and the
+// session works out only what it is asked for.
+TEST(ProfileSession, StationTimesAloneMatchTheWholeTimesThroughTheMap) {
+  for (const ProfileSource& source :
+       {ProfileSource::Naca("4412"), ProfileSource::Naca("23012"), ProfileSource::Naca("0012")}) {
+    PassSession alone, whole;
+    LoadCommittedTable(alone);
+    LoadCommittedTable(whole);
+    ASSERT_FALSE(alone.SetProfile(source));
+    ASSERT_FALSE(whole.SetProfile(source));
+    SCOPED_TRACE(alone.Profile()->contour.report.name);
+    RecordingSurface a1, a2, w1, w2;
+    ASSERT_TRUE(alone.Run(Texts("6"), a1, a2).ok());
+    ASSERT_TRUE(whole.Run(Texts("6"), w1, w2).ok());
+    const StationCrossings* fromAlone = alone.StationTimes();
+    ASSERT_NE(whole.Times(), nullptr);
+    const StationCrossings* fromWhole = whole.StationTimes();
+    ASSERT_TRUE(fromAlone && fromWhole);
+    EXPECT_EQ(alone.Work().timesOfFlight, 0);
+    EXPECT_EQ(alone.Work().stationTimes, 1);
+    EXPECT_EQ(whole.Work().timesOfFlight, 1);
+    EXPECT_EQ(whole.Work().stationTimes, 0);
+    EXPECT_EQ(fromAlone->releaseX, fromWhole->releaseX);
+    EXPECT_EQ(fromAlone->stationX, fromWhole->stationX);
+    ASSERT_EQ(fromAlone->pairs.size(), 4u);
+    ASSERT_EQ(fromWhole->pairs.size(), 4u);
+    for (std::size_t i = 0; i < 4; ++i) {
+      ASSERT_TRUE(fromAlone->pairs[i].upper && fromAlone->pairs[i].lower);
+      EXPECT_EQ(fromAlone->pairs[i].upper, fromWhole->pairs[i].upper);
+      EXPECT_EQ(fromAlone->pairs[i].lower, fromWhole->pairs[i].lower);
+    }
+    EXPECT_EQ(alone.TimesText(), whole.TimesText());
+  }
+}
+
 TEST(ProfileSession, Naca4412DrawsEveryView) {
   PassSession session;
   LoadCommittedTable(session);

@@ -215,7 +215,7 @@ class PlotMenuTest : public QObject {
 
     const ParsedCommandLine parsed =
         ParseCommandLine({"fluvenna-render", "--delta", "0.1", "--gamma", "0.05", "--alpha", "10",
-                          "--nsl", "6", "--csv", "-", "--table", tablePath});
+                          "--nsl", "6", "--csv", "-", "--table", tablePath.toStdString()});
     std::ostringstream out, err;
     QCOMPARE(Render(parsed.options, out, err), kExitPassOk);
     QVERIFY(saved.size() > 1000);

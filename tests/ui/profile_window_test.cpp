@@ -165,8 +165,10 @@ class ProfileWindowTest : public QObject {
     for (const auto& [arguments, choose] : cases) {
       QVERIFY(choose());
       Pass();
-      const ParsedCommandLine parsed = ParseCommandLine(
-          QStringList{"fluvenna-render", "--alpha", "4", "--table", tablePath} + arguments);
+      std::vector<std::string> line{"fluvenna-render", "--alpha", "4", "--table",
+                                    tablePath.toStdString()};
+      for (const QString& argument : arguments) line.push_back(argument.toStdString());
+      const ParsedCommandLine parsed = ParseCommandLine(line);
       QCOMPARE(static_cast<int>(parsed.action), static_cast<int>(ParsedCommandLine::Action::kRun));
       std::ostringstream out, err;
       QCOMPARE(Render(parsed.options, out, err), kExitPassOk);

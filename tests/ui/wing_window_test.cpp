@@ -112,9 +112,10 @@ class WingWindowTest : public QObject {
       view->grab().save(qEnvironmentVariable("FLUVENNA_SHOTS") + "/h31-window-wing.png");
     }
 
-    const ParsedCommandLine parsed = ParseCommandLine(
-        {"fluvenna-render", "--delta", "0.1", "--gamma", "0.05", "--alpha", "6", "--table",
-         tablePath, "--wing", "8", "--planform", "tapered", "--taper", "0.4", "--washout", "2"});
+    const ParsedCommandLine parsed =
+        ParseCommandLine({"fluvenna-render", "--delta", "0.1", "--gamma", "0.05", "--alpha", "6",
+                          "--table", tablePath.toStdString(), "--wing", "8", "--planform",
+                          "tapered", "--taper", "0.4", "--washout", "2"});
     QCOMPARE(static_cast<int>(parsed.action), static_cast<int>(ParsedCommandLine::Action::kRun));
     std::ostringstream out, err;
     QCOMPARE(Render(parsed.options, out, err), kExitPassOk);
