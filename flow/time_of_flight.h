@@ -151,10 +151,10 @@ struct StationCrossings {
 StationCrossings StationCrossingsOf(const TimeOfFlight& times);
 
 // StationCrossingsOf(ComputeTimeOfFlight(p, c, curves)), bit for bit, for
-// about two thirds of its work: the times of curves 3.. only, each worked out
-// from its upstream end as far as the station's stretch and no further
-// (the sums of the same stretches in the same order), and no particle path.
-// For a front end that reports the times without moving the particles.
+// some 60 % of the work, on the calling thread: the times of curves 3.. only,
+// each summed from its upstream end over the same stretches in the same order
+// as far as the station's stretch and no further, and no particle path. For
+// a front end that reports the times without moving the particles.
 StationCrossings ComputeStationTimes(const FlowParameters& p, const CircleModel& c,
                                      std::span<const TracedCurve> curves);
 

@@ -20,7 +20,7 @@ namespace fluvenna {
 // released).
 TimeOfFlight TimeOfFlightOf(const FlowParameters& p, const CircleModel& c,
                             const PassCurves& curves);
-// What its summary needs of it, for a third of the work (ComputeStationTimes).
+// What its summary needs of it, worked out alone (ComputeStationTimes).
 StationCrossings StationTimesOf(const FlowParameters& p, const CircleModel& c,
                                 const PassCurves& curves);
 

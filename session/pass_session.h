@@ -144,7 +144,7 @@ class PassSession {
   const TimeOfFlight* Times();
   // What the summary says of them: the release line, the trailing-edge
   // station and each streamline pair's times to it. Taken from Times when
-  // they were worked out, else worked out alone, for a third of their cost
+  // they were worked out, else worked out alone, for some 60 % of their cost
   // (ComputeStationTimes). nullptr before the first pass.
   const StationCrossings* StationTimes();
   // Of the shown pass: every point with its time (as --times writes it) and
