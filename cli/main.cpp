@@ -23,8 +23,8 @@ namespace {
 
 // What the command line may ask of the GUI application. Only a run that
 // may paint starts it. An argument is looked at without its meaning: a
-// value that looks like one of them (a file named --png, a negative number)
-// only starts the platform needlessly, or first.
+// value that looks like one of them (a file named --png or -x) only starts
+// the platform needlessly, or first; a negative number does not.
 enum class GuiNeed {
   kNone,
   // A picture (--png, --svg, --frames): the application is made while the
@@ -36,12 +36,21 @@ enum class GuiNeed {
   kFirst
 };
 
+// One dash and a letter, other than the renderer's own -h and -v (alone or
+// together): an option Qt's GUI application may take.
+bool MayBeQtsOption(std::string_view argument) {
+  if (argument.size() < 2 || argument[0] != '-') return false;
+  const char c = argument[1];
+  const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+  return letter && argument.find_first_not_of("hv", 1) != std::string_view::npos;
+}
+
 GuiNeed GuiNeedOf(int argc, char** argv) {
   GuiNeed need = GuiNeed::kNone;
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument(argv[i]);
     if (argument == "--") break;
-    if (argument.size() > 1 && argument[0] == '-' && argument[1] != '-') return GuiNeed::kFirst;
+    if (MayBeQtsOption(argument)) return GuiNeed::kFirst;
     for (const std::string_view paints : {"--png", "--svg", "--frames"}) {
       if (argument.starts_with(paints)) need = GuiNeed::kToPaint;
     }

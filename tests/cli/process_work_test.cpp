@@ -97,7 +97,8 @@ bool AnyNames(const QStringList& files, const QString& library) {
 TEST(ProcessWork, OnlyARunThatPaintsLoadsQt) {
   const testing::TableFolder folder;
   for (const QStringList& numbers :
-       {QStringList{"--json"}, QStringList{}, QStringList{"--csv", "a.csv", "--cp", "cp.csv"}}) {
+       {QStringList{"--json"}, QStringList{}, QStringList{"--csv", "a.csv", "--cp", "cp.csv"},
+        QStringList{"--alpha", "-5", "--json"}, QStringList{"-h"}, QStringList{"-v"}}) {
     SCOPED_TRACE(numbers.join(' ').toStdString());
     const QStringList files = LoadedFiles(folder, kPass + numbers);
     EXPECT_TRUE(AnyNames(files, "libstdc++")) << files.join(' ').toStdString();
@@ -106,7 +107,9 @@ TEST(ProcessWork, OnlyARunThatPaintsLoadsQt) {
       EXPECT_FALSE(AnyNames(files, library)) << library << " in " << files.join(' ').toStdString();
     }
   }
-  for (const QStringList& pictures : {QStringList{"--png", "out"}, QStringList{"--svg", "out"}}) {
+  // Qt's own options (one dash and a word) start the GUI application first.
+  for (const QStringList& pictures : {QStringList{"--png", "out"}, QStringList{"--svg", "out"},
+                                      QStringList{"-reverse", "--json"}}) {
     SCOPED_TRACE(pictures.join(' ').toStdString());
     const QStringList files = LoadedFiles(folder, kPass + pictures);
     for (const char* library :
