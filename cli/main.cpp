@@ -61,7 +61,9 @@ GuiNeed GuiNeedOf(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);
+  if (const char* platform = std::getenv("QT_QPA_PLATFORM"); !platform || !*platform) {
+    setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/1);
+  }
   // Without the pictures' library a run that paints says why when it comes
   // to its pictures; the help and the numbers need no GUI.
   std::unique_ptr<fluvenna::PaintingApplication> app;
