@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/finite_wing_options.h"
 
-#include "flow/decimal_text.h"
-
 #include "flow/lifting_line.h"
 #include "report/finite_wing_report.h"
 
@@ -18,7 +16,7 @@ constexpr const char* kWingCsv = "wing-csv";
 
 // NaN when the value is no number.
 double Number(const OptionParser& parser, const char* name) {
-  return WholeDecimal(parser.Value(name));
+  return OptionNumber(parser.Value(name));
 }
 
 }  // namespace

@@ -3,6 +3,9 @@
 #include "cli/option_parser.h"
 
 #include <algorithm>
+#include <limits>
+
+#include "flow/decimal_text.h"
 
 namespace fluvenna {
 namespace {
@@ -134,6 +137,15 @@ std::vector<std::string> OptionParser::Values(std::string_view name) const {
     if (index == option) values.push_back(value);
   }
   return values;
+}
+
+double OptionNumber(std::string_view text) {
+  constexpr std::string_view kSpace = " \t\n\r\v\f";
+  const std::size_t first = text.find_first_not_of(kSpace);
+  if (first == std::string_view::npos) return std::numeric_limits<double>::quiet_NaN();
+  text = text.substr(first, text.find_last_not_of(kSpace) - first + 1);
+  if (text.size() > 1 && text[0] == '+' && text[1] != '-' && text[1] != '+') text.remove_prefix(1);
+  return WholeDecimal(text);
 }
 
 std::string OptionParser::HelpText() const {

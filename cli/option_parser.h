@@ -68,4 +68,9 @@ class OptionParser {
 // The width of the help's lines.
 inline constexpr std::size_t kHelpWidth = 79;
 
+// An option's value as a number: a decimal with "." as the point whatever
+// the locale, white space around it and a leading "+" allowed; NaN for any
+// other text. (The renderer has always taken its numbers so.)
+double OptionNumber(std::string_view text);
+
 }  // namespace fluvenna

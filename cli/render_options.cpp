@@ -9,7 +9,6 @@
 #include <string_view>
 
 #include "cli/option_parser.h"
-#include "flow/decimal_text.h"
 
 #include "flow/boundary_layer.h"
 #include "flow/profile_table.h"
@@ -106,8 +105,8 @@ bool ReadProbe(std::string_view text, ProbeOption& probe) {
     return false;
   }
   probe.plane = plane == "circle" ? FieldPlane::kCircle : FieldPlane::kAirfoil;
-  probe.x = WholeDecimal(point.substr(0, comma));
-  probe.y = WholeDecimal(point.substr(comma + 1));
+  probe.x = OptionNumber(point.substr(0, comma));
+  probe.y = OptionNumber(point.substr(comma + 1));
   return std::isfinite(probe.x) && std::isfinite(probe.y);
 }
 
@@ -117,7 +116,7 @@ namespace {
 
 // A number option, "." as the point; NaN when it is no number.
 double NumberOption(const OptionParser& parser, std::string_view name) {
-  return WholeDecimal(parser.Value(name));
+  return OptionNumber(parser.Value(name));
 }
 
 // --re, or --speed with --chord and --altitude, and --ncrit: refused with
@@ -318,11 +317,14 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     }
   }
   if (parser.IsSet("fps")) {
-    const std::optional<int> fps = Digits(parser.Value("fps"), 3);
-    if (!fps || *fps < 1 || *fps > 120) {
+    // A whole number written as such: no point, no exponent.
+    const std::string text = parser.Value("fps");
+    const double fps = OptionNumber(text);
+    if (text.find_first_of(".eE") != std::string::npos || !(fps >= 1.0 && fps <= 120.0) ||
+        fps != std::floor(fps)) {
       return UsageError("--fps takes a whole number from 1 to 120");
     }
-    o.fps = *fps;
+    o.fps = static_cast<int>(fps);
   }
   if (o.seconds * o.fps > kMostFrames) {
     return UsageError("--frames writes at most " + std::to_string(kMostFrames) + " pictures");

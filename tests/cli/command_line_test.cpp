@@ -147,6 +147,17 @@ TEST(CommandLine, OptionFormsAndTheirRefusals) {
   EXPECT_FALSE(testing::Options({"--png", "--json"}).json);
   EXPECT_EQ(testing::Options({"--alpha", "1", "--alpha=2"}).texts.Alfa, "2");
   EXPECT_EQ(testing::Options({"--csv=a=b"}).csvPath, "a=b");
+  // Numbers as C reads them, with white space around and a leading "+".
+  const RenderOptions numbers = testing::Options(
+      {"--re", " +3e6 ", "--frames", "f", "--fps", "+30", "--probe", "airfoil: +0.5 ,-0.25"});
+  EXPECT_EQ(numbers.reynolds, 3e6);
+  EXPECT_EQ(numbers.fps, 30);
+  ASSERT_EQ(numbers.probes.size(), 1u);
+  EXPECT_EQ(numbers.probes[0].x, 0.5);
+  EXPECT_EQ(numbers.probes[0].y, -0.25);
+  for (const char* fps : {"1e1", "30.0", "0x1e", "+-3", ""}) {
+    EXPECT_EQ(Parse({"--frames", "f", "--fps", fps}).action, Action::kUsageError) << fps;
+  }
   EXPECT_EQ(Parse({"-h"}).action, Action::kHelp);
   EXPECT_EQ(Parse({"-?"}).action, Action::kHelp);
   EXPECT_EQ(Parse({"-v"}).action, Action::kVersion);
