@@ -27,7 +27,6 @@ std::vector<std::string> Wrapped(std::string_view text, std::size_t width) {
   std::vector<std::string> lines;
   std::string line;
   std::size_t start = 0;
-  bool broken = false;  // the word ends its line
   while (start <= text.size()) {
     const std::size_t end = std::min(text.find_first_of(" \n", start), text.size());
     const std::string_view word = text.substr(start, end - start);
@@ -36,8 +35,7 @@ std::vector<std::string> Wrapped(std::string_view text, std::size_t width) {
       line.clear();
     }
     if (!word.empty()) line += (line.empty() ? "" : " ") + std::string(word);
-    broken = end < text.size() && text[end] == '\n';
-    if (broken || end == text.size()) {
+    if (end == text.size() || text[end] == '\n') {  // the word ends its line
       lines.push_back(line);
       line.clear();
     }

@@ -628,11 +628,14 @@ void CurveSolver::BuildPath(const Crossing& release) {
 
 // The solvers of a pass's timed curves (every curve but the body, with two
 // points or more), each writing into its entry of `times.curves` with a
-// failure count of its own.
+// failure count of its own, on the pass's flow model; `times` gets the
+// trailing-edge station.
 class CurveSolvers {
  public:
-  CurveSolvers(const FlowParameters& p, const CircleModel& c, const FlowFieldModel& model,
-               std::span<const TracedCurve> curves, TimeOfFlight& times) {
+  CurveSolvers(const FlowParameters& p, const CircleModel& c, std::span<const TracedCurve> curves,
+               TimeOfFlight& times)
+      : model_(p, c) {
+    times.stationX = StationX(model_.map());
     for (const TracedCurve& curve : curves) {
       if (curve.k >= 1 && std::min(curve.flowX.size(), curve.flowY.size()) >= 2) {
         inputs_.push_back(&curve);
@@ -642,7 +645,7 @@ class CurveSolvers {
     failures_.assign(inputs_.size(), 0);
     solvers_.reserve(inputs_.size());
     for (std::size_t i = 0; i < inputs_.size(); ++i) {
-      solvers_.emplace_back(p, c, model, *inputs_[i], times.curves[i], failures_[i]);
+      solvers_.emplace_back(p, c, model_, *inputs_[i], times.curves[i], failures_[i]);
     }
   }
 
@@ -662,6 +665,7 @@ class CurveSolvers {
   }
 
  private:
+  FlowFieldModel model_;  // the solvers keep a reference: the object is never moved
   std::vector<const TracedCurve*> inputs_;
   std::vector<int> failures_;
   std::vector<CurveSolver> solvers_;
@@ -672,9 +676,7 @@ class CurveSolvers {
 TimeOfFlight ComputeTimeOfFlight(const FlowParameters& p, const CircleModel& c,
                                  std::span<const TracedCurve> curves) {
   TimeOfFlight r;
-  const FlowFieldModel model(p, c);
-  r.stationX = StationX(model.map());
-  CurveSolvers solvers(p, c, model, curves, r);
+  CurveSolvers solvers(p, c, curves, r);
   // The curves are independent of one another until the release line is
   // chosen, and again after it: each is solved on whichever core is free.
   ForBlocksOnCores(solvers.size(), 1, 0, [&](int first, int last) {
@@ -711,9 +713,7 @@ TimeOfFlight ComputeTimeOfFlight(const FlowParameters& p, const CircleModel& c,
 StationCrossings ComputeStationTimes(const FlowParameters& p, const CircleModel& c,
                                      std::span<const TracedCurve> curves) {
   TimeOfFlight r;
-  const FlowFieldModel model(p, c);
-  r.stationX = StationX(model.map());
-  CurveSolvers solvers(p, c, model, curves, r);
+  CurveSolvers solvers(p, c, curves, r);
   // On this thread: the whole is about a millisecond's work, no more than a
   // second thread can take to start on a busy or virtual machine.
   for (int i = 0; i < solvers.size(); ++i) solvers[i].PrepareShape();
